@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/SysTray.h"
+#include "config/Config.h"
+#include "config/IniFile.h"
+#include "platform/Dialogs.h"
+#include "platform/IconLookup.h"
+#include "platform/ImageList.h"
+#include "platform/ListBox.h"
+#include "platform/ListView.h"
+#include "platform/Tray.h"
+#include "shortcuts/Icons.h"
+#include "shortcuts/ShortcutList.h"
+
+namespace app {
+
+// The platform services the window talks to; tests hand in recorders.
+struct Services {
+    platform::Tray &tray;
+    platform::Dialogs &dialogs;
+    platform::IconLookup &iconLookup;
+};
+
+// The launcher's one lasting window: the shortcut list filling it, the hidden
+// target list and image lists behind it, and the tray icon. It wires events
+// to the shortcut, configuration and options code.
+class frmTessaflow : public QWidget, public config::WindowFrame {
+    Q_OBJECT
+public:
+    frmTessaflow(const QString &profilePath, Services services, QWidget *parent = nullptr);
+    ~frmTessaflow() override;
+
+    // Start-up: show, load the profile, add the tray icon, append the version.
+    void Form_Load();
+    void Load_Config();
+    // False when the profile could not be written (the user has been told).
+    bool Save_Config();
+    bool AddButton(const QString &sFileName, const QString &sName, int sCount, const QString &szLeft = QString(),
+                   const QString &szTop = QString());
+
+    // Ends the program the usual way on SIGTERM/SIGINT: nobody may be there to
+    // answer a message box, so a failed save goes to standard error.
+    void closeOnSignal();
+
+    platform::ListView &lstButtons() { return *m_lstButtons; }
+    platform::ListBox &lstPrograms() { return m_lstPrograms; }
+    platform::ImageList &IconList() { return m_iconList; }
+    platform::ImageList &IconListSml() { return m_iconListSml; }
+    shortcuts::ShortcutList &shortcutList() { return m_list; }
+    const QString &profilePath() const { return m_ini.path(); }
+
+    // WindowFrame
+    int windowState() const override;
+    double frameTop() const override;
+    double frameLeft() const override;
+    double frameHeight() const override;
+    double frameWidth() const override;
+    void setFrame(std::optional<double> top, std::optional<double> left, std::optional<double> height,
+                  std::optional<double> width) override;
+
+    static QIcon applicationIcon();
+    static QString designedTitle();
+
+signals:
+    // The window has been unloaded: the program ends.
+    void unloaded();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Resize();
+    void Form_Unload();
+    void Form_MouseMove(int code);
+    void reportSaveFailure(const QString &reason);
+
+    Services m_services;
+    config::IniFile m_ini;
+    platform::ImageList m_iconListSml{16};
+    platform::ImageList m_iconList{32};
+    platform::ListBox m_lstPrograms;
+    platform::ListView *m_lstButtons;
+    shortcuts::Icons m_icons;
+    shortcuts::ShortcutList m_list;
+    TrayIconData m_trayIconData;
+    bool m_unloaded = false;
+    bool m_saveFailureShown = false;
+    bool m_endingOnSignal = false;
+};
+
+} // namespace app

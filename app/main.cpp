@@ -1,0 +1,30 @@
+#include <QApplication>
+
+#include "app/Resources.h"
+#include "app/SignalWatcher.h"
+#include "app/frmTessaflow.h"
+#include "platform/Dialogs.h"
+#include "platform/IconLookup.h"
+#include "platform/Tray.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessaflow"));
+    // The window may be hidden in the tray while another one closes; the
+    // program ends when the main window is unloaded, not before.
+    QApplication::setQuitOnLastWindowClosed(false);
+    app::initResources();
+    platform::IconLookup::ensureIconTheme();
+
+    platform::IconLookup icons;
+    platform::SystemTray tray;
+    platform::WidgetDialogs dialogs;
+    app::frmTessaflow window(QCoreApplication::applicationDirPath() + QStringLiteral("/tsw.ini"),
+                             {tray, dialogs, icons});
+    app::SignalWatcher signalWatcher;
+    QObject::connect(&signalWatcher, &app::SignalWatcher::terminationRequested, &window, &app::frmTessaflow::closeOnSignal);
+    QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.Form_Load();
+    return application.exec();
+}

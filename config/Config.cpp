@@ -1,0 +1,91 @@
+#include "config/Config.h"
+
+#include <QRegularExpression>
+
+#include "config/NumberText.h"
+#include "config/ShortcutEntry.h"
+
+namespace config {
+
+int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list)
+{
+    // One snapshot of the file: the same values as reading key by key, without
+    // parsing the file a hundred times at start-up.
+    platform::ProfileDocument doc;
+    if (!ini.file().load(doc))
+        return 0;
+    auto read = [&](const QString &key) { return doc.value(kSection, key); };
+
+    window.setFrame(numberOf(read(QStringLiteral("Top"))), numberOf(read(QStringLiteral("Left"))),
+                    numberOf(read(QStringLiteral("Height"))), numberOf(read(QStringLiteral("Width"))));
+    if (const auto arrange = wholeNumberOf(read(QStringLiteral("Arrange"))))
+        list.lstButtons.setArrange(*arrange);
+    if (const auto view = wholeNumberOf(read(QStringLiteral("SView"))))
+        list.lstButtons.setView(*view);
+
+    int added = 0;
+    for (int i = 0;; ++i) {
+        const QString value = read(QString::number(i));
+        // Past the keys always read, a longer list goes on while keys hold entries.
+        if (i > kLastReadKey && value.size() < 2)
+            break;
+        if (const auto entry = decodeEntry(value)) {
+            // Each new item's images are the next ones in the lists, so every
+            // item shows its own icon even after gaps in a hand-edited file.
+            if (shortcuts::AddButton(list, entry->target, entry->caption, list.nextImageIndex(), entry->left,
+                                     entry->top))
+                ++added;
+        }
+    }
+    return added;
+}
+
+namespace {
+
+bool isNumberedKey(const QString &key, int *number)
+{
+    static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]{0,8})$"));
+    if (!digits.match(key).hasMatch())
+        return false;
+    *number = key.toInt();
+    return true;
+}
+
+} // namespace
+
+bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts::ShortcutList &list,
+                 QString *error)
+{
+    platform::ProfileDocument doc;
+    // A file that exists but cannot be read is never overwritten.
+    if (!ini.file().load(doc, error))
+        return false;
+    auto write = [&](const QString &key, const QString &value) { doc.setValue(kSection, key, value); };
+
+    if (window.windowState() == 0) {
+        write(QStringLiteral("Top"), numberText(window.frameTop()));
+        write(QStringLiteral("Left"), numberText(window.frameLeft()));
+        write(QStringLiteral("Height"), numberText(window.frameHeight()));
+        write(QStringLiteral("Width"), numberText(window.frameWidth()));
+    }
+    const platform::ListView &view = list.lstButtons;
+    write(QStringLiteral("Arrange"), numberText(view.Arrange()));
+    write(QStringLiteral("SView"), numberText(view.View()));
+
+    const int n = view.Count();
+    for (int i = 0; i < n; ++i)
+        write(QString::number(i), encodeEntry({list.lstPrograms.List(i), view.Text(i + 1),
+                                               numberText(view.Left(i + 1)), numberText(view.Top(i + 1))}));
+    for (int k = n; k <= kLastWrittenKey; ++k)
+        write(QString::number(k), QString());
+    // Entries of a longer list that has since shrunk must not come back at the
+    // next start: empty the numbered keys beyond the list that are still there.
+    for (const QString &key : doc.keys(kSection)) {
+        int number = 0;
+        if (isNumberedKey(key, &number) && number > kLastWrittenKey && number >= n)
+            write(key, QString());
+    }
+    return ini.file().save(doc, error);
+}
+
+} // namespace config

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <optional>
+
+#include "config/IniFile.h"
+#include "shortcuts/ShortcutList.h"
+
+namespace config {
+
+// The one section of the profile, named after the product.
+inline const QString kSection = QStringLiteral("Tessaflow");
+// Entries up to this key are always written; emptied ones as "key=".
+inline constexpr int kLastWrittenKey = 100;
+// Keys "0" to "20" are always read; later ones while they hold entries.
+inline constexpr int kLastReadKey = 20;
+
+// The main window's outer frame, in twips, as the profile stores it.
+class WindowFrame {
+public:
+    virtual ~WindowFrame() = default;
+    // 0 normal, 1 minimised, 2 maximised.
+    virtual int windowState() const = 0;
+    virtual double frameTop() const = 0;
+    virtual double frameLeft() const = 0;
+    virtual double frameHeight() const = 0;
+    virtual double frameWidth() const = 0;
+    // Applies the values that are there; a missing one keeps the current value.
+    virtual void setFrame(std::optional<double> top, std::optional<double> left,
+                          std::optional<double> height, std::optional<double> width) = 0;
+};
+
+// Applies the stored geometry, then the arrangement, then the view, then adds
+// every stored shortcut in key order. Each of those is skipped alone when its
+// value is unusable. Returns the number of shortcuts added.
+int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list);
+
+// Rewrites the section from the window and the list, exactly as a sequence of
+// single-key writes would, but committed to disk once and atomically. False
+// with a reason when the file could not be written; the old file then stays.
+bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts::ShortcutList &list,
+                 QString *error = nullptr);
+
+} // namespace config

@@ -1,0 +1,34 @@
+#include "platform/Dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+Dialogs::Answer WidgetDialogs::askYesNo(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    // Captions are user text: never let one render as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? Yes : No;
+}
+
+void WidgetDialogs::showError(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::optional<QString> WidgetDialogs::inputText(const QString &title, const QString &prompt,
+                                                const QString &defaultAnswer)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+} // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+// Modal boxes and prompts, behind an interface so tests can answer them.
+class Dialogs {
+public:
+    enum Answer { Yes = 6, No = 7 };
+    virtual ~Dialogs() = default;
+    // Yes/No question, Yes the default button. Text is shown as plain text.
+    virtual Answer askYesNo(const QString &title, const QString &text) = 0;
+    // A failure report with an OK button. Text is shown as plain text.
+    virtual void showError(const QString &title, const QString &text) = 0;
+    // Text prompt; nothing when cancelled.
+    virtual std::optional<QString> inputText(const QString &title, const QString &prompt,
+                                             const QString &defaultAnswer) = 0;
+};
+
+class WidgetDialogs : public Dialogs {
+public:
+    explicit WidgetDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    Answer askYesNo(const QString &title, const QString &text) override;
+    void showError(const QString &title, const QString &text) override;
+    std::optional<QString> inputText(const QString &title, const QString &prompt,
+                                     const QString &defaultAnswer) override;
+
+private:
+    QWidget *m_parent;
+};
+
+} // namespace platform

@@ -1,0 +1,397 @@
+#include "platform/ListView.h"
+
+#include <QAbstractListModel>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSet>
+#include <QStyleOptionViewItem>
+#include <vector>
+
+#include "platform/Twips.h"
+
+namespace platform {
+
+namespace {
+// Cells of the icon views, in pixels: room for the icon and two caption lines
+// below it (large), or the icon and a caption beside it (small).
+constexpr QSize kLargeCell(84, 70);
+constexpr QSize kSmallCell(160, 22);
+} // namespace
+
+class ListItemsModel : public QAbstractListModel {
+public:
+    struct Item {
+        QString key;
+        QString text;
+        int icon = 0;
+        int smallIcon = 0;
+        std::optional<QPointF> position; // twips
+    };
+
+    ListItemsModel(const ImageList &large, const ImageList &small, QObject *parent)
+        : QAbstractListModel(parent), m_large(large), m_small(small)
+    {
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(items.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return {};
+        const Item &item = items[index.row()];
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return item.text;
+        case Qt::DecorationRole:
+            return largeImages ? m_large.image(item.icon) : m_small.image(item.smallIcon);
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        Qt::ItemFlags f = QAbstractListModel::flags(index);
+        if (index.isValid() && movable)
+            f |= Qt::ItemIsDragEnabled;
+        return f;
+    }
+
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+
+    void append(Item item)
+    {
+        const int row = rowCount();
+        beginInsertRows({}, row, row);
+        items.push_back(std::move(item));
+        endInsertRows();
+    }
+
+    void remove(int row)
+    {
+        beginRemoveRows({}, row, row);
+        items.erase(items.begin() + row);
+        endRemoveRows();
+    }
+
+    void changed(int row) { emit dataChanged(index(row), index(row)); }
+    void changedAll()
+    {
+        if (!items.empty())
+            emit dataChanged(index(0), index(rowCount() - 1));
+    }
+
+    std::vector<Item> items;
+    bool largeImages = true;
+    bool movable = true;
+
+private:
+    const ImageList &m_large;
+    const ImageList &m_small;
+};
+
+ListView::ListView(const ImageList &large, const ImageList &small, QWidget *parent)
+    : QListView(parent), m_model(new ListItemsModel(large, small, this))
+{
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(false);
+    setTextElideMode(Qt::ElideRight);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setAcceptDrops(true);
+    applySettings();
+}
+
+ListView::~ListView() = default;
+
+int ListView::Count() const { return m_model->rowCount(); }
+
+bool ListView::hasKey(const QString &key) const
+{
+    for (const auto &item : m_model->items)
+        if (item.key == key)
+            return true;
+    return false;
+}
+
+bool ListView::Add(const QString &key, const QString &text, int icon, int smallIcon)
+{
+    if (hasKey(key))
+        return false;
+    m_model->append({key, text, icon, smallIcon, std::nullopt});
+    return true;
+}
+
+bool ListView::Remove(int i)
+{
+    if (!validItem(i))
+        return false;
+    m_model->remove(i - 1);
+    return true;
+}
+
+QString ListView::Key(int i) const { return validItem(i) ? m_model->items[i - 1].key : QString(); }
+QString ListView::Text(int i) const { return validItem(i) ? m_model->items[i - 1].text : QString(); }
+int ListView::Icon(int i) const { return validItem(i) ? m_model->items[i - 1].icon : 0; }
+int ListView::SmallIcon(int i) const { return validItem(i) ? m_model->items[i - 1].smallIcon : 0; }
+
+bool ListView::setText(int i, const QString &text)
+{
+    if (!validItem(i))
+        return false;
+    m_model->items[i - 1].text = text;
+    m_model->changed(i - 1);
+    return true;
+}
+
+double ListView::Left(int i) const { return position(i, true); }
+double ListView::Top(int i) const { return position(i, false); }
+
+double ListView::position(int i, bool left) const
+{
+    if (!validItem(i))
+        return 0;
+    const auto &stored = m_model->items[i - 1].position;
+    if (m_arrange == 0 && stored)
+        return left ? stored->x() : stored->y();
+    // Where the list has put the item itself.
+    const_cast<ListView *>(this)->executeDelayedItemsLayout();
+    const QPointF twips = twipsOf(rectForIndex(m_model->index(i - 1)).topLeft());
+    return left ? twips.x() : twips.y();
+}
+
+bool ListView::setLeft(int i, double twips) { return setPosition(i, twips, std::nullopt); }
+bool ListView::setTop(int i, double twips) { return setPosition(i, std::nullopt, twips); }
+
+bool ListView::setPosition(int i, std::optional<double> left, std::optional<double> top)
+{
+    if (!validItem(i))
+        return false;
+    auto &stored = m_model->items[i - 1].position;
+    if (!stored) {
+        executeDelayedItemsLayout();
+        stored = twipsOf(rectForIndex(m_model->index(i - 1)).topLeft());
+    }
+    if (left)
+        stored->setX(*left);
+    if (top)
+        stored->setY(*top);
+    // Put back with the next layout, once for a whole batch of changes.
+    scheduleDelayedItemsLayout();
+    return true;
+}
+
+int ListView::SelectedItem() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? 0 : selected.first().row() + 1;
+}
+
+void ListView::setSelectedItem(int i)
+{
+    if (validItem(i))
+        setCurrentIndex(m_model->index(i - 1));
+    else
+        clearSelection();
+}
+
+bool ListView::setView(int view)
+{
+    if (view < 0 || view > 3)
+        return false;
+    if (view == m_view)
+        return true;
+    if (m_arrange == 0 && freePlacement())
+        capturePositions();
+    m_view = view;
+    applySettings();
+    return true;
+}
+
+bool ListView::setArrange(int arrange)
+{
+    if (arrange < 0 || arrange > 2)
+        return false;
+    if (arrange == m_arrange)
+        return true;
+    // Icons that were arranged automatically stay where they stand when the
+    // user takes over the placing.
+    if (arrange == 0 && (m_view == 0 || m_view == 1))
+        capturePositions();
+    m_arrange = arrange;
+    applySettings();
+    return true;
+}
+
+bool ListView::freePlacement() const { return m_arrange == 0 && (m_view == 0 || m_view == 1); }
+
+void ListView::capturePositions()
+{
+    executeDelayedItemsLayout();
+    for (int row = 0; row < Count(); ++row)
+        m_model->items[row].position = twipsOf(rectForIndex(m_model->index(row)).topLeft());
+}
+
+void ListView::applySettings()
+{
+    const bool iconView = m_view == 0 || m_view == 1;
+    // Every setting is made at every switch: setViewMode only resets flow,
+    // wrapping and movement that were never set.
+    setViewMode(iconView ? QListView::IconMode : QListView::ListMode);
+    setIconSize(m_view == 0 ? QSize(32, 32) : QSize(16, 16));
+    setGridSize(m_view == 0 ? kLargeCell : m_view == 1 ? kSmallCell : QSize());
+    setWordWrap(m_view == 0);
+    setSpacing(m_view == 0 ? 2 : 1);
+    if (iconView) {
+        setFlow(m_arrange == 1 ? QListView::TopToBottom : QListView::LeftToRight);
+        setWrapping(true);
+        setMovement(m_arrange == 0 ? QListView::Free : QListView::Static);
+        setResizeMode(m_arrange == 0 ? QListView::Fixed : QListView::Adjust);
+    } else {
+        setFlow(QListView::TopToBottom);
+        setWrapping(m_view == 2);
+        setMovement(QListView::Static);
+        setResizeMode(QListView::Adjust);
+    }
+    m_model->largeImages = m_view == 0;
+    m_model->movable = freePlacement();
+    m_model->changedAll();
+    scheduleDelayedItemsLayout();
+}
+
+void ListView::initViewItemOption(QStyleOptionViewItem *option) const
+{
+    QListView::initViewItemOption(option);
+    if (m_view == 1) {
+        // Small icons: caption beside the icon, as in the list, but placed freely.
+        option->decorationPosition = QStyleOptionViewItem::Left;
+        option->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+void ListView::doItemsLayout()
+{
+    QListView::doItemsLayout();
+    if (freePlacement())
+        applyPositions();
+}
+
+QSize ListView::cellSize() const { return m_view == 0 ? kLargeCell : kSmallCell; }
+
+void ListView::applyPositions()
+{
+    const QSize cell = cellSize();
+    auto cellOf = [&](const QPoint &p) { return QPoint(p.x() / cell.width(), p.y() / cell.height()); };
+    QSet<quint64> occupied;
+    auto occupy = [&](const QPoint &p) {
+        // Mark every cell the item's rectangle touches.
+        const QPoint a = cellOf(p), b = cellOf(p + QPoint(cell.width() - 1, cell.height() - 1));
+        for (int x = a.x(); x <= b.x(); ++x)
+            for (int y = a.y(); y <= b.y(); ++y)
+                occupied.insert((quint64(quint32(x)) << 32) | quint32(y));
+    };
+    std::vector<int> unplaced;
+    for (int row = 0; row < Count(); ++row) {
+        const auto &stored = m_model->items[row].position;
+        if (!stored) {
+            unplaced.push_back(row);
+            continue;
+        }
+        const QPoint p = pixelsOf(*stored);
+        setPositionForIndex(p, m_model->index(row));
+        occupy(p);
+    }
+    // New items go to the first free cell, row by row, as far as the list is wide.
+    const int columns = std::max(1, viewport()->width() / cell.width());
+    qint64 next = 0;
+    for (int row : unplaced) {
+        QPoint c;
+        for (;; ++next) {
+            c = QPoint(int(next % columns), int(next / columns));
+            if (!occupied.contains((quint64(quint32(c.x())) << 32) | quint32(c.y())))
+                break;
+        }
+        const QPoint p(c.x() * cell.width() + spacing(), c.y() * cell.height() + spacing());
+        setPositionForIndex(p, m_model->index(row));
+        occupy(p);
+        m_model->items[row].position = twipsOf(p);
+    }
+}
+
+QPoint ListView::pixelsOf(const QPointF &twips) const
+{
+    return QPoint(toPixels(twips.x(), *this), toPixels(twips.y(), *this));
+}
+
+QPointF ListView::twipsOf(const QPoint &pixels) const
+{
+    return QPointF(toTwips(pixels.x(), *this), toTwips(pixels.y(), *this));
+}
+
+void ListView::mousePressEvent(QMouseEvent *event)
+{
+    QListView::mousePressEvent(event);
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: break;
+    }
+    if (button)
+        emit MouseDown(button, event->modifiers(), event->position().toPoint());
+}
+
+void ListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit DblClick();
+}
+
+void ListView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->source() != this && event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QListView::dragEnterEvent(event);
+}
+
+void ListView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->source() != this && event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QListView::dragMoveEvent(event);
+}
+
+void ListView::dropEvent(QDropEvent *event)
+{
+    if (event->source() != this) {
+        if (event->mimeData()->hasUrls()) {
+            event->acceptProposedAction();
+            emit OLEDragDrop(event->mimeData()->urls());
+        } else {
+            event->ignore();
+        }
+        return;
+    }
+    QListView::dropEvent(event);
+    // An icon moved by hand keeps its new place.
+    if (freePlacement())
+        for (int row = 0; row < Count(); ++row)
+            m_model->items[row].position = twipsOf(rectForIndex(m_model->index(row)).topLeft());
+}
+
+} // namespace platform

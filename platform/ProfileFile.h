@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace platform {
+
+// The text of an INI profile held in memory, edited with the rules Windows'
+// profile functions follow, so a file can go back and forth between the two:
+// names match without regard to case, the first of duplicate sections/keys
+// wins, an existing key is replaced where it stands (keeping its spelling),
+// a new key goes after the last key line of its section, a new section at the
+// end of the file, and every other line (comments, blank lines, other sections)
+// is kept as it was. Whitespace around names and values is ignored on reading.
+class ProfileDocument {
+public:
+    // Decodes UTF-8 (BOM dropped); text that is not valid UTF-8 was written by
+    // an 8-bit program and is read as Windows-1252. CRLF and LF both read;
+    // the file's own line ending is kept for writing.
+    static ProfileDocument parse(const QByteArray &bytes);
+    // UTF-8, in the line ending the file had (the platform's own for a new file).
+    QByteArray serialize() const;
+
+    // "" when the section or key is missing.
+    QString value(const QString &section, const QString &key) const;
+    bool contains(const QString &section, const QString &key) const;
+    // Key names of a section in file order (first of duplicates only).
+    QStringList keys(const QString &section) const;
+    // Writes `key=value` (an empty value as `key=`).
+    void setValue(const QString &section, const QString &key, const QString &value);
+
+    bool usesCrLf() const { return m_crlf; }
+
+private:
+    std::vector<QString> m_lines;
+#ifdef Q_OS_WIN
+    bool m_crlf = true;
+#else
+    bool m_crlf = false;
+#endif
+};
+
+// The profile file on disk. Every read goes to the file afresh; every write
+// is committed atomically, so a crash or a full disk leaves the old file whole.
+class ProfileFile {
+public:
+    explicit ProfileFile(QString path);
+    const QString &path() const { return m_path; }
+
+    // A missing file loads as an empty document. False (with a reason) only
+    // when the file exists but cannot be read.
+    bool load(ProfileDocument &doc, QString *error = nullptr) const;
+    // Atomic replace of the whole file. False (with a reason) on any failure,
+    // in which case the previous file is untouched.
+    bool save(const ProfileDocument &doc, QString *error = nullptr) const;
+
+    // GetPrivateProfileString: "" for a missing file, section or key.
+    QString read(const QString &section, const QString &key) const;
+    // WritePrivateProfileString for one key, committed atomically.
+    bool write(const QString &section, const QString &key, const QString &value,
+               QString *error = nullptr) const;
+
+private:
+    QString m_path;
+};
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build Tessaflow, run its tests and
+# drive its GUI checks. Only missing packages are installed; silent otherwise.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ qt6-base-dev
+  libqt6svg6            # SVG icon engine plugin (Debian 12 has no qt6-svg-plugins)
+  breeze-icon-theme
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth openbox trayer xdotool x11-utils
+  imagemagick xdg-utils
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ $status == "install ok installed" ]] || missing+=("$pkg")
+done
+((${#missing[@]} == 0)) && exit 0
+
+if ((EUID == 0)); then
+  as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo)
+else
+  echo "deps.sh: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "deps.sh: installing ${missing[*]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -q "${missing[@]}"

@@ -1,0 +1,74 @@
+#include "shortcuts/ShortcutList.h"
+
+#include <QRegularExpression>
+
+#include "config/NumberText.h"
+#include "platform/PathOps.h"
+
+namespace shortcuts {
+
+using platform::PathOps::FileExists;
+using platform::PathOps::GetAbsolutePathName;
+using platform::PathOps::GetExtensionName;
+using platform::PathOps::GetFileName;
+
+bool isWebAddress(const QString &target)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    return scheme.match(target).hasMatch() || target.startsWith(QLatin1String("www."));
+}
+
+namespace {
+
+// Captions may repeat (two readme.txt from different folders); the list view's
+// keys may not, so a repeated caption gets a key of its own.
+QString uniqueKey(const platform::ListView &view, const QString &caption)
+{
+    QString key = caption;
+    for (int n = 2; view.hasKey(key); ++n)
+        key = caption + QChar(0x1f) + QString::number(n);
+    return key;
+}
+
+} // namespace
+
+bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,
+               const QString &szLeft, const QString &szTop)
+{
+    // Image numbers are 16-bit: past the limit a new shortcut could only show
+    // somebody else's icon, so it is refused.
+    if (list.IconList.Count() >= kMaxImages || list.IconListSml.Count() >= kMaxImages)
+        return false;
+
+    // Icons by file type only: folders, missing files and web addresses share
+    // the icon of the empty key.
+    QString typeKey;
+    if (!isWebAddress(sFileName) && FileExists(sFileName))
+        typeKey = QLatin1Char('.') + GetExtensionName(sFileName);
+    list.IconList.Add(list.icons.GetFileIcon(typeKey, Icons::Large));
+    list.IconListSml.Add(list.icons.GetFileIcon(typeKey, Icons::Small));
+
+    // The target is formed before anything is added, so the list view and the
+    // target list either both grow or neither does.
+    const QString target = isWebAddress(sFileName) ? sFileName : GetAbsolutePathName(sFileName);
+    if (target.isEmpty())
+        return false;
+
+    QString caption = sName.isEmpty() ? GetFileName(sFileName) : sName;
+    if (caption.isEmpty())
+        caption = sFileName;
+    if (!list.lstButtons.Add(uniqueKey(list.lstButtons, caption), caption, sCount, sCount))
+        return false;
+    list.lstPrograms.AddItem(target);
+
+    if (list.lstButtons.Arrange() == 0) {
+        const int item = list.lstButtons.Count();
+        if (const auto left = config::numberOf(szLeft))
+            list.lstButtons.setLeft(item, *left);
+        if (const auto top = config::numberOf(szTop))
+            list.lstButtons.setTop(item, *top);
+    }
+    return true;
+}
+
+} // namespace shortcuts

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/ImageList.h"
+#include "platform/ListBox.h"
+#include "platform/ListView.h"
+#include "shortcuts/Icons.h"
+
+namespace shortcuts {
+
+// The shortcuts are spread over four controls that move in step: item k
+// (1-based) of the list view, entry k - 1 of the hidden target list, and image
+// n of each image list for the n-th shortcut added in the run.
+struct ShortcutList {
+    platform::ListView &lstButtons;
+    platform::ListBox &lstPrograms;
+    platform::ImageList &IconList;
+    platform::ImageList &IconListSml;
+    Icons &icons;
+
+    int count() const { return lstButtons.Count(); }
+    // The number the next shortcut's images will get.
+    int nextImageIndex() const { return IconList.Count() + 1; }
+};
+
+// Image numbers are 16-bit signed: a run makes at most this many shortcuts.
+inline constexpr int kMaxImages = 32767;
+
+// Whether a target is a web address, kept as typed: a URL scheme followed by
+// "://" in any letter case, or a host beginning "www.".
+bool isWebAddress(const QString &target);
+
+// Adds one shortcut at the end of the list: its icon pair by file type, a
+// caption (the file name when sName is empty), the target (absolute path, or
+// a web address unchanged) and, only while icons are placed by hand, the
+// stored position. The list view and the target list both grow or neither
+// does. False when nothing was added.
+bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,
+               const QString &szLeft = QString(), const QString &szTop = QString());
+
+} // namespace shortcuts
