@@ -1,0 +1,325 @@
+#include "platform/ProfileFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// Windows-1252 at 0x80..0x9F. The five positions the code page leaves
+// undefined map to the C1 control of the same number, as Windows itself does,
+// so no byte is ever lost.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString fromCp1252(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.append(b >= 0x80 && b <= 0x9F ? QChar(kCp1252High[b - 0x80]) : QChar(char16_t(b)));
+    }
+    return text;
+}
+
+QString decode(QByteArrayView bytes)
+{
+    static constexpr char kBom[] = "\xEF\xBB\xBF";
+    if (bytes.startsWith(QByteArrayView(kBom, 3)))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return fromCp1252(bytes);
+}
+
+bool isComment(const QString &trimmed)
+{
+    return trimmed.startsWith(u';') || trimmed.startsWith(u'#');
+}
+
+// The name of a "[name]" line; nothing for any other line.
+std::optional<QString> sectionName(const QString &line)
+{
+    const QString t = line.trimmed();
+    if (!t.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = t.lastIndexOf(u']');
+    if (close < 1)
+        return std::nullopt;
+    return t.mid(1, close - 1).trimmed();
+}
+
+struct KeyLine {
+    QString name;
+    QString value;
+};
+
+// "name=value" split at the first "="; nothing for comments, section headers,
+// and lines without a name or without "=".
+std::optional<KeyLine> keyLine(const QString &line)
+{
+    const QString t = line.trimmed();
+    if (t.isEmpty() || isComment(t) || t.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype eq = t.indexOf(u'=');
+    if (eq <= 0)
+        return std::nullopt;
+    KeyLine k{t.left(eq).trimmed(), t.mid(eq + 1).trimmed()};
+    if (k.name.isEmpty())
+        return std::nullopt;
+    return k;
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool hasLineBreak(const QString &s)
+{
+    return s.contains(u'\n') || s.contains(u'\r');
+}
+
+// Why a section/key/value cannot be stored so that it reads back the same;
+// empty when it can. Line breaks would split the line, and a key that starts
+// like a comment or a header, or holds "=", would be read as something else.
+QString unstorableReason(const QString &section, const QString &key, const QString &value)
+{
+    const QString k = key.trimmed();
+    if (k.isEmpty())
+        return QStringLiteral("the key name is empty");
+    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value))
+        return QStringLiteral("a profile entry cannot hold a line break");
+    if (k.contains(u'=') || k.startsWith(u'[') || isComment(k))
+        return QStringLiteral("the key name \"%1\" cannot be stored in a profile").arg(k);
+    return {};
+}
+
+// Index range [header, end) of the first section of that name; header == -1
+// when there is none.
+std::pair<qsizetype, qsizetype> findSection(const std::vector<QString> &lines, const QString &section)
+{
+    const QString want = section.trimmed();
+    const auto n = static_cast<qsizetype>(lines.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto name = sectionName(lines[i]);
+        if (!name || !sameName(*name, want))
+            continue;
+        qsizetype end = i + 1;
+        while (end < n && !sectionName(lines[end]))
+            ++end;
+        return {i, end};
+    }
+    return {-1, -1};
+}
+
+qsizetype findKey(const std::vector<QString> &lines, std::pair<qsizetype, qsizetype> range,
+                  const QString &key, KeyLine *found = nullptr)
+{
+    if (range.first < 0)
+        return -1;
+    const QString want = key.trimmed();
+    for (qsizetype i = range.first + 1; i < range.second; ++i) {
+        auto k = keyLine(lines[i]);
+        if (k && sameName(k->name, want)) {
+            if (found)
+                *found = std::move(*k);
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
+{
+    ProfileDocument doc;
+    const qsizetype firstBreak = bytes.indexOf('\n');
+    if (firstBreak >= 0)
+        doc.m_crlf = firstBreak > 0 && bytes.at(firstBreak - 1) == '\r';
+
+    const QString text = decode(bytes);
+    if (text.isEmpty())
+        return doc;
+    QStringList lines = text.split(u'\n');
+    // A final line break ends the last line; it does not start another one.
+    if (text.endsWith(u'\n'))
+        lines.removeLast();
+    doc.m_lines.reserve(lines.size());
+    for (QString &line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        doc.m_lines.push_back(std::move(line));
+    }
+    return doc;
+}
+
+QByteArray ProfileDocument::serialize() const
+{
+    const QString eol = m_crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QString text;
+    for (const QString &line : m_lines) {
+        text += line;
+        text += eol;
+    }
+    return text.toUtf8();
+}
+
+QString ProfileDocument::value(const QString &section, const QString &key) const
+{
+    KeyLine k;
+    if (findKey(m_lines, findSection(m_lines, section), key, &k) < 0)
+        return {};
+    return k.value;
+}
+
+bool ProfileDocument::contains(const QString &section, const QString &key) const
+{
+    return findKey(m_lines, findSection(m_lines, section), key) >= 0;
+}
+
+QStringList ProfileDocument::keys(const QString &section) const
+{
+    QStringList out;
+    const auto [header, end] = findSection(m_lines, section);
+    if (header < 0)
+        return out;
+    for (qsizetype i = header + 1; i < end; ++i) {
+        const auto k = keyLine(m_lines[i]);
+        if (!k)
+            continue;
+        const bool seen = std::any_of(out.cbegin(), out.cend(),
+                                      [&](const QString &name) { return sameName(name, k->name); });
+        if (!seen)
+            out << k->name;
+    }
+    return out;
+}
+
+void ProfileDocument::setValue(const QString &section, const QString &key, const QString &value)
+{
+    // Something that would not read back as this key would damage the file.
+    if (!unstorableReason(section, key, value).isEmpty())
+        return;
+    const QString val = value.trimmed();
+
+    const auto range = findSection(m_lines, section);
+    if (range.first < 0) {
+        m_lines.push_back(u'[' + section.trimmed() + u']');
+        m_lines.push_back(key.trimmed() + u'=' + val);
+        return;
+    }
+
+    KeyLine existing;
+    const qsizetype at = findKey(m_lines, range, key, &existing);
+    if (at >= 0) {
+        m_lines[at] = existing.name + u'=' + val;
+        return;
+    }
+
+    // After the section's last key line, so the blank line or comment that
+    // usually separates it from the next section stays in its place.
+    qsizetype insertAt = range.first + 1;
+    for (qsizetype i = range.first + 1; i < range.second; ++i)
+        if (keyLine(m_lines[i]))
+            insertAt = i + 1;
+    m_lines.insert(m_lines.begin() + insertAt, key.trimmed() + u'=' + val);
+}
+
+ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
+
+bool ProfileFile::load(ProfileDocument &doc, QString *error) const
+{
+    const QFileInfo info(m_path);
+    if (!info.exists()) {
+        doc = ProfileDocument::parse({});
+        return true;
+    }
+    QFile file(m_path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = info.isDir() ? QStringLiteral("Cannot read %1: it is a folder").arg(m_path)
+                                  : QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
+        return false;
+    }
+    doc = ProfileDocument::parse(bytes);
+    return true;
+}
+
+bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
+{
+    const auto fail = [&](QSaveFile &file) {
+        if (error)
+            *error = QStringLiteral("Cannot write %1: %2").arg(m_path, file.errorString());
+        return false;
+    };
+    // QSaveFile writes a temporary file beside the target and renames it over
+    // the old one only on commit; it also keeps the old file's permissions.
+    // Unbuffered, because a short write hidden in the buffer is flushed on
+    // commit without any error (Qt 6.4), which would commit a cut file.
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file);
+    const QByteArray bytes = doc.serialize();
+    if (file.write(bytes) != bytes.size()) {
+        if (error) {
+            const QString reason = file.error() != QFileDevice::NoError
+                                       ? file.errorString()
+                                       : QStringLiteral("only part of the data could be written (disk full?)");
+            *error = QStringLiteral("Cannot write %1: %2").arg(m_path, reason);
+        }
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return fail(file);
+    return true;
+}
+
+QString ProfileFile::read(const QString &section, const QString &key) const
+{
+    ProfileDocument doc;
+    if (!load(doc))
+        return {};
+    return doc.value(section, key);
+}
+
+bool ProfileFile::write(const QString &section, const QString &key, const QString &value,
+                        QString *error) const
+{
+    const QString reason = unstorableReason(section, key, value);
+    if (!reason.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Cannot write %1: %2").arg(m_path, reason);
+        return false;
+    }
+    ProfileDocument doc;
+    // Never replace a file whose contents we could not see.
+    if (!load(doc, error))
+        return false;
+    doc.setValue(section, key, value);
+    return save(doc, error);
+}
+
+} // namespace platform
