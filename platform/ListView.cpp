@@ -290,14 +290,14 @@ QSize ListView::cellSize() const { return m_view == 0 ? kLargeCell : kSmallCell;
 void ListView::applyPositions()
 {
     const QSize cell = cellSize();
-    auto cellOf = [&](const QPoint &p) { return QPoint(p.x() / cell.width(), p.y() / cell.height()); };
     QSet<quint64> occupied;
-    auto occupy = [&](const QPoint &p) {
-        // Mark every cell the item's rectangle touches.
-        const QPoint a = cellOf(p), b = cellOf(p + QPoint(cell.width() - 1, cell.height() - 1));
-        for (int x = a.x(); x <= b.x(); ++x)
-            for (int y = a.y(); y <= b.y(); ++y)
-                occupied.insert((quint64(quint32(x)) << 32) | quint32(y));
+    auto cellKey = [](int x, int y) { return (quint64(quint32(x)) << 32) | quint32(y); };
+    auto floorDiv = [](int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+    auto occupy = [&](const QRect &r) {
+        // Every cell the item's rectangle touches is taken.
+        for (int x = floorDiv(r.left(), cell.width()); x <= floorDiv(r.right(), cell.width()); ++x)
+            for (int y = floorDiv(r.top(), cell.height()); y <= floorDiv(r.bottom(), cell.height()); ++y)
+                occupied.insert(cellKey(x, y));
     };
     std::vector<int> unplaced;
     for (int row = 0; row < Count(); ++row) {
@@ -306,23 +306,28 @@ void ListView::applyPositions()
             unplaced.push_back(row);
             continue;
         }
+        const QModelIndex index = m_model->index(row);
         const QPoint p = pixelsOf(*stored);
-        setPositionForIndex(p, m_model->index(row));
-        occupy(p);
+        setPositionForIndex(p, index);
+        occupy(QRect(p, sizeHintForIndex(index)));
     }
-    // New items go to the first free cell, row by row, as far as the list is wide.
+    // New items go to the first free cell, row by row as far as the list is
+    // wide, centred in it as the automatic arrangement does.
     const int columns = std::max(1, viewport()->width() / cell.width());
     qint64 next = 0;
     for (int row : unplaced) {
-        QPoint c;
+        int x = 0, y = 0;
         for (;; ++next) {
-            c = QPoint(int(next % columns), int(next / columns));
-            if (!occupied.contains((quint64(quint32(c.x())) << 32) | quint32(c.y())))
+            x = int(next % columns);
+            y = int(next / columns);
+            if (!occupied.contains(cellKey(x, y)))
                 break;
         }
-        const QPoint p(c.x() * cell.width() + spacing(), c.y() * cell.height() + spacing());
-        setPositionForIndex(p, m_model->index(row));
-        occupy(p);
+        const QModelIndex index = m_model->index(row);
+        const QSize size = sizeHintForIndex(index);
+        const QPoint p(x * cell.width() + std::max(0, (cell.width() - size.width()) / 2), y * cell.height());
+        setPositionForIndex(p, index);
+        occupy(QRect(p, size));
         m_model->items[row].position = twipsOf(p);
     }
 }

@@ -1,0 +1,161 @@
+// The main window from start-up to shutdown.
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QScreen>
+#include <csignal>
+#include <gtest/gtest.h>
+
+#include "app/SignalWatcher.h"
+#include "app/frmTessaflow.h"
+#include "support/Recorders.h"
+
+using namespace testing_support;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    RecordingTray tray;
+    RecordingDialogs dialogs;
+    platform::IconLookup icons;
+    QString profile = dir.filePath(QStringLiteral("tsw.ini"));
+
+    std::unique_ptr<app::frmTessaflow> open()
+    {
+        auto window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons});
+        window->Form_Load();
+        return window;
+    }
+    void writeProfile(const QByteArray &text)
+    {
+        QFile f(profile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QByteArray readProfile()
+    {
+        QFile f(profile);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST_F(MainWindowTest, FirstStartShowsTheDesignedEmptyWindowWithItsTrayIcon)
+{
+    auto window = open();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tessaflow by tessaflow.org - v1.1.0"));
+    EXPECT_EQ(window->size(), QSize(346, 232)); // 5190 x 3480 twips at 96 dpi
+    EXPECT_EQ(window->lstButtons().geometry(), window->rect()); // fills the client area
+    EXPECT_EQ(window->lstButtons().toolTip(), QStringLiteral("Drag & Drop files to Add"));
+    EXPECT_TRUE(window->lstButtons().acceptDrops());
+    EXPECT_EQ(window->lstButtons().Count(), 0);
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(window->windowIcon().pixmap(64, 64).size(), QSize(64, 64));
+    EXPECT_EQ(tray.adds, 1);
+    EXPECT_EQ(tray.tip, QStringLiteral("Tessaflow"));
+    EXPECT_FALSE(QFile::exists(profile)); // nothing is written at start-up
+
+    window->resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(window->lstButtons().geometry(), window->rect());
+}
+
+TEST_F(MainWindowTest, StoredGeometryShortcutsAndSettingsComeBack)
+{
+    writeProfile("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\nArrange=0\nSView=1\n"
+                 "0=/nowhere/a.txt|a.txt|300|150\n1=http://example.com|Example||\n");
+    auto window = open();
+    EXPECT_EQ(window->frameGeometry(), QRect(120, 100, 400, 300));
+    EXPECT_DOUBLE_EQ(window->frameTop(), 1500);
+    EXPECT_EQ(window->lstButtons().View(), 1);
+    ASSERT_EQ(window->lstButtons().Count(), 2);
+    EXPECT_EQ(window->lstButtons().Left(1), 300);
+    EXPECT_EQ(window->lstPrograms().List(1), QStringLiteral("http://example.com"));
+
+    window->close();
+    const QByteArray saved = readProfile();
+    EXPECT_TRUE(saved.startsWith("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\nArrange=0\nSView=1\n"
+                                 "0=/nowhere/a.txt|a.txt|300|150\n"))
+        << saved.left(200).constData();
+}
+
+TEST_F(MainWindowTest, GeometryOffEveryScreenKeepsOnlyTheSize)
+{
+    writeProfile("[Tessaflow]\nTop=-90000\nLeft=900000\nHeight=4500\nWidth=6000\n");
+    auto window = open();
+    EXPECT_EQ(window->frameGeometry().size(), QSize(400, 300));
+    bool reachable = false;
+    for (QScreen *screen : QGuiApplication::screens())
+        reachable = reachable || screen->geometry().intersects(window->frameGeometry());
+    EXPECT_TRUE(reachable);
+}
+
+TEST_F(MainWindowTest, MinimisingHidesToTheTrayOnlyWhenThereIsOne)
+{
+    for (bool host : {true, false}) {
+        tray.hostPresent = host;
+        auto window = open();
+        window->showMinimized();
+        QTest::qWait(20);
+        EXPECT_EQ(window->isHidden(), host) << host;
+        EXPECT_TRUE(tray.shown);
+        EXPECT_EQ(window->windowState(), 1);
+    }
+}
+
+TEST_F(MainWindowTest, ClosingSavesOnceAndRemovesTheTrayIcon)
+{
+    auto window = open();
+    QSignalSpy unloaded(window.get(), &app::frmTessaflow::unloaded);
+    window->close();
+    EXPECT_EQ(unloaded.count(), 1);
+    EXPECT_EQ(tray.removes, 1);
+    EXPECT_TRUE(readProfile().startsWith("[Tessaflow]\nTop="));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MainWindowTest, ClosingWhileHiddenOrMaximisedKeepsTheStoredGeometry)
+{
+    writeProfile("[Tessaflow]\nTop=15\nLeft=30\nHeight=4500\nWidth=6000\n");
+    auto window = open();
+    window->showMaximized();
+    QApplication::processEvents();
+    window->close();
+    EXPECT_TRUE(readProfile().startsWith("[Tessaflow]\nTop=15\nLeft=30\nHeight=4500\nWidth=6000\nArrange="));
+}
+
+TEST_F(MainWindowTest, SigtermEndsTheProgramWithTheUsualSave)
+{
+    auto window = open();
+    window->showMinimized(); // even from the tray
+    QTest::qWait(20);
+    app::SignalWatcher watcher;
+    QObject::connect(&watcher, &app::SignalWatcher::terminationRequested, window.get(),
+                     &app::frmTessaflow::closeOnSignal);
+    QSignalSpy unloaded(window.get(), &app::frmTessaflow::unloaded);
+    ::raise(SIGTERM);
+    EXPECT_TRUE(unloaded.wait(2000));
+    EXPECT_EQ(tray.removes, 1);
+    EXPECT_TRUE(readProfile().contains("Arrange=0"));
+}
+
+TEST_F(MainWindowTest, AFailedSaveIsShownOnceAndTheShortcutsStay)
+{
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    profile = dir.filePath(QStringLiteral("blocker/tsw.ini"));
+    auto window = open();
+    window->AddButton(QStringLiteral("http://example.com"), QString(), 1);
+    EXPECT_FALSE(window->Save_Config());
+    EXPECT_FALSE(window->Save_Config());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow"));
+    EXPECT_TRUE(dialogs.shown[0].text.contains(profile));
+    EXPECT_EQ(window->lstButtons().Count(), 1);
+}
+
+} // namespace

@@ -1,0 +1,205 @@
+// Loading the whole profile at start-up and writing it back.
+#include <QDir>
+#include <QRegularExpression>
+
+#include "support/ShortcutFixture.h"
+
+using namespace testing_support;
+using config::Load_Config;
+using config::Save_Config;
+
+namespace {
+
+class ConfigTest : public ShortcutFixture {
+protected:
+    config::IniFile ini{path(QStringLiteral("tsw.ini"))};
+    FakeFrame frame;
+
+    QByteArray emptyKeysFrom(int first) const
+    {
+        QByteArray out;
+        for (int k = first; k <= 100; ++k)
+            out += QByteArray::number(k) + "=\n";
+        return out;
+    }
+    QStringList targets() const { return programs.items(); }
+};
+
+TEST_F(ConfigTest, FirstSaveWritesKeysInTheDocumentedOrder)
+{
+    shortcuts::AddButton(list, QStringLiteral("/tools/editor.exe"), QString(), 1, QStringLiteral("360"),
+                         QStringLiteral("240"));
+    shortcuts::AddButton(list, QStringLiteral("/docs/plan.txt"), QString(), 2, QStringLiteral("1560"),
+                         QStringLiteral("240"));
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+
+    const QByteArray expected = "[Tessaflow]\n"
+                                "Top=1440\nLeft=1200\nHeight=4320\nWidth=5760\n"
+                                "Arrange=0\nSView=0\n"
+                                "0=/tools/editor.exe|editor.exe|360|240\n"
+                                "1=/docs/plan.txt|plan.txt|1560|240\n" +
+                                emptyKeysFrom(2);
+    EXPECT_EQ(readFile(QStringLiteral("tsw.ini")), expected);
+}
+
+TEST_F(ConfigTest, GeometryIsWrittenOnlyInTheNormalState)
+{
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nTop=15\nLeft=30\nHeight=45\nWidth=60\n");
+    for (int state : {1, 2}) {
+        frame.state = state;
+        view.setView(2);
+        ASSERT_TRUE(Save_Config(ini, frame, list));
+        const QByteArray file = readFile(QStringLiteral("tsw.ini"));
+        EXPECT_TRUE(file.startsWith("[Tessaflow]\nTop=15\nLeft=30\nHeight=45\nWidth=60\nArrange=0\nSView=2\n0=\n"))
+            << file.left(120).constData();
+    }
+    frame.state = 0;
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).startsWith("[Tessaflow]\nTop=1440\nLeft=1200\nHeight=4320\n"));
+}
+
+TEST_F(ConfigTest, EmptyListAndLongListsEmptyEveryKeyBeyondTheList)
+{
+    // An empty list still writes every key up to 100.
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).endsWith(emptyKeysFrom(0)));
+
+    // 120 shortcuts: keys 0..119 hold entries, nothing is emptied.
+    for (int i = 0; i < 120; ++i)
+        shortcuts::AddButton(list, QStringLiteral("/t/%1.txt").arg(i), QString(), list.nextImageIndex());
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    platform::ProfileDocument doc;
+    ASSERT_TRUE(ini.file().load(doc));
+    EXPECT_EQ(doc.value(config::kSection, QStringLiteral("119")).section(QLatin1Char('|'), 0, 1),
+              QStringLiteral("/t/119.txt|119.txt"));
+
+    // Shrunk to 2: keys above 100 that are still there are emptied too, so the
+    // old entries do not come back at the next start.
+    while (view.Count() > 2) {
+        programs.RemoveItem(view.Count() - 1);
+        view.Remove(view.Count());
+    }
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(ini.file().load(doc));
+    EXPECT_EQ(doc.value(config::kSection, QStringLiteral("1")).left(10), QStringLiteral("/t/1.txt|1"));
+    for (int k : {2, 100, 101, 119})
+        EXPECT_EQ(doc.value(config::kSection, QString::number(k)), QString()) << k;
+    EXPECT_FALSE(doc.contains(config::kSection, QStringLiteral("120")));
+}
+
+TEST_F(ConfigTest, LoadAppliesEachUsableValueAndSkipsTheRest)
+{
+    writeFile(QStringLiteral("tsw.ini"), "[Other]\n0=/elsewhere|x|1|1\n"
+                                         "[TESSAFLOW]\ntop=abc\nLeft=300\nHeight=4,5e3\nWidth=\n"
+                                         "Arrange=7\nSView=1\n");
+    EXPECT_EQ(Load_Config(ini, frame, list), 0);
+    EXPECT_EQ(frame.top, 1440);   // letters: kept
+    EXPECT_EQ(frame.left, 300);
+    EXPECT_EQ(frame.height, 4500); // "," read as the decimal separator
+    EXPECT_EQ(frame.width, 5760); // empty: kept
+    EXPECT_EQ(view.Arrange(), 0); // out of range: kept
+    EXPECT_EQ(view.View(), 1);
+}
+
+TEST_F(ConfigTest, LoadWithoutAFileChangesNothing)
+{
+    EXPECT_EQ(Load_Config(ini, frame, list), 0);
+    EXPECT_EQ(frame.top, 1440);
+    EXPECT_EQ(view.Count(), 0);
+    EXPECT_FALSE(QFile::exists(ini.path())); // nothing is created at start-up
+}
+
+TEST_F(ConfigTest, LoadSkipsUnusableEntriesAndNumbersImagesAfterTheImageCount)
+{
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n"
+                                         "0=/a/one.txt|one|15|30\n"
+                                         "1=x\n"                       // one character: absent
+                                         "2=/a/short|only-three|1\n"   // three fields: nothing
+                                         "4=/a/two.txt|two|||\n"       // gap before; five fields
+                                         "5=/a/three.txt|three|15|30|extra|more\n");
+    EXPECT_EQ(Load_Config(ini, frame, list), 3);
+    EXPECT_EQ(captions(), (QStringList{"one", "two", "three"}));
+    EXPECT_EQ(targets(), (QStringList{"/a/one.txt", "/a/two.txt", "/a/three.txt"}));
+    // Every item names its own images, whatever the key numbers were.
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(view.Icon(i), i);
+    EXPECT_EQ(large.Count(), 3);
+    EXPECT_EQ(view.Left(1), 15);
+    EXPECT_EQ(view.Top(1), 30);
+}
+
+TEST_F(ConfigTest, MoreThan21EntriesSurviveARestart)
+{
+    for (int i = 0; i < 30; ++i)
+        shortcuts::AddButton(list, QStringLiteral("/docs/%1.txt").arg(i), QString(), list.nextImageIndex());
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+
+    platform::ImageList large2{32}, small2{16};
+    platform::ListBox programs2;
+    platform::ListView view2{large2, small2};
+    shortcuts::ShortcutList list2{view2, programs2, large2, small2, icons};
+    EXPECT_EQ(Load_Config(ini, frame, list2), 30);
+    EXPECT_EQ(programs2.items(), programs.items());
+}
+
+TEST_F(ConfigTest, LoadingBeyondKey20StopsAtTheFirstKeyWithoutAnEntry)
+{
+    QByteArray file = "[Tessaflow]\n";
+    for (int i = 0; i <= 22; ++i)
+        file += QByteArray::number(i) + "=/d/" + QByteArray::number(i) + "|c" + QByteArray::number(i) + "||\n";
+    file += "23=\n24=/d/24|c24||\n";
+    writeFile(QStringLiteral("tsw.ini"), file);
+    EXPECT_EQ(Load_Config(ini, frame, list), 23);
+    EXPECT_EQ(captions().last(), QStringLiteral("c22"));
+}
+
+TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)
+{
+    const QString url = QStringLiteral("https://example.com/a|b?q=%7C");
+    const QString caption = QStringLiteral("Grüße | 東京");
+    shortcuts::AddButton(list, url, caption, 1, QStringLiteral("0"), QStringLiteral("0"));
+    shortcuts::AddButton(list, QStringLiteral("/plain/file.txt"), QString(), 2, QStringLiteral("75"),
+                         QStringLiteral("0"));
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    const QByteArray file = readFile(QStringLiteral("tsw.ini"));
+    EXPECT_TRUE(file.contains("1=/plain/file.txt|file.txt|75|0\n")); // no "|" : the plain format
+
+    platform::ImageList large2{32}, small2{16};
+    platform::ListBox programs2;
+    platform::ListView view2{large2, small2};
+    shortcuts::ShortcutList list2{view2, programs2, large2, small2, icons};
+    EXPECT_EQ(Load_Config(ini, frame, list2), 2);
+    EXPECT_EQ(programs2.List(0), url);
+    EXPECT_EQ(view2.Text(1), caption);
+}
+
+TEST_F(ConfigTest, ArrangementIsAppliedBeforeEntriesSoStoredPositionsAreIgnored)
+{
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nArrange=1\n0=/a/one.txt|one|9000|9000\n");
+    view.resize(400, 300);
+    EXPECT_EQ(Load_Config(ini, frame, list), 1);
+    EXPECT_EQ(view.Arrange(), 1);
+    EXPECT_LT(view.Left(1), 9000);
+    EXPECT_LT(view.Top(1), 9000);
+}
+
+TEST_F(ConfigTest, OtherSectionsAndCommentsSurviveASave)
+{
+    writeFile(QStringLiteral("tsw.ini"), "; kept\r\n[Other]\r\nkey=value\r\n[Tessaflow]\r\nArrange=0\r\n");
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    const QByteArray file = readFile(QStringLiteral("tsw.ini"));
+    EXPECT_TRUE(file.startsWith("; kept\r\n[Other]\r\nkey=value\r\n[Tessaflow]\r\nArrange=0\r\nTop=1440\r\n"))
+        << file.left(100).constData();
+}
+
+TEST_F(ConfigTest, AFailedSaveIsReported)
+{
+    // A folder that cannot exist (its parent is a file) fails even for root.
+    touch(QStringLiteral("blocker"));
+    const config::IniFile blocked(path(QStringLiteral("blocker/tsw.ini")));
+    QString reason;
+    EXPECT_FALSE(Save_Config(blocked, frame, list, &reason));
+    EXPECT_FALSE(reason.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+// Making shortcuts: captions, targets, icons and positions.
+#include <QDir>
+
+#include "support/ShortcutFixture.h"
+
+using namespace testing_support;
+using shortcuts::AddButton;
+
+namespace {
+
+class AddButtonTest : public ShortcutFixture {
+protected:
+    QString savedCwd = QDir::currentPath();
+    void SetUp() override { QDir::setCurrent(dir.path()); }
+    void TearDown() override { QDir::setCurrent(savedCwd); }
+};
+
+TEST_F(AddButtonTest, FileShortcutGetsFileNameCaptionAbsoluteTargetAndTypeIcon)
+{
+    const QString report = touch(QStringLiteral("Docs/Report.final.txt"));
+    ASSERT_TRUE(AddButton(list, report, QString(), list.nextImageIndex()));
+    EXPECT_EQ(view.Text(1), QStringLiteral("Report.final.txt"));
+    EXPECT_EQ(programs.List(0), report);
+    EXPECT_EQ(large.image(1).cacheKey(), lookup.iconForKey(QStringLiteral(".txt")).cacheKey());
+
+    // A relative path: absolute target, caption from the text as passed.
+    ASSERT_TRUE(AddButton(list, QStringLiteral("Docs/../Docs/Report.final.txt"), QString(), list.nextImageIndex()));
+    EXPECT_EQ(programs.List(1), QDir(dir.path()).filePath(QStringLiteral("Docs/Report.final.txt")));
+    EXPECT_EQ(view.Text(2), QStringLiteral("Report.final.txt"));
+
+    // A given name wins over the file name.
+    ASSERT_TRUE(AddButton(list, report, QStringLiteral("Quarterly"), list.nextImageIndex()));
+    EXPECT_EQ(view.Text(3), QStringLiteral("Quarterly"));
+}
+
+TEST_F(AddButtonTest, FoldersMissingFilesAndWebAddressesShareTheEmptyKeyIcon)
+{
+    QDir(dir.path()).mkdir(QStringLiteral("Games"));
+    const QString noext = touch(QStringLiteral("Makefile"));
+    AddButton(list, path(QStringLiteral("Games")) + QLatin1Char('/'), QString(), 1);
+    AddButton(list, path(QStringLiteral("missing.txt")), QString(), 2);
+    AddButton(list, QStringLiteral("http://example.com/"), QString(), 3);
+    AddButton(list, noext, QString(), 4);
+    EXPECT_EQ(captions(), (QStringList{"Games", "missing.txt", "example.com", "Makefile"}));
+    EXPECT_EQ(programs.List(0), path(QStringLiteral("Games")));
+    const qint64 unknown = lookup.iconForKey(QString()).cacheKey();
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(large.image(n).cacheKey(), unknown) << n;
+    EXPECT_EQ(small.image(4).cacheKey(), lookup.iconForKey(QStringLiteral(".")).cacheKey());
+    EXPECT_EQ(large.Count(), 4);
+    EXPECT_EQ(small.Count(), 4);
+}
+
+TEST_F(AddButtonTest, WebAddressesAreKeptAsTypedInAnyCase)
+{
+    // Even a file of that name in the current folder does not make it a path.
+    touch(QStringLiteral("www.example.com"));
+    for (const QString &url : {QStringLiteral("http://example.com"), QStringLiteral("HTTP://EXAMPLE.COM/x"),
+                               QStringLiteral("https://example.com/a/b.html"), QStringLiteral("ftp://host/file"),
+                               QStringLiteral("www.example.com")})
+        ASSERT_TRUE(AddButton(list, url, QString(), list.nextImageIndex())) << url.toStdString();
+    EXPECT_EQ(programs.items(),
+              (QStringList{"http://example.com", "HTTP://EXAMPLE.COM/x", "https://example.com/a/b.html",
+                           "ftp://host/file", "www.example.com"}));
+    EXPECT_EQ(view.Text(3), QStringLiteral("b.html"));
+    // Not a scheme: a relative path.
+    ASSERT_TRUE(AddButton(list, QStringLiteral("example.com"), QString(), list.nextImageIndex()));
+    EXPECT_EQ(programs.List(5), path(QStringLiteral("example.com")));
+}
+
+TEST_F(AddButtonTest, DuplicateCaptionsBothAppearAndListsStayPaired)
+{
+    const QString a = touch(QStringLiteral("one/readme.txt"));
+    const QString b = touch(QStringLiteral("two/readme.txt"));
+    ASSERT_TRUE(AddButton(list, a, QString(), 1));
+    ASSERT_TRUE(AddButton(list, b, QString(), 2));
+    ASSERT_TRUE(AddButton(list, a, QString(), 3));
+    EXPECT_EQ(captions(), (QStringList{"readme.txt", "readme.txt", "readme.txt"}));
+    EXPECT_EQ(programs.items(), (QStringList{a, b, a}));
+    EXPECT_NE(view.Key(1), view.Key(2));
+    EXPECT_NE(view.Key(2), view.Key(3));
+}
+
+TEST_F(AddButtonTest, AnAddThatCannotFormATargetAddsToNeitherList)
+{
+    EXPECT_FALSE(AddButton(list, QString(), QStringLiteral("nothing"), 1));
+    EXPECT_EQ(view.Count(), 0);
+    EXPECT_EQ(programs.ListCount(), 0);
+}
+
+TEST_F(AddButtonTest, PositionsApplyOnlyWhenIconsArePlacedByHand)
+{
+    ASSERT_TRUE(AddButton(list, QStringLiteral("/a"), QString(), 1, QString(), QStringLiteral("1200")));
+    EXPECT_EQ(view.Top(1), 1200);
+    const double autoLeft = view.Left(1); // chosen by the list
+    ASSERT_TRUE(AddButton(list, QStringLiteral("/b"), QString(), 2, QStringLiteral("abc"), QStringLiteral("600")));
+    EXPECT_EQ(view.Top(2), 600); // a bad left does not stop the top
+    EXPECT_GE(autoLeft, 0);
+
+    view.resize(300, 200);
+    view.setArrange(2);
+    ASSERT_TRUE(AddButton(list, QStringLiteral("/c"), QString(), 3, QStringLiteral("9000"), QStringLiteral("9000")));
+    EXPECT_LT(view.Left(3), 9000);
+    EXPECT_LT(view.Top(3), 9000);
+}
+
+TEST_F(AddButtonTest, TheImageLimitRefusesFurtherAddsCleanly)
+{
+    const QIcon icon = lookup.iconForKey(QString());
+    while (large.Count() < shortcuts::kMaxImages) {
+        large.Add(icon);
+        small.Add(icon);
+    }
+    EXPECT_FALSE(AddButton(list, QStringLiteral("/a"), QString(), list.nextImageIndex()));
+    EXPECT_EQ(view.Count(), 0);
+    EXPECT_EQ(programs.ListCount(), 0);
+    EXPECT_EQ(large.Count(), shortcuts::kMaxImages);
+}
+
+} // namespace

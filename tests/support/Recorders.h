@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "platform/Dialogs.h"
+#include "platform/Tray.h"
+
+namespace testing_support {
+
+// A tray that records what the window asks of it; `hostPresent` plays the
+// desktop with or without a tray host.
+class RecordingTray : public platform::Tray {
+public:
+    bool hostPresent = true;
+    int adds = 0;
+    int removes = 0;
+    bool shown = false;
+    QString tip;
+    Callback callback;
+
+    bool available() const override { return hostPresent; }
+    bool add(const QIcon &, const QString &t, Callback cb) override
+    {
+        ++adds;
+        shown = true;
+        tip = t;
+        callback = std::move(cb);
+        return true;
+    }
+    bool remove() override
+    {
+        ++removes;
+        shown = false;
+        return true;
+    }
+    // A mouse event on the icon, as the tray reports it.
+    void click(int code)
+    {
+        if (callback)
+            callback(code);
+    }
+};
+
+// Answers boxes and prompts from a script and records what was shown.
+class RecordingDialogs : public platform::Dialogs {
+public:
+    struct Shown {
+        QString kind, title, text;
+    };
+    std::vector<Shown> shown;
+    Answer nextAnswer = Yes;
+    std::optional<QString> nextInput;
+
+    Answer askYesNo(const QString &title, const QString &text) override
+    {
+        shown.push_back({QStringLiteral("question"), title, text});
+        return nextAnswer;
+    }
+    void showError(const QString &title, const QString &text) override
+    {
+        shown.push_back({QStringLiteral("error"), title, text});
+    }
+    std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &def) override
+    {
+        shown.push_back({QStringLiteral("input"), title, prompt + QLatin1Char('\n') + def});
+        return nextInput;
+    }
+};
+
+} // namespace testing_support
