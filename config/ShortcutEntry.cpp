@@ -8,29 +8,44 @@ namespace {
 
 const QString kEscapeFlag = QStringLiteral("%");
 
-QString escaped(QString s)
+// Characters that cannot stand in a field as they are: the separator, line
+// breaks (they would end the profile line) and blanks at the start of the
+// value (the profile trims them).
+bool needsEscape(const QString &target, const QString &caption)
 {
-    s.replace(u'%', QStringLiteral("%25"));
-    s.replace(u'|', QStringLiteral("%7C"));
-    return s;
+    auto special = [](const QString &s) {
+        return s.contains(u'|') || s.contains(u'\n') || s.contains(u'\r');
+    };
+    return special(target) || special(caption) || (!target.isEmpty() && target.front().isSpace());
+}
+
+QString escaped(const QString &s, bool leadingBlanks)
+{
+    QString out;
+    out.reserve(s.size());
+    bool leading = leadingBlanks;
+    for (const QChar c : s) {
+        leading = leading && c.isSpace();
+        if (c == u'%' || c == u'|' || c == u'\n' || c == u'\r' || (leading && c.unicode() < 0x80))
+            out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return out;
 }
 
 // One pass, left to right, so "%257C" gives back "%7C" and not "|".
-// Anything but %25 and %7C stays as written.
+// Only the codes escaped() writes are decoded; anything else stays as written.
 QString unescaped(const QString &s)
 {
     QString out;
     out.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
         if (s[i] == u'%' && i + 2 < s.size()) {
-            const QStringView code = QStringView(s).mid(i + 1, 2);
-            if (code == u"25") {
-                out += u'%';
-                i += 2;
-                continue;
-            }
-            if (code.compare(u"7C", Qt::CaseInsensitive) == 0) {
-                out += u'|';
+            bool ok = false;
+            const int code = QStringView(s).mid(i + 1, 2).toInt(&ok, 16);
+            if (ok && (code == 0x25 || code == 0x7C || code == 0x0A || code == 0x0D || code == 0x20 || code == 0x09)) {
+                out += QChar(code);
                 i += 2;
                 continue;
             }
@@ -45,9 +60,9 @@ QString unescaped(const QString &s)
 QString encodeEntry(const ShortcutEntry &entry)
 {
     const QChar bar = u'|';
-    if (!entry.target.contains(bar) && !entry.caption.contains(bar))
+    if (!needsEscape(entry.target, entry.caption))
         return entry.target + bar + entry.caption + bar + entry.left + bar + entry.top;
-    return escaped(entry.target) + bar + escaped(entry.caption) + bar + entry.left + bar + entry.top
+    return escaped(entry.target, true) + bar + escaped(entry.caption, false) + bar + entry.left + bar + entry.top
            + bar + kEscapeFlag;
 }
 

@@ -173,6 +173,24 @@ TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)
     EXPECT_EQ(view2.Text(1), caption);
 }
 
+TEST_F(ConfigTest, NamesWithLineBreaksAndLeadingBlanksRoundTrip)
+{
+    // Both are legal in Linux file names; neither may break the profile's lines.
+    const QString target = QStringLiteral("  /odd/two\nlines.txt");
+    shortcuts::AddButton(list, QStringLiteral("http://x.org/"), QStringLiteral("first\r\nsecond"), 1);
+    list.lstPrograms.AddItem(target); // as a file dropped with such a name would be stored
+    view.Add(QStringLiteral("k"), QStringLiteral("two\nlines.txt"), 2, 2);
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+
+    platform::ImageList large2{32}, small2{16};
+    platform::ListBox programs2;
+    platform::ListView view2{large2, small2};
+    shortcuts::ShortcutList list2{view2, programs2, large2, small2, icons};
+    EXPECT_EQ(Load_Config(ini, frame, list2), 2);
+    EXPECT_EQ(view2.Text(1), QStringLiteral("first\r\nsecond"));
+    EXPECT_EQ(view2.Text(2), QStringLiteral("two\nlines.txt"));
+}
+
 TEST_F(ConfigTest, ArrangementIsAppliedBeforeEntriesSoStoredPositionsAreIgnored)
 {
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nArrange=1\n0=/a/one.txt|one|9000|9000\n");

@@ -36,7 +36,7 @@ TEST(ShortcutEntryTest, AnyTextRoundTripsExactly)
 {
     const QStringList texts = {"",      "|",      "%",       "%7C",  "%25",      "%257C", "a|b%7Cc", "%%||",
                                "||||",  "100%",   "x%7",     "%zz|", "\u65e5|\u00e9", " spaced | out ",
-                               "end%",  "%7c|%"};
+                               "end%",  "%7c|%", "line\nbreak", "\r\n", "  lead", "\t%20"};
     for (const QString &target : texts) {
         for (const QString &caption : texts) {
             const ShortcutEntry e{target, caption, "1440", "-0.5"};
