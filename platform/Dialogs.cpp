@@ -21,6 +21,15 @@ void WidgetDialogs::showError(const QString &title, const QString &text)
     box.exec();
 }
 
+void WidgetDialogs::notify(const QString &title, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, m_parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 std::optional<QString> WidgetDialogs::inputText(const QString &title, const QString &prompt,
                                                 const QString &defaultAnswer)
 {

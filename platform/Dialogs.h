@@ -16,6 +16,8 @@ public:
     virtual Answer askYesNo(const QString &title, const QString &text) = 0;
     // A failure report with an OK button. Text is shown as plain text.
     virtual void showError(const QString &title, const QString &text) = 0;
+    // A report that does not wait for the user: the window stays usable.
+    virtual void notify(const QString &title, const QString &text) = 0;
     // Text prompt; nothing when cancelled.
     virtual std::optional<QString> inputText(const QString &title, const QString &prompt,
                                              const QString &defaultAnswer) = 0;
@@ -26,6 +28,7 @@ public:
     explicit WidgetDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
     Answer askYesNo(const QString &title, const QString &text) override;
     void showError(const QString &title, const QString &text) override;
+    void notify(const QString &title, const QString &text) override;
     std::optional<QString> inputText(const QString &title, const QString &prompt,
                                      const QString &defaultAnswer) override;
 

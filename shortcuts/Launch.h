@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/Opener.h"
+#include "shortcuts/ShortcutList.h"
+
+namespace shortcuts {
+
+// The text handed to the desktop's open for a target: an existing file is
+// made absolute, unless the target begins "http://" or "www" (exactly, in
+// that letter case); everything else goes on unchanged.
+QString launchTarget(const QString &sFileName);
+
+// Opens a target. Never changes a list and never saves.
+void Launch(const QString &sFileName, platform::Opener &opener);
+
+// Opens the selected shortcut's target; false when nothing is selected.
+bool OpenSelected(const ShortcutList &list, platform::Opener &opener);
+
+} // namespace shortcuts
