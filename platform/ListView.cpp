@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QSet>
+#include <functional>
 #include <QStyleOptionViewItem>
 #include <vector>
 
@@ -60,7 +61,26 @@ public:
         Qt::ItemFlags f = QAbstractListModel::flags(index);
         if (index.isValid() && movable)
             f |= Qt::ItemIsDragEnabled;
+        if (index.isValid())
+            f |= Qt::ItemIsEditable;
         return f;
+    }
+
+    // A caption edited in place; an empty one is refused and the old one kept.
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (!index.isValid() || role != Qt::EditRole || index.row() >= rowCount())
+            return false;
+        const QString text = value.toString();
+        if (text.trimmed().isEmpty())
+            return false;
+        if (text == items[index.row()].text)
+            return true;
+        items[index.row()].text = text;
+        emit dataChanged(index, index);
+        if (onEdited)
+            onEdited(index.row() + 1);
+        return true;
     }
 
     Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
@@ -89,6 +109,7 @@ public:
     }
 
     std::vector<Item> items;
+    std::function<void(int)> onEdited;
     bool largeImages = true;
     bool movable = true;
 
@@ -102,7 +123,9 @@ ListView::ListView(const ImageList &large, const ImageList &small, QWidget *pare
 {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 edits the selected caption in place.
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    m_model->onEdited = [this](int i) { emit AfterLabelEdit(i); };
     setUniformItemSizes(false);
     setTextElideMode(Qt::ElideRight);
     setDragDropMode(QAbstractItemView::DragDrop);

@@ -60,6 +60,8 @@ signals:
     void DblClick();
     // A button press: 1 left, 2 right, 4 middle.
     void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
+    // The user changed item i's caption in place.
+    void AfterLabelEdit(int i);
     // Files were dropped from outside: the URLs as the drop carried them.
     void OLEDragDrop(const QList<QUrl> &urls);
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <optional>
+
+#include "shortcuts/ShortcutList.h"
+
+namespace shortcuts {
+
+// At most this many names are taken from one drop.
+inline constexpr int kMaxDropNames = 4000;
+
+// The local files and folders a drop carries, in the drop's order: only valid,
+// absolute file URLs count (a uri-list's "# comment" lines and web links do not).
+QStringList droppedPaths(const QList<QUrl> &urls);
+
+// Adds one shortcut per path at the end of the list, each numbered after the
+// image count at that moment. False at the first add that fails; the ones
+// before it stay.
+bool AddDropped(ShortcutList &list, const QStringList &paths);
+
+// The prompt of "&Add URL Shortcut".
+inline const QString kUrlPromptTitle = QStringLiteral("Tessaflow - Add URL");
+inline const QString kUrlPrompt = QStringLiteral("Please enter the URL");
+inline const QString kUrlDefault = QStringLiteral("http://www.");
+
+// The target to add for the prompt's answer, or nothing: Cancel, an empty
+// answer and the untouched default add nothing. Blanks around the answer are
+// dropped; an address typed without a scheme ("example.com") that names no
+// existing file or folder gets "http://" in front, so it opens in the browser.
+std::optional<QString> urlTarget(const std::optional<QString> &answer);
+
+} // namespace shortcuts

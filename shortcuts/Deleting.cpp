@@ -1,0 +1,25 @@
+#include "shortcuts/Deleting.h"
+
+namespace shortcuts {
+
+QString deleteQuestion(const QString &caption)
+{
+    return QStringLiteral("Are you sure you want to delete ") + caption + QLatin1Char('?');
+}
+
+bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs)
+{
+    const int selected = list.lstButtons.SelectedItem();
+    if (selected < 1)
+        return false;
+    const auto answer = dialogs.askYesNo(QStringLiteral("Tessaflow"), deleteQuestion(list.lstButtons.Text(selected)));
+    if (answer == platform::Dialogs::Yes) {
+        // The selection may have changed while the question was up.
+        const int i = list.lstButtons.SelectedItem();
+        if (i >= 1 && list.lstPrograms.RemoveItem(i - 1))
+            list.lstButtons.Remove(i);
+    }
+    return true;
+}
+
+} // namespace shortcuts

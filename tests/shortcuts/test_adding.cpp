@@ -1,0 +1,74 @@
+// What a drop and the web-address prompt add.
+#include <QDir>
+#include <QMimeData>
+
+#include "shortcuts/Adding.h"
+#include "support/ShortcutFixture.h"
+
+using namespace testing_support;
+using shortcuts::droppedPaths;
+using shortcuts::urlTarget;
+
+namespace {
+
+class AddingTest : public ShortcutFixture {
+protected:
+    QString savedCwd = QDir::currentPath();
+    void SetUp() override { QDir::setCurrent(dir.path()); }
+    void TearDown() override { QDir::setCurrent(savedCwd); }
+};
+
+TEST_F(AddingTest, OnlyLocalFilesOfADropCountInOrderAndAtMost4000)
+{
+    // As a file manager's text/uri-list arrives: percent-encoded, with a
+    // comment line and a web link among the files.
+    QMimeData data;
+    data.setData(QStringLiteral("text/uri-list"),
+                 "file:///home/u/My%20Docs/plan%7Cv2.txt\r\n"
+                 "# a comment\r\n"
+                 "https://example.com/page\r\n"
+                 "file:///home/u/Gr%C3%BC%C3%9Fe\r\n");
+    EXPECT_EQ(droppedPaths(data.urls()),
+              (QStringList{QStringLiteral("/home/u/My Docs/plan|v2.txt"), QStringLiteral("/home/u/Grüße")}));
+
+    QList<QUrl> many;
+    for (int i = 0; i < 4100; ++i)
+        many << QUrl::fromLocalFile(QStringLiteral("/d/%1").arg(i));
+    const QStringList taken = droppedPaths(many);
+    ASSERT_EQ(taken.size(), shortcuts::kMaxDropNames);
+    EXPECT_EQ(taken.last(), QStringLiteral("/d/3999"));
+}
+
+TEST_F(AddingTest, DroppedFilesAreAddedInOrderEachWithItsOwnImages)
+{
+    shortcuts::AddButton(list, QStringLiteral("http://example.com"), QString(), 1);
+    programs.RemoveItem(0);
+    view.Remove(1); // a deleted shortcut leaves its images behind
+    const QString a = touch(QStringLiteral("a.pdf"));
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    const QString folder = path(QStringLiteral("folder"));
+    ASSERT_TRUE(shortcuts::AddDropped(list, {a, folder, a}));
+    EXPECT_EQ(programs.items(), (QStringList{a, folder, a}));
+    EXPECT_EQ(captions(), (QStringList{"a.pdf", "folder", "a.pdf"}));
+    EXPECT_EQ(view.Icon(1), 2);
+    EXPECT_EQ(view.Icon(2), 3);
+    EXPECT_EQ(view.Icon(3), 4);
+}
+
+TEST_F(AddingTest, TheUrlPromptsAnswers)
+{
+    EXPECT_FALSE(urlTarget(std::nullopt)); // Cancel
+    EXPECT_FALSE(urlTarget(QString()));
+    EXPECT_FALSE(urlTarget(QStringLiteral("http://www.")));
+    EXPECT_FALSE(urlTarget(QStringLiteral("  http://www.  ")));
+    EXPECT_EQ(urlTarget(QStringLiteral(" https://example.com/a b ")), QStringLiteral("https://example.com/a b"));
+    EXPECT_EQ(urlTarget(QStringLiteral("HTTP://X.ORG")), QStringLiteral("HTTP://X.ORG"));
+    EXPECT_EQ(urlTarget(QStringLiteral("example.com")), QStringLiteral("http://example.com"));
+    EXPECT_EQ(urlTarget(QStringLiteral("www.example.com/x")), QStringLiteral("http://www.example.com/x"));
+    // A name of something that exists is a path, as typed.
+    touch(QStringLiteral("notes.txt"));
+    EXPECT_EQ(urlTarget(QStringLiteral("notes.txt")), QStringLiteral("notes.txt"));
+    EXPECT_EQ(urlTarget(dir.path()), dir.path());
+}
+
+} // namespace
