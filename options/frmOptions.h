@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+
+namespace platform {
+class ListView;
+}
+
+namespace options {
+
+// A label that acts as a link: it takes no keyboard focus and reports clicks.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// The options dialog: how the shortcut list shows and places its icons. A
+// choice changes the list at once; the profile is saved when the dialog
+// closes. Modeless, with no owner, so it can stay open beside the main window
+// and while that is hidden in the tray.
+class frmOptions : public QWidget {
+    Q_OBJECT
+public:
+    frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
+               std::function<void(const QString &)> launch);
+
+    QComboBox *cmbArrange() const { return m_cmbArrange; }
+    QComboBox *cmbView() const { return m_cmbView; }
+    LinkLabel *cmdWWW() const { return m_cmdWWW; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void cmbArrange_Click(int index);
+    void cmbView_Click(int index);
+    void cmdWWW_Click();
+
+    platform::ListView &m_lstButtons;
+    std::function<void()> m_saveConfig;
+    std::function<void(const QString &)> m_launch;
+    QComboBox *m_cmbArrange;
+    QComboBox *m_cmbView;
+    LinkLabel *m_cmdWWW;
+};
+
+} // namespace options

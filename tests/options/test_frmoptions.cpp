@@ -1,0 +1,161 @@
+// The options dialog: view and arrangement, the link, saving on close.
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+
+#include "support/WindowFixture.h"
+
+using namespace testing_support;
+
+namespace {
+
+class OptionsTest : public WindowFixture {
+protected:
+    std::unique_ptr<app::frmTessaflow> window;
+    void SetUp() override { window = open(); }
+
+    options::frmOptions *showOptions()
+    {
+        window->mnuOptions_Click();
+        return window->frmOptions();
+    }
+    platform::ListView &list() { return window->lstButtons(); }
+    QByteArray keysOf(const QByteArray &profile)
+    {
+        QByteArray out;
+        for (const QByteArray &line : profile.split('\n'))
+            if (line.startsWith("Arrange=") || line.startsWith("SView="))
+                out += line + ' ';
+        return out.trimmed();
+    }
+};
+
+TEST_F(OptionsTest, TheDialogAsDesigned)
+{
+    options::frmOptions *dialog = showOptions();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tessaflow - Options"));
+    EXPECT_EQ(dialog->size(), QSize(209, 75)); // 3135 x 1125 twips
+    EXPECT_EQ(dialog->parent(), nullptr);      // no owner
+    EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(dialog->windowFlags() & Qt::Tool); // kept out of the task bar
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(dialog->cmbArrange()->geometry(), QRect(8, 8, 193, 21));
+    EXPECT_EQ(dialog->cmbView()->geometry(), QRect(8, 32, 193, 21));
+    EXPECT_EQ(dialog->cmdWWW()->geometry(), QRect(8, 56, 193, 17));
+    EXPECT_EQ(dialog->cmbArrange()->toolTip(), QStringLiteral("Select Shortcut Arrangement"));
+    EXPECT_EQ(dialog->cmbView()->toolTip(), QStringLiteral("Select Shortcut View"));
+    EXPECT_EQ(dialog->cmbArrange()->itemText(2), QStringLiteral("Auto Arrange Icons Top"));
+    EXPECT_EQ(dialog->cmbView()->itemText(2), QStringLiteral("List View"));
+    EXPECT_FALSE(dialog->cmbArrange()->isEditable());
+    EXPECT_EQ(dialog->cmdWWW()->text(), QStringLiteral("tessaflow.org"));
+    EXPECT_EQ(dialog->cmdWWW()->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(dialog->cmdWWW()->font().bold());
+    EXPECT_EQ(dialog->cmdWWW()->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(dialog->nextInFocusChain(), dialog->cmbArrange());
+    EXPECT_EQ(dialog->cmbArrange()->nextInFocusChain(), dialog->cmbView());
+}
+
+TEST_F(OptionsTest, OpeningShowsTheStoredChoicesAndChangesNothing)
+{
+    for (int arrange = 0; arrange <= 2; ++arrange) {
+        for (int view = 0; view <= 2; ++view) {
+            SCOPED_TRACE(QStringLiteral("%1/%2").arg(arrange).arg(view).toStdString());
+            window->close();
+            window.reset();
+            writeProfile(QStringLiteral("[Tessaflow]\nArrange=%1\nSView=%2\n").arg(arrange).arg(view).toUtf8());
+            window = open();
+            options::frmOptions *dialog = showOptions();
+            EXPECT_EQ(dialog->cmbArrange()->currentIndex(), arrange);
+            EXPECT_EQ(dialog->cmbView()->currentIndex(), view);
+            EXPECT_EQ(list().Arrange(), arrange);
+            EXPECT_EQ(list().View(), view);
+        }
+    }
+}
+
+TEST_F(OptionsTest, EachChoiceAppliesAtOnceAndIsSavedWhenTheDialogCloses)
+{
+    for (int arrange = 0; arrange <= 2; ++arrange) {
+        for (int view = 0; view <= 2; ++view) {
+            SCOPED_TRACE(QStringLiteral("%1/%2").arg(arrange).arg(view).toStdString());
+            QFile::remove(profile);
+            options::frmOptions *dialog = showOptions();
+            dialog->cmbArrange()->setCurrentIndex(arrange);
+            dialog->cmbView()->setCurrentIndex(view);
+            EXPECT_EQ(list().Arrange(), arrange);
+            EXPECT_EQ(list().View(), view);
+            EXPECT_FALSE(QFile::exists(profile)); // nothing saved while it is open
+            dialog->close();
+            QApplication::processEvents();
+            EXPECT_EQ(window->frmOptions(), nullptr);
+            EXPECT_EQ(keysOf(readProfile()), QStringLiteral("Arrange=%1 SView=%2").arg(arrange).arg(view).toUtf8());
+        }
+    }
+    // And they come back after a restart.
+    window->close();
+    window = open();
+    EXPECT_EQ(list().Arrange(), 2);
+    EXPECT_EQ(list().View(), 2);
+}
+
+TEST_F(OptionsTest, AReportViewOpensWithNoViewChosenAndStaysUntilOneIsPicked)
+{
+    window->close();
+    writeProfile("[Tessaflow]\nSView=3\n");
+    window = open();
+    ASSERT_EQ(list().View(), 3);
+    options::frmOptions *dialog = showOptions();
+    EXPECT_EQ(dialog->cmbView()->currentIndex(), -1);
+    EXPECT_EQ(list().View(), 3);
+    dialog->cmbView()->setCurrentIndex(1);
+    EXPECT_EQ(list().View(), 1);
+}
+
+TEST_F(OptionsTest, OptionsAgainShowsTheSameDialogWithoutRereading)
+{
+    options::frmOptions *dialog = showOptions();
+    list().setView(2); // changed behind the dialog's back
+    EXPECT_EQ(showOptions(), dialog);
+    EXPECT_EQ(dialog->cmbView()->currentIndex(), 0);
+}
+
+TEST_F(OptionsTest, TheLinkOpensTheWebSiteAndLeavesTheDialogOpen)
+{
+    options::frmOptions *dialog = showOptions();
+    QTest::mouseClick(dialog->cmdWWW(), Qt::LeftButton);
+    EXPECT_EQ(opener.opened, QStringList{"http://tessaflow.org/"});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(QFile::exists(profile));
+}
+
+TEST_F(OptionsTest, TheMainWindowStaysUsableWhileTheDialogIsOpen)
+{
+    options::frmOptions *dialog = showOptions();
+    dialogs.nextInput = QStringLiteral("https://example.com/");
+    window->mnuURL_Click();
+    EXPECT_EQ(list().Count(), 1);
+    list().setSelectedItem(1);
+    window->mnuDelete_Click();
+    EXPECT_EQ(list().Count(), 0);
+    // Hidden to the tray, the dialog stays.
+    window->showMinimized();
+    QTest::qWait(20);
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(OptionsTest, ClosingTheProgramClosesTheDialogFirstWithItsChoicesSaved)
+{
+    options::frmOptions *dialog = showOptions();
+    QPointer<options::frmOptions> watched(dialog);
+    dialog->cmbView()->setCurrentIndex(2);
+    window->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(watched.isNull() || !watched->isVisible());
+    EXPECT_EQ(tray.removes, 1);
+    EXPECT_EQ(keysOf(readProfile()), QByteArray("Arrange=0 SView=2"));
+}
+
+} // namespace
