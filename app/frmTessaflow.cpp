@@ -1,9 +1,11 @@
 #include "app/frmTessaflow.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -11,6 +13,10 @@
 
 #include "Version.h"
 #include "platform/Twips.h"
+#include "shortcuts/Adding.h"
+#include "shortcuts/ContextMenu.h"
+#include "shortcuts/Deleting.h"
+#include "shortcuts/Launch.h"
 #include "platform/WindowGeometry.h"
 
 namespace app {
@@ -39,7 +45,11 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_ini(profilePath),
       m_lstButtons(new platform::ListView(m_iconList, m_iconListSml, this)),
       m_icons(services.iconLookup),
-      m_list{*m_lstButtons, m_lstPrograms, m_iconList, m_iconListSml, m_icons}
+      m_list{*m_lstButtons, m_lstPrograms, m_iconList, m_iconListSml, m_icons},
+      m_mPopupSys(new QMenu(QStringLiteral("&SysTray"), this)),
+      m_mnuPopup(shortcuts::makeContextMenu({[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); },
+                                             [this] { mnuURL_Click(); }, [this] { mnuOptions_Click(); }},
+                                            this))
 {
     setObjectName(QStringLiteral("frmTessaflow"));
     setWindowTitle(designedTitle());
@@ -56,6 +66,21 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
     m_lstButtons->setFocus();
+    connect(m_lstButtons, &platform::ListView::DblClick, this, &frmTessaflow::lstButtons_DblClick);
+    connect(m_lstButtons, &platform::ListView::OLEDragDrop, this, &frmTessaflow::lstButtons_OLEDragDrop);
+    connect(m_lstButtons, &platform::ListView::MouseDown, this,
+            [this](int button) { lstButtons_MouseDown(button); });
+    // A caption renamed in place is kept at once, as after a delete.
+    connect(m_lstButtons, &platform::ListView::AfterLabelEdit, this, [this] { Save_Config(); });
+    addKeyboardCommands();
+
+    // The tray menu: shown only as a pop-up at the tray icon.
+    m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
+    QAction *restore = m_mPopupSys->addAction(QStringLiteral("&Restore"), this, &frmTessaflow::mPopRestore_Click);
+    restore->setObjectName(QStringLiteral("mPopRestore"));
+    m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
+    QAction *exit = m_mPopupSys->addAction(QStringLiteral("&Exit"), this, &frmTessaflow::mPopExit_Click);
+    exit->setObjectName(QStringLiteral("mPopExit"));
 }
 
 frmTessaflow::~frmTessaflow()
@@ -63,6 +88,7 @@ frmTessaflow::~frmTessaflow()
     // A window destroyed without being closed still takes its tray icon along.
     if (!m_unloaded)
         m_services.tray.remove();
+    delete m_frmOptions;
 }
 
 void frmTessaflow::Form_Load()
@@ -119,7 +145,114 @@ bool frmTessaflow::AddButton(const QString &sFileName, const QString &sName, int
     return shortcuts::AddButton(m_list, sFileName, sName, sCount, szLeft, szTop);
 }
 
-void frmTessaflow::Form_MouseMove(int code) { Q_UNUSED(code); }
+void frmTessaflow::Launch(const QString &sFileName) { shortcuts::Launch(sFileName, m_services.opener); }
+
+void frmTessaflow::lstButtons_DblClick() { shortcuts::OpenSelected(m_list, m_services.opener); }
+
+void frmTessaflow::mnuOpen_Click() { shortcuts::OpenSelected(m_list, m_services.opener); }
+
+void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls)
+{
+    const QStringList paths = shortcuts::droppedPaths(urls);
+    if (paths.isEmpty())
+        return;
+    // An add that fails ends the drop without a save; what was added before
+    // it stays in the list and goes out with the next save.
+    if (shortcuts::AddDropped(m_list, paths))
+        Save_Config();
+}
+
+void frmTessaflow::mnuURL_Click()
+{
+    const auto answer = m_services.dialogs.inputText(shortcuts::kUrlPromptTitle, shortcuts::kUrlPrompt,
+                                                     shortcuts::kUrlDefault);
+    if (const auto target = shortcuts::urlTarget(answer))
+        AddButton(*target, QString(), m_list.nextImageIndex());
+    Save_Config();
+}
+
+void frmTessaflow::lstButtons_MouseDown(int button)
+{
+    if (shortcuts::showsContextMenu(button) && m_mnuPopup->isEnabled())
+        popUpContextMenu(QCursor::pos());
+}
+
+void frmTessaflow::popUpContextMenu(const QPoint &globalPos) { m_mnuPopup->exec(globalPos); }
+
+void frmTessaflow::mnuDelete_Click()
+{
+    if (shortcuts::DeleteSelected(m_list, m_services.dialogs))
+        Save_Config();
+}
+
+void frmTessaflow::mnuOptions_Click()
+{
+    // Open already: shown again as it is, nothing re-read.
+    if (!m_frmOptions)
+        m_frmOptions = new options::frmOptions(
+            *m_lstButtons, [this] { Save_Config(); }, [this](const QString &url) { Launch(url); });
+    m_frmOptions->setWindowIcon(windowIcon());
+    m_frmOptions->show();
+    m_frmOptions->raise();
+    m_frmOptions->activateWindow();
+}
+
+void frmTessaflow::addKeyboardCommands()
+{
+    // What users of a list expect from the keyboard; each key runs the same
+    // handler as its menu item.
+    auto bind = [this](const QKeySequence &keys, std::function<void()> run) {
+        auto *shortcut = new QShortcut(keys, m_lstButtons, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, std::move(run));
+    };
+    bind(QKeySequence(Qt::Key_Return), [this] { mnuOpen_Click(); });
+    bind(QKeySequence(Qt::Key_Enter), [this] { mnuOpen_Click(); });
+    bind(QKeySequence(QKeySequence::Delete), [this] { mnuDelete_Click(); });
+    auto menuAtSelection = [this] {
+        const int selected = m_lstButtons->SelectedItem();
+        const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->model()->index(selected - 1, 0))
+                                    : QRect(m_lstButtons->viewport()->rect().center(), QSize(1, 1));
+        popUpContextMenu(m_lstButtons->viewport()->mapToGlobal(item.center()));
+    };
+    bind(QKeySequence(Qt::Key_Menu), menuAtSelection);
+    bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), menuAtSelection);
+}
+
+void frmTessaflow::Form_MouseMove(int code)
+{
+    switch (code) {
+    case platform::TrayCode::LeftButtonUp:
+    case platform::TrayCode::LeftButtonDoubleClick:
+        restore();
+        break;
+    case platform::TrayCode::RightButtonUp:
+        // The window stays as it is, hidden or not, while the menu is up.
+        activateWindow();
+        m_mPopupSys->exec(QCursor::pos());
+        break;
+    default:
+        break;
+    }
+}
+
+void frmTessaflow::restore()
+{
+    // Normal size (out of minimised or maximised), to the front, shown.
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    raise();
+    activateWindow();
+    show();
+}
+
+void frmTessaflow::mPopRestore_Click() { restore(); }
+
+void frmTessaflow::mPopExit_Click()
+{
+    close();
+    // A window hidden in the tray may not get a close event from close().
+    if (!m_unloaded)
+        Form_Unload();
+}
 
 void frmTessaflow::changeEvent(QEvent *event)
 {
@@ -159,12 +292,15 @@ void frmTessaflow::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    // An open options dialog closes first, and saves as it closes.
+    if (m_frmOptions)
+        m_frmOptions->close();
     Save_Config();
     m_services.tray.remove();
     emit unloaded();
 }
 
-int frmTessaflow::windowState() const
+int frmTessaflow::frameState() const
 {
     if (isMinimized())
         return 1;

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QMenu>
+#include <QPointer>
 #include <QWidget>
 
 #include "app/SysTray.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
+#include "options/frmOptions.h"
 #include "platform/Dialogs.h"
 #include "platform/IconLookup.h"
 #include "platform/ImageList.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
+#include "platform/Opener.h"
 #include "platform/Tray.h"
 #include "shortcuts/Icons.h"
 #include "shortcuts/ShortcutList.h"
@@ -21,6 +25,7 @@ struct Services {
     platform::Tray &tray;
     platform::Dialogs &dialogs;
     platform::IconLookup &iconLookup;
+    platform::Opener &opener;
 };
 
 // The launcher's one lasting window: the shortcut list filling it, the hidden
@@ -39,12 +44,29 @@ public:
     bool Save_Config();
     bool AddButton(const QString &sFileName, const QString &sName, int sCount, const QString &szLeft = QString(),
                    const QString &szTop = QString());
+    void Launch(const QString &sFileName);
+
+    // Mouse events on the tray icon, as their message codes.
+    void Form_MouseMove(int code);
+    void mPopRestore_Click();
+    void mPopExit_Click();
+    void lstButtons_DblClick();
+    void mnuOpen_Click();
+    void lstButtons_OLEDragDrop(const QList<QUrl> &urls);
+    void mnuURL_Click();
+    void lstButtons_MouseDown(int button);
+    void mnuDelete_Click();
+    void mnuOptions_Click();
 
     // Ends the program the usual way on SIGTERM/SIGINT: nobody may be there to
     // answer a message box, so a failed save goes to standard error.
     void closeOnSignal();
 
     platform::ListView &lstButtons() { return *m_lstButtons; }
+    QMenu &mPopupSys() { return *m_mPopupSys; }
+    QMenu &mnuPopup() { return *m_mnuPopup; }
+    // The options dialog while it is open.
+    options::frmOptions *frmOptions() const { return m_frmOptions; }
     platform::ListBox &lstPrograms() { return m_lstPrograms; }
     platform::ImageList &IconList() { return m_iconList; }
     platform::ImageList &IconListSml() { return m_iconListSml; }
@@ -52,7 +74,7 @@ public:
     const QString &profilePath() const { return m_ini.path(); }
 
     // WindowFrame
-    int windowState() const override;
+    int frameState() const override;
     double frameTop() const override;
     double frameLeft() const override;
     double frameHeight() const override;
@@ -74,7 +96,9 @@ protected:
 private:
     void Form_Resize();
     void Form_Unload();
-    void Form_MouseMove(int code);
+    void restore();
+    void popUpContextMenu(const QPoint &globalPos);
+    void addKeyboardCommands();
     void reportSaveFailure(const QString &reason);
 
     Services m_services;
@@ -85,6 +109,9 @@ private:
     platform::ListView *m_lstButtons;
     shortcuts::Icons m_icons;
     shortcuts::ShortcutList m_list;
+    QMenu *m_mPopupSys;
+    QMenu *m_mnuPopup;
+    QPointer<options::frmOptions> m_frmOptions;
     TrayIconData m_trayIconData;
     bool m_unloaded = false;
     bool m_saveFailureShown = false;

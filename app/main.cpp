@@ -5,6 +5,7 @@
 #include "app/frmTessaflow.h"
 #include "platform/Dialogs.h"
 #include "platform/IconLookup.h"
+#include "platform/Opener.h"
 #include "platform/Tray.h"
 
 int main(int argc, char *argv[])
@@ -20,8 +21,10 @@ int main(int argc, char *argv[])
     platform::IconLookup icons;
     platform::SystemTray tray;
     platform::WidgetDialogs dialogs;
+    platform::DetachedSpawner spawner;
+    platform::DesktopOpener opener(spawner, dialogs);
     app::frmTessaflow window(QCoreApplication::applicationDirPath() + QStringLiteral("/tsw.ini"),
-                             {tray, dialogs, icons});
+                             {tray, dialogs, icons, opener});
     app::SignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &app::SignalWatcher::terminationRequested, &window, &app::frmTessaflow::closeOnSignal);
     QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);

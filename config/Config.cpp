@@ -62,7 +62,7 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
         return false;
     auto write = [&](const QString &key, const QString &value) { doc.setValue(kSection, key, value); };
 
-    if (window.windowState() == 0) {
+    if (window.frameState() == 0) {
         write(QStringLiteral("Top"), numberText(window.frameTop()));
         write(QStringLiteral("Left"), numberText(window.frameLeft()));
         write(QStringLiteral("Height"), numberText(window.frameHeight()));

@@ -21,7 +21,7 @@ class WindowFrame {
 public:
     virtual ~WindowFrame() = default;
     // 0 normal, 1 minimised, 2 maximised.
-    virtual int windowState() const = 0;
+    virtual int frameState() const = 0;
     virtual double frameTop() const = 0;
     virtual double frameLeft() const = 0;
     virtual double frameHeight() const = 0;

@@ -9,38 +9,13 @@
 
 #include "app/SignalWatcher.h"
 #include "app/frmTessaflow.h"
-#include "support/Recorders.h"
+#include "support/WindowFixture.h"
 
 using namespace testing_support;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    RecordingTray tray;
-    RecordingDialogs dialogs;
-    platform::IconLookup icons;
-    QString profile = dir.filePath(QStringLiteral("tsw.ini"));
-
-    std::unique_ptr<app::frmTessaflow> open()
-    {
-        auto window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons});
-        window->Form_Load();
-        return window;
-    }
-    void writeProfile(const QByteArray &text)
-    {
-        QFile f(profile);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-    QByteArray readProfile()
-    {
-        QFile f(profile);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-};
+using MainWindowTest = WindowFixture;
 
 TEST_F(MainWindowTest, FirstStartShowsTheDesignedEmptyWindowWithItsTrayIcon)
 {
@@ -102,7 +77,7 @@ TEST_F(MainWindowTest, MinimisingHidesToTheTrayOnlyWhenThereIsOne)
         QTest::qWait(20);
         EXPECT_EQ(window->isHidden(), host) << host;
         EXPECT_TRUE(tray.shown);
-        EXPECT_EQ(window->windowState(), 1);
+        EXPECT_EQ(window->frameState(), 1);
     }
 }
 

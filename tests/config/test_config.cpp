@@ -10,6 +10,15 @@ using config::Save_Config;
 
 namespace {
 
+// A second, empty set of controls: the list as the next start builds it.
+struct Restarted {
+    platform::ImageList large{32}, small{16};
+    platform::ListBox programs;
+    platform::ListView view{large, small};
+    shortcuts::ShortcutList list;
+    explicit Restarted(shortcuts::Icons &icons) : list{view, programs, large, small, icons} {}
+};
+
 class ConfigTest : public ShortcutFixture {
 protected:
     config::IniFile ini{path(QStringLiteral("tsw.ini"))};
@@ -134,12 +143,9 @@ TEST_F(ConfigTest, MoreThan21EntriesSurviveARestart)
         shortcuts::AddButton(list, QStringLiteral("/docs/%1.txt").arg(i), QString(), list.nextImageIndex());
     ASSERT_TRUE(Save_Config(ini, frame, list));
 
-    platform::ImageList large2{32}, small2{16};
-    platform::ListBox programs2;
-    platform::ListView view2{large2, small2};
-    shortcuts::ShortcutList list2{view2, programs2, large2, small2, icons};
-    EXPECT_EQ(Load_Config(ini, frame, list2), 30);
-    EXPECT_EQ(programs2.items(), programs.items());
+    Restarted again(icons);
+    EXPECT_EQ(Load_Config(ini, frame, again.list), 30);
+    EXPECT_EQ(again.programs.items(), programs.items());
 }
 
 TEST_F(ConfigTest, LoadingBeyondKey20StopsAtTheFirstKeyWithoutAnEntry)
@@ -164,13 +170,10 @@ TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)
     const QByteArray file = readFile(QStringLiteral("tsw.ini"));
     EXPECT_TRUE(file.contains("1=/plain/file.txt|file.txt|75|0\n")); // no "|" : the plain format
 
-    platform::ImageList large2{32}, small2{16};
-    platform::ListBox programs2;
-    platform::ListView view2{large2, small2};
-    shortcuts::ShortcutList list2{view2, programs2, large2, small2, icons};
-    EXPECT_EQ(Load_Config(ini, frame, list2), 2);
-    EXPECT_EQ(programs2.List(0), url);
-    EXPECT_EQ(view2.Text(1), caption);
+    Restarted again(icons);
+    EXPECT_EQ(Load_Config(ini, frame, again.list), 2);
+    EXPECT_EQ(again.programs.List(0), url);
+    EXPECT_EQ(again.view.Text(1), caption);
 }
 
 TEST_F(ConfigTest, NamesWithLineBreaksAndLeadingBlanksRoundTrip)
@@ -182,13 +185,10 @@ TEST_F(ConfigTest, NamesWithLineBreaksAndLeadingBlanksRoundTrip)
     view.Add(QStringLiteral("k"), QStringLiteral("two\nlines.txt"), 2, 2);
     ASSERT_TRUE(Save_Config(ini, frame, list));
 
-    platform::ImageList large2{32}, small2{16};
-    platform::ListBox programs2;
-    platform::ListView view2{large2, small2};
-    shortcuts::ShortcutList list2{view2, programs2, large2, small2, icons};
-    EXPECT_EQ(Load_Config(ini, frame, list2), 2);
-    EXPECT_EQ(view2.Text(1), QStringLiteral("first\r\nsecond"));
-    EXPECT_EQ(view2.Text(2), QStringLiteral("two\nlines.txt"));
+    Restarted again(icons);
+    EXPECT_EQ(Load_Config(ini, frame, again.list), 2);
+    EXPECT_EQ(again.view.Text(1), QStringLiteral("first\r\nsecond"));
+    EXPECT_EQ(again.view.Text(2), QStringLiteral("two\nlines.txt"));
 }
 
 TEST_F(ConfigTest, ArrangementIsAppliedBeforeEntriesSoStoredPositionsAreIgnored)

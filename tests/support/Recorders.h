@@ -1,10 +1,12 @@
 #pragma once
 
+#include "support/QtPrinters.h"
 #include <QStringList>
 #include <optional>
 #include <vector>
 
 #include "platform/Dialogs.h"
+#include "platform/Opener.h"
 #include "platform/Tray.h"
 
 namespace testing_support {
@@ -62,11 +64,22 @@ public:
     {
         shown.push_back({QStringLiteral("error"), title, text});
     }
+    void notify(const QString &title, const QString &text) override
+    {
+        shown.push_back({QStringLiteral("notice"), title, text});
+    }
     std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &def) override
     {
         shown.push_back({QStringLiteral("input"), title, prompt + QLatin1Char('\n') + def});
         return nextInput;
     }
+};
+
+// Records every target handed to the desktop's open.
+class RecordingOpener : public platform::Opener {
+public:
+    QStringList opened;
+    void open(const QString &target) override { opened << target; }
 };
 
 } // namespace testing_support

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/QtPrinters.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,7 @@ struct FakeFrame : config::WindowFrame {
     int state = 0;
     double top = 1440, left = 1200, height = 4320, width = 5760;
     int sets = 0;
-    int windowState() const override { return state; }
+    int frameState() const override { return state; }
     double frameTop() const override { return top; }
     double frameLeft() const override { return left; }
     double frameHeight() const override { return height; }

@@ -1,0 +1,230 @@
+// Adding, deleting and renaming shortcuts through the real main window.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+#include "config/Config.h"
+#include "support/WindowFixture.h"
+
+using namespace testing_support;
+
+namespace {
+
+class EditingListTest : public WindowFixture {
+protected:
+    std::unique_ptr<app::frmTessaflow> window;
+    void SetUp() override { window = open(); }
+
+    platform::ListView &list() { return window->lstButtons(); }
+    QString file(const QString &name)
+    {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return QFileInfo(path).absoluteFilePath();
+    }
+    // A drop as a file manager sends it: text/uri-list of file:// URLs.
+    void drop(const QByteArray &uriList)
+    {
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"), uriList);
+        QWidget *target = list().viewport();
+        const QPoint at(20, 20);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &move);
+        ASSERT_TRUE(move.isAccepted()); // the list shows that it takes the drop
+        QDropEvent dropEvent(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &dropEvent);
+    }
+    QStringList targets() { return window->lstPrograms().items(); }
+    void select(int i) { list().setSelectedItem(i); }
+    // Runs `trigger`, which should pop up the context menu; returns what it
+    // showed and picks `choose` in it (or closes it).
+    QStringList menuShownBy(const std::function<void()> &trigger, const QString &choose = QString())
+    {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *a : menu->actions())
+                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            QAction *pick = nullptr;
+            for (QAction *a : menu->actions())
+                if (a->text() == choose)
+                    pick = a;
+            menu->close();
+            if (pick)
+                pick->trigger();
+        });
+        trigger();
+        return shown;
+    }
+    std::unique_ptr<app::frmTessaflow> restart()
+    {
+        window->close();
+        window.reset();
+        return open();
+    }
+};
+
+TEST_F(EditingListTest, DroppedFilesBecomeShortcutsThatSurviveARestart)
+{
+    const QString spaced = file(QStringLiteral("My Docs/plan v2.pdf"));
+    const QString piped = file(QStringLiteral("a|b.txt"));
+    const QString umlaut = file(QStringLiteral("Grüße.odt"));
+    QDir(dir.path()).mkdir(QStringLiteral("Folder"));
+    drop(QUrl::fromLocalFile(spaced).toEncoded() + "\r\n" + "https://example.com/\r\n" +
+         QUrl::fromLocalFile(piped).toEncoded() + "\r\n" + QUrl::fromLocalFile(umlaut).toEncoded() + "\r\n" +
+         QUrl::fromLocalFile(dir.filePath(QStringLiteral("Folder"))).toEncoded() + "\r\n");
+    const QStringList expected = {spaced, piped, umlaut, dir.filePath(QStringLiteral("Folder"))};
+    EXPECT_EQ(targets(), expected);
+    EXPECT_TRUE(readProfile().contains("0=" + spaced.toUtf8() + "|plan v2.pdf|")); // saved after the drop
+
+    window = restart();
+    EXPECT_EQ(targets(), expected);
+    EXPECT_EQ(list().Text(2), QStringLiteral("a|b.txt"));
+    EXPECT_EQ(list().Text(3), QStringLiteral("Grüße.odt"));
+}
+
+TEST_F(EditingListTest, ADropWithoutLocalFilesAddsAndSavesNothing)
+{
+    drop("https://example.com/\r\n# just a comment\r\n");
+    EXPECT_EQ(list().Count(), 0);
+    EXPECT_FALSE(QFile::exists(profile));
+}
+
+TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersButAlwaysSaves)
+{
+    dialogs.nextInput = std::nullopt; // Cancel
+    window->mnuURL_Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow - Add URL"));
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Please enter the URL\nhttp://www."));
+    EXPECT_TRUE(QFile::exists(profile));
+    for (const QString &answer : {QString(), QStringLiteral("http://www.")}) {
+        dialogs.nextInput = answer;
+        window->mnuURL_Click();
+    }
+    EXPECT_EQ(list().Count(), 0);
+
+    dialogs.nextInput = QStringLiteral(" example.org ");
+    window->mnuURL_Click();
+    dialogs.nextInput = QStringLiteral("https://example.com/docs/");
+    window->mnuURL_Click();
+    EXPECT_EQ(targets(), (QStringList{"http://example.org", "https://example.com/docs/"}));
+    EXPECT_EQ(list().Text(1), QStringLiteral("example.org"));
+    EXPECT_TRUE(readProfile().contains("1=https://example.com/docs/|docs|"));
+}
+
+TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
+{
+    const QPoint empty(300, 200);
+    auto press = [&](Qt::MouseButton b) { QTest::mousePress(list().viewport(), b, {}, empty); };
+    EXPECT_EQ(menuShownBy([&] { press(Qt::RightButton); }),
+              (QStringList{"&Open Shortcut", "&Delete Shortcut", "-", "&Add URL Shortcut", "-", "&Options"}));
+    QTest::mouseRelease(list().viewport(), Qt::RightButton, {}, empty);
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton}) {
+        EXPECT_TRUE(menuShownBy([&] { press(b); }).isEmpty()) << b;
+        QTest::mouseRelease(list().viewport(), b, {}, empty);
+    }
+    // On an empty list the commands that need a selection do nothing.
+    menuShownBy([&] { press(Qt::RightButton); }, QStringLiteral("&Delete Shortcut"));
+    menuShownBy([&] { press(Qt::RightButton); }, QStringLiteral("&Open Shortcut"));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_FALSE(QFile::exists(profile));
+}
+
+TEST_F(EditingListTest, DeletingKeepsBothListsPairedAndRewritesTheProfile)
+{
+    const QStringList files = {file(QStringLiteral("a.txt")), file(QStringLiteral("b.pdf")), file(QStringLiteral("c.png"))};
+    for (const QString &f : files)
+        window->AddButton(f, QString(), window->IconList().Count() + 1);
+    const qint64 iconOfC = window->IconList().image(list().Icon(3)).cacheKey();
+
+    select(2);
+    window->mnuDelete_Click();
+    ASSERT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete b.pdf?"));
+    EXPECT_EQ(targets(), (QStringList{files[0], files[2]}));
+    EXPECT_EQ(window->IconList().image(list().Icon(2)).cacheKey(), iconOfC);
+    select(2);
+    window->mnuOpen_Click();
+    EXPECT_EQ(opener.opened, QStringList{files[2]});
+    const QByteArray saved = readProfile();
+    EXPECT_TRUE(saved.contains("0=" + files[0].toUtf8() + "|a.txt|"));
+    EXPECT_TRUE(saved.contains("1=" + files[2].toUtf8() + "|c.png|"));
+    EXPECT_TRUE(saved.contains("\n2=\n"));
+
+    // Answering No still saves; the last and then the only one go.
+    QFile::remove(profile);
+    dialogs.nextAnswer = platform::Dialogs::No;
+    select(2);
+    window->mnuDelete_Click();
+    EXPECT_EQ(list().Count(), 2);
+    EXPECT_TRUE(QFile::exists(profile));
+    dialogs.nextAnswer = platform::Dialogs::Yes;
+    select(2);
+    window->mnuDelete_Click();
+    select(1);
+    window->mnuDelete_Click();
+    EXPECT_EQ(list().Count(), 0);
+    EXPECT_TRUE(targets().isEmpty());
+    EXPECT_TRUE(readProfile().contains("\n0=\n"));
+
+    // Added after the deletions: its own, new image.
+    window->AddButton(files[1], QString(), window->IconList().Count() + 1);
+    EXPECT_EQ(list().Icon(1), 4);
+    EXPECT_EQ(window->IconList().Count(), 4);
+}
+
+TEST_F(EditingListTest, KeysRunTheMenuCommands)
+{
+    window->AddButton(QStringLiteral("http://example.com/a"), QString(), 1);
+    window->AddButton(QStringLiteral("http://example.com/b"), QString(), 2);
+    select(2);
+    list().setFocus();
+    QTest::keyClick(&list(), Qt::Key_Return);
+    EXPECT_EQ(opener.opened, QStringList{"http://example.com/b"});
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    EXPECT_EQ(list().Count(), 1);
+    EXPECT_FALSE(menuShownBy([&] { QTest::keyClick(&list(), Qt::Key_Menu); }).isEmpty());
+    QApplication::setActiveWindow(window.get()); // the closed menu had the focus
+    list().setFocus();
+    EXPECT_FALSE(menuShownBy([&] { QTest::keyClick(&list(), Qt::Key_F10, Qt::ShiftModifier); }).isEmpty());
+}
+
+TEST_F(EditingListTest, F2RenamesTheCaptionAndSavesAtOnce)
+{
+    window->AddButton(QStringLiteral("http://example.com/a"), QString(), 1);
+    select(1);
+    list().setFocus();
+    auto rename = [&](const QString &text) {
+        QTest::keyClick(&list(), Qt::Key_F2);
+        auto *editor = list().viewport()->findChild<QLineEdit *>();
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+    };
+    rename(QStringLiteral("Docs | Site"));
+    EXPECT_EQ(list().Text(1), QStringLiteral("Docs | Site"));
+    EXPECT_EQ(window->lstPrograms().List(0), QStringLiteral("http://example.com/a"));
+    EXPECT_TRUE(readProfile().contains("0=http://example.com/a|Docs %7C Site|"));
+    rename(QStringLiteral("   "));
+    EXPECT_EQ(list().Text(1), QStringLiteral("Docs | Site"));
+
+    window = restart();
+    EXPECT_EQ(list().Text(1), QStringLiteral("Docs | Site"));
+}
+
+} // namespace
