@@ -25,6 +25,7 @@ int main(int argc, char *argv[])
     platform::DesktopOpener opener(spawner, dialogs);
     app::frmTessaflow window(QCoreApplication::applicationDirPath() + QStringLiteral("/tsw.ini"),
                              {tray, dialogs, icons, opener});
+    dialogs.setParent(&window);
     app::SignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &app::SignalWatcher::terminationRequested, &window, &app::frmTessaflow::closeOnSignal);
     QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -26,6 +26,8 @@ public:
 class WidgetDialogs : public Dialogs {
 public:
     explicit WidgetDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    // Boxes are centred on this window.
+    void setParent(QWidget *parent) { m_parent = parent; }
     Answer askYesNo(const QString &title, const QString &text) override;
     void showError(const QString &title, const QString &text) override;
     void notify(const QString &title, const QString &text) override;

@@ -16,11 +16,25 @@ namespace platform {
 namespace {
 // Cells of the icon views, in pixels: room for the icon and two caption lines
 // below it (large), or the icon and a caption beside it (small).
-constexpr QSize kLargeCell(84, 70);
+constexpr QSize kLargeCell(80, 70);
 constexpr QSize kSmallCell(160, 22);
 } // namespace
 
 class ListItemsModel : public QAbstractListModel {
+    // Under a large icon a caption wraps at word boundaries only; a long file
+    // name may also break after its dots, dashes and underscores.
+    static QString breakable(const QString &text)
+    {
+        QString out;
+        out.reserve(text.size() + 4);
+        for (const QChar c : text) {
+            out += c;
+            if (c == u'.' || c == u'_' || c == u'-')
+                out += QChar(0x200B);
+        }
+        return out;
+    }
+
 public:
     struct Item {
         QString key;
@@ -47,10 +61,15 @@ public:
         const Item &item = items[index.row()];
         switch (role) {
         case Qt::DisplayRole:
+            return largeImages ? breakable(item.text) : item.text;
         case Qt::EditRole:
             return item.text;
         case Qt::DecorationRole:
             return largeImages ? m_large.image(item.icon) : m_small.image(item.smallIcon);
+        case Qt::SizeHintRole:
+            // Small icons line up in columns: every item takes its whole cell,
+            // so the caption starts at the same place in each.
+            return fixedSize.isValid() ? QVariant(fixedSize) : QVariant();
         default:
             return {};
         }
@@ -110,6 +129,7 @@ public:
 
     std::vector<Item> items;
     std::function<void(int)> onEdited;
+    QSize fixedSize;
     bool largeImages = true;
     bool movable = true;
 
@@ -286,6 +306,7 @@ void ListView::applySettings()
         setResizeMode(QListView::Adjust);
     }
     m_model->largeImages = m_view == 0;
+    m_model->fixedSize = m_view == 1 ? kSmallCell - QSize(2, 2) : QSize();
     m_model->movable = freePlacement();
     m_model->changedAll();
     scheduleDelayedItemsLayout();
@@ -332,7 +353,7 @@ void ListView::applyPositions()
         const QModelIndex index = m_model->index(row);
         const QPoint p = pixelsOf(*stored);
         setPositionForIndex(p, index);
-        occupy(QRect(p, sizeHintForIndex(index)));
+        occupy(QRect(p, itemSize(index)));
     }
     // New items go to the first free cell, row by row as far as the list is
     // wide, centred in it as the automatic arrangement does.
@@ -347,12 +368,18 @@ void ListView::applyPositions()
                 break;
         }
         const QModelIndex index = m_model->index(row);
-        const QSize size = sizeHintForIndex(index);
+        const QSize size = itemSize(index);
         const QPoint p(x * cell.width() + std::max(0, (cell.width() - size.width()) / 2), y * cell.height());
         setPositionForIndex(p, index);
         occupy(QRect(p, size));
         m_model->items[row].position = twipsOf(p);
     }
+}
+
+QSize ListView::itemSize(const QModelIndex &index) const
+{
+    // A long caption is cut to its cell, so an item never takes more room.
+    return sizeHintForIndex(index).boundedTo(cellSize());
 }
 
 QPoint ListView::pixelsOf(const QPointF &twips) const

@@ -83,6 +83,7 @@ private:
     QPoint pixelsOf(const QPointF &twips) const;
     QPointF twipsOf(const QPoint &pixels) const;
     QSize cellSize() const;
+    QSize itemSize(const QModelIndex &index) const;
     double position(int i, bool left) const;
     bool setPosition(int i, std::optional<double> left, std::optional<double> top);
 
