@@ -46,28 +46,6 @@ protected:
     }
     QStringList targets() { return window->lstPrograms().items(); }
     void select(int i) { list().setSelectedItem(i); }
-    // Runs `trigger`, which should pop up the context menu; returns what it
-    // showed and picks `choose` in it (or closes it).
-    QStringList menuShownBy(const std::function<void()> &trigger, const QString &choose = QString())
-    {
-        QStringList shown;
-        QTimer::singleShot(0, [&] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction *a : menu->actions())
-                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            QAction *pick = nullptr;
-            for (QAction *a : menu->actions())
-                if (a->text() == choose)
-                    pick = a;
-            menu->close();
-            if (pick)
-                pick->trigger();
-        });
-        trigger();
-        return shown;
-    }
     std::unique_ptr<app::frmTessaflow> restart()
     {
         window->close();

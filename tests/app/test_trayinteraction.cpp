@@ -27,27 +27,9 @@ protected:
         QTest::qWait(20);
         ASSERT_TRUE(window->isHidden());
     }
-    // Runs a tray event that pops up the menu; returns the menu's actions'
-    // texts as they were shown, and closes it.
     QStringList popUpMenu(int eventCode, const QString &choose = QString())
     {
-        QStringList shown;
-        QTimer::singleShot(0, [&] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction *a : menu->actions())
-                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
-            for (QAction *a : menu->actions())
-                if (!choose.isEmpty() && a->text() == choose)
-                    menu->setActiveAction(a);
-            if (!choose.isEmpty())
-                QTest::keyClick(menu, Qt::Key_Return);
-            else
-                menu->close();
-        });
-        tray.click(eventCode);
-        return shown;
+        return menuShownBy([&] { tray.click(eventCode); }, choose);
     }
 };
 

@@ -8,12 +8,7 @@ using shortcuts::AddButton;
 
 namespace {
 
-class AddButtonTest : public ShortcutFixture {
-protected:
-    QString savedCwd = QDir::currentPath();
-    void SetUp() override { QDir::setCurrent(dir.path()); }
-    void TearDown() override { QDir::setCurrent(savedCwd); }
-};
+using AddButtonTest = ShortcutFixtureInTempDir;
 
 TEST_F(AddButtonTest, FileShortcutGetsFileNameCaptionAbsoluteTargetAndTypeIcon)
 {

@@ -11,12 +11,7 @@ using shortcuts::urlTarget;
 
 namespace {
 
-class AddingTest : public ShortcutFixture {
-protected:
-    QString savedCwd = QDir::currentPath();
-    void SetUp() override { QDir::setCurrent(dir.path()); }
-    void TearDown() override { QDir::setCurrent(savedCwd); }
-};
+using AddingTest = ShortcutFixtureInTempDir;
 
 TEST_F(AddingTest, OnlyLocalFilesOfADropCountInOrderAndAtMost4000)
 {

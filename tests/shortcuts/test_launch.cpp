@@ -10,12 +10,9 @@ using shortcuts::launchTarget;
 
 namespace {
 
-class LaunchTest : public ShortcutFixture {
+class LaunchTest : public ShortcutFixtureInTempDir {
 protected:
-    QString savedCwd = QDir::currentPath();
     RecordingOpener opener;
-    void SetUp() override { QDir::setCurrent(dir.path()); }
-    void TearDown() override { QDir::setCurrent(savedCwd); }
 };
 
 TEST_F(LaunchTest, OnlyExistingFilesWithoutAWebPrefixAreMadeAbsolute)

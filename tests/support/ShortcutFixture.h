@@ -77,4 +77,12 @@ protected:
     }
 };
 
+// The same, with the temporary folder as the current directory, for relative paths.
+class ShortcutFixtureInTempDir : public ShortcutFixture {
+protected:
+    QString savedCwd = QDir::currentPath();
+    void SetUp() override { QDir::setCurrent(dir.path()); }
+    void TearDown() override { QDir::setCurrent(savedCwd); }
+};
+
 } // namespace testing_support

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QTimer>
+#include <functional>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,6 +36,29 @@ protected:
         QFile f(profile);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
+    }
+    // Runs `trigger`, which should pop up a menu; returns the menu's items as
+    // shown ("-" for a separator) and runs the item captioned `choose`, if any,
+    // after the menu has closed.
+    static QStringList menuShownBy(const std::function<void()> &trigger, const QString &choose = QString())
+    {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QAction *pick = nullptr;
+            for (QAction *a : menu->actions()) {
+                shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+                if (!choose.isEmpty() && a->text() == choose)
+                    pick = a;
+            }
+            menu->close();
+            if (pick)
+                pick->trigger();
+        });
+        trigger();
+        return shown;
     }
     QByteArray readProfile() const
     {
