@@ -42,6 +42,9 @@ public:
         int icon = 0;
         int smallIcon = 0;
         std::optional<QPointF> position; // twips
+        // A position given one coordinate at a time; the other is taken from
+        // where the list puts the item, at the next layout.
+        std::optional<double> pendingLeft, pendingTop;
     };
 
     ListItemsModel(const ImageList &large, const ImageList &small, QObject *parent)
@@ -203,7 +206,10 @@ double ListView::position(int i, bool left) const
 {
     if (!validItem(i))
         return 0;
-    const auto &stored = m_model->items[i - 1].position;
+    const auto &item = m_model->items[i - 1];
+    if (m_arrange == 0 && (item.pendingLeft || item.pendingTop))
+        const_cast<ListView *>(this)->executeDelayedItemsLayout();
+    const auto &stored = item.position;
     if (m_arrange == 0 && stored)
         return left ? stored->x() : stored->y();
     // Where the list has put the item itself.
@@ -219,15 +225,25 @@ bool ListView::setPosition(int i, std::optional<double> left, std::optional<doub
 {
     if (!validItem(i))
         return false;
-    auto &stored = m_model->items[i - 1].position;
-    if (!stored) {
-        executeDelayedItemsLayout();
-        stored = twipsOf(rectForIndex(m_model->index(i - 1)).topLeft());
+    auto &item = m_model->items[i - 1];
+    if (item.position) {
+        if (left)
+            item.position->setX(*left);
+        if (top)
+            item.position->setY(*top);
+    } else {
+        // Asking the list where the item stands now would lay out the whole
+        // list for every stored shortcut at start-up: complete it later.
+        if (left)
+            item.pendingLeft = left;
+        if (top)
+            item.pendingTop = top;
+        if (item.pendingLeft && item.pendingTop) {
+            item.position = QPointF(*item.pendingLeft, *item.pendingTop);
+            item.pendingLeft.reset();
+            item.pendingTop.reset();
+        }
     }
-    if (left)
-        stored->setX(*left);
-    if (top)
-        stored->setY(*top);
     // Put back with the next layout, once for a whole batch of changes.
     scheduleDelayedItemsLayout();
     return true;
@@ -345,7 +361,14 @@ void ListView::applyPositions()
     };
     std::vector<int> unplaced;
     for (int row = 0; row < Count(); ++row) {
-        const auto &stored = m_model->items[row].position;
+        auto &item = m_model->items[row];
+        if (!item.position && (item.pendingLeft || item.pendingTop)) {
+            const QPointF now = twipsOf(rectForIndex(m_model->index(row)).topLeft());
+            item.position = QPointF(item.pendingLeft.value_or(now.x()), item.pendingTop.value_or(now.y()));
+            item.pendingLeft.reset();
+            item.pendingTop.reset();
+        }
+        const auto &stored = item.position;
         if (!stored) {
             unplaced.push_back(row);
             continue;
