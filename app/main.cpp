@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/ProfileLocation.h"
 #include "app/Resources.h"
 #include "app/SignalWatcher.h"
 #include "app/frmTessaflow.h"
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
     platform::WidgetDialogs dialogs;
     platform::DetachedSpawner spawner;
     platform::DesktopOpener opener(spawner, dialogs);
-    app::frmTessaflow window(QCoreApplication::applicationDirPath() + QStringLiteral("/tsw.ini"),
+    app::frmTessaflow window(app::profilePath(QCoreApplication::applicationDirPath()),
                              {tray, dialogs, icons, opener});
     dialogs.setParent(&window);
     app::SignalWatcher signalWatcher;

@@ -10,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox trayer xdotool x11-utils
   imagemagick xdg-utils
+  libglib2.0-bin        # gio, which starts desktop entries
+  appstream desktop-file-utils   # checks of the installed metadata
+  dpkg-dev file         # cpack -G DEB
 )
 
 missing=()
