@@ -226,9 +226,11 @@ void frmTessaflow::Form_MouseMove(int code)
         restore();
         break;
     case platform::TrayCode::RightButtonUp:
-        // The window stays as it is, hidden or not, while the menu is up.
+        // The window stays as it is, hidden or not, while the menu is up. The
+        // menu runs after the tray's own event handler has returned: "&Exit"
+        // removes the tray icon, which must not happen inside its handler.
         activateWindow();
-        m_mPopupSys->exec(QCursor::pos());
+        QTimer::singleShot(0, this, [this] { m_mPopupSys->exec(QCursor::pos()); });
         break;
     default:
         break;

@@ -103,6 +103,7 @@ TEST_F(TrayInteractionTest, ExitFromTheHiddenWindowSavesWithoutGeometryAndRemove
     QApplication::processEvents();
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_EQ(tray.removes, 1);
+    EXPECT_EQ(tray.removedDuringCallback, 0); // never under the tray's own handler
     QFile profile(dir.filePath(QStringLiteral("tsw.ini")));
     ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(profile.readAll().startsWith("[Tessaflow]\nArrange=0\nSView=0\n0=\n"));

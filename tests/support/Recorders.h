@@ -31,18 +31,29 @@ public:
         callback = std::move(cb);
         return true;
     }
+    // The icon taken away from inside its own event handler: the real tray
+    // icon would be destroyed under the handler that is still running.
+    int removedDuringCallback = 0;
+
     bool remove() override
     {
         ++removes;
         shown = false;
+        if (inCallback)
+            ++removedDuringCallback;
         return true;
     }
     // A mouse event on the icon, as the tray reports it.
     void click(int code)
     {
+        inCallback = true;
         if (callback)
             callback(code);
+        inCallback = false;
     }
+
+private:
+    bool inCallback = false;
 };
 
 // Answers boxes and prompts from a script and records what was shown.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <QTemporaryDir>
@@ -37,16 +38,20 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
-    // Runs `trigger`, which should pop up a menu; returns the menu's items as
-    // shown ("-" for a separator) and runs the item captioned `choose`, if any,
-    // after the menu has closed.
+    // Runs `trigger`, which should pop up a menu (at once or from the event
+    // loop); returns the menu's items as shown ("-" for a separator) and runs
+    // the item captioned `choose`, if any, after the menu has closed.
     static QStringList menuShownBy(const std::function<void()> &trigger, const QString &choose = QString())
     {
         QStringList shown;
-        QTimer::singleShot(0, [&] {
+        bool handled = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (!menu)
+            if (!menu || handled)
                 return;
+            handled = true;
             QAction *pick = nullptr;
             for (QAction *a : menu->actions()) {
                 shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -57,7 +62,9 @@ protected:
             if (pick)
                 pick->trigger();
         });
+        poll.start();
         trigger();
+        QTest::qWaitFor([&] { return handled; }, 500);
         return shown;
     }
     QByteArray readProfile() const
