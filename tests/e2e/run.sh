@@ -1,0 +1,517 @@
+#!/usr/bin/env bash
+# End-to-end run of the real tessaflow binary in a private X session (Xvfb,
+# openbox, trayer), driven with xdotool: first start, a real X drop of two
+# files, opening a shortcut, adding a web address, deleting after the
+# question, the options dialog, hiding to the tray and back, Exit from the
+# tray menu. Every step is checked through the window system or the profile.
+#
+#   bash tests/e2e/run.sh [BUILD_DIR]      (default: build-tests)
+#
+# Screenshots of every step go to $E2E_SHOTS (default BUILD_DIR/e2e-shots).
+# E2E_KEEP=1 keeps the temporary folder (profile, logs) after a passing run;
+# after a failure it is always kept.
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+say() { printf 'e2e: %s\n' "$*"; }
+die() { printf 'e2e: %s\n' "$*" >&2; exit 1; }
+
+# --- what to run ---------------------------------------------------------
+
+build_arg=${1:-build-tests}
+if [[ -d $build_arg ]]; then
+  build=$(cd "$build_arg" && pwd)
+elif [[ $build_arg != /* && -d $repo/$build_arg ]]; then
+  build=$(cd "$repo/$build_arg" && pwd)
+else
+  die "build folder '$build_arg' not found (build first: cmake -S . -B build-tests -G Ninja && cmake --build build-tests)"
+fi
+
+# The launcher sits at the top of the build tree; the drag source wherever
+# CMake put it (tests/e2e/ in a default layout).
+find_built() {
+  local name=$1 preferred=$2
+  if [[ -f $preferred && -x $preferred ]]; then
+    printf '%s\n' "$preferred"
+    return 0
+  fi
+  find "$build" -maxdepth 5 -type f -name "$name" -perm -u+x -not -path '*/CMakeFiles/*' 2>/dev/null | head -n 1
+}
+app_bin=$(find_built tessaflow "$build/tessaflow")
+dragsource_bin=$(find_built tessaflow_dragsource "$build/tests/e2e/tessaflow_dragsource")
+[[ -n $app_bin ]] || die "no tessaflow executable under $build"
+[[ -n $dragsource_bin ]] ||
+  die "no tessaflow_dragsource under $build (configure with -DTESSAFLOW_TESTS=ON and build target tessaflow_dragsource)"
+
+missing=()
+for tool in Xvfb openbox trayer xdotool xwininfo xprop import; do
+  command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+done
+((${#missing[@]} == 0)) || die "missing tools: ${missing[*]} (run scripts/deps.sh)"
+
+shots=${E2E_SHOTS:-$build/e2e-shots}
+mkdir -p "$shots"
+shots=$(cd "$shots" && pwd)
+rm -f "$shots"/step*.png
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/tessaflow-e2e.XXXXXX")
+
+# --- cleanup -------------------------------------------------------------
+
+xvfb_pid='' wm_pid='' tray_pid='' app_pid='' source_pid=''
+passed=0
+finished=0
+
+stop() {
+  local pid=$1
+  [[ -n $pid ]] || return 0
+  if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 40); do
+      kill -0 "$pid" 2>/dev/null || break
+      # A zombie is gone for our purposes; wait reaps it below.
+      [[ $(awk '/^State:/{print $2}' "/proc/$pid/status" 2>/dev/null) == Z ]] && break
+      sleep 0.05
+    done
+    kill -9 "$pid" 2>/dev/null || true
+  fi
+  wait "$pid" 2>/dev/null || true
+}
+
+cleanup() {
+  local status=$?
+  trap - EXIT INT TERM
+  stop "$source_pid"
+  stop "$app_pid"
+  stop "$tray_pid"
+  stop "$wm_pid"
+  stop "$xvfb_pid"
+  if ((finished)) && [[ ${E2E_KEEP:-0} != 1 ]]; then
+    rm -rf "$tmp"
+  else
+    say "kept $tmp (profile, logs)"
+  fi
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# --- helpers -------------------------------------------------------------
+
+step=0
+begin() {
+  step=$1
+  shift
+  say "step $step: $*"
+}
+
+shot() { import -window root "$shots/step$step-$1.png" 2>/dev/null || true; }
+
+fail() {
+  printf 'e2e: step %s FAILED: %s\n' "$step" "$*" >&2
+  shot failed
+  if [[ -f $tmp/app/tsw.ini ]]; then
+    echo "--- tsw.ini (non-empty entries) ---" >&2
+    tr -d '\r' <"$tmp/app/tsw.ini" | grep -v '^[0-9]*=$' >&2 || true
+  fi
+  if [[ -s $tmp/tessaflow.log ]]; then
+    echo "--- tessaflow output (last lines) ---" >&2
+    tail -n 20 "$tmp/tessaflow.log" >&2
+  fi
+  say "screenshots in $shots"
+  say "$passed passed, 1 failed"
+  exit 1
+}
+
+ok() {
+  passed=$((passed + 1))
+  say "step $step ok - $*"
+}
+
+# wait_for SECONDS COMMAND...: polls COMMAND every 50 ms until it succeeds.
+wait_for() {
+  local tries=$(($1 * 20))
+  shift
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  "$@"
+}
+
+alive() {
+  [[ -e /proc/$1 ]] && [[ $(awk '/^State:/{print $2}' "/proc/$1/status" 2>/dev/null) != Z ]]
+}
+
+# geom WIN: "x y width height map-state override-redirect" of a window.
+geom() {
+  xwininfo -id "$1" 2>/dev/null | awk -F': *' '
+    /Absolute upper-left X/ {x = $2}
+    /Absolute upper-left Y/ {y = $2}
+    /^ *Width/ {w = $2}
+    /^ *Height/ {h = $2}
+    /Map State/ {m = $2}
+    /Override Redirect State/ {o = $2}
+    END { if (w == "") exit 1; print x, y, w, h, m, o }'
+}
+
+# Visible, managed windows of a process whose title is exactly TITLE (the
+# tray icon and pop-ups are unmanaged; the tray icon is titled "Tessaflow").
+windows_titled() {
+  local pid=$1 title=$2 win
+  for win in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true); do
+    [[ $(xdotool getwindowname "$win" 2>/dev/null) == "$title" ]] || continue
+    [[ $(geom "$win") == *" no" ]] && printf '%s\n' "$win"
+  done
+  return 0
+}
+
+# Sets $found to the one visible window of PID titled TITLE, within SECONDS.
+find_titled() {
+  local seconds=$1 pid=$2 title=$3 list
+  found=''
+  has_titled() {
+    list=$(windows_titled "$pid" "$title")
+    [[ -n $list ]]
+  }
+  wait_for "$seconds" has_titled || return 1
+  if (($(wc -l <<<"$list") != 1)); then
+    fail "more than one window titled \"$title\": $(tr '\n' ' ' <<<"$list")"
+  fi
+  found=$list
+}
+
+gone_titled() { [[ -z $(windows_titled "$1" "$2") ]]; }
+
+# Pop-up windows (menus, combo lists) of the launcher: mapped, unmanaged,
+# neither the tray icon nor a tooltip.
+popups() {
+  local win g
+  for win in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true); do
+    [[ $win == "${tray_icon:-}" ]] && continue
+    g=$(geom "$win") || continue
+    [[ $g == *" IsViewable yes" ]] || continue
+    xprop -id "$win" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && continue
+    printf '%s\n' "$win"
+  done
+  return 0
+}
+has_popup() { popup=$(popups | tail -n 1); [[ -n $popup ]]; }
+no_popup() { [[ -z $(popups) ]]; }
+
+# Opens a pop-up with a click and sets $popup; keys typed before the pop-up
+# has grabbed the keyboard would go to the window below it.
+open_popup() {
+  local what=$1
+  shift
+  wait_for 3 no_popup || fail "a pop-up is still open before the $what"
+  xdotool "$@"
+  wait_for 5 has_popup || fail "the $what did not appear"
+  sleep 0.15
+}
+
+# The profile, without CR line ends.
+profile() { tr -d '\r' <"$tmp/app/tsw.ini" 2>/dev/null; }
+
+# The non-empty numbered entries as "N=target|caption", in key order.
+entries() {
+  profile | awk -F'=' '/^[0-9]+=./ {
+      n = $1; sub(/^[0-9]+=/, "")
+      split($0, f, "|"); print n "\t" n "=" f[1] "|" f[2]
+    }' | sort -n -k1,1 | cut -f2-
+}
+
+# The profile's numbered entries are exactly the arguments, in order.
+entries_are() {
+  local expected
+  expected=$(printf '%s\n' "$@")
+  [[ $(entries) == "$expected" ]]
+}
+
+key_is() { profile | grep -qx -- "$1=$2"; }
+
+# "left top" in pixels of entry N, from its stored position in twips.
+entry_pixels() {
+  profile | awk -F'|' -v key="$1=" 'index($0, key) == 1 {
+      printf "%d %d\n", $3 / 15, $4 / 15; found = 1; exit }
+    END { exit !found }'
+}
+
+# Client coordinates of the middle of entry N's icon in large-icon view: icons
+# sit in 80x70 px cells, centred at the top, inside the list's 1 px frame.
+icon_point() {
+  local px
+  px=$(entry_pixels "$1") || fail "no entry $1 in the profile"
+  read -r left top <<<"$px"
+  point_x=$((left / 80 * 80 + 41))
+  point_y=$((top / 70 * 70 + 18))
+}
+
+# --- the X session -------------------------------------------------------
+
+mkdir -p "$tmp/app" "$tmp/bin" "$tmp/files" "$tmp/home" "$tmp/config" "$tmp/cache" "$tmp/runtime"
+chmod 700 "$tmp/runtime"
+
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
+  3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display_ready() { [[ $(wc -l <"$tmp/display") -ge 1 ]] || { alive "$xvfb_pid" || fail "Xvfb ended: $(tail -n 3 "$tmp/xvfb.log")"; false; }; }
+wait_for 10 display_ready || die "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"
+
+display_number=$(head -n 1 "$tmp/display")
+export DISPLAY=":$display_number"
+export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+# Only the X tray protocol, never a desktop's status-notifier service.
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE QT_QPA_PLATFORMTHEME
+export XAUTHORITY=/dev/null
+
+# A plain backdrop instead of black, for readable screenshots.
+if command -v xsetroot >/dev/null 2>&1; then
+  xsetroot -solid '#6b7b8c' 2>/dev/null || true
+fi
+
+openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+wm_pid=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 10 wm_ready || die "openbox did not start: $(tail -n 5 "$tmp/openbox.log")"
+
+trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
+  >"$tmp/trayer.log" 2>&1 &
+tray_pid=$!
+tray_ready() { [[ -n $(xdotool search --pid "$tray_pid" 2>/dev/null || true) ]] ||
+  [[ -n $(xdotool search --class '^trayer$' 2>/dev/null || true) ]]; }
+wait_for 10 tray_ready || die "trayer did not start: $(tail -n 5 "$tmp/trayer.log")"
+
+# The desktop opener: records each call, one line per call, and succeeds.
+open_log=$tmp/xdg-open.log
+cat >"$tmp/bin/xdg-open" <<EOF
+#!/bin/sh
+{ printf 'argc=%d' "\$#"; for a in "\$@"; do printf ' [%s]' "\$a"; done; echo; } >>$(printf '%q' "$open_log")
+EOF
+chmod +x "$tmp/bin/xdg-open"
+export PATH=$tmp/bin:$PATH
+
+cp "$app_bin" "$tmp/app/tessaflow"
+ini=$tmp/app/tsw.ini
+title='Tessaflow by tessaflow.org - v1.1.0'
+say "display $DISPLAY, profile $ini, screenshots in $shots"
+
+# --- 1. first start ------------------------------------------------------
+
+begin 1 "first start without a profile"
+[[ ! -e $ini ]] || fail "a profile exists before the first start"
+(cd "$tmp/app" && exec ./tessaflow) >"$tmp/tessaflow.log" 2>&1 &
+app_pid=$!
+find_titled 10 "$app_pid" "$title" || fail "no window titled \"$title\" within 10 s"
+win=$found
+tray_icon=''
+# The tray icon: a small window of the launcher inside trayer's panel.
+find_tray_icon() {
+  local panel w g px py pw ph x y iw ih
+  for panel in $(xdotool search --onlyvisible --class '^trayer$' 2>/dev/null || true); do
+    g=$(geom "$panel") || continue
+    read -r px py pw ph _ <<<"$g"
+    for w in $(xdotool search --onlyvisible --class '^tessaflow$' 2>/dev/null || true); do
+      g=$(geom "$w") || continue
+      read -r x y iw ih _ <<<"$g"
+      if ((iw <= 32 && ih <= 32 && x >= px && y >= py && x + iw <= px + pw && y + ih <= py + ph)); then
+        tray_icon=$w
+        return 0
+      fi
+    done
+  done
+  return 1
+}
+wait_for 5 find_tray_icon || fail "no tray icon of class tessaflow inside trayer's panel"
+read -r _ _ _ _ map _ <<<"$(geom "$win")"
+[[ $map == IsViewable ]] || fail "the main window is not shown ($map)"
+shot start
+ok "window \"$title\" shown, tray icon $tray_icon"
+
+# --- 2. a drop of two files through the X drag-and-drop protocol ---------
+
+begin 2 "drop two files from another program"
+file1=$tmp/files/alpha.txt
+file2="$tmp/files/beta notes.txt"
+echo alpha >"$file1"
+echo beta >"$file2"
+"$dragsource_bin" --timeout 20 "$file1" "$file2" >"$tmp/dragsource.log" 2>&1 &
+source_pid=$!
+find_titled 10 "$source_pid" "Tessaflow drag source" || fail "the drag source window did not appear"
+source_win=$found
+# Apart from the launcher, so the pointer travels from one to the other.
+xdotool windowmove "$source_win" 10 10
+source_moved() { read -r sx sy sw sh _ <<<"$(geom "$source_win")" && ((sx < 40 && sy < 60)); }
+wait_for 5 source_moved || fail "the drag source window could not be moved"
+read -r mx my mw mh _ <<<"$(geom "$win")"
+if ((sx < mx + mw && mx < sx + sw && sy < my + mh && my < sy + sh)); then
+  fail "the drag source ($sx,$sy ${sw}x$sh) overlaps the launcher ($mx,$my ${mw}x$mh)"
+fi
+from_x=$((sx + sw / 2)) from_y=$((sy + sh / 2))
+to_x=$((mx + 250)) to_y=$((my + 170))
+xdotool mousemove "$from_x" "$from_y"
+xdotool mousedown 1
+# The first moves start the drag inside the source; then in steps to the list,
+# giving each position time to be answered by the target.
+for i in 1 2 3; do
+  xdotool mousemove $((from_x + 4 * i)) $((from_y + 3 * i))
+  sleep 0.05
+done
+for i in $(seq 1 10); do
+  xdotool mousemove $((from_x + (to_x - from_x) * i / 10)) $((from_y + (to_y - from_y) * i / 10))
+  sleep 0.05
+done
+xdotool mousemove $((to_x + 2)) $((to_y + 2))
+sleep 0.3
+xdotool mouseup 1
+source_done() { ! alive "$source_pid"; }
+wait_for 10 source_done || fail "the drag did not end: $(cat "$tmp/dragsource.log")"
+source_status=0
+wait "$source_pid" || source_status=$?
+source_pid=''
+((source_status == 0)) || fail "the drop was not accepted (drag source: $(grep dragsource: "$tmp/dragsource.log" || echo "exit $source_status"))"
+expected_after_drop=("0=$file1|alpha.txt" "1=$file2|beta notes.txt")
+dropped() { [[ -f $ini ]] && entries_are "${expected_after_drop[@]}"; }
+wait_for 5 dropped || fail "the profile does not hold the two dropped files: $(entries | tr '\n' ' ')"
+# The full stored form starts with target|caption| and goes on with a position.
+profile | grep -qF -- "0=$file1|alpha.txt|" || fail "entry 0 is not \"0=$file1|alpha.txt|…\""
+profile | grep -qF -- "1=$file2|beta notes.txt|" || fail "entry 1 is not \"1=$file2|beta notes.txt|…\""
+xdotool mousemove 0 0
+shot drop
+ok "two shortcuts added and saved: alpha.txt, beta notes.txt"
+
+# --- 3. a double-click opens the target through the desktop opener -------
+
+begin 3 "double-click the first shortcut"
+icon_point 0
+xdotool mousemove --window "$win" "$point_x" "$point_y" click --repeat 2 --delay 80 1
+opened() { [[ -s $open_log ]]; }
+wait_for 5 opened || fail "xdg-open was not run within 5 s"
+# A second run would show up within this time.
+sleep 0.5
+expected_open="argc=1 [$file1]"
+if [[ $(cat "$open_log") != "$expected_open" ]]; then
+  fail "xdg-open got \"$(tr '\n' '/' <"$open_log")\", expected \"$expected_open\" once"
+fi
+shot open
+ok "xdg-open ran once with $file1"
+
+# --- 4. adding a web address ---------------------------------------------
+
+begin 4 "add a web address from the context menu"
+open_popup "context menu" mousemove --window "$win" 250 180 click 3
+shot menu
+xdotool key a
+find_titled 5 "$app_pid" "Tessaflow - Add URL" || fail "no prompt titled \"Tessaflow - Add URL\""
+prompt=$found
+xdotool windowactivate --sync "$prompt" 2>/dev/null || true
+xdotool key ctrl+a
+xdotool type --delay 20 example.org
+shot prompt
+xdotool key Return
+wait_for 5 gone_titled "$app_pid" "Tessaflow - Add URL" || fail "the prompt did not close"
+expected_after_url=("${expected_after_drop[@]}" "2=http://example.org|example.org")
+url_added() { entries_are "${expected_after_url[@]}"; }
+wait_for 5 url_added || fail "the profile does not end with 2=http://example.org|example.org: $(entries | tr '\n' ' ')"
+profile | grep -qF -- "2=http://example.org|example.org|" || fail "entry 2 is not \"2=http://example.org|example.org|…\""
+ok "\"example.org\" saved as http://example.org"
+
+# --- 5. deleting after the question --------------------------------------
+
+begin 5 "delete the second shortcut"
+icon_point 1
+xdotool mousemove --window "$win" "$point_x" "$point_y" click 1
+sleep 0.1
+open_popup "context menu" click 3
+xdotool key d
+find_titled 5 "$app_pid" "Tessaflow" || fail "no question box titled \"Tessaflow\""
+question=$found
+owner=$(xprop -id "$question" WM_TRANSIENT_FOR 2>/dev/null | awk '{print $NF}')
+[[ -n $owner && $((owner)) == "$win" ]] || fail "the question box does not belong to the main window (transient for '$owner')"
+shot question
+# Yes is the default button.
+xdotool windowactivate --sync "$question" 2>/dev/null || true
+xdotool key Return
+wait_for 5 gone_titled "$app_pid" "Tessaflow" || fail "the question box did not close"
+expected_after_delete=("0=$file1|alpha.txt" "1=http://example.org|example.org")
+deleted() { entries_are "${expected_after_delete[@]}"; }
+wait_for 5 deleted || fail "after Yes the profile holds: $(entries | tr '\n' ' ')"
+shot deleted
+ok "question box shown, \"beta notes.txt\" deleted and the rest renumbered"
+
+# --- 6. the options dialog -----------------------------------------------
+
+begin 6 "switch to small icons in the options dialog"
+# Up from the top of the menu wraps to its last item, Options ("O" is shared).
+open_popup "context menu" mousemove --window "$win" 250 180 click 3
+xdotool key Up Return
+find_titled 5 "$app_pid" "Tessaflow - Options" || fail "no dialog titled \"Tessaflow - Options\""
+options=$found
+xdotool windowactivate --sync "$options" 2>/dev/null || true
+# The view box: 120,480 twips from the top left, 2895 x 315 twips.
+open_popup "view list" mousemove --window "$options" $(((120 + 2895 / 2) / 15)) $(((480 + 315 / 2) / 15)) click 1
+xdotool key Down Return
+wait_for 3 no_popup || fail "the view list did not close"
+xdotool mousemove 0 0
+shot options
+xdotool windowactivate --sync "$options" 2>/dev/null || true
+xdotool key alt+F4
+wait_for 5 gone_titled "$app_pid" "Tessaflow - Options" || fail "the options dialog did not close on Alt+F4"
+small_icons() { key_is SView 1; }
+wait_for 5 small_icons || fail "closing the dialog did not save SView=1 ($(profile | grep -i '^SView=' || echo 'no SView'))"
+key_is Arrange 0 || fail "Arrange changed: $(profile | grep -i '^Arrange=')"
+shot saved
+ok "SView=1 saved on closing the dialog"
+
+# --- 7. minimising hides to the tray -------------------------------------
+
+begin 7 "minimise"
+xdotool windowminimize "$win"
+withdrawn() {
+  [[ $(geom "$win") == *" IsUnMapped "* ]] && xprop -id "$win" WM_STATE 2>&1 | grep -q 'not found'
+}
+wait_for 5 withdrawn || fail "the window is not withdrawn: $(geom "$win"), $(xprop -id "$win" WM_STATE 2>&1 | tr '\n' ' ')"
+shot hidden
+ok "window withdrawn (unmapped, no WM_STATE)"
+
+# --- 8. the tray icon brings it back -------------------------------------
+
+begin 8 "click the tray icon"
+read -r _ _ tw th _ <<<"$(geom "$tray_icon")"
+xdotool mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 1
+shown() {
+  [[ $(geom "$win") == *" IsViewable "* ]] && xprop -id "$win" WM_STATE 2>/dev/null | grep -q 'Normal'
+}
+wait_for 5 shown || fail "the window was not restored: $(geom "$win")"
+shot restored
+ok "window mapped again in normal state"
+
+# --- 9. Exit from the tray menu ------------------------------------------
+
+begin 9 "Exit from the tray menu"
+open_popup "tray menu" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
+shot tray-menu
+xdotool key e
+app_done() { ! alive "$app_pid"; }
+wait_for 10 app_done || fail "the launcher is still running 10 s after Exit"
+app_status=0
+wait "$app_pid" || app_status=$?
+app_pid=''
+entries_are "${expected_after_delete[@]}" ||
+  fail "final entries: $(entries | tr '\n' ' '), expected: ${expected_after_delete[*]}"
+key_is SView 1 || fail "final SView is not 1: $(profile | grep -i '^SView=' || echo none)"
+key_is Arrange 0 || fail "final Arrange is not 0: $(profile | grep -i '^Arrange=' || echo none)"
+key_is 100 '' || fail "the save did not write the empty keys up to 100"
+if ((app_status > 128)); then
+  fail "the launcher was killed by SIG$(kill -l $((app_status - 128)) 2>/dev/null || echo $((app_status - 128))) on Exit (the profile itself was saved correctly)"
+fi
+((app_status == 0)) || fail "the launcher ended with status $app_status"
+ok "process ended (status 0); profile holds alpha.txt and http://example.org, SView=1, Arrange=0"
+
+finished=1
+say "$passed passed, 0 failed"
