@@ -14,12 +14,9 @@ using namespace testing_support;
 
 namespace {
 
-class EditingListTest : public WindowFixture {
+class EditingListTest : public OpenWindowFixture {
 protected:
-    std::unique_ptr<app::frmTessaflow> window;
-    void SetUp() override { window = open(); }
 
-    platform::ListView &list() { return window->lstButtons(); }
     QString file(const QString &name)
     {
         const QString path = dir.filePath(name);

@@ -16,11 +16,9 @@ namespace code = platform::TrayCode;
 
 namespace {
 
-class TrayInteractionTest : public WindowFixture {
+class TrayInteractionTest : public OpenWindowFixture {
 protected:
-    std::unique_ptr<app::frmTessaflow> window;
 
-    void SetUp() override { window = open(); }
     void hideToTray()
     {
         window->showMinimized();

@@ -9,17 +9,14 @@ using namespace testing_support;
 
 namespace {
 
-class OptionsTest : public WindowFixture {
+class OptionsTest : public OpenWindowFixture {
 protected:
-    std::unique_ptr<app::frmTessaflow> window;
-    void SetUp() override { window = open(); }
 
     options::frmOptions *showOptions()
     {
         window->mnuOptions_Click();
         return window->frmOptions();
     }
-    platform::ListView &list() { return window->lstButtons(); }
     QByteArray keysOf(const QByteArray &profile)
     {
         QByteArray out;

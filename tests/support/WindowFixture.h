@@ -74,4 +74,12 @@ protected:
     }
 };
 
+// The same with the window already started.
+class OpenWindowFixture : public WindowFixture {
+protected:
+    std::unique_ptr<app::frmTessaflow> window;
+    void SetUp() override { window = open(); }
+    platform::ListView &list() { return window->lstButtons(); }
+};
+
 } // namespace testing_support
