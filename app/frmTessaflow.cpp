@@ -248,10 +248,12 @@ void frmTessaflow::restore()
 
 void frmTessaflow::mPopRestore_Click() { restore(); }
 
-void frmTessaflow::mPopExit_Click()
+void frmTessaflow::mPopExit_Click() { unload(); }
+
+void frmTessaflow::unload()
 {
     close();
-    // A window hidden in the tray may not get a close event from close().
+    // A window hidden in the tray gets no close event from close().
     if (!m_unloaded)
         Form_Unload();
 }
@@ -283,10 +285,7 @@ void frmTessaflow::closeEvent(QCloseEvent *event)
 void frmTessaflow::closeOnSignal()
 {
     m_endingOnSignal = true;
-    close();
-    // A window hidden to the tray gets no close event from close().
-    if (!m_unloaded)
-        Form_Unload();
+    unload();
 }
 
 void frmTessaflow::Form_Unload()

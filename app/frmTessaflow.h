@@ -96,6 +96,8 @@ protected:
 private:
     void Form_Resize();
     void Form_Unload();
+    // Closes the window, also from the tray, and ends the program.
+    void unload();
     void restore();
     void popUpContextMenu(const QPoint &globalPos);
     void addKeyboardCommands();

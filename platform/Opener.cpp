@@ -1,4 +1,5 @@
 #include "platform/Opener.h"
+#include "platform/PathOps.h"
 
 #include "platform/Dialogs.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -299,11 +299,7 @@ QString quoted(const QString &text)
     return QStringLiteral("\u201C%1\u201D").arg(text);
 }
 
-bool isWebAddress(const QString &target)
-{
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    return scheme.match(target).hasMatch();
-}
+bool isWebAddress(const QString &target) { return PathOps::HasUrlScheme(target); }
 
 // Only a real program is run; a document with a stray execute bit (FAT and
 // NTFS mounts give every file one) is opened instead.

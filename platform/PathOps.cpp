@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace platform::PathOps {
 
@@ -98,6 +99,12 @@ QString GetAbsolutePathName(const QString &path)
     if (clean.size() > root && clean.endsWith(QLatin1Char('/')))
         clean.chop(1);
     return QDir::toNativeSeparators(clean);
+}
+
+bool HasUrlScheme(const QString &text)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    return scheme.match(text).hasMatch();
 }
 
 } // namespace platform::PathOps

@@ -17,6 +17,9 @@ bool FolderExists(const QString &path);
 QString GetExtensionName(const QString &path);
 // The last component, trailing separators ignored ("Games" for "/srv/Games/").
 QString GetFileName(const QString &path);
+// True when the text begins with a URL scheme and "://" ("https://",
+// "HTTP://", "ftp://"): a web address, never a file path.
+bool HasUrlScheme(const QString &text);
 // The absolute, normalised path ("." and ".." resolved, no trailing separator),
 // a relative path taken against the current directory. Empty for empty text.
 QString GetAbsolutePathName(const QString &path);

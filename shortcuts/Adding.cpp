@@ -1,7 +1,8 @@
 #include "shortcuts/Adding.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include "platform/PathOps.h"
 
 namespace shortcuts {
 
@@ -33,8 +34,7 @@ std::optional<QString> urlTarget(const std::optional<QString> &answer)
     const QString typed = answer->trimmed();
     if (typed.isEmpty() || typed == kUrlDefault)
         return std::nullopt;
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    if (!scheme.match(typed).hasMatch() && !QFileInfo::exists(typed))
+    if (!platform::PathOps::HasUrlScheme(typed) && !QFileInfo::exists(typed))
         return QStringLiteral("http://") + typed;
     return typed;
 }

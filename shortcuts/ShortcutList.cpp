@@ -1,7 +1,5 @@
 #include "shortcuts/ShortcutList.h"
 
-#include <QRegularExpression>
-
 #include "config/NumberText.h"
 #include "platform/PathOps.h"
 
@@ -14,8 +12,7 @@ using platform::PathOps::GetFileName;
 
 bool isWebAddress(const QString &target)
 {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    return scheme.match(target).hasMatch() || target.startsWith(QLatin1String("www."));
+    return platform::PathOps::HasUrlScheme(target) || target.startsWith(QLatin1String("www."));
 }
 
 namespace {
