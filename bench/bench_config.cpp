@@ -37,6 +37,15 @@ QString writeProfile(const QTemporaryDir &dir, int entries)
     return path;
 }
 
+// The controls of a freshly started window.
+struct Controls {
+    platform::ImageList large{32}, small{16};
+    platform::ListBox programs;
+    platform::ListView view{large, small};
+    shortcuts::ShortcutList list;
+    explicit Controls(shortcuts::Icons &icons) : list{view, programs, large, small, icons} { view.resize(346, 232); }
+};
+
 void LoadProfile(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -45,15 +54,11 @@ void LoadProfile(benchmark::State &state)
     shortcuts::Icons icons(lookup);
     Frame frame;
     for (auto _ : state) {
-        platform::ImageList large(32), small(16);
-        platform::ListBox programs;
-        platform::ListView view(large, small);
-        view.resize(346, 232);
-        shortcuts::ShortcutList list{view, programs, large, small, icons};
-        config::Load_Config(ini, frame, list);
-        view.show();
+        Controls controls(icons);
+        config::Load_Config(ini, frame, controls.list);
+        controls.view.show();
         QApplication::processEvents(); // the first layout, with every position put back
-        benchmark::DoNotOptimize(view.Count());
+        benchmark::DoNotOptimize(controls.view.Count());
     }
 }
 BENCHMARK(LoadProfile)->Arg(21)->Arg(1000)->Unit(benchmark::kMillisecond);
@@ -65,13 +70,10 @@ void SaveProfile(benchmark::State &state)
     platform::IconLookup lookup;
     shortcuts::Icons icons(lookup);
     Frame frame;
-    platform::ImageList large(32), small(16);
-    platform::ListBox programs;
-    platform::ListView view(large, small);
-    shortcuts::ShortcutList list{view, programs, large, small, icons};
-    config::Load_Config(ini, frame, list);
+    Controls controls(icons);
+    config::Load_Config(ini, frame, controls.list);
     for (auto _ : state)
-        benchmark::DoNotOptimize(config::Save_Config(ini, frame, list));
+        benchmark::DoNotOptimize(config::Save_Config(ini, frame, controls.list));
 }
 BENCHMARK(SaveProfile)->Arg(21)->Arg(1000)->Unit(benchmark::kMillisecond);
 
