@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QHash>
 #include <QSet>
 #include <functional>
 #include <QStyleOptionViewItem>
@@ -112,6 +113,7 @@ public:
     {
         const int row = rowCount();
         beginInsertRows({}, row, row);
+        keys.insert(item.key);
         items.push_back(std::move(item));
         endInsertRows();
     }
@@ -119,6 +121,9 @@ public:
     void remove(int row)
     {
         beginRemoveRows({}, row, row);
+        keys.remove(items[row].key);
+        // A number freed for a caption may be the lowest free one again.
+        nextNumber.clear();
         items.erase(items.begin() + row);
         endRemoveRows();
     }
@@ -131,6 +136,10 @@ public:
     }
 
     std::vector<Item> items;
+    // The items' keys, so that a key check does not walk the list; and per
+    // base key the number below which every numbered key is taken.
+    QSet<QString> keys;
+    QHash<QString, int> nextNumber;
     std::function<void(int)> onEdited;
     QSize fixedSize;
     bool largeImages = true;
@@ -161,12 +170,20 @@ ListView::~ListView() = default;
 
 int ListView::Count() const { return m_model->rowCount(); }
 
-bool ListView::hasKey(const QString &key) const
+bool ListView::hasKey(const QString &key) const { return m_model->keys.contains(key); }
+
+QString ListView::uniqueKey(const QString &base) const
 {
-    for (const auto &item : m_model->items)
-        if (item.key == key)
-            return true;
-    return false;
+    int &n = m_model->nextNumber[base];
+    if (n == 0) {
+        if (!hasKey(base))
+            return base;
+        n = 2;
+    }
+    QString key;
+    while (hasKey(key = base + QChar(0x1f) + QString::number(n)))
+        ++n;
+    return key;
 }
 
 bool ListView::Add(const QString &key, const QString &text, int icon, int smallIcon)

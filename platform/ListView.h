@@ -35,6 +35,9 @@ public:
     bool Add(const QString &key, const QString &text, int icon, int smallIcon);
     bool Remove(int i);
     bool hasKey(const QString &key) const;
+    // `base` when no item has it as key, else `base` U+001F n with the lowest
+    // free n from 2 (two shortcuts may share a caption, never a key).
+    QString uniqueKey(const QString &base) const;
     QString Key(int i) const;
     QString Text(int i) const;
     bool setText(int i, const QString &text);

@@ -84,11 +84,6 @@ std::optional<KeyLine> keyLine(const QString &line)
     return k;
 }
 
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 bool hasLineBreak(const QString &s)
 {
     return s.contains(u'\n') || s.contains(u'\r');
@@ -109,39 +104,32 @@ QString unstorableReason(const QString &section, const QString &key, const QStri
     return {};
 }
 
-// Index range [header, end) of the first section of that name; header == -1
-// when there is none.
-std::pair<qsizetype, qsizetype> findSection(const std::vector<QString> &lines, const QString &section)
+// The key under which names are matched: Qt's case-insensitive comparison
+// folds each code point, and so does this.
+QString folded(const QString &name)
 {
-    const QString want = section.trimmed();
-    const auto n = static_cast<qsizetype>(lines.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto name = sectionName(lines[i]);
-        if (!name || !sameName(*name, want))
-            continue;
-        qsizetype end = i + 1;
-        while (end < n && !sectionName(lines[end]))
-            ++end;
-        return {i, end};
-    }
-    return {-1, -1};
-}
-
-qsizetype findKey(const std::vector<QString> &lines, std::pair<qsizetype, qsizetype> range,
-                  const QString &key, KeyLine *found = nullptr)
-{
-    if (range.first < 0)
-        return -1;
-    const QString want = key.trimmed();
-    for (qsizetype i = range.first + 1; i < range.second; ++i) {
-        auto k = keyLine(lines[i]);
-        if (k && sameName(k->name, want)) {
-            if (found)
-                *found = std::move(*k);
-            return i;
+    const QList<uint> points = name.toUcs4();
+    QString out;
+    out.reserve(name.size());
+    for (const uint c : points) {
+        const char32_t f = QChar::toCaseFolded(char32_t(c));
+        if (QChar::requiresSurrogates(f)) {
+            out += QChar(QChar::highSurrogate(f));
+            out += QChar(QChar::lowSurrogate(f));
+        } else {
+            out += QChar(char16_t(f));
         }
     }
-    return -1;
+    return out;
+}
+
+// Whether a line may be a section header, without copying it.
+bool startsLikeHeader(const QString &line)
+{
+    for (const QChar c : line)
+        if (!c.isSpace())
+            return c == u'[';
+    return false;
 }
 
 } // namespace
@@ -173,42 +161,109 @@ QByteArray ProfileDocument::serialize() const
 {
     const QString eol = m_crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QString text;
-    for (const QString &line : m_lines) {
-        text += line;
+    auto added = m_added.cbegin();
+    for (qsizetype i = 0; i < qsizetype(m_lines.size()); ++i) {
+        text += m_lines[i];
         text += eol;
+        if (added != m_added.cend() && added->first == i) {
+            for (const QString &line : added->second) {
+                text += line;
+                text += eol;
+            }
+            ++added;
+        }
     }
     return text.toUtf8();
 }
 
+ProfileDocument::SectionIndex *ProfileDocument::findSection(const QString &section) const
+{
+    if (!m_sections) {
+        // One pass over the headers; the keys of a section are read when it is
+        // first asked for, so the other sections of a large file cost little.
+        m_sections.emplace();
+        const auto n = static_cast<qsizetype>(m_lines.size());
+        QString open; // the section whose lines are being read, if it counts
+        for (qsizetype i = 0; i < n; ++i) {
+            if (!startsLikeHeader(m_lines[i]))
+                continue;
+            const auto name = sectionName(m_lines[i]);
+            if (!name)
+                continue;
+            if (!open.isNull())
+                (*m_sections)[open].end = i;
+            open = folded(*name);
+            if (m_sections->contains(open)) {
+                open = QString();
+                continue;
+            }
+            SectionIndex &s = (*m_sections)[open];
+            s.header = s.anchor = i;
+            s.end = n;
+        }
+    }
+    const auto found = m_sections->find(folded(section.trimmed()));
+    return found == m_sections->end() ? nullptr : &found.value();
+}
+
+void ProfileDocument::indexKeys(SectionIndex &section) const
+{
+    if (section.keysIndexed)
+        return;
+    section.keysIndexed = true;
+    for (qsizetype i = section.header + 1; i < section.end; ++i) {
+        const auto k = keyLine(m_lines[i]);
+        if (!k)
+            continue;
+        // A new key goes after the last key line, duplicates included.
+        section.anchor = i;
+        const QString name = folded(k->name);
+        if (!section.keys.contains(name)) {
+            section.keys.insert(name, KeyRef{i, -1});
+            section.names << k->name;
+        }
+    }
+}
+
+const ProfileDocument::KeyRef *ProfileDocument::findKey(SectionIndex &section, const QString &key) const
+{
+    indexKeys(section);
+    const auto found = section.keys.constFind(folded(key.trimmed()));
+    return found == section.keys.cend() ? nullptr : &found.value();
+}
+
+QString &ProfileDocument::lineAt(const KeyRef &ref)
+{
+    return ref.added < 0 ? m_lines[ref.line] : m_added[ref.line][ref.added];
+}
+
+const QString &ProfileDocument::lineAt(const KeyRef &ref) const
+{
+    return ref.added < 0 ? m_lines[ref.line] : m_added.at(ref.line)[ref.added];
+}
+
 QString ProfileDocument::value(const QString &section, const QString &key) const
 {
-    KeyLine k;
-    if (findKey(m_lines, findSection(m_lines, section), key, &k) < 0)
+    SectionIndex *s = findSection(section);
+    const KeyRef *ref = s ? findKey(*s, key) : nullptr;
+    if (!ref)
         return {};
-    return k.value;
+    return keyLine(lineAt(*ref))->value;
 }
 
 bool ProfileDocument::contains(const QString &section, const QString &key) const
 {
-    return findKey(m_lines, findSection(m_lines, section), key) >= 0;
+    SectionIndex *s = findSection(section);
+    return s && findKey(*s, key);
 }
 
 QStringList ProfileDocument::keys(const QString &section) const
 {
-    QStringList out;
-    const auto [header, end] = findSection(m_lines, section);
-    if (header < 0)
-        return out;
-    for (qsizetype i = header + 1; i < end; ++i) {
-        const auto k = keyLine(m_lines[i]);
-        if (!k)
-            continue;
-        const bool seen = std::any_of(out.cbegin(), out.cend(),
-                                      [&](const QString &name) { return sameName(name, k->name); });
-        if (!seen)
-            out << k->name;
-    }
-    return out;
+    SectionIndex *s = findSection(section);
+    if (!s)
+        return {};
+    indexKeys(*s);
+    return s->names;
 }
 
 void ProfileDocument::setValue(const QString &section, const QString &key, const QString &value)
@@ -217,28 +272,35 @@ void ProfileDocument::setValue(const QString &section, const QString &key, const
     if (!unstorableReason(section, key, value).isEmpty())
         return;
     const QString val = value.trimmed();
+    const QString name = key.trimmed();
 
-    const auto range = findSection(m_lines, section);
-    if (range.first < 0) {
+    SectionIndex *s = findSection(section);
+    if (!s) {
         m_lines.push_back(u'[' + section.trimmed() + u']');
-        m_lines.push_back(key.trimmed() + u'=' + val);
+        m_lines.push_back(name + u'=' + val);
+        const auto n = static_cast<qsizetype>(m_lines.size());
+        SectionIndex &added = (*m_sections)[folded(section.trimmed())];
+        added.header = n - 2;
+        added.end = n;
+        added.keysIndexed = true;
+        added.keys.insert(folded(name), KeyRef{n - 1, -1});
+        added.names << name;
+        added.anchor = n - 1;
         return;
     }
 
-    KeyLine existing;
-    const qsizetype at = findKey(m_lines, range, key, &existing);
-    if (at >= 0) {
-        m_lines[at] = existing.name + u'=' + val;
+    if (const KeyRef *ref = findKey(*s, key)) {
+        QString &line = lineAt(*ref);
+        line = keyLine(line)->name + u'=' + val;
         return;
     }
 
     // After the section's last key line, so the blank line or comment that
     // usually separates it from the next section stays in its place.
-    qsizetype insertAt = range.first + 1;
-    for (qsizetype i = range.first + 1; i < range.second; ++i)
-        if (keyLine(m_lines[i]))
-            insertAt = i + 1;
-    m_lines.insert(m_lines.begin() + insertAt, key.trimmed() + u'=' + val);
+    std::vector<QString> &after = m_added[s->anchor];
+    after.push_back(name + u'=' + val);
+    s->keys.insert(folded(name), KeyRef{s->anchor, qsizetype(after.size()) - 1});
+    s->names << name;
 }
 
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <map>
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -34,7 +37,32 @@ public:
     bool usesCrLf() const { return m_crlf; }
 
 private:
+    // Where a key line stands: m_lines[line], or m_added[line][added].
+    struct KeyRef {
+        qsizetype line = -1;
+        qsizetype added = -1;
+    };
+    // The first section of a name: its lines, and (once asked for) its keys.
+    struct SectionIndex {
+        qsizetype header = -1;
+        qsizetype end = -1; // the next section's header, or the end of the file
+        bool keysIndexed = false;
+        QHash<QString, KeyRef> keys; // by folded name, first of duplicates
+        QStringList names;           // key names in file order, first of duplicates
+        qsizetype anchor = -1;       // new keys go after this line's added lines
+    };
+    SectionIndex *findSection(const QString &section) const;
+    void indexKeys(SectionIndex &section) const;
+    const KeyRef *findKey(SectionIndex &section, const QString &key) const;
+    QString &lineAt(const KeyRef &ref);
+    const QString &lineAt(const KeyRef &ref) const;
+
     std::vector<QString> m_lines;
+    // Keys added to a section, after its last key line, each after line n.
+    std::map<qsizetype, std::vector<QString>> m_added;
+    // Sections by folded name; built on first use, then kept up to date, so
+    // that every lookup costs the same however long the file is.
+    mutable std::optional<QHash<QString, SectionIndex>> m_sections;
 #ifdef Q_OS_WIN
     bool m_crlf = true;
 #else

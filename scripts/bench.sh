@@ -28,7 +28,8 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 # --- in-process ------------------------------------------------------------
 echo "bench.sh: in-process benchmarks (Google Benchmark)..." >&2
-"$bin/tessaflow_bench" --benchmark_format=csv >"$work/inproc.csv" 2>/dev/null
+"$bin/tessaflow_bench" --benchmark_format=csv >"$work/inproc.csv" 2>"$work/inproc.err" ||
+  { echo "bench.sh: the in-process benchmarks stopped:" >&2; grep -v '^QStandardPaths\|^qt\.\|propagateSizeHints' "$work/inproc.err" >&2; }
 # Milliseconds of one benchmark (its real time).
 ms() { awk -F, -v name="\"$1\"" '{ sub(/\/iterations:[0-9]+/, "", $1) } $1 == name { printf "%.1f", $3 }' "$work/inproc.csv"; }
 

@@ -355,6 +355,26 @@ TEST_F(ProfileFileTest, FileWithoutReadRightsIsNeverReplaced)
 
 // --- the document on its own -------------------------------------------------
 
+TEST(ProfileDocumentTest, WritesAfterWritesFollowTheSameRules)
+{
+    // Keys added earlier are found, replaced and followed like any other.
+    auto doc = ProfileDocument::parse("[A]\nk=1\n[B]\nx=1\n; end of B\n[a]\nk=dup\n");
+    doc.setValue("a", "Neu", "1");
+    doc.setValue("C", "c1", "1");
+    doc.setValue("A", "NEU", "2");
+    doc.setValue("a", "\u00c4rger", "3");
+    doc.setValue("c", "c2", "2");
+    doc.setValue("B", "y", "2");
+    doc.setValue("A", "\u00e4RGER", "4");
+    EXPECT_EQ(doc.value("A", "neu"), "2");
+    EXPECT_EQ(doc.value("a", "\u00c4RGER"), "4");
+    EXPECT_EQ(doc.keys("A"), (QStringList{"k", "Neu", "\u00c4rger"}));
+    EXPECT_EQ(doc.keys("C"), (QStringList{"c1", "c2"}));
+    EXPECT_FALSE(doc.contains("B", "k"));
+    EXPECT_EQ(doc.serialize(), "[A]\nk=1\nNeu=2\n\xC3\x84rger=4\n[B]\nx=1\ny=2\n; end of B\n[a]\nk=dup\n"
+                               "[C]\nc1=1\nc2=2\n");
+}
+
 TEST(ProfileDocumentTest, SerializeGivesBackWhatWasParsed)
 {
     const QByteArray lf = "; c\n\n[A]\n  x = 1  \njunk\n[B]\n";
