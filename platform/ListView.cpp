@@ -419,7 +419,9 @@ void ListView::applyPositions()
 QSize ListView::itemSize(const QModelIndex &index) const
 {
     // A long caption is cut to its cell, so an item never takes more room.
-    return sizeHintForIndex(index).boundedTo(cellSize());
+    // The layout that has just run sized every item: asking the delegate
+    // again would lay out every caption's text a second time.
+    return rectForIndex(index).size().boundedTo(cellSize());
 }
 
 QPoint ListView::pixelsOf(const QPointF &twips) const
