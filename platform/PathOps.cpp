@@ -103,8 +103,16 @@ QString GetAbsolutePathName(const QString &path)
 
 bool HasUrlScheme(const QString &text)
 {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    return scheme.match(text).hasMatch();
+    // ^[A-Za-z][A-Za-z0-9+.-]*:// without a regular expression: it runs for
+    // every shortcut at start-up.
+    auto letter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    if (text.isEmpty() || !letter(text[0]))
+        return false;
+    qsizetype i = 1;
+    while (i < text.size() && (letter(text[i]) || (text[i] >= u'0' && text[i] <= u'9') || text[i] == u'+'
+                               || text[i] == u'.' || text[i] == u'-'))
+        ++i;
+    return QStringView(text).sliced(i).startsWith(u"://");
 }
 
 } // namespace platform::PathOps

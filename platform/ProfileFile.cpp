@@ -108,6 +108,15 @@ QString unstorableReason(const QString &section, const QString &key, const QStri
 // folds each code point, and so does this.
 QString folded(const QString &name)
 {
+    // Nearly every name is plain ASCII, where folding lowers the letters; a
+    // name without capitals is its own key and needs no copy.
+    bool ascii = true, capitals = false;
+    for (const QChar c : name) {
+        ascii = ascii && c.unicode() < 0x80;
+        capitals = capitals || (c >= u'A' && c <= u'Z');
+    }
+    if (ascii)
+        return capitals ? name.toLower() : name;
     const QList<uint> points = name.toUcs4();
     QString out;
     out.reserve(name.size());
