@@ -51,9 +51,9 @@ peak_kib() { # the median peak resident memory of 3 runs, from /usr/bin/time -v
   for _ in 1 2 3; do
     [[ $1 == tessaflow ]] && cp "$2/tsw.ini" "$work/run.ini"
     case $1 in
-      tessaflow) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_tessaflow" "$work/run.ini" >/dev/null ;;
-      plain) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_plain" "$2/paths.txt" >/dev/null ;;
-      bare) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_bare" >/dev/null ;;
+      tessaflow) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_tessaflow" "$work/run.ini" >/dev/null 2>&1 ;;
+      plain) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_plain" "$2/paths.txt" >/dev/null 2>&1 ;;
+      bare) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_bare" >/dev/null 2>&1 ;;
     esac
     awk -F: '/Maximum resident set size/ { print $2 + 0 }' "$work/time.txt"
   done | median
