@@ -39,14 +39,21 @@ inline QStringList makeTargets(const QString &root, int count)
 }
 
 // A profile of the targets as Tessaflow saves it, icons placed by hand, and
-// optionally a second section of `otherKeys` keys after it (another program's
-// settings kept in the same file).
+// optionally, before it, a section of `otherKeys` keys (another program's
+// settings kept in the same file, which every lookup has to get past).
 inline bool writeProfile(const QString &path, const QStringList &targets, int otherKeys = 0)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    QByteArray text = "[Tessaflow]\nTop=1500\nLeft=1500\nHeight=3480\nWidth=5190\nArrange=0\nSView=0\n";
+    QByteArray text;
+    if (otherKeys > 0) {
+        text += "[Other]\n";
+        for (int k = 0; k < otherKeys; ++k)
+            text += "Key" + QByteArray::number(k) + "=value " + QByteArray::number(k) + '\n';
+        text += '\n';
+    }
+    text += "[Tessaflow]\nTop=1500\nLeft=1500\nHeight=3480\nWidth=5190\nArrange=0\nSView=0\n";
     for (int i = 0; i < targets.size(); ++i) {
         const QString name = targets[i].section(QLatin1Char('/'), -1);
         text += QStringLiteral("%1=%2|%3|%4|%5\n")
@@ -58,11 +65,6 @@ inline bool writeProfile(const QString &path, const QStringList &targets, int ot
     }
     for (int k = int(targets.size()); k <= 100; ++k)
         text += QByteArray::number(k) + "=\n";
-    if (otherKeys > 0) {
-        text += "\n[Other]\n";
-        for (int k = 0; k < otherKeys; ++k)
-            text += "Key" + QByteArray::number(k) + "=value " + QByteArray::number(k) + '\n';
-    }
     return file.write(text) == text.size();
 }
 

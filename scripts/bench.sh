@@ -47,14 +47,17 @@ tessaflow_once() { # DATA_DIR [--exit]
   cp "$1/tsw.ini" "$work/run.ini"
   start_once "$bin/bench_startup_tessaflow" "$work/run.ini" "${@:2}"
 }
-peak_kib() { # the median peak resident memory of 3 runs, from /usr/bin/time -v
+peak_kib() { # PROGRAM DATA_DIR: the median peak resident memory of 3 runs, from /usr/bin/time -v
+  local cmd
+  case $1 in
+    tessaflow) cmd=("$bin/bench_startup_tessaflow" "$work/run.ini") ;;
+    plain) cmd=("$bin/bench_startup_plain" "$2/paths.txt") ;;
+    themed) cmd=("$bin/bench_startup_plain" "$2/paths.txt" --theme-icons) ;;
+    bare) cmd=("$bin/bench_startup_bare") ;;
+  esac
   for _ in 1 2 3; do
-    [[ $1 == tessaflow ]] && cp "$2/tsw.ini" "$work/run.ini"
-    case $1 in
-      tessaflow) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_tessaflow" "$work/run.ini" >/dev/null 2>&1 ;;
-      plain) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_plain" "$2/paths.txt" >/dev/null 2>&1 ;;
-      bare) /usr/bin/time -v -o "$work/time.txt" "$bin/bench_startup_bare" >/dev/null 2>&1 ;;
-    esac
+    cp "$2/tsw.ini" "$work/run.ini"
+    /usr/bin/time -v -o "$work/time.txt" "${cmd[@]}" >/dev/null 2>&1
     awk -F: '/Maximum resident set size/ { print $2 + 0 }' "$work/time.txt"
   done | median
 }
@@ -62,14 +65,17 @@ peak_kib() { # the median peak resident memory of 3 runs, from /usr/bin/time -v
 declare -A start peak
 for n in 21 1000; do
   echo "bench.sh: start-up with $n shortcuts, $runs runs of each program in turn..." >&2
-  : >"$work/t.$n" ; : >"$work/p.$n" ; : >"$work/b.$n"
+  : >"$work/tessaflow.$n"; : >"$work/plain.$n"; : >"$work/themed.$n"; : >"$work/bare.$n"
   for ((r = 0; r < runs; r++)); do
-    tessaflow_once "$work/$n" | awk '{ print $1 }' >>"$work/t.$n"
-    start_once "$bin/bench_startup_plain" "$work/$n/paths.txt" | awk '{ print $1 }' >>"$work/p.$n"
-    start_once "$bin/bench_startup_bare" | awk '{ print $1 }' >>"$work/b.$n"
+    tessaflow_once "$work/$n" | awk '{ print $1 }' >>"$work/tessaflow.$n"
+    start_once "$bin/bench_startup_plain" "$work/$n/paths.txt" | awk '{ print $1 }' >>"$work/plain.$n"
+    start_once "$bin/bench_startup_plain" "$work/$n/paths.txt" --theme-icons | awk '{ print $1 }' >>"$work/themed.$n"
+    start_once "$bin/bench_startup_bare" | awk '{ print $1 }' >>"$work/bare.$n"
   done
-  start[t$n]=$(median <"$work/t.$n"); start[p$n]=$(median <"$work/p.$n"); start[b$n]=$(median <"$work/b.$n")
-  peak[t$n]=$(peak_kib tessaflow "$work/$n"); peak[p$n]=$(peak_kib plain "$work/$n"); peak[b$n]=$(peak_kib bare)
+  for p in tessaflow plain themed bare; do
+    start[$p$n]=$(median <"$work/$p.$n")
+    peak[$p$n]=$(peak_kib "$p" "$work/$n")
+  done
 done
 
 echo "bench.sh: 10 000 shortcuts and 1 000 000 other keys..." >&2
@@ -83,43 +89,66 @@ for _ in 1 2 3; do
   fi
 done
 bigStart=$(median <"$work/big.start"); bigExit=$(median <"$work/big.exit")
-bigStart=${bigStart:-"> 60000"}; bigExit=${bigExit:-"> 60000"}
 
 # --- the table -------------------------------------------------------------
-mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+# "met" or "MISSED": VALUE OP LIMIT (a missing value is missed).
+verdict() { [[ -n $1 ]] && awk -v v="$1" -v l="$3" -v op="$2" 'BEGIN { ok = op == "<" ? v < l : v <= l; exit !ok }' && echo met || echo MISSED; }
 echo
-echo "Start-up to the list's first paint (whole process, offscreen, Release; median of $runs runs in turn; peak memory median of 3):"
+echo "Start-up to the list's first paint: whole process, offscreen, Release, median of $runs runs taken in turn;"
+echo "peak resident memory (MiB) from /usr/bin/time -v, median of 3."
 echo
-echo "| shortcuts | Tessaflow | plain Qt launcher | bare Qt window | Tessaflow / plain | peak memory Tessaflow / plain / bare | memory ratio |"
-echo "|---|---|---|---|---|---|---|"
+echo "| shortcuts | Tessaflow | plain Qt launcher | ratio | plain launcher, theme icons | ratio | bare Qt window | peak memory: Tessaflow / plain / theme icons / bare | memory ratio to plain |"
+echo "|---|---|---|---|---|---|---|---|---|"
 for n in 21 1000; do
-  echo "| $n | ${start[t$n]} ms | ${start[p$n]} ms | ${start[b$n]} ms | $(ratio "${start[t$n]}" "${start[p$n]}")× |" \
-       "$(mib "${peak[t$n]}") / $(mib "${peak[p$n]}") / $(mib "${peak[b$n]}") | $(ratio "${peak[t$n]}" "${peak[p$n]}")× |"
+  echo "| $n | ${start[tessaflow$n]} ms | ${start[plain$n]} ms | $(ratio "${start[tessaflow$n]}" "${start[plain$n]}")× |" \
+       "${start[themed$n]} ms | $(ratio "${start[tessaflow$n]}" "${start[themed$n]}")× | ${start[bare$n]} ms |" \
+       "$(mib "${peak[tessaflow$n]}") / $(mib "${peak[plain$n]}") / $(mib "${peak[themed$n]}") / $(mib "${peak[bare$n]}") |" \
+       "$(ratio "${peak[tessaflow$n]}" "${peak[plain$n]}")× |"
 done
 echo
 echo "In process (Google Benchmark, real time):"
 echo
 echo "| operation | 21 | 1000 | 4000 | 10 000 | 4000 / 1000 |"
 echo "|---|---|---|---|---|---|"
-row() { # label benchmark sizes...
-  local label=$1 name=$2 line="| $1"
+row() { # LABEL BENCHMARK
+  local line="| $1" v a b
   for n in 21 1000 4000 10000; do
-    v=$(ms "$name/$n"); line+=" | ${v:+$v ms}"
+    v=$(ms "$2/$n"); line+=" | ${v:+$v ms}"
   done
-  a=$(ms "$name/1000"); b=$(ms "$name/4000")
-  [[ -n $a && -n $b ]] && line+=" | $(ratio "$b" "$a")× |" || line+=" | |"
+  a=$(ms "$2/1000"); b=$(ms "$2/4000")
+  if [[ -n $a && -n $b ]]; then line+=" | $(ratio "$b" "$a")× |"; else line+=" | |"; fi
   echo "$line"
 }
 row "Load_Config + first layout" LoadProfile
 row "Save_Config" SaveProfile
-row "drop onto the window, save included" DropFiles
+row "a drop of n files onto the window, its save included" DropFiles
 row "the same file added n times" AddSameFile
 row "delete one, save included" DeleteOne
 row "views and arrangements switched (6 layouts)" SwitchViews
 echo
-echo "Large profiles (whole process):"
+echo "Large profiles (whole process; a run that has not ended after 60 s counts as not finishing):"
 echo
-echo "| case | start-up | exit (save included) | save |"
-echo "|---|---|---|---|"
-echo "| 10 000 shortcuts | $start10k ms | | $(ms SaveProfile/10000) ms |"
-echo "| 21 shortcuts + 1 000 000 keys in another section | $bigStart ms | $bigExit ms | |"
+echo "| case | start-up | exit, its save included |"
+echo "|---|---|---|"
+echo "| 10 000 shortcuts | $start10k ms | |"
+echo "| 21 shortcuts after 1 000 000 keys of another section | ${bigStart:-not finished} ms | ${bigExit:-not finished} ms |"
+echo
+r1000=$(ratio "${start[tessaflow1000]}" "${start[plain1000]}"); r21=$(ratio "${start[tessaflow21]}" "${start[plain21]}")
+m1000=$(ratio "${peak[tessaflow1000]}" "${peak[plain1000]}")
+ld=$(ratio "$(ms LoadProfile/4000)" "$(ms LoadProfile/1000)"); sv=$(ratio "$(ms SaveProfile/4000)" "$(ms SaveProfile/1000)")
+dr=$(ratio "$(ms DropFiles/4000)" "$(ms DropFiles/1000)")
+echo "Targets:"
+echo
+echo "| target | figure | |"
+echo "|---|---|---|"
+echo "| start-up, 1000 shortcuts ≤ 1.0× the plain launcher | ${r1000}× | $(verdict "$r1000" "<=" 1.0) |"
+echo "| start-up, 21 shortcuts ≤ 1.0× the plain launcher | ${r21}× | $(verdict "$r21" "<=" 1.0) |"
+echo "| peak memory, 1000 shortcuts ≤ 1.1× the plain launcher | ${m1000}× | $(verdict "$m1000" "<=" 1.1) |"
+echo "| start-up, 10 000 shortcuts < 1 s | $start10k ms | $(verdict "$start10k" "<" 1000) |"
+echo "| Save_Config, 10 000 shortcuts < 100 ms | $(ms SaveProfile/10000) ms | $(verdict "$(ms SaveProfile/10000)" "<" 100) |"
+echo "| 1 000 000 other keys: start < 3 s | ${bigStart:-not finished} ms | $(verdict "$bigStart" "<" 3000) |"
+echo "| 1 000 000 other keys: exit < 3 s | ${bigExit:-not finished} ms | $(verdict "$bigExit" "<" 3000) |"
+echo "| a drop of 4000 files, its save included < 300 ms | $(ms DropFiles/4000) ms | $(verdict "$(ms DropFiles/4000)" "<" 300) |"
+echo "| Save_Config, 4000 shortcuts < 30 ms | $(ms SaveProfile/4000) ms | $(verdict "$(ms SaveProfile/4000)" "<" 30) |"
+echo "| 4000 / 1000: load, save, drop ≤ 5 | $ld× / $sv× / $dr× | $(verdict "$(printf '%s\n' "$ld" "$sv" "$dr" | sort -g | tail -1)" "<=" 5) |"
