@@ -28,10 +28,11 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 # --- in-process ------------------------------------------------------------
 echo "bench.sh: in-process benchmarks (Google Benchmark)..." >&2
-"$bin/tessaflow_bench" --benchmark_format=csv >"$work/inproc.csv" 2>"$work/inproc.err" ||
+"$bin/tessaflow_bench" --benchmark_format=csv --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true >"$work/inproc.csv" 2>"$work/inproc.err" ||
   { echo "bench.sh: the in-process benchmarks stopped:" >&2; grep -v '^QStandardPaths\|^qt\.\|propagateSizeHints' "$work/inproc.err" >&2; }
-# Milliseconds of one benchmark (its real time).
-ms() { awk -F, -v name="\"$1\"" '{ sub(/\/iterations:[0-9]+/, "", $1) } $1 == name { printf "%.1f", $3 }' "$work/inproc.csv"; }
+# Milliseconds of one benchmark: the median real time of its 3 repetitions.
+ms() { awk -F, -v name="\"$1_median\"" '{ sub(/\/iterations:[0-9]+/, "", $1) } $1 == name { printf "%.1f", $3 }' "$work/inproc.csv"; }
 
 # --- whole process ---------------------------------------------------------
 for n in 21 1000 10000; do
@@ -107,7 +108,7 @@ for n in 21 1000; do
        "$(ratio "${peak[tessaflow$n]}" "${peak[plain$n]}")× |"
 done
 echo
-echo "In process (Google Benchmark, real time):"
+echo "In process (Google Benchmark, real time, median of 3 repetitions):"
 echo
 echo "| operation | 21 | 1000 | 4000 | 10 000 | 4000 / 1000 |"
 echo "|---|---|---|---|---|---|"
