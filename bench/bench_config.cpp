@@ -51,16 +51,27 @@ struct Profile {
     }
 };
 
-void LoadProfile(benchmark::State &state)
-{
-    const Profile profile(int(state.range(0)));
-    const config::IniFile ini(profile.path);
+// Such a profile and what loading it needs.
+struct Loading {
+    Profile profile;
+    config::IniFile ini{profile.path};
     platform::IconLookup lookup;
-    shortcuts::Icons icons(lookup);
+    shortcuts::Icons icons{lookup};
     Frame frame;
-    for (auto _ : state) {
+    explicit Loading(int count) : profile(count) {}
+    std::unique_ptr<Controls> load()
+    {
         auto controls = std::make_unique<Controls>(icons);
         config::Load_Config(ini, frame, controls->list);
+        return controls;
+    }
+};
+
+void LoadProfile(benchmark::State &state)
+{
+    Loading loading(int(state.range(0)));
+    for (auto _ : state) {
+        auto controls = loading.load();
         controls->view.show();
         QApplication::processEvents(); // the first layout, with every position put back
         benchmark::DoNotOptimize(controls->view.Count());
@@ -73,15 +84,10 @@ BENCHMARK(LoadProfile)->Arg(21)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmar
 
 void SaveProfile(benchmark::State &state)
 {
-    const Profile profile(int(state.range(0)));
-    const config::IniFile ini(profile.path);
-    platform::IconLookup lookup;
-    shortcuts::Icons icons(lookup);
-    Frame frame;
-    Controls controls(icons);
-    config::Load_Config(ini, frame, controls.list);
+    Loading loading(int(state.range(0)));
+    const auto controls = loading.load();
     for (auto _ : state)
-        benchmark::DoNotOptimize(config::Save_Config(ini, frame, controls.list));
+        benchmark::DoNotOptimize(config::Save_Config(loading.ini, loading.frame, controls->list));
 }
 BENCHMARK(SaveProfile)->Arg(21)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -186,22 +192,17 @@ BENCHMARK(DeleteOne)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 // Large icons → small icons → list → large icons, each laid out and painted.
 void SwitchViews(benchmark::State &state)
 {
-    const Profile profile(int(state.range(0)));
-    const config::IniFile ini(profile.path);
-    platform::IconLookup lookup;
-    shortcuts::Icons icons(lookup);
-    Frame frame;
-    Controls controls(icons);
-    config::Load_Config(ini, frame, controls.list);
-    controls.view.show();
+    Loading loading(int(state.range(0)));
+    const auto controls = loading.load();
+    controls->view.show();
     QApplication::processEvents();
     for (auto _ : state) {
         for (int view : {1, 2, 0}) {
-            controls.view.setView(view);
+            controls->view.setView(view);
             QApplication::processEvents();
         }
         for (int arrange : {1, 2, 0}) {
-            controls.view.setArrange(arrange);
+            controls->view.setArrange(arrange);
             QApplication::processEvents();
         }
     }

@@ -5,13 +5,7 @@
 #include <QApplication>
 
 #include "FirstPaint.h"
-#include "app/Resources.h"
-#include "app/SignalWatcher.h"
-#include "app/frmTessaflow.h"
-#include "platform/Dialogs.h"
-#include "platform/IconLookup.h"
-#include "platform/Opener.h"
-#include "platform/Tray.h"
+#include "app/Program.h"
 
 int main(int argc, char *argv[])
 {
@@ -20,19 +14,9 @@ int main(int argc, char *argv[])
     if (args.size() < 2)
         return 2;
     const bool exitNormally = args.contains(QStringLiteral("--exit"));
-    QApplication::setApplicationName(QStringLiteral("Tessaflow"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    app::initResources();
-    platform::IconLookup::ensureIconTheme();
-
-    platform::IconLookup icons;
-    platform::SystemTray tray;
-    platform::WidgetDialogs dialogs;
-    platform::DetachedSpawner spawner;
-    platform::DesktopOpener opener(spawner, dialogs);
-    app::frmTessaflow window(args.at(1), {tray, dialogs, icons, opener});
-    dialogs.setParent(&window);
-    app::SignalWatcher signalWatcher;
+    app::Program::prepare();
+    app::Program program(args.at(1));
+    app::frmTessaflow &window = program.window();
     QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.Form_Load();
