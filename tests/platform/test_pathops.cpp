@@ -36,6 +36,15 @@ TEST(PathOpsNames, ExtensionAndNameOfTheLastComponent)
 #endif
 }
 
+TEST(PathOpsNames, UrlSchemeIsALetterThenLettersDigitsPlusDotDashAndColonSlashSlash)
+{
+    for (const char *yes : {"http://x", "HTTP://X", "svn+ssh://h/r", "a.b-c+9://", "f://"})
+        EXPECT_TRUE(HasUrlScheme(QString::fromLatin1(yes))) << yes;
+    for (const char *no : {"", "://x", "1http://x", "mailto:x", "http:/x", "ht tp://x", "/srv/a://b", "h_t://x",
+                           "\u00e9t\u00e9://x"})
+        EXPECT_FALSE(HasUrlScheme(QString::fromUtf8(no))) << no;
+}
+
 // Links and a deleted working folder are Linux matters.
 #ifndef Q_OS_WIN
 TEST(PathOpsAbsolute, NormalisesTextuallyAndNeverClimbsAboveTheRoot)
