@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringList>
+
+#include "platform/SchemeHandlers.h"
 
 namespace platform::PathOps {
 
@@ -103,8 +106,31 @@ QString GetAbsolutePathName(const QString &path)
 
 bool HasUrlScheme(const QString &text)
 {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    return scheme.match(text).hasMatch();
+    // A one-letter "scheme" is a drive ("c:"), never an address.
+    static const QRegularExpression withSlashes(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
+    static const QRegularExpression bare(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):(.*)$"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression port(QStringLiteral("^[0-9]+(/|$)"));
+    if (withSlashes.match(text).hasMatch())
+        return true;
+    const QRegularExpressionMatch match = bare.match(text);
+    if (!match.hasMatch())
+        return false;
+    // "notes:2024.txt" in the current folder is that file.
+    if (QFileInfo::exists(text))
+        return false;
+    const QString scheme = match.captured(1).toLower();
+    // Links the desktop opens without "//": mail, phone, chat, torrents, ...
+    static const QStringList known{
+        QStringLiteral("mailto"), QStringLiteral("tel"),    QStringLiteral("sms"),    QStringLiteral("magnet"),
+        QStringLiteral("news"),   QStringLiteral("xmpp"),   QStringLiteral("sip"),    QStringLiteral("geo"),
+        QStringLiteral("webcal"), QStringLiteral("callto"), QStringLiteral("data"),   QStringLiteral("file")};
+    if (known.contains(scheme))
+        return true;
+    // "localhost:3000", "example.org:8080/x": a host and port, not a scheme.
+    if (port.match(match.capturedView(2)).hasMatch())
+        return false;
+    return !SchemeHandlers::desktopEntryFor(scheme).isEmpty();
 }
 
 } // namespace platform::PathOps

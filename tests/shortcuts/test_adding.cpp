@@ -60,6 +60,9 @@ TEST_F(AddingTest, TheUrlPromptsAnswers)
     EXPECT_EQ(urlTarget(QStringLiteral("HTTP://X.ORG")), QStringLiteral("HTTP://X.ORG"));
     EXPECT_EQ(urlTarget(QStringLiteral("example.com")), QStringLiteral("http://example.com"));
     EXPECT_EQ(urlTarget(QStringLiteral("www.example.com/x")), QStringLiteral("http://www.example.com/x"));
+    EXPECT_EQ(urlTarget(QStringLiteral("mailto:someone@example.com")), QStringLiteral("mailto:someone@example.com"));
+    EXPECT_EQ(urlTarget(QStringLiteral("magnet:?xt=urn:btih:1")), QStringLiteral("magnet:?xt=urn:btih:1"));
+    EXPECT_EQ(urlTarget(QStringLiteral("localhost:3000")), QStringLiteral("http://localhost:3000"));
     // A name of something that exists is a path, as typed.
     touch(QStringLiteral("notes.txt"));
     EXPECT_EQ(urlTarget(QStringLiteral("notes.txt")), QStringLiteral("notes.txt"));
