@@ -12,7 +12,7 @@ namespace {
 bool isUtf8Path(const QUrl &url)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)utf8.decode(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    const QString decoded = utf8.decode(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     return !utf8.hasError();
 }
 
