@@ -55,6 +55,6 @@ private:
 // left beside the profile: PROFILE.XXXXXX, regular, owned by this user and
 // older than `minAge`, so a save running in another copy is never touched.
 // Returns how many were removed.
-int removeStaleTemporaries(const QString &profilePath, std::chrono::seconds minAge = std::chrono::seconds(10));
+int removeStaleTemporaries(const QString &profilePath, std::chrono::seconds minAge = std::chrono::seconds(5));
 
 } // namespace platform

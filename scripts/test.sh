@@ -13,3 +13,6 @@ cmake --build build-tests -j2
 if [[ -f tests/e2e/run.sh ]]; then
   bash tests/e2e/run.sh
 fi
+# Signals at start-up and kills during saves, on the real program.
+bash tests/e2e/signals.sh
+bash tests/e2e/crash.sh
