@@ -40,10 +40,14 @@ QString fromCp1252(QByteArrayView bytes)
 std::vector<QString> decodeLines(QByteArrayView bytes)
 {
     static constexpr char kBom[] = "\xEF\xBB\xBF";
-    if (bytes.startsWith(QByteArrayView(kBom, 3)))
+    // Every BOM at the start: one left in the text would be taken for the
+    // file's own after the next save.
+    while (bytes.startsWith(QByteArrayView(kBom, 3)))
         bytes = bytes.sliced(3);
     std::vector<QString> lines;
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // A BOM at the start of a later line is text, kept as it is.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);

@@ -458,7 +458,9 @@ TEST(ProfileDocumentTest, SerializeGivesBackWhatWasParsed)
 TEST(ProfileDocumentTest, StrayCarriageReturnsSettleAfterOneRound)
 {
     for (const QByteArray bytes : {QByteArray("a\nb\r\r\nc\r"), QByteArray("a\r\r\nb\rc\n\r\n"),
-                                   QByteArray("\r\n\r\r"), QByteArray("k=v\rw\r\nx\xff\r\r\n")}) {
+                                   QByteArray("\r\n\r\r"), QByteArray("k=v\rw\r\nx\xff\r\r\n"),
+                                   QByteArray("\xef\xbb\xbf[A]\n\xef\xbb\xbf\xef\xbb\xbf\n"),
+                                   QByteArray("\xef\xbb\xbf\xef\xbb\xbf")}) {
         const QByteArray once = ProfileDocument::parse(bytes).serialize();
         EXPECT_EQ(ProfileDocument::parse(once).serialize(), once) << bytes.toHex().constData();
     }
