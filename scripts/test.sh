@@ -20,7 +20,7 @@ for arg in "$@"; do
       build=build-sanitize
       cmake_flags=(-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer")
       # Leaks inside the system's libraries are theirs, not ours.
-      export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1
+      export ASAN_OPTIONS=detect_leaks=1
       export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
       export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
       ;;

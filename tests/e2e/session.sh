@@ -101,6 +101,10 @@ started() { xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' >/d
 entry_count() { grep -c '^[0-9]*=.' "$ini" 2>/dev/null || true; }
 
 session_end() {
+  # Under the sanitizer build, any report from the launcher fails the check.
+  if grep -q 'ERROR: AddressSanitizer\|ERROR: LeakSanitizer\|runtime error:' "$tmp/tessaflow.log" 2>/dev/null; then
+    failed "sanitizer report: $(grep -m 1 'ERROR: \|runtime error:' "$tmp/tessaflow.log")"
+  fi
   say "$passed passed, $failed failed"
   ((failed == 0))
 }
