@@ -88,10 +88,14 @@ session_start() {
   ini=$tmp/app/tsw.ini
 }
 
-# Starts the launcher in the background; sets $app_pid.
+# Starts the launcher in the background and returns once the process is the
+# launcher (before exec it is a copy of this shell, with this shell's traps);
+# sets $app_pid.
 launch() {
   "$app" >>"$tmp/tessaflow.log" 2>&1 &
   app_pid=$!
+  local tries=500
+  while [[ $(readlink "/proc/$app_pid/exe" 2>/dev/null) != "$app" ]] && ((tries-- > 0)); do :; done
 }
 
 # Whether the launcher has finished starting: its title carries the version.
