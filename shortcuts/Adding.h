@@ -15,7 +15,12 @@ inline constexpr int kMaxDropNames = 4000;
 
 // The local files and folders a drop carries, in the drop's order: only valid,
 // absolute file URLs count (a uri-list's "# comment" lines and web links do not).
-QStringList droppedPaths(const QList<QUrl> &urls);
+// A name that is not valid UTF-8 (legal on Linux) would be stored as another
+// name, so it is left out and goes to `refused`, as shown.
+QStringList droppedPaths(const QList<QUrl> &urls, QStringList *refused = nullptr);
+
+// What to tell the user about the names droppedPaths() refused.
+QString refusedNamesText(const QStringList &refused);
 
 // Adds one shortcut per path at the end of the list, each numbered after the
 // image count at that moment. False at the first add that fails; the ones
