@@ -7,13 +7,14 @@
 #
 # --sanitize  the same suite built with AddressSanitizer and UBSan, in
 #             build-sanitize/; any report fails the run.
-# --fuzz      afterwards, the fuzz target for SECONDS (default 60).
+# --fuzz=N    run the fuzz target for N seconds at the end (default 60;
+#             --fuzz=0 skips it).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 build=build-tests
 cmake_flags=()
-fuzz_seconds=0
+fuzz_seconds=60
 for arg in "$@"; do
   case $arg in
     --sanitize)
