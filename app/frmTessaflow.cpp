@@ -62,6 +62,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
     m_lstButtons->setToolTip(QStringLiteral("Drag & Drop files to Add"));
+    m_lstButtons->setItemDetail([this](int i) { return m_lstPrograms.List(i - 1); });
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);

@@ -3,6 +3,7 @@
 #include <QListView>
 #include <QList>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 #include "platform/ImageList.h"
@@ -55,6 +56,9 @@ public:
     int Arrange() const { return m_arrange; }
     bool setArrange(int arrange);
 
+    // Shown under the caption in item i's tooltip (the shortcut's target).
+    void setItemDetail(std::function<QString(int)> detail);
+
 signals:
     // A double-click anywhere in the list.
     void DblClick();
@@ -68,6 +72,7 @@ signals:
 protected:
     void doItemsLayout() override;
     void initViewItemOption(QStyleOptionViewItem *option) const override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -90,6 +95,10 @@ private:
     ListItemsModel *m_model;
     int m_view = 0;
     int m_arrange = 0;
+    // The next layout moves icons that overlap after a view change.
+    bool m_separateOverlaps = false;
+    // Moving through the items with the keyboard has begun.
+    bool m_keyboardUsed = false;
 };
 
 } // namespace platform
