@@ -49,7 +49,8 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_mPopupSys(new QMenu(QStringLiteral("&SysTray"), this)),
       m_mnuPopup(shortcuts::makeContextMenu({[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); },
                                              [this] { mnuURL_Click(); }, [this] { mnuOptions_Click(); }},
-                                            this))
+                                            this)),
+      m_restoreBounds(new platform::RestoreBounds(*this))
 {
     setObjectName(QStringLiteral("frmTessaflow"));
     setWindowTitle(designedTitle());
@@ -240,11 +241,10 @@ void frmTessaflow::Form_MouseMove(int code)
 
 void frmTessaflow::restore()
 {
-    // Normal size (out of minimised or maximised), to the front, shown.
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    // Normal size (out of minimised or maximised) where it was, to the front.
+    m_restoreBounds->showNormalAtBounds();
     raise();
     activateWindow();
-    show();
 }
 
 void frmTessaflow::mPopRestore_Click() { restore(); }
@@ -311,13 +311,10 @@ int frmTessaflow::frameState() const
     return 0;
 }
 
-double frmTessaflow::frameTop() const { return platform::toTwips(platform::outerGeometry(*this).top(), *this); }
-double frmTessaflow::frameLeft() const { return platform::toTwips(platform::outerGeometry(*this).left(), *this); }
-double frmTessaflow::frameHeight() const
-{
-    return platform::toTwips(platform::outerGeometry(*this).height(), *this);
-}
-double frmTessaflow::frameWidth() const { return platform::toTwips(platform::outerGeometry(*this).width(), *this); }
+double frmTessaflow::frameTop() const { return platform::toTwips(m_restoreBounds->bounds().top(), *this); }
+double frmTessaflow::frameLeft() const { return platform::toTwips(m_restoreBounds->bounds().left(), *this); }
+double frmTessaflow::frameHeight() const { return platform::toTwips(m_restoreBounds->bounds().height(), *this); }
+double frmTessaflow::frameWidth() const { return platform::toTwips(m_restoreBounds->bounds().width(), *this); }
 
 void frmTessaflow::setFrame(std::optional<double> top, std::optional<double> left, std::optional<double> height,
                             std::optional<double> width)

@@ -15,6 +15,7 @@
 #include "platform/ListView.h"
 #include "platform/Opener.h"
 #include "platform/Tray.h"
+#include "platform/WindowGeometry.h"
 #include "shortcuts/Icons.h"
 #include "shortcuts/ShortcutList.h"
 
@@ -115,6 +116,7 @@ private:
     QMenu *m_mnuPopup;
     QPointer<options::frmOptions> m_frmOptions;
     TrayIconData m_trayIconData;
+    platform::RestoreBounds *m_restoreBounds;
     bool m_unloaded = false;
     bool m_saveFailureShown = false;
     bool m_endingOnSignal = false;

@@ -16,7 +16,9 @@ inline constexpr int kLastWrittenKey = 100;
 // Keys "0" to "20" are always read; later ones while they hold entries.
 inline constexpr int kLastReadKey = 20;
 
-// The main window's outer frame, in twips, as the profile stores it.
+// The main window's outer frame, in twips, as the profile stores it: while the
+// window is minimised, hidden or maximised, the frame it had in the normal
+// state, which restoring gives back.
 class WindowFrame {
 public:
     virtual ~WindowFrame() = default;
