@@ -153,14 +153,14 @@ void frmTessaflow::lstButtons_DblClick() { shortcuts::OpenSelected(m_list, m_ser
 
 void frmTessaflow::mnuOpen_Click() { shortcuts::OpenSelected(m_list, m_services.opener); }
 
-void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls)
+void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
 {
-    const QStringList paths = shortcuts::droppedPaths(urls);
-    if (paths.isEmpty())
+    const auto dropped = shortcuts::droppedShortcuts(urls, titles);
+    if (dropped.isEmpty())
         return;
     // An add that fails ends the drop without a save; what was added before
     // it stays in the list and goes out with the next save.
-    if (shortcuts::AddDropped(m_list, paths))
+    if (shortcuts::AddDropped(m_list, dropped))
         Save_Config();
 }
 

@@ -53,7 +53,8 @@ public:
     void mPopExit_Click();
     void lstButtons_DblClick();
     void mnuOpen_Click();
-    void lstButtons_OLEDragDrop(const QList<QUrl> &urls);
+    // Files and links dropped from outside; titles run beside the URLs.
+    void lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles = {});
     void mnuURL_Click();
     void lstButtons_MouseDown(int button);
     void mnuDelete_Click();

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/DroppedLinks.h"
 #include "platform/IconGrid.h"
 #include "platform/Twips.h"
 
@@ -500,8 +501,13 @@ void ListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ListView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->source() != this && event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
+    if (event->source() != this) {
+        // Refused while it hovers when nothing in it could become a shortcut.
+        m_dropUsable = !droppedLinks(*event->mimeData()).isEmpty();
+        if (m_dropUsable)
+            event->acceptProposedAction();
+        else
+            event->ignore();
         return;
     }
     QListView::dragEnterEvent(event);
@@ -509,8 +515,11 @@ void ListView::dragEnterEvent(QDragEnterEvent *event)
 
 void ListView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (event->source() != this && event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
+    if (event->source() != this) {
+        if (m_dropUsable)
+            event->acceptProposedAction();
+        else
+            event->ignore();
         return;
     }
     QListView::dragMoveEvent(event);
@@ -519,12 +528,13 @@ void ListView::dragMoveEvent(QDragMoveEvent *event)
 void ListView::dropEvent(QDropEvent *event)
 {
     if (event->source() != this) {
-        if (event->mimeData()->hasUrls()) {
-            event->acceptProposedAction();
-            emit OLEDragDrop(event->mimeData()->urls());
-        } else {
+        const DroppedLinks dropped = droppedLinks(*event->mimeData());
+        if (dropped.isEmpty()) {
             event->ignore();
+            return;
         }
+        event->acceptProposedAction();
+        emit OLEDragDrop(dropped.urls, dropped.titles);
         return;
     }
     QListView::dropEvent(event);

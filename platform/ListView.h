@@ -2,6 +2,7 @@
 
 #include <QListView>
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -66,8 +67,10 @@ signals:
     void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
     // The user changed item i's caption in place.
     void AfterLabelEdit(int i);
-    // Files were dropped from outside: the URLs as the drop carried them.
-    void OLEDragDrop(const QList<QUrl> &urls);
+    // Files or links were dropped from outside: those that can become
+    // shortcuts, in the drop's order, with each link's title where the drag
+    // gave one.
+    void OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles);
 
 protected:
     void doItemsLayout() override;
@@ -99,6 +102,8 @@ private:
     bool m_separateOverlaps = false;
     // Moving through the items with the keyboard has begun.
     bool m_keyboardUsed = false;
+    // The drag hovering over the list carries something to add.
+    bool m_dropUsable = false;
 };
 
 } // namespace platform

@@ -163,6 +163,13 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
     const auto urls = drops.at(0).at(0).value<QList<QUrl>>();
     ASSERT_EQ(urls.size(), 2);
     EXPECT_EQ(urls.at(1).toLocalFile(), QStringLiteral("/tmp/two"));
+
+    // A drag with nothing that could become a shortcut is refused as it enters.
+    QMimeData text;
+    text.setText(QStringLiteral("words"));
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }
 
 } // namespace

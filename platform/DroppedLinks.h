@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+class QMimeData;
+
+namespace platform {
+
+// What a drag from another program carries that can become shortcuts, in
+// its order: local files and folders, and links with a scheme the desktop
+// can open. `titles` runs beside `urls`: the title a browser gives a link
+// (text/x-moz-url, _NETSCAPE_URL), empty for files and untitled links.
+// Comment lines of a uri-list and relative or invalid URLs are left out.
+struct DroppedLinks {
+    QList<QUrl> urls;
+    QStringList titles;
+    bool isEmpty() const { return urls.isEmpty(); }
+};
+
+DroppedLinks droppedLinks(const QMimeData &data);
+
+} // namespace platform
