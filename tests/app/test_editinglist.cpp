@@ -211,3 +211,18 @@ TEST_F(EditingListTest, F2RenamesTheCaptionAndSavesAtOnce)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EditingListTest, AHandWrittenMailtoEntryIsKeptAndOpenedAsTyped)
+{
+    window.reset();
+    writeProfile("[Tessaflow]\n0=mailto:someone@example.com|Mail|360|240\n");
+    window = open();
+    EXPECT_EQ(targets(), QStringList{"mailto:someone@example.com"});
+    select(1);
+    window->mnuOpen_Click();
+    EXPECT_EQ(opener.opened, QStringList{"mailto:someone@example.com"});
+}
+
+} // namespace
