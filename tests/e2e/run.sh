@@ -551,7 +551,15 @@ wait_for 5 shown || fail "the window was not restored: $(geom "$win")"
 same_place() { [[ $(frame_of "$win") == "$frame_before" && $(geom "$win" | cut -d' ' -f1-4) == "$client_before" ]]; }
 wait_for 3 same_place || fail "restored at frame $(frame_of "$win") (client $(geom "$win" | cut -d' ' -f1-4)), was $frame_before (client $client_before)"
 shot back
-ok "frame back at $frame_before, client $client_before"
+# Moved once more and left in the tray: Exit must save this frame.
+xdotool windowmove "$win" 140 150
+moved_again() { read -r cx cy _ <<<"$(geom "$win")" && ((cx == 140 && cy == 150)); }
+wait_for 5 moved_again || fail "openbox did not move the window to 140,150: $(geom "$win")"
+sleep 0.3
+frame_at_exit=$(frame_of "$win")
+xdotool windowminimize "$win"
+wait_for 5 withdrawn || fail "the window did not go to the tray again"
+ok "frame back at $frame_before, client $client_before; hidden again at $frame_at_exit"
 
 # --- 12. Exit from the tray menu ------------------------------------------
 
@@ -569,6 +577,11 @@ entries_are "${expected_at_exit[@]}" ||
 key_is SView 1 || fail "final SView is not 1: $(profile | grep -i '^SView=' || echo none)"
 key_is Arrange 0 || fail "final Arrange is not 0: $(profile | grep -i '^Arrange=' || echo none)"
 key_is 100 '' || fail "the save did not write the empty keys up to 100"
+if [[ -n ${frame_at_exit:-} ]]; then
+  read -r fx fy fw fh <<<"$frame_at_exit"
+  key_is Left $((fx * 15)) && key_is Top $((fy * 15)) && key_is Width $((fw * 15)) && key_is Height $((fh * 15)) ||
+    fail "the window's frame before hiding ($frame_at_exit) was not saved: $(profile | grep -E '^(Top|Left|Width|Height)=' | tr '\n' ' ')"
+fi
 if ((app_status > 128)); then
   fail "the launcher was killed by SIG$(kill -l $((app_status - 128)) 2>/dev/null || echo $((app_status - 128))) on Exit (the profile itself was saved correctly)"
 fi
