@@ -178,11 +178,6 @@ namespace {
 
 class ViewChangeTest : public ListViewTest {
 protected:
-    void SetUp() override
-    {
-        ListViewTest::SetUp();
-        view.show();
-    }
     // No two items' rectangles intersect.
     ::testing::AssertionResult apart(ListView &v)
     {
@@ -236,6 +231,7 @@ TEST_F(ViewChangeTest, HandPlacedItemsNeverPileUpAfterAViewChangeAndReadBackTheS
 TEST_F(ViewChangeTest, OnlyCollidingItemsMoveAndOverlapsMadeByHandStay)
 {
     const double tpp = platform::twipsPerPixel(view);
+    view.show();
     view.setView(1);
     for (int n = 1; n <= 3; ++n)
         add(QStringLiteral("item %1").arg(n), n);
@@ -264,7 +260,7 @@ TEST_F(ListViewTest, IconsSitOnOneGridAndRenamingMovesNothing)
 {
     view.show();
     for (int n = 1; n <= 6; ++n)
-        ASSERT_TRUE(view.Add(QString::number(n), n % 2 ? QStringLiteral("a") : QStringLiteral("a much longer caption"), n, n));
+        ASSERT_TRUE(view.Add(QString::number(n), n % 2 ? QStringLiteral("a") : QStringLiteral("a longer caption"), n, n));
     for (int arrange : {1, 2, 0}) {
         view.setArrange(arrange);
         QApplication::processEvents();
@@ -290,33 +286,28 @@ TEST_F(ListViewTest, ArrowKeysSelectAndTheFocusFrameWaitsForThem)
         add(QStringLiteral("item %1").arg(n), n);
     view.setFocus();
     QApplication::processEvents();
-    // Whether item 1 is drawn with a focus frame.
+    // Whether item 1 is drawn with a focus frame while the list has focus.
+    struct FocusSpy : QProxyStyle {
+        mutable bool seen = false;
+        void drawPrimitive(PrimitiveElement pe, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+        {
+            seen = seen || pe == PE_FrameFocusRect;
+            QProxyStyle::drawPrimitive(pe, o, p, w);
+        }
+    };
     auto framed = [&] {
+        FocusSpy spy;
         QStyleOptionViewItem option;
         option.initFrom(&view);
         option.state |= QStyle::State_HasFocus;
         option.rect = itemRect(1);
         option.widget = &view;
-        bool drawn = false;
-        class Spy : public QProxyStyle {
-        public:
-            bool *seen;
-            void drawPrimitive(PrimitiveElement pe, const QStyleOption *o, QPainter *p, const QWidget *w) const override
-            {
-                if (pe == PE_FrameFocusRect)
-                    *seen = true;
-                QProxyStyle::drawPrimitive(pe, o, p, w);
-            }
-        };
-        auto *spy = new Spy;
-        spy->seen = &drawn;
-        view.setStyle(spy);
+        view.setStyle(&spy);
         QImage image(view.viewport()->size(), QImage::Format_ARGB32);
         QPainter painter(&image);
         view.itemDelegate()->paint(&painter, option, view.model()->index(0, 0));
-        painter.end();
         view.setStyle(nullptr);
-        return drawn;
+        return spy.seen;
     };
     EXPECT_FALSE(framed());
     EXPECT_EQ(view.SelectedItem(), 0);
