@@ -47,7 +47,9 @@ QPoint IconGrid::cellOrigin(QPoint cell, QSize size) const
 QPoint IconGrid::nearestFreeCell(QPoint from)
 {
     const int w = m_cell.width(), h = m_cell.height();
-    const QPoint start(std::max(0, floorDiv(from.x() + w / 2, w)), std::max(0, floorDiv(from.y() + h / 2, h)));
+    QPoint start(std::max(0, floorDiv(from.x() + w / 2, w)), std::max(0, floorDiv(from.y() + h / 2, h)));
+    if (m_columns > 0)
+        start.setX(std::min(start.x(), m_columns - 1));
     int &firstOpen = m_firstOpenRing[key(start.x(), start.y())];
     const qint64 step = std::min(w, h);
     QPoint best;
@@ -59,7 +61,7 @@ QPoint IconGrid::nearestFreeCell(QPoint from)
             break;
         bool anyFree = false;
         auto consider = [&](int x, int y) {
-            if (x < 0 || y < 0 || !cellFree(x, y))
+            if (x < 0 || y < 0 || (m_columns > 0 && x >= m_columns) || !cellFree(x, y))
                 return;
             anyFree = true;
             const qint64 dx = qint64(x) * w - from.x(), dy = qint64(y) * h - from.y();

@@ -13,7 +13,9 @@ namespace platform {
 // icons there are. Items are never larger than a cell.
 class IconGrid {
 public:
-    explicit IconGrid(QSize cell) : m_cell(cell) {}
+    // Moved icons stay within `columns` cells from the left when it is above
+    // zero (the width the list shows), so none is pushed out of sight.
+    explicit IconGrid(QSize cell, int columns = 0) : m_cell(cell), m_columns(columns) {}
 
     // Whether any placed icon's rectangle intersects `rect`.
     bool overlaps(const QRect &rect) const;
@@ -32,6 +34,7 @@ private:
     QRect cellsTouched(const QRect &rect) const;
 
     QSize m_cell;
+    int m_columns;
     QHash<quint64, QList<QRect>> m_cells;
     // Per starting cell, the first ring around it that may still have room:
     // icons piled in one spot do not search the same full rings again.

@@ -388,7 +388,8 @@ QSize ListView::cellSize() const { return m_view == 0 ? kLargeCell : kSmallCell;
 void ListView::applyPositions()
 {
     const QSize cell = cellSize();
-    IconGrid grid(cell);
+    const int columns = std::max(1, viewport()->width() / cell.width());
+    IconGrid grid(cell, columns);
     // Right after a view change the stored places came from the old view's
     // sizes: an icon keeps its place where it still fits, the others move to
     // the nearest free cell. Otherwise every stored place is kept, overlaps
@@ -429,7 +430,6 @@ void ListView::applyPositions()
         putInCell(row, grid.nearestFreeCell(pixelsOf(*m_model->items[row].position)));
     // New items go to the first free cell, row by row as far as the list is
     // wide, centred in it as the automatic arrangement does.
-    const int columns = std::max(1, viewport()->width() / cell.width());
     qint64 next = 0;
     for (int row : unplaced) {
         int x = 0, y = 0;
