@@ -47,21 +47,23 @@ QPoint IconGrid::cellOrigin(QPoint cell, QSize size) const
 QPoint IconGrid::nearestFreeCell(QPoint from)
 {
     const int w = m_cell.width(), h = m_cell.height();
-    QPoint start(std::max(0, floorDiv(from.x() + w / 2, w)), std::max(0, floorDiv(from.y() + h / 2, h)));
-    if (m_columns > 0)
-        start.setX(std::min(start.x(), m_columns - 1));
+    const QPoint start(std::min(std::max(0, floorDiv(from.x() + w / 2, w)), m_columns - 1),
+                       std::max(0, floorDiv(from.y() + h / 2, h)));
     int &firstOpen = m_firstOpenRing[key(start.x(), start.y())];
     const qint64 step = std::min(w, h);
     QPoint best;
     qint64 bestDistance = std::numeric_limits<qint64>::max();
+    constexpr int kFarthestRing = 6;
     for (int ring = firstOpen;; ++ring) {
+        if (ring > kFarthestRing)
+            return bestDistance == std::numeric_limits<qint64>::max() ? firstFreeCell() : best;
         // No cell of this ring or beyond can be nearer than the best so far.
         const qint64 nearest = std::max<qint64>(0, ring - 1) * step;
         if (bestDistance != std::numeric_limits<qint64>::max() && nearest * nearest > bestDistance)
             break;
         bool anyFree = false;
         auto consider = [&](int x, int y) {
-            if (x < 0 || y < 0 || (m_columns > 0 && x >= m_columns) || !cellFree(x, y))
+            if (x < 0 || y < 0 || x >= m_columns || !cellFree(x, y))
                 return;
             anyFree = true;
             const qint64 dx = qint64(x) * w - from.x(), dy = qint64(y) * h - from.y();
@@ -87,6 +89,15 @@ QPoint IconGrid::nearestFreeCell(QPoint from)
             firstOpen = ring + 1;
     }
     return best;
+}
+
+QPoint IconGrid::firstFreeCell()
+{
+    for (;; ++m_next) {
+        const QPoint cell(int(m_next % m_columns), int(m_next / m_columns));
+        if (cellFree(cell.x(), cell.y()))
+            return cell;
+    }
 }
 
 } // namespace platform

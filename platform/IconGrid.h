@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 
 namespace platform {
 
@@ -13,9 +14,9 @@ namespace platform {
 // icons there are. Items are never larger than a cell.
 class IconGrid {
 public:
-    // Moved icons stay within `columns` cells from the left when it is above
-    // zero (the width the list shows), so none is pushed out of sight.
-    explicit IconGrid(QSize cell, int columns = 0) : m_cell(cell), m_columns(columns) {}
+    // Icons put in cells stay within `columns` cells from the left (the width
+    // the list shows), so none is pushed out of sight.
+    IconGrid(QSize cell, int columns) : m_cell(cell), m_columns(std::max(1, columns)) {}
 
     // Whether any placed icon's rectangle intersects `rect`.
     bool overlaps(const QRect &rect) const;
@@ -24,8 +25,12 @@ public:
     void place(const QRect &rect);
 
     // The free cell nearest to `from` (an item's top left, in pixels), as the
-    // cell's column and row; never left of or above the first cell.
+    // cell's column and row. Searched only a few cells around: where all of
+    // them are taken (a tall pile), the first free cell row by row instead,
+    // so a pile of any height costs the same per icon.
     QPoint nearestFreeCell(QPoint from);
+    // The first free cell, row by row.
+    QPoint firstFreeCell();
     // Top left of an item of `size` centred in cell `cell`.
     QPoint cellOrigin(QPoint cell, QSize size) const;
 
@@ -39,6 +44,8 @@ private:
     // Per starting cell, the first ring around it that may still have room:
     // icons piled in one spot do not search the same full rings again.
     QHash<quint64, int> m_firstOpenRing;
+    // Every cell before this one, row by row, is taken.
+    qint64 m_next = 0;
 };
 
 } // namespace platform

@@ -430,17 +430,8 @@ void ListView::applyPositions()
         putInCell(row, grid.nearestFreeCell(pixelsOf(*m_model->items[row].position)));
     // New items go to the first free cell, row by row as far as the list is
     // wide, centred in it as the automatic arrangement does.
-    qint64 next = 0;
-    for (int row : unplaced) {
-        int x = 0, y = 0;
-        for (;; ++next) {
-            x = int(next % columns);
-            y = int(next / columns);
-            if (grid.cellFree(x, y))
-                break;
-        }
-        putInCell(row, QPoint(x, y));
-    }
+    for (int row : unplaced)
+        putInCell(row, grid.firstFreeCell());
 }
 
 QSize ListView::itemSize(const QModelIndex &index) const
