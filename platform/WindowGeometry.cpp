@@ -93,9 +93,17 @@ void RestoreBounds::showNormalAtBounds()
 
 void RestoreBounds::placeOnceExposed()
 {
-    if (!m_placeWhenExposed || !m_window.windowHandle() || !m_window.windowHandle()->isExposed())
+    if (!m_window.windowHandle() || !m_window.windowHandle()->isExposed())
         return;
-    m_placeWhenExposed = false;
+    if (m_placeWhenExposed) {
+        m_placeWhenExposed = false;
+        // The window manager's own placement may still be on its way.
+        m_placingUntil = m_clock.elapsed() + 500;
+    }
+    if (m_clock.elapsed() >= m_placingUntil || !normal()) {
+        m_placingUntil = 0;
+        return;
+    }
     const QRect wanted = m_seen.last().frame;
     if (outerGeometry(m_window) != wanted)
         setOuterGeometry(m_window, wanted.left(), wanted.top(), wanted.width(), wanted.height());
@@ -111,7 +119,13 @@ bool RestoreBounds::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
-        if (normal() && !m_placeWhenExposed) {
+        if (m_placeWhenExposed || m_clock.elapsed() < m_placingUntil) {
+            // Placed once the window system itself reports the wanted frame.
+            if (!m_placeWhenExposed && outerGeometry(m_window) == m_seen.last().frame)
+                m_placingUntil = 0;
+            else
+                placeOnceExposed();
+        } else if (normal()) {
             const QRect frame = outerGeometry(m_window);
             if (m_seen.isEmpty() || m_seen.last().frame != frame)
                 m_seen.append({frame, m_window.size(), m_clock.elapsed()});
@@ -120,6 +134,8 @@ bool RestoreBounds::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::WindowStateChange:
+        if (!normal())
+            m_placingUntil = 0;
         if (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
             // A window manager may report the maximised frame before the
             // maximised state: frames seen just now that fill the screen, or

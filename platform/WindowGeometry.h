@@ -59,6 +59,8 @@ private:
     QList<Seen> m_seen;
     QElapsedTimer m_clock;
     bool m_placeWhenExposed = false;
+    // Until then, a place the window manager gives is corrected.
+    qint64 m_placingUntil = 0;
 };
 
 } // namespace platform
