@@ -63,6 +63,8 @@ public:
     // Ends the program the usual way on SIGTERM/SIGINT: nobody may be there to
     // answer a message box, so a failed save goes to standard error.
     void closeOnSignal();
+    // The window has been unloaded; also before the event loop ran.
+    bool isUnloaded() const { return m_unloaded; }
 
     platform::ListView &lstButtons() { return *m_lstButtons; }
     QMenu &mPopupSys() { return *m_mPopupSys; }
@@ -104,6 +106,8 @@ private:
     void popUpContextMenu(const QPoint &globalPos);
     void addKeyboardCommands();
     void reportSaveFailure(const QString &reason);
+    // A message box, or standard error when ending on a signal.
+    void report(const QString &text, bool failure);
 
     Services m_services;
     config::IniFile m_ini;
@@ -121,6 +125,10 @@ private:
     bool m_unloaded = false;
     bool m_saveFailureShown = false;
     bool m_endingOnSignal = false;
+    // Set once the profile has been read: before that a save could only
+    // replace the stored shortcuts with none.
+    bool m_profileLoaded = false;
+    bool m_backupShown = false;
 };
 
 } // namespace app

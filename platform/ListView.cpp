@@ -22,6 +22,20 @@ namespace {
 // below it (large), or the icon and a caption beside it (small).
 constexpr QSize kLargeCell(80, 70);
 constexpr QSize kSmallCell(160, 22);
+
+// A caption is shown at most this long: laying out megabytes of a hand-edited
+// caption would hold up start-up for seconds. The whole text stays stored.
+constexpr qsizetype kMaxShownCaption = 1024;
+
+QString shownCaption(const QString &text)
+{
+    if (text.size() <= kMaxShownCaption)
+        return text;
+    qsizetype cut = kMaxShownCaption - 1;
+    if (text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.left(cut) + QChar(0x2026);
+}
 } // namespace
 
 class ListItemsModel : public QAbstractListModel {
@@ -68,7 +82,7 @@ public:
         const Item &item = items[index.row()];
         switch (role) {
         case Qt::DisplayRole:
-            return largeImages ? breakable(item.text) : item.text;
+            return largeImages ? breakable(shownCaption(item.text)) : shownCaption(item.text);
         case Qt::EditRole:
             return item.text;
         case Qt::DecorationRole:

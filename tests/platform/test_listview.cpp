@@ -55,6 +55,18 @@ TEST_F(ListViewTest, ItemsKeepTheOrderOfAddingAndKeysStayUnique)
     EXPECT_TRUE(view.Add(QStringLiteral("zeta"), QStringLiteral("zeta"), 4, 4)); // its key is free again
 }
 
+TEST_F(ListViewTest, AVeryLongCaptionIsShownShortenedButKeptWhole)
+{
+    const QString huge(2'000'000, u'w');
+    ASSERT_TRUE(view.Add("k", huge, 1, 1));
+    const QString shown = view.model()->index(0, 0).data(Qt::DisplayRole).toString();
+    EXPECT_LE(shown.size(), 1100);
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_EQ(view.Text(1), huge);
+    view.setView(1);
+    EXPECT_LE(view.model()->index(0, 0).data(Qt::DisplayRole).toString().size(), 1024);
+}
+
 TEST_F(ListViewTest, TheViewDecidesWhichImageListIsShown)
 {
     add(QStringLiteral("a"), 5);

@@ -27,6 +27,14 @@ TEST_F(AddingTest, OnlyLocalFilesOfADropCountInOrderAndAtMost4000)
     EXPECT_EQ(droppedPaths(data.urls()),
               (QStringList{QStringLiteral("/home/u/My Docs/plan|v2.txt"), QStringLiteral("/home/u/Grüße")}));
 
+    // Bytes that are no UTF-8 (legal in Linux names) would come back as another name.
+    QStringList refused;
+    EXPECT_EQ(droppedPaths(QList<QUrl>{QUrl::fromEncoded("file:///d/bad%FFname"), QUrl::fromEncoded("file:///d/ok")},
+                           &refused),
+              QStringList{"/d/ok"});
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(shortcuts::refusedNamesText(refused).contains(QStringLiteral("/d/bad\uFFFDname")));
+
     QList<QUrl> many;
     for (int i = 0; i < 4100; ++i)
         many << QUrl::fromLocalFile(QStringLiteral("/d/%1").arg(i));
