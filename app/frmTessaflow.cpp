@@ -49,7 +49,8 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_mPopupSys(new QMenu(QStringLiteral("&SysTray"), this)),
       m_mnuPopup(shortcuts::makeContextMenu({[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); },
                                              [this] { mnuURL_Click(); }, [this] { mnuOptions_Click(); }},
-                                            this))
+                                            this)),
+      m_restoreBounds(new platform::RestoreBounds(*this))
 {
     setObjectName(QStringLiteral("frmTessaflow"));
     setWindowTitle(designedTitle());
@@ -62,6 +63,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
     m_lstButtons->setToolTip(QStringLiteral("Drag & Drop files to Add"));
+    m_lstButtons->setItemDetail([this](int i) { return m_lstPrograms.List(i - 1); });
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
@@ -185,17 +187,17 @@ void frmTessaflow::lstButtons_DblClick() { shortcuts::OpenSelected(m_list, m_ser
 
 void frmTessaflow::mnuOpen_Click() { shortcuts::OpenSelected(m_list, m_services.opener); }
 
-void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls)
+void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
 {
     QStringList refused;
-    const QStringList paths = shortcuts::droppedPaths(urls, &refused);
+    const auto dropped = shortcuts::droppedShortcuts(urls, titles, &refused);
     if (!refused.isEmpty())
         m_services.dialogs.notify(QLatin1String(kProductName), shortcuts::refusedNamesText(refused));
-    if (paths.isEmpty())
+    if (dropped.isEmpty())
         return;
     // An add that fails ends the drop without a save; what was added before
     // it stays in the list and goes out with the next save.
-    if (shortcuts::AddDropped(m_list, paths))
+    if (shortcuts::AddDropped(m_list, dropped))
         Save_Config();
 }
 
@@ -276,11 +278,10 @@ void frmTessaflow::Form_MouseMove(int code)
 
 void frmTessaflow::restore()
 {
-    // Normal size (out of minimised or maximised), to the front, shown.
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    // Normal size (out of minimised or maximised) where it was, to the front.
+    m_restoreBounds->showNormalAtBounds();
     raise();
     activateWindow();
-    show();
 }
 
 void frmTessaflow::mPopRestore_Click() { restore(); }
@@ -349,13 +350,10 @@ int frmTessaflow::frameState() const
     return 0;
 }
 
-double frmTessaflow::frameTop() const { return platform::toTwips(platform::outerGeometry(*this).top(), *this); }
-double frmTessaflow::frameLeft() const { return platform::toTwips(platform::outerGeometry(*this).left(), *this); }
-double frmTessaflow::frameHeight() const
-{
-    return platform::toTwips(platform::outerGeometry(*this).height(), *this);
-}
-double frmTessaflow::frameWidth() const { return platform::toTwips(platform::outerGeometry(*this).width(), *this); }
+double frmTessaflow::frameTop() const { return platform::toTwips(m_restoreBounds->bounds().top(), *this); }
+double frmTessaflow::frameLeft() const { return platform::toTwips(m_restoreBounds->bounds().left(), *this); }
+double frmTessaflow::frameHeight() const { return platform::toTwips(m_restoreBounds->bounds().height(), *this); }
+double frmTessaflow::frameWidth() const { return platform::toTwips(m_restoreBounds->bounds().width(), *this); }
 
 void frmTessaflow::setFrame(std::optional<double> top, std::optional<double> left, std::optional<double> height,
                             std::optional<double> width)

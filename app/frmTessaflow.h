@@ -15,6 +15,7 @@
 #include "platform/ListView.h"
 #include "platform/Opener.h"
 #include "platform/Tray.h"
+#include "platform/WindowGeometry.h"
 #include "shortcuts/Icons.h"
 #include "shortcuts/ShortcutList.h"
 
@@ -52,7 +53,8 @@ public:
     void mPopExit_Click();
     void lstButtons_DblClick();
     void mnuOpen_Click();
-    void lstButtons_OLEDragDrop(const QList<QUrl> &urls);
+    // Files and links dropped from outside; titles run beside the URLs.
+    void lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles = {});
     void mnuURL_Click();
     void lstButtons_MouseDown(int button);
     void mnuDelete_Click();
@@ -119,6 +121,7 @@ private:
     QMenu *m_mnuPopup;
     QPointer<options::frmOptions> m_frmOptions;
     TrayIconData m_trayIconData;
+    platform::RestoreBounds *m_restoreBounds;
     bool m_unloaded = false;
     bool m_saveFailureShown = false;
     bool m_endingOnSignal = false;

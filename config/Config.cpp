@@ -79,12 +79,11 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
         return false;
     auto write = [&](const QString &key, const QString &value) { doc.setValue(kSection, key, value); };
 
-    if (window.frameState() == 0) {
-        write(QStringLiteral("Top"), numberText(window.frameTop()));
-        write(QStringLiteral("Left"), numberText(window.frameLeft()));
-        write(QStringLiteral("Height"), numberText(window.frameHeight()));
-        write(QStringLiteral("Width"), numberText(window.frameWidth()));
-    }
+    // The frame is the window's restore bounds, right in every state.
+    write(QStringLiteral("Top"), numberText(window.frameTop()));
+    write(QStringLiteral("Left"), numberText(window.frameLeft()));
+    write(QStringLiteral("Height"), numberText(window.frameHeight()));
+    write(QStringLiteral("Width"), numberText(window.frameWidth()));
     const platform::ListView &view = list.lstButtons;
     write(QStringLiteral("Arrange"), numberText(view.Arrange()));
     write(QStringLiteral("SView"), numberText(view.View()));

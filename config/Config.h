@@ -14,7 +14,9 @@ inline const QString kSection = QStringLiteral("Tessaflow");
 // Entries up to this key are always written; emptied ones as "key=".
 inline constexpr int kLastWrittenKey = 100;
 
-// The main window's outer frame, in twips, as the profile stores it.
+// The main window's outer frame, in twips, as the profile stores it: while the
+// window is minimised, hidden or maximised, the frame it had in the normal
+// state, which restoring gives back.
 class WindowFrame {
 public:
     virtual ~WindowFrame() = default;

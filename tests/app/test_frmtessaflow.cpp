@@ -70,6 +70,26 @@ TEST_F(MainWindowTest, GeometryOffEveryScreenKeepsOnlyTheSize)
     EXPECT_TRUE(reachable);
 }
 
+TEST_F(MainWindowTest, GeometryPartlyOffScreenIsBroughtInAndAFittingOneIsKept)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Half off the right edge, and larger than the screen.
+    writeProfile(QStringLiteral("[Tessaflow]\nTop=1500\nLeft=%1\nHeight=4500\nWidth=6000\n")
+                     .arg((screen.right() - 200) * 15)
+                     .toUtf8());
+    auto window = open();
+    EXPECT_EQ(window->frameGeometry(), QRect(screen.right() - 399, 100, 400, 300));
+    writeProfile(QStringLiteral("[Tessaflow]\nTop=-300\nLeft=0\nHeight=%1\nWidth=%2\n")
+                     .arg((screen.height() + 50) * 15)
+                     .arg((screen.width() + 10) * 15)
+                     .toUtf8());
+    window = open();
+    EXPECT_EQ(window->frameGeometry(), screen);
+    writeProfile("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\n");
+    window = open();
+    EXPECT_EQ(window->frameGeometry(), QRect(120, 100, 400, 300));
+}
+
 TEST_F(MainWindowTest, MinimisingHidesToTheTrayOnlyWhenThereIsOne)
 {
     for (bool host : {true, false}) {
@@ -94,7 +114,7 @@ TEST_F(MainWindowTest, ClosingSavesOnceAndRemovesTheTrayIcon)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(MainWindowTest, ClosingWhileHiddenOrMaximisedKeepsTheStoredGeometry)
+TEST_F(MainWindowTest, ClosingWhileMaximisedWritesTheNormalGeometry)
 {
     writeProfile("[Tessaflow]\nTop=15\nLeft=30\nHeight=4500\nWidth=6000\n");
     auto window = open();
