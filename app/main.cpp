@@ -11,5 +11,8 @@ int main(int argc, char *argv[])
     app::frmTessaflow &window = program.window();
     QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.Form_Load();
+    // Ended by a signal during start-up: the event loop would never be told to quit.
+    if (window.isUnloaded())
+        return 0;
     return application.exec();
 }

@@ -209,6 +209,33 @@ void SwitchViews(benchmark::State &state)
 }
 BENCHMARK(SwitchViews)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
+// A view change with icons placed by hand: every icon of the small view's two
+// columns is checked against the large view's cells, and the colliding ones
+// are moved to the nearest free cell.
+void ViewChangeManual(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    platform::IconLookup lookup;
+    shortcuts::Icons icons(lookup);
+    Controls controls(icons);
+    controls.view.show();
+    controls.view.setView(1);
+    for (int i = 0; i < n; ++i) {
+        controls.view.Add(QString::number(i), QStringLiteral("file%1.txt").arg(i), 1, 1);
+        controls.view.setLeft(i + 1, (i % 2) * 2400);
+        controls.view.setTop(i + 1, (i / 2) * 330);
+    }
+    QApplication::processEvents();
+    int view = 1;
+    for (auto _ : state) {
+        view = 1 - view;
+        controls.view.setView(view);
+        benchmark::DoNotOptimize(controls.view.Left(n)); // lays out and separates
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(ViewChangeManual)->Arg(250)->Arg(1000)->Arg(4000)->Complexity()->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -2,7 +2,9 @@
 
 #include <QListView>
 #include <QList>
+#include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 #include "platform/ImageList.h"
@@ -58,6 +60,9 @@ public:
     int Arrange() const { return m_arrange; }
     bool setArrange(int arrange);
 
+    // Shown under the caption in item i's tooltip (the shortcut's target).
+    void setItemDetail(std::function<QString(int)> detail);
+
 signals:
     // A double-click anywhere in the list.
     void DblClick();
@@ -65,12 +70,15 @@ signals:
     void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
     // The user changed item i's caption in place.
     void AfterLabelEdit(int i);
-    // Files were dropped from outside: the URLs as the drop carried them.
-    void OLEDragDrop(const QList<QUrl> &urls);
+    // Files or links were dropped from outside: those that can become
+    // shortcuts, in the drop's order, with each link's title where the drag
+    // gave one.
+    void OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles);
 
 protected:
     void doItemsLayout() override;
     void initViewItemOption(QStyleOptionViewItem *option) const override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -93,6 +101,12 @@ private:
     ListItemsModel *m_model;
     int m_view = 0;
     int m_arrange = 0;
+    // The next layout moves icons that overlap after a view change.
+    bool m_separateOverlaps = false;
+    // Moving through the items with the keyboard has begun.
+    bool m_keyboardUsed = false;
+    // The drag hovering over the list carries something to add.
+    bool m_dropUsable = false;
 };
 
 } // namespace platform

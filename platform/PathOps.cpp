@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringList>
+
+#include "platform/SchemeHandlers.h"
 
 namespace platform::PathOps {
 
@@ -103,16 +106,35 @@ QString GetAbsolutePathName(const QString &path)
 
 bool HasUrlScheme(const QString &text)
 {
-    // ^[A-Za-z][A-Za-z0-9+.-]*:// without a regular expression: it runs for
-    // every shortcut at start-up.
-    auto letter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
-    if (text.isEmpty() || !letter(text[0]))
+    // Paths, nearly every target, start with "/", "~" or ".": no scheme, and
+    // no pattern to run for each shortcut at start-up.
+    if (text.isEmpty() || !((text[0] >= u'a' && text[0] <= u'z') || (text[0] >= u'A' && text[0] <= u'Z')))
         return false;
-    qsizetype i = 1;
-    while (i < text.size() && (letter(text[i]) || (text[i] >= u'0' && text[i] <= u'9') || text[i] == u'+'
-                               || text[i] == u'.' || text[i] == u'-'))
-        ++i;
-    return QStringView(text).sliced(i).startsWith(u"://");
+    // A one-letter "scheme" is a drive ("c:"), never an address.
+    static const QRegularExpression withSlashes(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
+    static const QRegularExpression bare(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):(.*)$"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression port(QStringLiteral("^[0-9]+(/|$)"));
+    if (withSlashes.match(text).hasMatch())
+        return true;
+    const QRegularExpressionMatch match = bare.match(text);
+    if (!match.hasMatch())
+        return false;
+    // "notes:2024.txt" in the current folder is that file.
+    if (QFileInfo::exists(text))
+        return false;
+    const QString scheme = match.captured(1).toLower();
+    // Links the desktop opens without "//": mail, phone, chat, torrents, ...
+    static const QStringList known{
+        QStringLiteral("mailto"), QStringLiteral("tel"),    QStringLiteral("sms"),    QStringLiteral("magnet"),
+        QStringLiteral("news"),   QStringLiteral("xmpp"),   QStringLiteral("sip"),    QStringLiteral("geo"),
+        QStringLiteral("webcal"), QStringLiteral("callto"), QStringLiteral("data"),   QStringLiteral("file")};
+    if (known.contains(scheme))
+        return true;
+    // "localhost:3000", "example.org:8080/x": a host and port, not a scheme.
+    if (port.match(match.capturedView(2)).hasMatch())
+        return false;
+    return !SchemeHandlers::desktopEntryFor(scheme).isEmpty();
 }
 
 } // namespace platform::PathOps

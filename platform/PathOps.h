@@ -4,8 +4,9 @@
 
 namespace platform {
 
-// Path operations with the results the shortcut code relies on. None of them
-// opens a file; only FileExists looks at the file system.
+// Path operations with the results the shortcut code relies on. Only
+// FileExists, FolderExists and HasUrlScheme look at the file system, and none
+// opens the path it is given.
 namespace PathOps {
 
 // True only for an existing file (a folder does not count). A symbolic link
@@ -17,8 +18,12 @@ bool FolderExists(const QString &path);
 QString GetExtensionName(const QString &path);
 // The last component, trailing separators ignored ("Games" for "/srv/Games/").
 QString GetFileName(const QString &path);
-// True when the text begins with a URL scheme and "://" ("https://",
-// "HTTP://", "ftp://"): a web address, never a file path.
+// True when the text begins with a URI scheme the desktop can open, so it is
+// kept and opened as typed, never taken for a file path: any scheme followed
+// by "://" ("https://", "HTTP://", "ftp://"), the well-known schemes written
+// without "//" ("mailto:", "tel:", "magnet:?", ...) and any other scheme the
+// desktop has a handler for. "localhost:3000", "c:" and an existing file
+// named "a:b" are not schemes. Reads only the desktop's handler lists.
 bool HasUrlScheme(const QString &text);
 // The absolute, normalised path ("." and ".." resolved, no trailing separator),
 // a relative path taken against the current directory. Empty for empty text.

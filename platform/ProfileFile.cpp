@@ -1,7 +1,5 @@
 #include "platform/ProfileFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -34,16 +32,39 @@ QString fromCp1252(QByteArrayView bytes)
     return text;
 }
 
-QString decode(QByteArrayView bytes)
+// The file's lines, each decoded on its own: a line that is valid UTF-8 as
+// UTF-8, any other as Windows-1252, so one line left by an 8-bit program does
+// not turn every UTF-8 name around it into mojibake. A final line break ends
+// the last line; every CR before a line's LF belongs to the line ending, so a
+// file with stray CRs reads the same after it has been written back.
+std::vector<QString> decodeLines(QByteArrayView bytes)
 {
     static constexpr char kBom[] = "\xEF\xBB\xBF";
-    if (bytes.startsWith(QByteArrayView(kBom, 3)))
+    // Every BOM at the start: one left in the text would be taken for the
+    // file's own after the next save.
+    while (bytes.startsWith(QByteArrayView(kBom, 3)))
         bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromCp1252(bytes);
+    std::vector<QString> lines;
+    // A BOM at the start of a later line is text, kept as it is.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0)
+            end = bytes.size();
+        while (end > start && bytes[end - 1] == '\r')
+            --end;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        utf8.resetState();
+        QString text = utf8.decode(line);
+        if (utf8.hasError())
+            text = fromCp1252(line);
+        lines.push_back(std::move(text));
+        start = next;
+    }
+    return lines;
 }
 
 bool isComment(const QString &trimmed)
@@ -149,20 +170,7 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
     const qsizetype firstBreak = bytes.indexOf('\n');
     if (firstBreak >= 0)
         doc.m_crlf = firstBreak > 0 && bytes.at(firstBreak - 1) == '\r';
-
-    const QString text = decode(bytes);
-    if (text.isEmpty())
-        return doc;
-    QStringList lines = text.split(u'\n');
-    // A final line break ends the last line; it does not start another one.
-    if (text.endsWith(u'\n'))
-        lines.removeLast();
-    doc.m_lines.reserve(lines.size());
-    for (QString &line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        doc.m_lines.push_back(std::move(line));
-    }
+    doc.m_lines = decodeLines(bytes);
     return doc;
 }
 
@@ -316,24 +324,14 @@ ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
 
 bool ProfileFile::load(ProfileDocument &doc, QString *error) const
 {
-    const QFileInfo info(m_path);
-    if (!info.exists()) {
-        doc = ProfileDocument::parse({});
-        return true;
-    }
-    QFile file(m_path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = info.isDir() ? QStringLiteral("Cannot read %1: it is a folder").arg(m_path)
-                                  : QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
+    QByteArray bytes;
+    ProfileStamp stamp;
+    if (!readProfileBytes(m_path, bytes, stamp, error)) {
+        // Unseen: whatever is found there at a save is somebody else's.
+        m_known = ProfileStamp{true, -1, 0, {}};
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
-        return false;
-    }
+    m_known = stamp;
     doc = ProfileDocument::parse(bytes);
     return true;
 }
@@ -349,6 +347,8 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
     // the old one only on commit; it also keeps the old file's permissions.
     // Unbuffered, because a short write hidden in the buffer is flushed on
     // commit without any error (Qt 6.4), which would commit a cut file.
+    if (!mayReplace(m_path, error))
+        return false;
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file);
@@ -365,15 +365,18 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
     }
     if (!file.commit())
         return fail(file);
+    m_known = stampOfWritten(m_path, bytes);
     return true;
 }
 
 QString ProfileFile::read(const QString &section, const QString &key) const
 {
-    ProfileDocument doc;
-    if (!load(doc))
+    // A look at one key: what later saves compare against stays as it was.
+    QByteArray bytes;
+    ProfileStamp stamp;
+    if (!readProfileBytes(m_path, bytes, stamp, nullptr))
         return {};
-    return doc.value(section, key);
+    return ProfileDocument::parse(bytes).value(section, key);
 }
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value,
@@ -385,12 +388,34 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
             *error = QStringLiteral("Cannot write %1: %2").arg(m_path, reason);
         return false;
     }
+    ProfileUpdate update(*this);
     ProfileDocument doc;
     // Never replace a file whose contents we could not see.
-    if (!load(doc, error))
+    if (!update.load(doc, error))
         return false;
     doc.setValue(section, key, value);
-    return save(doc, error);
+    return update.save(doc, error);
+}
+
+bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
+{
+    if (!m_lock.acquire(error))
+        return false;
+    QByteArray bytes;
+    ProfileStamp stamp;
+    if (!readProfileBytes(m_file.m_path, bytes, stamp, error))
+        return false;
+    if (m_file.m_known && stamp.exists && stamp != *m_file.m_known) {
+        // Another writer's version: kept before ours replaces it, or not
+        // replaced at all.
+        const QString backup = m_file.m_path + QStringLiteral(".bak");
+        if (!writeBackup(backup, bytes, error))
+            return false;
+        m_file.m_backupNotice = backup;
+    }
+    m_file.m_known = stamp;
+    doc = ProfileDocument::parse(bytes);
+    return true;
 }
 
 } // namespace platform

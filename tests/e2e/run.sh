@@ -2,8 +2,10 @@
 # End-to-end run of the real tessaflow binary in a private X session (Xvfb,
 # openbox, trayer), driven with xdotool: first start, a real X drop of two
 # files, opening a shortcut, adding a web address, deleting after the
-# question, the options dialog, hiding to the tray and back, Exit from the
-# tray menu. Every step is checked through the window system or the profile.
+# question, the options dialog, hiding to the tray and back, a web link
+# dropped with its title, a drag of plain text refused, the window back from
+# the tray where it was, Exit from the tray menu. Every step is checked
+# through the window system or the profile.
 #
 #   bash tests/e2e/run.sh [BUILD_DIR]      (default: build-tests)
 #
@@ -301,6 +303,47 @@ ini=$tmp/app/tsw.ini
 title='Tessaflow by tessaflow.org - v1.1.0'
 say "display $DISPLAY, profile $ini, screenshots in $shots"
 
+# drag_from_source ARGS...: starts the drag source with ARGS, drags from it
+# onto the launcher's list through the X drag-and-drop protocol and sets
+# $source_status to its exit status (0 accepted, 1 refused).
+drag_from_source() {
+  "$dragsource_bin" --timeout 20 "$@" >"$tmp/dragsource.log" 2>&1 &
+  source_pid=$!
+  find_titled 10 "$source_pid" "Tessaflow drag source" || fail "the drag source window did not appear"
+  source_win=$found
+  # Apart from the launcher, so the pointer travels from one to the other.
+  xdotool windowmove "$source_win" 10 10
+  source_moved() { read -r sx sy sw sh _ <<<"$(geom "$source_win")" && ((sx < 40 && sy < 60)); }
+  wait_for 5 source_moved || fail "the drag source window could not be moved"
+  read -r mx my mw mh _ <<<"$(geom "$win")"
+  if ((sx < mx + mw && mx < sx + sw && sy < my + mh && my < sy + sh)); then
+    fail "the drag source ($sx,$sy ${sw}x$sh) overlaps the launcher ($mx,$my ${mw}x$mh)"
+  fi
+  from_x=$((sx + sw / 2)) from_y=$((sy + sh / 2))
+  to_x=$((mx + 250)) to_y=$((my + 170))
+  xdotool mousemove "$from_x" "$from_y"
+  xdotool mousedown 1
+  # The first moves start the drag inside the source; then in steps to the list,
+  # giving each position time to be answered by the target.
+  for i in 1 2 3; do
+    xdotool mousemove $((from_x + 4 * i)) $((from_y + 3 * i))
+    sleep 0.05
+  done
+  for i in $(seq 1 10); do
+    xdotool mousemove $((from_x + (to_x - from_x) * i / 10)) $((from_y + (to_y - from_y) * i / 10))
+    sleep 0.05
+  done
+  xdotool mousemove $((to_x + 2)) $((to_y + 2))
+  sleep 0.3
+  shot hover
+  xdotool mouseup 1
+  source_done() { ! alive "$source_pid"; }
+  wait_for 10 source_done || fail "the drag did not end: $(cat "$tmp/dragsource.log")"
+  source_status=0
+  wait "$source_pid" || source_status=$?
+  source_pid=''
+}
+
 # --- 1. first start ------------------------------------------------------
 
 begin 1 "first start without a profile"
@@ -340,40 +383,7 @@ file1=$tmp/files/alpha.txt
 file2="$tmp/files/beta notes.txt"
 echo alpha >"$file1"
 echo beta >"$file2"
-"$dragsource_bin" --timeout 20 "$file1" "$file2" >"$tmp/dragsource.log" 2>&1 &
-source_pid=$!
-find_titled 10 "$source_pid" "Tessaflow drag source" || fail "the drag source window did not appear"
-source_win=$found
-# Apart from the launcher, so the pointer travels from one to the other.
-xdotool windowmove "$source_win" 10 10
-source_moved() { read -r sx sy sw sh _ <<<"$(geom "$source_win")" && ((sx < 40 && sy < 60)); }
-wait_for 5 source_moved || fail "the drag source window could not be moved"
-read -r mx my mw mh _ <<<"$(geom "$win")"
-if ((sx < mx + mw && mx < sx + sw && sy < my + mh && my < sy + sh)); then
-  fail "the drag source ($sx,$sy ${sw}x$sh) overlaps the launcher ($mx,$my ${mw}x$mh)"
-fi
-from_x=$((sx + sw / 2)) from_y=$((sy + sh / 2))
-to_x=$((mx + 250)) to_y=$((my + 170))
-xdotool mousemove "$from_x" "$from_y"
-xdotool mousedown 1
-# The first moves start the drag inside the source; then in steps to the list,
-# giving each position time to be answered by the target.
-for i in 1 2 3; do
-  xdotool mousemove $((from_x + 4 * i)) $((from_y + 3 * i))
-  sleep 0.05
-done
-for i in $(seq 1 10); do
-  xdotool mousemove $((from_x + (to_x - from_x) * i / 10)) $((from_y + (to_y - from_y) * i / 10))
-  sleep 0.05
-done
-xdotool mousemove $((to_x + 2)) $((to_y + 2))
-sleep 0.3
-xdotool mouseup 1
-source_done() { ! alive "$source_pid"; }
-wait_for 10 source_done || fail "the drag did not end: $(cat "$tmp/dragsource.log")"
-source_status=0
-wait "$source_pid" || source_status=$?
-source_pid=''
+drag_from_source "$file1" "$file2"
 ((source_status == 0)) || fail "the drop was not accepted (drag source: $(grep dragsource: "$tmp/dragsource.log" || echo "exit $source_status"))"
 expected_after_drop=("0=$file1|alpha.txt" "1=$file2|beta notes.txt")
 dropped() { [[ -f $ini ]] && entries_are "${expected_after_drop[@]}"; }
@@ -491,9 +501,69 @@ wait_for 5 shown || fail "the window was not restored: $(geom "$win")"
 shot restored
 ok "window mapped again in normal state"
 
-# --- 9. Exit from the tray menu ------------------------------------------
+# --- 9. a web link dropped from a browser -------------------------------
 
-begin 9 "Exit from the tray menu"
+begin 9 "drop a web link with its title"
+drag_from_source --link-title "Example page" "https://example.org/page.html"
+((source_status == 0)) || fail "the link drop was not accepted ($(cat "$tmp/dragsource.log"))"
+expected_at_exit=("${expected_after_delete[@]}" "2=https://example.org/page.html|Example page")
+link_added() { entries_are "${expected_at_exit[@]}"; }
+wait_for 5 link_added || fail "the profile does not end with the link: $(entries | tr '\n' ' ')"
+xdotool mousemove 0 0
+shot link
+ok "https://example.org/page.html saved, captioned \"Example page\""
+
+# --- 10. a drag with nothing to add is refused ---------------------------
+
+begin 10 "drag plain text over the list"
+before_refused=$(profile)
+drag_from_source --text "just some words"
+((source_status == 1)) || fail "a drag of plain text was not refused ($(cat "$tmp/dragsource.log"))"
+grep -q refused "$tmp/dragsource.log" || fail "the drag source did not see a refusal: $(cat "$tmp/dragsource.log")"
+sleep 0.3
+[[ $(profile) == "$before_refused" ]] || fail "the profile changed after a refused drag"
+ok "refused while hovering; nothing added or saved"
+
+# --- 11. back from the tray where it was ---------------------------------
+
+begin 11 "move and resize through the window manager, minimise, restore"
+# The frame openbox put around the window: the top-level ancestor.
+frame_of() {
+  local w=$1 parent
+  while parent=$(xwininfo -tree -id "$w" 2>/dev/null | awk '/Parent window id/ {print $4}'); do
+    [[ -n $parent && $parent != "$(xwininfo -root | awk '/Window id/ {print $4}')" ]] || break
+    w=$parent
+  done
+  geom "$w" | cut -d' ' -f1-4
+}
+xdotool windowsize "$win" 430 310
+xdotool windowmove "$win" 80 120
+# xdotool asks for the client's place; openbox puts the frame around it.
+settled() { read -r cx cy cw ch _ <<<"$(geom "$win")" && ((cx == 80 && cy == 120 && cw == 430 && ch == 310)); }
+wait_for 5 settled || fail "openbox did not move the window to 80,120 430x310: $(geom "$win")"
+sleep 0.3
+frame_before=$(frame_of "$win")
+client_before=$(geom "$win" | cut -d' ' -f1-4)
+xdotool windowminimize "$win"
+wait_for 5 withdrawn || fail "the window did not go to the tray"
+xdotool mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 1
+wait_for 5 shown || fail "the window was not restored: $(geom "$win")"
+same_place() { [[ $(frame_of "$win") == "$frame_before" && $(geom "$win" | cut -d' ' -f1-4) == "$client_before" ]]; }
+wait_for 3 same_place || fail "restored at frame $(frame_of "$win") (client $(geom "$win" | cut -d' ' -f1-4)), was $frame_before (client $client_before)"
+shot back
+# Moved once more and left in the tray: Exit must save this frame.
+xdotool windowmove "$win" 140 150
+moved_again() { read -r cx cy _ <<<"$(geom "$win")" && ((cx == 140 && cy == 150)); }
+wait_for 5 moved_again || fail "openbox did not move the window to 140,150: $(geom "$win")"
+sleep 0.3
+frame_at_exit=$(frame_of "$win")
+xdotool windowminimize "$win"
+wait_for 5 withdrawn || fail "the window did not go to the tray again"
+ok "frame back at $frame_before, client $client_before; hidden again at $frame_at_exit"
+
+# --- 12. Exit from the tray menu ------------------------------------------
+
+begin 12 "Exit from the tray menu"
 open_popup "tray menu" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
 shot tray-menu
 xdotool key e
@@ -502,16 +572,21 @@ wait_for 10 app_done || fail "the launcher is still running 10 s after Exit"
 app_status=0
 wait "$app_pid" || app_status=$?
 app_pid=''
-entries_are "${expected_after_delete[@]}" ||
-  fail "final entries: $(entries | tr '\n' ' '), expected: ${expected_after_delete[*]}"
+entries_are "${expected_at_exit[@]}" ||
+  fail "final entries: $(entries | tr '\n' ' '), expected: ${expected_at_exit[*]}"
 key_is SView 1 || fail "final SView is not 1: $(profile | grep -i '^SView=' || echo none)"
 key_is Arrange 0 || fail "final Arrange is not 0: $(profile | grep -i '^Arrange=' || echo none)"
 key_is 100 '' || fail "the save did not write the empty keys up to 100"
+if [[ -n ${frame_at_exit:-} ]]; then
+  read -r fx fy fw fh <<<"$frame_at_exit"
+  key_is Left $((fx * 15)) && key_is Top $((fy * 15)) && key_is Width $((fw * 15)) && key_is Height $((fh * 15)) ||
+    fail "the window's frame before hiding ($frame_at_exit) was not saved: $(profile | grep -E '^(Top|Left|Width|Height)=' | tr '\n' ' ')"
+fi
 if ((app_status > 128)); then
   fail "the launcher was killed by SIG$(kill -l $((app_status - 128)) 2>/dev/null || echo $((app_status - 128))) on Exit (the profile itself was saved correctly)"
 fi
 ((app_status == 0)) || fail "the launcher ended with status $app_status"
-ok "process ended (status 0); profile holds alpha.txt and http://example.org, SView=1, Arrange=0"
+ok "process ended (status 0); profile holds alpha.txt, http://example.org and the dropped link, SView=1, Arrange=0"
 
 finished=1
 say "$passed passed, 0 failed"

@@ -115,13 +115,14 @@ TEST_F(OpenerCommandFor, WebAddressesInAnyCaseGoUnchangedToTheDesktopOpener)
 {
     for (const QString url : {QStringLiteral("https://example.com/a?b=c&d"), QStringLiteral("HTTP://Example.COM/"),
                               QStringLiteral("ftp://files.example.com/x"), QStringLiteral("svn+ssh://host/repo"),
-                              QStringLiteral("file:///etc/hostname")}) {
+                              QStringLiteral("file:///etc/hostname"), QStringLiteral("mailto:someone"),
+                              QStringLiteral("magnet:?xt=urn:btih:1")}) {
         EXPECT_EQ(DesktopOpener::commandFor(url), opener(url)) << url.toStdString();
     }
-    // A colon alone makes no address: this is a (missing) file name.
+    // A host and port is no scheme: this is a (missing) file name.
     QString reason;
-    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("mailto:someone"), &reason), std::nullopt);
-    EXPECT_TRUE(reason.contains(QLatin1String("mailto:someone"))) << reason.toStdString();
+    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("localhost:3000"), &reason), std::nullopt);
+    EXPECT_TRUE(reason.contains(QLatin1String("localhost:3000"))) << reason.toStdString();
 }
 
 TEST_F(OpenerCommandFor, WwwNameIsAWebAddressOnlyWhenNoSuchFileExists)

@@ -1,0 +1,131 @@
+#include "platform/SchemeHandlers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace platform::SchemeHandlers {
+
+namespace {
+
+QStringList pathList(const char *variable, const QString &fallback)
+{
+    QStringList dirs;
+    const QString value = qEnvironmentVariable(variable);
+    for (const QString &dir : (value.isEmpty() ? fallback : value).split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(dir))
+            dirs << QDir::cleanPath(dir);
+    return dirs;
+}
+
+QString homeDir(const char *variable, const QString &belowHome)
+{
+    const QString value = qEnvironmentVariable(variable);
+    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QDir::homePath() + belowHome;
+}
+
+QStringList dataDirs()
+{
+    return QStringList{homeDir("XDG_DATA_HOME", QStringLiteral("/.local/share"))}
+           + pathList("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
+}
+
+// The list files in the order the freedesktop.org rules give them weight:
+// the user's before the system's, a desktop's own list before the common one.
+QStringList listFiles()
+{
+    QStringList desktops;
+    for (const QString &name :
+         qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        desktops << name.toLower();
+
+    QStringList folders{homeDir("XDG_CONFIG_HOME", QStringLiteral("/.config"))};
+    folders += pathList("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"));
+    for (const QString &data : dataDirs())
+        folders << data + QStringLiteral("/applications");
+
+    QStringList files;
+    for (const QString &folder : folders) {
+        for (const QString &desktop : desktops)
+            files << folder + QLatin1Char('/') + desktop + QStringLiteral("-mimeapps.list");
+        files << folder + QStringLiteral("/mimeapps.list");
+    }
+    return files;
+}
+
+// The entries listed for `key` in `group` of a key file, in order.
+QStringList listedIn(const QString &path, const QString &group, const QString &key)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    bool inGroup = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine(64 * 1024)).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inGroup = line == QLatin1Char('[') + group + QLatin1Char(']');
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (inGroup && eq > 0 && line.left(eq).trimmed() == key)
+            return line.mid(eq + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    }
+    return {};
+}
+
+// A desktop file id ("org.gnome.Evolution.desktop", or "kde-foo.desktop" for
+// applications/kde/foo.desktop) to the installed file it names.
+QString installedEntry(const QString &id)
+{
+    if (!id.endsWith(QLatin1String(".desktop")) || id.contains(QLatin1Char('/')))
+        return {};
+    for (const QString &data : dataDirs()) {
+        const QString folder = data + QStringLiteral("/applications/");
+        if (QFileInfo(folder + id).isFile())
+            return folder + id;
+        const QString nested = QString(id).replace(QLatin1Char('-'), QLatin1Char('/'));
+        if (nested != id && QFileInfo(folder + nested).isFile())
+            return folder + nested;
+    }
+    return {};
+}
+
+} // namespace
+
+QString desktopEntryFor(const QString &scheme)
+{
+    if (scheme.isEmpty())
+        return {};
+    const QString key = QStringLiteral("x-scheme-handler/") + scheme.toLower();
+
+    QStringList removed;
+    QStringList candidates;
+    const QStringList files = listFiles();
+    for (const QString &file : files) {
+        for (const QString &id : listedIn(file, QStringLiteral("Default Applications"), key))
+            if (!removed.contains(id)) {
+                const QString entry = installedEntry(id.trimmed());
+                if (!entry.isEmpty())
+                    return entry;
+            }
+        for (const QString &id : listedIn(file, QStringLiteral("Added Associations"), key))
+            if (!removed.contains(id))
+                candidates << id;
+        removed += listedIn(file, QStringLiteral("Removed Associations"), key);
+    }
+    // Then what installed entries declare for themselves.
+    for (const QString &data : dataDirs())
+        for (const QString &id :
+             listedIn(data + QStringLiteral("/applications/mimeinfo.cache"), QStringLiteral("MIME Cache"), key))
+            if (!removed.contains(id))
+                candidates << id;
+    for (const QString &id : candidates) {
+        const QString entry = installedEntry(id.trimmed());
+        if (!entry.isEmpty())
+            return entry;
+    }
+    return {};
+}
+
+} // namespace platform::SchemeHandlers
