@@ -1,8 +1,9 @@
 #include "platform/IconLookup.h"
 
+#include "platform/ThemeIconCache.h"
+
 #include <QApplication>
 #include <QFileInfo>
-#include <QMimeDatabase>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -20,7 +21,7 @@ QIcon firstThemed(std::initializer_list<QString> names)
     for (const QString &name : names) {
         if (name.isEmpty())
             continue;
-        QIcon icon = QIcon::fromTheme(name);
+        QIcon icon = cachedThemeIcon(name);
         if (!icon.isNull())
             return icon;
     }
@@ -87,12 +88,10 @@ QIcon extensionIcon(const QString &key)
     // type of whatever follows the separator.
     if (key.contains(QLatin1Char('/')) || key.contains(QLatin1Char('\\')))
         return genericFileIcon();
-    // MatchExtension only compares glob patterns with the name: no file is read.
-    const QMimeType mime =
-        QMimeDatabase().mimeTypeForFile(QLatin1Char('x') + key, QMimeDatabase::MatchExtension);
-    if (!mime.isValid() || mime.isDefault())
+    const TypeIconNames names = typeIconNames(key);
+    if (names.icon.isEmpty() && names.generic.isEmpty())
         return genericFileIcon();
-    const QIcon icon = firstThemed({mime.iconName(), mime.genericIconName()});
+    const QIcon icon = firstThemed({names.icon, names.generic});
     return icon.isNull() ? genericFileIcon() : icon;
 }
 
