@@ -31,12 +31,12 @@ constexpr double kDesignedClientHeight = 3480;
 QIcon frmTessaflow::applicationIcon()
 {
     // Read as the PNG it is: asked to tell the format itself, the reader loads
-    // every image plugin first, a millisecond of start-up.
+    // every image plugin first, a millisecond of start-up. The SVG of the same
+    // picture is not added: in an icon made of pixmaps it was only ever drawn
+    // at its 64 pixels too, and reading it loaded Qt's SVG module at each start.
     QImageReader png(QStringLiteral(":/tessaflow/tessaflow-64.png"), "png");
     png.setAutoDetectImageFormat(false);
-    QIcon icon(QPixmap::fromImage(png.read()));
-    icon.addFile(QStringLiteral(":/tessaflow/tessaflow.svg"));
-    return icon;
+    return QIcon(QPixmap::fromImage(png.read()));
 }
 
 QString frmTessaflow::designedTitle()
