@@ -11,12 +11,13 @@
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QStandardPaths>
 
 #include <QtEndian>
 #include <QtMath>
 
+#include <cstdio>
 #include <cstring>
 
 namespace platform {
@@ -110,15 +111,20 @@ QImage decodePicture(const QByteArray &data, const QSize &limit)
     return image;
 }
 
-// Written whole or not at all; a cache that cannot be written only costs
-// the next start the theme's rendering.
+// Written whole under a temporary name and renamed into place, so a reader
+// sees the old entry or the new one, never part of one. Not synced to disk:
+// an entry lost or cut short by a crash is read as damaged and drawn again.
+// A cache that cannot be written only costs the next start the theme's work.
 void writeAtomically(const QString &path, const QByteArray &data)
 {
     if (!QDir().mkpath(QFileInfo(path).path()))
         return;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size())
-        file.commit();
+    QTemporaryFile file(path + QLatin1String(".XXXXXX"));
+    file.setAutoRemove(true);
+    if (!file.open() || file.write(data) != data.size() || !file.flush())
+        return;
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
+        file.setAutoRemove(false);
 }
 
 QByteArray readSmallFile(const QString &path, qint64 limit)
@@ -286,9 +292,13 @@ QIcon cachedThemeIcon(const QString &name, const QString &folder)
     // pictures, so a warm start never has to look the name up in the theme.
     const QString has = theme + QLatin1Char('/') + name + QLatin1String(".has");
     const QString lacks = theme + QLatin1Char('/') + name + QLatin1String(".lacks");
-    const QString known = QString::fromLatin1(readSmallFile(has, 256));
-    if (plainName(known))
-        return QIcon(new CachedThemeIconEngine(name, known, theme, QIcon()));
+    const QFileInfo hasInfo(has);
+    if (hasInfo.exists()) {
+        // Empty when the name is the one asked for, as it nearly always is.
+        const QString known = hasInfo.size() == 0 ? name : QString::fromLatin1(readSmallFile(has, 256));
+        if (plainName(known))
+            return QIcon(new CachedThemeIconEngine(name, known, theme, QIcon()));
+    }
     if (QFileInfo::exists(lacks))
         return {};
     const QIcon themed = QIcon::fromTheme(name);
@@ -297,7 +307,7 @@ QIcon cachedThemeIcon(const QString &name, const QString &folder)
         return {};
     }
     const QString answers = plainName(themed.name()) ? themed.name() : name;
-    writeAtomically(has, answers.toLatin1());
+    writeAtomically(has, answers == name ? QByteArray() : answers.toLatin1());
     return QIcon(new CachedThemeIconEngine(name, answers, theme, themed));
 }
 
