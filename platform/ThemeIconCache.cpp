@@ -1,7 +1,6 @@
 #include "platform/ThemeIconCache.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +15,8 @@
 
 #include <QtEndian>
 #include <QtMath>
+
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
@@ -40,10 +41,23 @@ bool plainName(const QString &name)
     return true;
 }
 
+// When a file or folder was last changed, one stat() call; "-" if it is
+// not there. Starts look at these for every icon, so no QFileInfo, which
+// asks twice.
+QByteArray changed(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QByteArrayLiteral("-\n");
+    return QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' + QByteArray::number(qint64(info.st_mtim.tv_nsec))
+           + '\n';
+}
+
 // The folder for the theme in use: its name, and a hash of everything that
 // changes which picture the theme gives (the folders searched, the fallback
-// theme, and the times the themes' index files were last written, which a
-// theme update changes). A few stat() calls, no folder is listed.
+// theme, and when the themes' folders and index files last changed, which
+// installing, updating or re-indexing a theme does). A few stat() calls, no
+// folder is listed.
 QString themeFolder(const QString &root)
 {
     const QString theme = QIcon::themeName();
@@ -60,11 +74,11 @@ QString themeFolder(const QString &root)
         for (const QString &t : themes) {
             if (t.isEmpty())
                 continue;
-            for (const char *file : {"/index.theme", "/icon-theme.cache"}) {
-                const QFileInfo info(dir + QLatin1Char('/') + t + QLatin1String(file));
-                const qint64 stamp = info.exists() ? info.lastModified().toMSecsSinceEpoch() : -1;
-                hash.addData(QByteArray::number(stamp) + '\n');
-            }
+            const QString folder = dir + QLatin1Char('/') + t;
+            const QByteArray stamp = changed(folder);
+            hash.addData(stamp);
+            if (stamp != "-\n")
+                hash.addData(changed(folder + QLatin1String("/index.theme")));
         }
     }
     return root + QLatin1Char('/') + theme + QLatin1Char('-')
@@ -130,9 +144,10 @@ void writeAtomically(const QString &path, const QByteArray &data)
 QByteArray readSmallFile(const QString &path, qint64 limit)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > limit)
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
-    return file.readAll();
+    QByteArray data = file.read(limit + 1);
+    return data.size() > limit ? QByteArray() : data;
 }
 
 class CachedThemeIconEngine : public QIconEngine {
@@ -236,11 +251,8 @@ QString defaultFolder()
 QString typesFolder(const QString &root)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
-        const QFileInfo info(dir + QLatin1String("/mime/mime.cache"));
-        hash.addData(dir.toUtf8() + '\n'
-                     + QByteArray::number(info.exists() ? info.lastModified().toMSecsSinceEpoch() : -1) + '\n');
-    }
+    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        hash.addData(dir.toUtf8() + '\n' + changed(dir + QLatin1String("/mime/mime.cache")));
     return root + QLatin1String("/types-") + QString::fromLatin1(hash.result().toHex().left(16));
 }
 
@@ -292,10 +304,10 @@ QIcon cachedThemeIcon(const QString &name, const QString &folder)
     // pictures, so a warm start never has to look the name up in the theme.
     const QString has = theme + QLatin1Char('/') + name + QLatin1String(".has");
     const QString lacks = theme + QLatin1Char('/') + name + QLatin1String(".lacks");
-    const QFileInfo hasInfo(has);
-    if (hasInfo.exists()) {
+    struct stat hasInfo {};
+    if (::stat(QFile::encodeName(has).constData(), &hasInfo) == 0) {
         // Empty when the name is the one asked for, as it nearly always is.
-        const QString known = hasInfo.size() == 0 ? name : QString::fromLatin1(readSmallFile(has, 256));
+        const QString known = hasInfo.st_size == 0 ? name : QString::fromLatin1(readSmallFile(has, 256));
         if (plainName(known))
             return QIcon(new CachedThemeIconEngine(name, known, theme, QIcon()));
     }
