@@ -304,6 +304,8 @@ void frmTessaflow::Form_MouseMove(int code)
 
 void frmTessaflow::restore()
 {
+    // Targets may have gone missing or come back while the window was away.
+    shortcuts::RefreshIcons(m_list);
     // Normal size (out of minimised or maximised), to the front, shown.
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     raise();

@@ -1,5 +1,7 @@
 #include "platform/IconLookup.h"
 
+#include "platform/TargetIcons.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -123,6 +125,9 @@ QIcon IconLookup::iconForKey(const QString &key)
 
 QIcon IconLookup::lookup(const QString &key) const
 {
+    // Folders, URIs, programs, desktop entries and missing targets.
+    if (auto icon = TargetIcons::iconFor(key, [this](const QString &plain) { return lookup(plain); }))
+        return *icon;
     if (key.isEmpty())
         return unknownItemIcon();
     if (key == QLatin1String("."))
