@@ -21,14 +21,17 @@ QString versionText()
         .arg(kVersionRevision);
 }
 
-// The parser names the program from the running application, which does not
-// exist yet here: its placeholder is replaced with the name it was started as.
+// The parser names the program after the running application, which does
+// not exist yet here: the usage line gets the name it was started as.
 QString helpText(const QCommandLineParser &parser, const QStringList &arguments)
 {
     QString text = parser.helpText();
     const QString program =
         arguments.isEmpty() ? QStringLiteral("tessaflow") : QFileInfo(arguments.first()).fileName();
-    text.replace(QLatin1String("<executable_name>"), program);
+    const QLatin1String usage("Usage: ");
+    const qsizetype options = text.indexOf(QLatin1String(" [options]"));
+    if (text.startsWith(usage) && options > 0)
+        text.replace(usage.size(), options - usage.size(), program);
     return text;
 }
 
