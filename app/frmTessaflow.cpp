@@ -69,6 +69,13 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
     m_lstButtons->setFocus();
+    // Shortcuts dragged out carry their targets.
+    m_lstButtons->setDragData([this](const QList<int> &items) {
+        QStringList targets;
+        for (int i : items)
+            targets << m_lstPrograms.List(i - 1);
+        return shortcuts::exportedData(targets);
+    });
     connect(m_lstButtons, &platform::ListView::DblClick, this, &frmTessaflow::lstButtons_DblClick);
     connect(m_lstButtons, &platform::ListView::OLEDragDrop, this, &frmTessaflow::lstButtons_OLEDragDrop);
     connect(m_lstButtons, &platform::ListView::MouseDown, this,

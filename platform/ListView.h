@@ -3,6 +3,7 @@
 #include <QListView>
 #include <QList>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 #include "platform/ImageList.h"
@@ -55,6 +56,11 @@ public:
     int Arrange() const { return m_arrange; }
     bool setArrange(int arrange);
 
+    // What dragging items (1-based, in order) out of the list hands to the
+    // program they are dropped on; until it is set, items only move inside.
+    using DragData = std::function<QMimeData *(const QList<int> &items)>;
+    void setDragData(DragData dragData);
+
 signals:
     // A double-click anywhere in the list.
     void DblClick();
@@ -73,6 +79,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     bool validItem(int i) const { return i >= 1 && i <= Count(); }

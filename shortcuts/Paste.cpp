@@ -60,6 +60,26 @@ QStringList pastedTargets(const QMimeData &data)
     return data.hasText() ? typedUris(data.text()) : QStringList();
 }
 
+QMimeData *exportedData(const QStringList &targets)
+{
+    QList<QUrl> urls;
+    QStringList addresses;
+    for (const QString &target : targets) {
+        if (isWebAddress(target)) {
+            const QString address = platform::PathOps::HasUrlScheme(target) ? target : QStringLiteral("http://") + target;
+            urls << QUrl(address);
+            addresses << address;
+        } else {
+            urls << QUrl::fromLocalFile(target);
+        }
+    }
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    if (!addresses.isEmpty())
+        data->setText(addresses.join(QLatin1Char('\n')));
+    return data;
+}
+
 bool AddTargets(ShortcutList &list, const QStringList &targets)
 {
     for (const QString &target : targets) {

@@ -15,6 +15,11 @@ namespace shortcuts {
 // for anything else.
 QStringList pastedTargets(const QMimeData &data);
 
+// What dragging shortcuts out hands over: every target as text/uri-list
+// (files and folders as file:// URIs), and web addresses also as plain text,
+// one a line. The caller owns the result.
+QMimeData *exportedData(const QStringList &targets);
+
 // Adds each target at the end of the list: local paths as a drop adds them,
 // URIs as web-address shortcuts. False at the first add that fails; the ones
 // before it stay.

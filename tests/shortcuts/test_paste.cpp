@@ -42,6 +42,26 @@ TEST(PastedTargets, FilesAsAFileManagerCopiesThemAndTypedUris)
 
 using PasteTest = OpenWindowFixture;
 
+TEST_F(PasteTest, DraggingShortcutsOutCarriesTheirTargetsInEveryView)
+{
+    const QString file = dir.filePath(QStringLiteral("a b.txt"));
+    window->addTargets({file, QStringLiteral("https://example.org/x"), QStringLiteral("mailto:me@example.org")});
+    QAbstractItemModel &model = *list().model();
+    std::unique_ptr<QMimeData> data(model.mimeData({model.index(2, 0), model.index(0, 0), model.index(1, 0)}));
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->urls(), (QList<QUrl>{QUrl::fromLocalFile(file), QUrl(QStringLiteral("https://example.org/x")),
+                                         QUrl(QStringLiteral("mailto:me@example.org"))}));
+    EXPECT_EQ(data->text(), QStringLiteral("https://example.org/x\nmailto:me@example.org"));
+    // Also where icons are arranged, and in the list view.
+    for (int arrange : {1, 0})
+        for (int view : {2, 0}) {
+            list().setArrange(arrange);
+            list().setView(view);
+            EXPECT_TRUE(model.flags(model.index(0, 0)) & Qt::ItemIsDragEnabled);
+            EXPECT_TRUE(list().dragEnabled());
+        }
+}
+
 TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
 {
     const QString file = dir.filePath(QStringLiteral("notes.txt"));
