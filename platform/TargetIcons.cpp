@@ -180,7 +180,7 @@ std::optional<QIcon> iconFor(const QString &key, const std::function<QIcon(const
         const QString typeKey = key.mid(kProgram.size());
         const QMimeType mime = QMimeDatabase().mimeTypeForFile(QLatin1Char('x') + typeKey, QMimeDatabase::MatchExtension);
         if (typeKey != QLatin1String(".") && mime.isValid() && !mime.isDefault()
-            && !mime.inherits(QStringLiteral("text/plain")))
+            && mime.name() != QLatin1String("text/plain"))
             icon = firstThemed({mime.iconName()});
         if (icon.isNull())
             icon = firstThemed({QStringLiteral("application-x-executable")});

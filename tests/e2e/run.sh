@@ -2,8 +2,8 @@
 # End-to-end run of the real tessaflow binary in a private X session (Xvfb,
 # openbox, trayer), driven with xdotool: first start, a real X drop of two
 # files, opening a shortcut, adding a web address, deleting after the
-# question, the options dialog, hiding to the tray and back, Exit from the
-# tray menu. Every step is checked through the window system or the profile.
+# question, the options dialog, hiding to the tray and back, a second start,
+# Ctrl+V, starting at login, dragging a shortcut out, Exit from the tray menu. Every step is checked through the window system or the profile.
 #
 #   bash tests/e2e/run.sh [BUILD_DIR]      (default: build-tests)
 #

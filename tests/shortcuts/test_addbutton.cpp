@@ -56,11 +56,16 @@ TEST_F(AddButtonTest, IconsSayWhatTheTargetIs)
     AddButton(list, program, QString(), 5);
     AddButton(list, entry, QString(), 6);
     AddButton(list, entry, QStringLiteral("Kept"), 7);
-    EXPECT_EQ(captions(), (QStringList{"Games", "missing.txt", "example.com", "Makefile", "run", "Text Editor", "Kept"}));
+    const QString script = touch(QStringLiteral("build.sh"), "#!/bin/sh\n");
+    QFile(script).setPermissions(QFile::permissions(script) | QFileDevice::ExeOwner);
+    AddButton(list, script, QString(), 8);
+    EXPECT_EQ(captions(),
+              (QStringList{"Games", "missing.txt", "example.com", "Makefile", "run", "Text Editor", "Kept", "build.sh"}));
     EXPECT_EQ(programs.List(0), path(QStringLiteral("Games")));
     EXPECT_EQ(large.image(1).name(), QStringLiteral("inode-directory"));
     EXPECT_EQ(small.image(4).cacheKey(), lookup.iconForKey(QStringLiteral(".")).cacheKey());
     EXPECT_EQ(large.image(5).name(), QStringLiteral("application-x-executable"));
+    EXPECT_EQ(large.image(8).name(), QStringLiteral("application-x-shellscript")); // a type of its own
     // The entry's own icon.
     EXPECT_EQ(large.image(6).name(), QStringLiteral("user-home"));
     // Web addresses: the handler's icon, else a web page.
@@ -70,8 +75,8 @@ TEST_F(AddButtonTest, IconsSayWhatTheTargetIs)
     const int usual = opacityOf(lookup.iconForKey(QStringLiteral(".txt")));
     EXPECT_NEAR(opacityOf(large.image(2)), usual * 0.4, 8);
     EXPECT_NEAR(opacityOf(large.image(5)), 255, 8);
-    EXPECT_EQ(large.Count(), 7);
-    EXPECT_EQ(small.Count(), 7);
+    EXPECT_EQ(large.Count(), 8);
+    EXPECT_EQ(small.Count(), 8);
 
     // Gone and back again: the icons follow at the next refresh.
     QFile::remove(program);
@@ -79,7 +84,7 @@ TEST_F(AddButtonTest, IconsSayWhatTheTargetIs)
     shortcuts::RefreshIcons(list);
     EXPECT_LT(opacityOf(large.image(5)), 160);
     EXPECT_EQ(large.image(2).cacheKey(), lookup.iconForKey(QStringLiteral(".txt")).cacheKey());
-    EXPECT_EQ(captions().size(), 7);
+    EXPECT_EQ(captions().size(), 8);
 }
 
 TEST_F(AddButtonTest, WebAddressesAreKeptAsTypedInAnyCase)
