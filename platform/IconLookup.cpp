@@ -17,17 +17,7 @@ namespace {
 
 const QString kPreferredTheme = QStringLiteral("breeze");
 
-QIcon firstThemed(std::initializer_list<QString> names)
-{
-    for (const QString &name : names) {
-        if (name.isEmpty())
-            continue;
-        QIcon icon = QIcon::fromTheme(name);
-        if (!icon.isNull())
-            return icon;
-    }
-    return {};
-}
+using TargetIcons::firstThemed;
 
 // Last resort, drawn rather than loaded so that nothing can be missing: a
 // plain page with a folded corner.

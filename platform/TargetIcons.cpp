@@ -24,17 +24,6 @@ const QString kDesktop = QStringLiteral("desktop:");
 const QString kProgram = QStringLiteral("program:");
 const QString kMissing = QStringLiteral("missing:");
 
-QIcon firstThemed(std::initializer_list<QString> names)
-{
-    for (const QString &name : names) {
-        if (name.isEmpty())
-            continue;
-        QIcon icon = QIcon::fromTheme(name);
-        if (!icon.isNull())
-            return icon;
-    }
-    return {};
-}
 
 // An Icon= value: an absolute path, or a theme name (some entries add an
 // extension), or a picture in the old pixmaps folder.
@@ -117,6 +106,18 @@ private:
 };
 
 } // namespace
+
+QIcon firstThemed(std::initializer_list<QString> names)
+{
+    for (const QString &name : names) {
+        if (name.isEmpty())
+            continue;
+        QIcon icon = QIcon::fromTheme(name);
+        if (!icon.isNull())
+            return icon;
+    }
+    return {};
+}
 
 QHash<QString, QString> userFolders()
 {

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 namespace platform {
@@ -18,6 +19,9 @@ namespace platform {
 //   ".EXT", "."        any other file, by its extension
 //   "missing:KEY"      a target that is not there: KEY's icon, dimmed
 namespace TargetIcons {
+
+// The first of the theme's icons by these names that it has; null if none.
+QIcon firstThemed(std::initializer_list<QString> names);
 
 // The user's own folders (home, Desktop, Documents, ...) by absolute path,
 // with the theme icon each has.

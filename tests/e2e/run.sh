@@ -249,6 +249,41 @@ icon_point() {
   point_y=$((top / 70 * 70 + 18))
 }
 
+# move_apart WIN WHAT: moves another program's window to the top left, apart
+# from the launcher so the pointer travels from one to the other; sets
+# $apart to its "x y width height" and mx my mw mh to the launcher's.
+move_apart() {
+  local other=$1 what=$2 ox oy ow oh
+  xdotool windowmove "$other" 10 10
+  moved() { read -r ox oy ow oh _ <<<"$(geom "$other")" && ((ox < 40 && oy < 60)); }
+  wait_for 5 moved || fail "the $what window could not be moved"
+  read -r mx my mw mh _ <<<"$(geom "$win")"
+  if ((ox < mx + mw && mx < ox + ow && oy < my + mh && my < oy + oh)); then
+    fail "the $what ($ox,$oy ${ow}x$oh) overlaps the launcher ($mx,$my ${mw}x$mh)"
+  fi
+  apart="$ox $oy $ow $oh"
+}
+
+# drag_from X Y TO_X TO_Y: a left-button drag in screen coordinates. The
+# first moves start the drag inside the source; then in steps to the target,
+# giving each position time to be answered by it.
+drag_from() {
+  local fx=$1 fy=$2 tx=$3 ty=$4 i
+  xdotool mousemove "$fx" "$fy"
+  xdotool mousedown 1
+  for i in 1 2 3; do
+    xdotool mousemove $((fx + 4 * i)) $((fy + 3 * i))
+    sleep 0.05
+  done
+  for i in $(seq 1 10); do
+    xdotool mousemove $((fx + (tx - fx) * i / 10)) $((fy + (ty - fy) * i / 10))
+    sleep 0.05
+  done
+  xdotool mousemove $((tx + 2)) $((ty + 2))
+  sleep 0.3
+  xdotool mouseup 1
+}
+
 # --- the X session -------------------------------------------------------
 
 mkdir -p "$tmp/app" "$tmp/bin" "$tmp/files" "$tmp/home" "$tmp/config" "$tmp/cache" "$tmp/runtime"
@@ -344,31 +379,11 @@ echo beta >"$file2"
 source_pid=$!
 find_titled 10 "$source_pid" "Tessaflow drag source" || fail "the drag source window did not appear"
 source_win=$found
-# Apart from the launcher, so the pointer travels from one to the other.
-xdotool windowmove "$source_win" 10 10
-source_moved() { read -r sx sy sw sh _ <<<"$(geom "$source_win")" && ((sx < 40 && sy < 60)); }
-wait_for 5 source_moved || fail "the drag source window could not be moved"
-read -r mx my mw mh _ <<<"$(geom "$win")"
-if ((sx < mx + mw && mx < sx + sw && sy < my + mh && my < sy + sh)); then
-  fail "the drag source ($sx,$sy ${sw}x$sh) overlaps the launcher ($mx,$my ${mw}x$mh)"
-fi
+move_apart "$source_win" "drag source"
+read -r sx sy sw sh <<<"$apart"
 from_x=$((sx + sw / 2)) from_y=$((sy + sh / 2))
 to_x=$((mx + 250)) to_y=$((my + 170))
-xdotool mousemove "$from_x" "$from_y"
-xdotool mousedown 1
-# The first moves start the drag inside the source; then in steps to the list,
-# giving each position time to be answered by the target.
-for i in 1 2 3; do
-  xdotool mousemove $((from_x + 4 * i)) $((from_y + 3 * i))
-  sleep 0.05
-done
-for i in $(seq 1 10); do
-  xdotool mousemove $((from_x + (to_x - from_x) * i / 10)) $((from_y + (to_y - from_y) * i / 10))
-  sleep 0.05
-done
-xdotool mousemove $((to_x + 2)) $((to_y + 2))
-sleep 0.3
-xdotool mouseup 1
+drag_from "$from_x" "$from_y" "$to_x" "$to_y"
 source_done() { ! alive "$source_pid"; }
 wait_for 10 source_done || fail "the drag did not end: $(cat "$tmp/dragsource.log")"
 source_status=0
@@ -520,19 +535,6 @@ small_point() {
   read -r left top <<<"$px"
   point_x=$((left + 10)) point_y=$((top + 12))
 }
-# drag_from X Y TO_X TO_Y: a left-button drag in screen coordinates, in steps.
-drag_from() {
-  local fx=$1 fy=$2 tx=$3 ty=$4 i
-  xdotool mousemove "$fx" "$fy" mousedown 1
-  for i in 1 2 3; do xdotool mousemove $((fx + 5 * i)) $((fy + 4 * i)); sleep 0.05; done
-  for i in $(seq 1 10); do
-    xdotool mousemove $((fx + (tx - fx) * i / 10)) $((fy + (ty - fy) * i / 10))
-    sleep 0.05
-  done
-  xdotool mousemove $((tx + 2)) $((ty + 2))
-  sleep 0.3
-  xdotool mouseup 1
-}
 # First an icon moved by hand inside the window; the paste's save keeps its place.
 read -r mx my mw mh _ <<<"$(geom "$win")"
 gamma_key=$((${#expected_after_delete[@]} - 1))
@@ -604,13 +606,8 @@ droptarget_bin=$(find_built tessaflow_droptarget "$build/tests/e2e/tessaflow_dro
 source_pid=$!
 find_titled 10 "$source_pid" "Tessaflow drop target" || fail "the drop target window did not appear"
 target_win=$found
-xdotool windowmove "$target_win" 10 10
-target_moved() { read -r tx ty tw2 th2 _ <<<"$(geom "$target_win")" && ((tx < 40 && ty < 60)); }
-wait_for 5 target_moved || fail "the drop target window could not be moved"
-read -r mx my mw mh _ <<<"$(geom "$win")"
-if ((tx < mx + mw && mx < tx + tw2 && ty < my + mh && my < ty + th2)); then
-  fail "the drop target overlaps the launcher"
-fi
+move_apart "$target_win" "drop target"
+read -r tx ty tw2 th2 <<<"$apart"
 small_point 0
 drag_from $((mx + point_x)) $((my + point_y)) $((tx + tw2 / 2)) $((ty + th2 / 2))
 target_done() { ! alive "$source_pid"; }
