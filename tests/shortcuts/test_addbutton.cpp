@@ -75,6 +75,8 @@ TEST_F(AddButtonTest, IconsSayWhatTheTargetIs)
     const int usual = opacityOf(lookup.iconForKey(QStringLiteral(".txt")));
     EXPECT_NEAR(opacityOf(large.image(2)), usual * 0.4, 8);
     EXPECT_NEAR(opacityOf(large.image(5)), 255, 8);
+    // Drawn at the screen's density, not scaled up from 32 pixels.
+    EXPECT_EQ(large.image(2).pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
     EXPECT_EQ(large.Count(), 8);
     EXPECT_EQ(small.Count(), 8);
 
