@@ -52,6 +52,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_mnuPopup(shortcuts::makeContextMenu({[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); },
                                              [this] { mnuURL_Click(); }, [this] { mnuOptions_Click(); }},
                                             this)),
+      m_restoreBounds(new platform::RestoreBounds(*this)),
       m_ownAutostart(Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
 {
     setObjectName(QStringLiteral("frmTessaflow"));
@@ -65,6 +66,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
     m_lstButtons->setToolTip(QStringLiteral("Drag & Drop files to Add"));
+    m_lstButtons->setItemDetail([this](int i) { return m_lstPrograms.List(i - 1); });
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
@@ -104,6 +106,9 @@ frmTessaflow::~frmTessaflow()
 
 void frmTessaflow::Form_Load()
 {
+    // Complete copies left by saves that were killed before their rename.
+    platform::removeStaleTemporaries(m_ini.path());
+
     // On screen at the designed size before anything is loaded. Stored geometry
     // is applied once the window manager has framed the window: before that
     // the frame's size is unknown and the window would creep on every run.
@@ -111,12 +116,17 @@ void frmTessaflow::Form_Load()
     if (QWindow *window = windowHandle()) {
         QElapsedTimer waited;
         waited.start();
-        while (!window->isExposed() && waited.elapsed() < 1000)
+        while (!window->isExposed() && waited.elapsed() < 1000 && !m_unloaded)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
+    // Ended (SIGTERM at log-out) before anything was loaded: nothing to save,
+    // nothing more to start.
+    if (m_unloaded)
+        return;
     repaint();
 
     Load_Config();
+    m_profileLoaded = true;
 
     m_trayIconData = makeTrayIconData(windowIcon(), QLatin1String(kProductName));
     m_services.tray.add(m_trayIconData.hIcon, m_trayIconData.szTip, [this](int code) { Form_MouseMove(code); });
@@ -124,30 +134,56 @@ void frmTessaflow::Form_Load()
     setWindowTitle(windowTitle() + QStringLiteral(" - v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
 }
 
-void frmTessaflow::Load_Config() { config::Load_Config(m_ini, *this, m_list); }
+void frmTessaflow::Load_Config()
+{
+    QString reason;
+    if (!config::Load_Config(m_ini, *this, m_list, &reason) && !reason.isEmpty()) {
+        // Without a box to wait on: the program goes on, and a later save
+        // that fails for the same reason says nothing more.
+        report(QStringLiteral("The shortcuts could not be read from %1: %2").arg(m_ini.path(), reason), false);
+        m_saveFailureShown = true;
+    }
+}
 
 bool frmTessaflow::Save_Config()
 {
     QString reason;
-    if (config::Save_Config(m_ini, *this, m_list, &reason))
-        return true;
-    reportSaveFailure(reason);
-    return false;
+    const bool saved = config::Save_Config(m_ini, *this, m_list, &reason);
+    if (!saved)
+        reportSaveFailure(reason);
+    const QString backup = m_ini.file().takeBackupNotice();
+    if (!backup.isEmpty() && !m_backupShown) {
+        m_backupShown = true;
+        report(QStringLiteral("%1 was changed by another program since Tessaflow read it. That version was kept "
+                              "as %2 before the shortcuts shown here were saved.")
+                   .arg(m_ini.path(), backup),
+               false);
+    }
+    return saved;
 }
 
 void frmTessaflow::reportSaveFailure(const QString &reason)
 {
     const QString text = QStringLiteral("The shortcuts could not be saved to %1: %2").arg(m_ini.path(), reason);
+    // Once per run: the shortcuts stay in the window and the next save that
+    // works writes them all.
+    if (m_saveFailureShown && !m_endingOnSignal)
+        return;
+    m_saveFailureShown = true;
+    report(text, true);
+}
+
+void frmTessaflow::report(const QString &text, bool failure)
+{
+    // Ending on a signal, nobody may be there to read a box.
     if (m_endingOnSignal) {
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(text));
         return;
     }
-    // Once per run: the shortcuts stay in the window and the next save that
-    // works writes them all.
-    if (m_saveFailureShown)
-        return;
-    m_saveFailureShown = true;
-    m_services.dialogs.showError(QLatin1String(kProductName), text);
+    if (failure)
+        m_services.dialogs.showError(QLatin1String(kProductName), text);
+    else
+        m_services.dialogs.notify(QLatin1String(kProductName), text);
 }
 
 bool frmTessaflow::AddButton(const QString &sFileName, const QString &sName, int sCount, const QString &szLeft,
@@ -162,14 +198,17 @@ void frmTessaflow::lstButtons_DblClick() { shortcuts::OpenSelected(m_list, m_ser
 
 void frmTessaflow::mnuOpen_Click() { shortcuts::OpenSelected(m_list, m_services.opener); }
 
-void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls)
+void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
 {
-    const QStringList paths = shortcuts::droppedPaths(urls);
-    if (paths.isEmpty())
+    QStringList refused;
+    const auto dropped = shortcuts::droppedShortcuts(urls, titles, &refused);
+    if (!refused.isEmpty())
+        m_services.dialogs.notify(QLatin1String(kProductName), shortcuts::refusedNamesText(refused));
+    if (dropped.isEmpty())
         return;
     // An add that fails ends the drop without a save; what was added before
     // it stays in the list and goes out with the next save.
-    if (shortcuts::AddDropped(m_list, paths))
+    if (shortcuts::AddDropped(m_list, dropped))
         Save_Config();
 }
 
@@ -313,11 +352,10 @@ void frmTessaflow::restore()
 {
     // Targets may have gone missing or come back while the window was away.
     shortcuts::RefreshIcons(m_list);
-    // Normal size (out of minimised or maximised), to the front, shown.
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    // Normal size (out of minimised or maximised) where it was, to the front.
+    m_restoreBounds->showNormalAtBounds();
     raise();
     activateWindow();
-    show();
 }
 
 void frmTessaflow::mPopRestore_Click() { restore(); }
@@ -370,7 +408,9 @@ void frmTessaflow::Form_Unload()
     // An open options dialog closes first, and saves as it closes.
     if (m_frmOptions)
         m_frmOptions->close();
-    Save_Config();
+    // Only a list loaded from the profile may replace it.
+    if (m_profileLoaded)
+        Save_Config();
     m_services.tray.remove();
     emit unloaded();
 }
@@ -384,13 +424,10 @@ int frmTessaflow::frameState() const
     return 0;
 }
 
-double frmTessaflow::frameTop() const { return platform::toTwips(platform::outerGeometry(*this).top(), *this); }
-double frmTessaflow::frameLeft() const { return platform::toTwips(platform::outerGeometry(*this).left(), *this); }
-double frmTessaflow::frameHeight() const
-{
-    return platform::toTwips(platform::outerGeometry(*this).height(), *this);
-}
-double frmTessaflow::frameWidth() const { return platform::toTwips(platform::outerGeometry(*this).width(), *this); }
+double frmTessaflow::frameTop() const { return platform::toTwips(m_restoreBounds->bounds().top(), *this); }
+double frmTessaflow::frameLeft() const { return platform::toTwips(m_restoreBounds->bounds().left(), *this); }
+double frmTessaflow::frameHeight() const { return platform::toTwips(m_restoreBounds->bounds().height(), *this); }
+double frmTessaflow::frameWidth() const { return platform::toTwips(m_restoreBounds->bounds().width(), *this); }
 
 void frmTessaflow::setFrame(std::optional<double> top, std::optional<double> left, std::optional<double> height,
                             std::optional<double> width)

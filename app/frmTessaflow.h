@@ -18,6 +18,7 @@
 #include "platform/ListView.h"
 #include "platform/Opener.h"
 #include "platform/Tray.h"
+#include "platform/WindowGeometry.h"
 #include "shortcuts/Icons.h"
 #include "shortcuts/ShortcutList.h"
 
@@ -59,7 +60,8 @@ public:
     void mPopExit_Click();
     void lstButtons_DblClick();
     void mnuOpen_Click();
-    void lstButtons_OLEDragDrop(const QList<QUrl> &urls);
+    // Files and links dropped from outside; titles run beside the URLs.
+    void lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles = {});
     void mnuURL_Click();
     void lstButtons_MouseDown(int button);
     void mnuDelete_Click();
@@ -80,6 +82,8 @@ public:
     // Ends the program the usual way on SIGTERM/SIGINT: nobody may be there to
     // answer a message box, so a failed save goes to standard error.
     void closeOnSignal();
+    // The window has been unloaded; also before the event loop ran.
+    bool isUnloaded() const { return m_unloaded; }
 
     platform::ListView &lstButtons() { return *m_lstButtons; }
     QMenu &mPopupSys() { return *m_mPopupSys; }
@@ -122,6 +126,8 @@ private:
     void addKeyboardCommands();
     void addDesktopCommands();
     void reportSaveFailure(const QString &reason);
+    // A message box, or standard error when ending on a signal.
+    void report(const QString &text, bool failure);
 
     Services m_services;
     config::IniFile m_ini;
@@ -135,6 +141,7 @@ private:
     QMenu *m_mnuPopup;
     QPointer<options::frmOptions> m_frmOptions;
     TrayIconData m_trayIconData;
+    platform::RestoreBounds *m_restoreBounds;
     bool m_unloaded = false;
     bool m_saveFailureShown = false;
     bool m_endingOnSignal = false;
@@ -142,6 +149,10 @@ private:
     platform::DialogFileChooser m_dialogFileChooser;
     Autostart m_ownAutostart;
     QAction *m_mPopLogin = nullptr;
+    // Set once the profile has been read: before that a save could only
+    // replace the stored shortcuts with none.
+    bool m_profileLoaded = false;
+    bool m_backupShown = false;
 };
 
 } // namespace app

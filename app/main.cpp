@@ -4,14 +4,8 @@
 
 #include "app/CommandLine.h"
 #include "app/ProfileLocation.h"
-#include "app/Resources.h"
-#include "app/SignalWatcher.h"
+#include "app/Program.h"
 #include "app/SingleInstance.h"
-#include "app/frmTessaflow.h"
-#include "platform/Dialogs.h"
-#include "platform/IconLookup.h"
-#include "platform/Opener.h"
-#include "platform/Tray.h"
 
 int main(int argc, char *argv[])
 {
@@ -26,13 +20,7 @@ int main(int argc, char *argv[])
         return *command.exitStatus;
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessaflow"));
-    // The window may be hidden in the tray while another one closes; the
-    // program ends when the main window is unloaded, not before.
-    QApplication::setQuitOnLastWindowClosed(false);
-    app::initResources();
-    platform::IconLookup::ensureIconTheme();
-
+    app::Program::prepare();
     const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
     app::SingleInstance instance(profile);
     QString why;
@@ -46,17 +34,13 @@ int main(int argc, char *argv[])
         break;
     }
 
-    platform::IconLookup icons;
-    platform::SystemTray tray;
-    platform::WidgetDialogs dialogs;
-    platform::DetachedSpawner spawner;
-    platform::DesktopOpener opener(spawner, dialogs);
-    app::frmTessaflow window(profile, {tray, dialogs, icons, opener});
-    dialogs.setParent(&window);
-    app::SignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &app::SignalWatcher::terminationRequested, &window, &app::frmTessaflow::closeOnSignal);
+    app::Program program(profile);
+    app::frmTessaflow &window = program.window();
     QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.Form_Load();
+    // Ended by a signal during start-up: the event loop would never be told to quit.
+    if (window.isUnloaded())
+        return 0;
     if (command.minimized)
         window.startMinimized();
     window.addTargets(command.targets);

@@ -1,12 +1,24 @@
-// How long loading and saving a large profile takes (start-up and every save).
-// Run: cmake -DTESSAFLOW_BENCHMARKS=ON ... && QT_QPA_PLATFORM=offscreen build/bench/tessaflow_bench
+// The in-process costs that grow with the list: loading and saving the
+// profile, a drop onto the main window, adding the same file again and again,
+// deleting one shortcut, switching the view. scripts/bench.sh builds and runs
+// it; alone: QT_QPA_PLATFORM=offscreen build-bench/bench/tessaflow_bench
 #include <QApplication>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <benchmark/benchmark.h>
+#include <memory>
 
+#include "Data.h"
 #include "app/Resources.h"
+#include "app/frmTessaflow.h"
 #include "config/Config.h"
+#include "platform/Dialogs.h"
+#include "platform/Opener.h"
+#include "platform/Tray.h"
+#include "shortcuts/ShortcutList.h"
 
 namespace {
 
@@ -20,23 +32,6 @@ struct Frame : config::WindowFrame {
                   std::optional<double>) override {}
 };
 
-QString writeProfile(const QTemporaryDir &dir, int entries)
-{
-    const QString path = dir.filePath(QStringLiteral("tsw.ini"));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write("[Tessaflow]\nArrange=0\nSView=0\n");
-    const char *types[] = {"txt", "pdf", "png", "html", "sh", "odt", "mp3", "zip"};
-    for (int i = 0; i < entries; ++i)
-        f.write(QStringLiteral("%1=/home/u/files/file%1.%2|file%1.%2|%3|%4\n")
-                    .arg(i)
-                    .arg(QLatin1String(types[i % 8]))
-                    .arg((i % 4) * 1200)
-                    .arg((i / 4) * 1050)
-                    .toUtf8());
-    return path;
-}
-
 // The controls of a freshly started window.
 struct Controls {
     platform::ImageList large{32}, small{16};
@@ -46,36 +41,200 @@ struct Controls {
     explicit Controls(shortcuts::Icons &icons) : list{view, programs, large, small, icons} { view.resize(346, 232); }
 };
 
+// A profile of `count` real files, folders and web addresses, made once per size.
+struct Profile {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("tsw.ini"));
+    explicit Profile(int count)
+    {
+        bench::writeProfile(path, bench::makeTargets(dir.filePath(QStringLiteral("files")), count));
+    }
+};
+
+// Such a profile and what loading it needs.
+struct Loading {
+    Profile profile;
+    config::IniFile ini{profile.path};
+    platform::IconLookup lookup;
+    shortcuts::Icons icons{lookup};
+    Frame frame;
+    explicit Loading(int count) : profile(count) {}
+    std::unique_ptr<Controls> load()
+    {
+        auto controls = std::make_unique<Controls>(icons);
+        config::Load_Config(ini, frame, controls->list);
+        return controls;
+    }
+};
+
 void LoadProfile(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const config::IniFile ini(writeProfile(dir, int(state.range(0))));
-    platform::IconLookup lookup;
-    shortcuts::Icons icons(lookup);
-    Frame frame;
+    Loading loading(int(state.range(0)));
     for (auto _ : state) {
-        Controls controls(icons);
-        config::Load_Config(ini, frame, controls.list);
-        controls.view.show();
+        auto controls = loading.load();
+        controls->view.show();
         QApplication::processEvents(); // the first layout, with every position put back
-        benchmark::DoNotOptimize(controls.view.Count());
+        benchmark::DoNotOptimize(controls->view.Count());
+        state.PauseTiming(); // closing the window is no part of the start
+        controls.reset();
+        state.ResumeTiming();
     }
 }
-BENCHMARK(LoadProfile)->Arg(21)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadProfile)->Arg(21)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void SaveProfile(benchmark::State &state)
 {
+    Loading loading(int(state.range(0)));
+    const auto controls = loading.load();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(config::Save_Config(loading.ini, loading.frame, controls->list));
+}
+BENCHMARK(SaveProfile)->Arg(21)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The main window as app/main.cpp makes it, on an empty profile.
+struct Window {
+    platform::IconLookup &icons;
+    platform::SystemTray tray;
+    platform::WidgetDialogs dialogs;
+    platform::DetachedSpawner spawner;
+    platform::DesktopOpener opener{spawner, dialogs};
+    std::unique_ptr<app::frmTessaflow> window;
+    Window(platform::IconLookup &lookup, const QString &profile) : icons(lookup)
+    {
+        QFile::remove(profile);
+        window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener});
+        dialogs.setParent(window.get());
+        window->Form_Load();
+        QApplication::processEvents();
+    }
+};
+
+// Files dropped from a file manager onto the list: the shortcuts are added,
+// saved, laid out and painted.
+void DropFiles(benchmark::State &state)
+{
     QTemporaryDir dir;
-    const config::IniFile ini(writeProfile(dir, int(state.range(0))));
+    QList<QUrl> urls; // files and folders only: a file manager drops no web addresses
+    for (int i = 0; urls.size() < state.range(0); ++i)
+        if (const QString target = bench::makeTarget(dir.filePath(QStringLiteral("files")), i);
+            !target.contains(QLatin1String("://")))
+            urls << QUrl::fromLocalFile(target);
+    platform::IconLookup lookup;
+    const QString profile = dir.filePath(QStringLiteral("tsw.ini"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Window w(lookup, profile);
+        QWidget *viewport = w.window->lstButtons().viewport();
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint at = viewport->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        state.ResumeTiming();
+        QApplication::sendEvent(viewport, &enter);
+        QApplication::sendEvent(viewport, &move);
+        QApplication::sendEvent(viewport, &drop);
+        QApplication::processEvents();
+        state.PauseTiming();
+        const bool all = w.window->lstButtons().Count() == urls.size();
+        w.window.reset();
+        if (!all) {
+            state.SkipWithError("not every file was added");
+            break;
+        }
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(DropFiles)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same file added again and again: every copy needs a key of its own.
+void AddSameFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString file = bench::makeTarget(dir.path(), 0);
     platform::IconLookup lookup;
     shortcuts::Icons icons(lookup);
-    Frame frame;
-    Controls controls(icons);
-    config::Load_Config(ini, frame, controls.list);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(config::Save_Config(ini, frame, controls.list));
+    for (auto _ : state) {
+        Controls controls(icons);
+        for (int i = 0; i < state.range(0); ++i)
+            shortcuts::AddButton(controls.list, file, QString(), controls.list.nextImageIndex());
+        benchmark::DoNotOptimize(controls.view.Count());
+    }
 }
-BENCHMARK(SaveProfile)->Arg(21)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(AddSameFile)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// One shortcut deleted from the middle of a loaded list and the list saved.
+void DeleteOne(benchmark::State &state)
+{
+    const Profile profile(int(state.range(0)));
+    platform::IconLookup lookup;
+    const QString path = profile.dir.filePath(QStringLiteral("window.ini"));
+    Window w(lookup, path);
+    QFile::copy(profile.path, path);
+    w.window->Load_Config();
+    QApplication::processEvents();
+    auto &list = w.window->shortcutList();
+    for (auto _ : state) {
+        const int middle = list.count() / 2;
+        list.lstPrograms.RemoveItem(middle - 1);
+        list.lstButtons.Remove(middle);
+        w.window->Save_Config();
+        QApplication::processEvents();
+        state.PauseTiming();
+        shortcuts::AddButton(list, list.lstPrograms.List(0), QString(), list.nextImageIndex());
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(DeleteOne)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// Large icons → small icons → list → large icons, each laid out and painted.
+void SwitchViews(benchmark::State &state)
+{
+    Loading loading(int(state.range(0)));
+    const auto controls = loading.load();
+    controls->view.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        for (int view : {1, 2, 0}) {
+            controls->view.setView(view);
+            QApplication::processEvents();
+        }
+        for (int arrange : {1, 2, 0}) {
+            controls->view.setArrange(arrange);
+            QApplication::processEvents();
+        }
+    }
+}
+BENCHMARK(SwitchViews)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// A view change with icons placed by hand: every icon of the small view's two
+// columns is checked against the large view's cells, and the colliding ones
+// are moved to the nearest free cell.
+void ViewChangeManual(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    platform::IconLookup lookup;
+    shortcuts::Icons icons(lookup);
+    Controls controls(icons);
+    controls.view.show();
+    controls.view.setView(1);
+    for (int i = 0; i < n; ++i) {
+        controls.view.Add(QString::number(i), QStringLiteral("file%1.txt").arg(i), 1, 1);
+        controls.view.setLeft(i + 1, (i % 2) * 2400);
+        controls.view.setTop(i + 1, (i / 2) * 330);
+    }
+    QApplication::processEvents();
+    int view = 1;
+    for (auto _ : state) {
+        view = 1 - view;
+        controls.view.setView(view);
+        benchmark::DoNotOptimize(controls.view.Left(n)); // lays out and separates
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(ViewChangeManual)->Arg(250)->Arg(1000)->Arg(4000)->Complexity()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

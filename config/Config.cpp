@@ -2,17 +2,24 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <vector>
+
 #include "config/NumberText.h"
 #include "config/ShortcutEntry.h"
 
 namespace config {
 
-int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list)
+namespace {
+bool isNumberedKey(const QString &key, int *number);
+} // namespace
+
+int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list, QString *error)
 {
     // One snapshot of the file: the same values as reading key by key, without
     // parsing the file a hundred times at start-up.
     platform::ProfileDocument doc;
-    if (!ini.file().load(doc))
+    if (!ini.file().load(doc, error))
         return 0;
     auto read = [&](const QString &key) { return doc.value(kSection, key); };
 
@@ -23,13 +30,22 @@ int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList
     if (const auto view = wholeNumberOf(read(QStringLiteral("SView"))))
         list.lstButtons.setView(*view);
 
+    // Every numbered key the section holds, in ascending order, whatever the gaps.
+    std::vector<int> numbers;
+    for (const QString &key : doc.keys(kSection))
+        if (int number = 0; isNumberedKey(key, &number))
+            numbers.push_back(number);
+    std::sort(numbers.begin(), numbers.end());
+
     int added = 0;
-    for (int i = 0;; ++i) {
-        const QString value = read(QString::number(i));
-        // Past the keys always read, a longer list goes on while keys hold entries.
-        if (i > kLastReadKey && value.size() < 2)
-            break;
+    for (const int number : numbers) {
+        const QString value = read(QString::number(number));
         if (const auto entry = decodeEntry(value)) {
+            // Past the image limit an entry cannot be shown, but it is kept for the save.
+            if (list.IconList.Count() >= shortcuts::kMaxImages) {
+                list.unshown << value;
+                continue;
+            }
             // Each new item's images are the next ones in the lists, so every
             // item shows its own icon even after gaps in a hand-edited file.
             if (shortcuts::AddButton(list, entry->target, entry->caption, list.nextImageIndex(), entry->left,
@@ -56,26 +72,30 @@ bool isNumberedKey(const QString &key, int *number)
 bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts::ShortcutList &list,
                  QString *error)
 {
+    platform::ProfileUpdate update(ini.file());
     platform::ProfileDocument doc;
     // A file that exists but cannot be read is never overwritten.
-    if (!ini.file().load(doc, error))
+    if (!update.load(doc, error))
         return false;
     auto write = [&](const QString &key, const QString &value) { doc.setValue(kSection, key, value); };
 
-    if (window.frameState() == 0) {
-        write(QStringLiteral("Top"), numberText(window.frameTop()));
-        write(QStringLiteral("Left"), numberText(window.frameLeft()));
-        write(QStringLiteral("Height"), numberText(window.frameHeight()));
-        write(QStringLiteral("Width"), numberText(window.frameWidth()));
-    }
+    // The frame is the window's restore bounds, right in every state.
+    write(QStringLiteral("Top"), numberText(window.frameTop()));
+    write(QStringLiteral("Left"), numberText(window.frameLeft()));
+    write(QStringLiteral("Height"), numberText(window.frameHeight()));
+    write(QStringLiteral("Width"), numberText(window.frameWidth()));
     const platform::ListView &view = list.lstButtons;
     write(QStringLiteral("Arrange"), numberText(view.Arrange()));
     write(QStringLiteral("SView"), numberText(view.View()));
 
-    const int n = view.Count();
-    for (int i = 0; i < n; ++i)
+    const int shown = view.Count();
+    for (int i = 0; i < shown; ++i)
         write(QString::number(i), encodeEntry({list.lstPrograms.List(i), view.Text(i + 1),
                                                numberText(view.Left(i + 1)), numberText(view.Top(i + 1))}));
+    // Entries read but not shown follow the shown ones, as they were.
+    const int n = shown + int(list.unshown.size());
+    for (int i = shown; i < n; ++i)
+        write(QString::number(i), list.unshown[i - shown]);
     for (int k = n; k <= kLastWrittenKey; ++k)
         write(QString::number(k), QString());
     // Entries of a longer list that has since shrunk must not come back at the
@@ -85,7 +105,7 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
         if (isNumberedKey(key, &number) && number > kLastWrittenKey && number >= n)
             write(key, QString());
     }
-    return ini.file().save(doc, error);
+    return update.save(doc, error);
 }
 
 } // namespace config

@@ -13,10 +13,10 @@ namespace config {
 inline const QString kSection = QStringLiteral("Tessaflow");
 // Entries up to this key are always written; emptied ones as "key=".
 inline constexpr int kLastWrittenKey = 100;
-// Keys "0" to "20" are always read; later ones while they hold entries.
-inline constexpr int kLastReadKey = 20;
 
-// The main window's outer frame, in twips, as the profile stores it.
+// The main window's outer frame, in twips, as the profile stores it: while the
+// window is minimised, hidden or maximised, the frame it had in the normal
+// state, which restoring gives back.
 class WindowFrame {
 public:
     virtual ~WindowFrame() = default;
@@ -32,9 +32,11 @@ public:
 };
 
 // Applies the stored geometry, then the arrangement, then the view, then adds
-// every stored shortcut in key order. Each of those is skipped alone when its
+// every stored shortcut in key order (entries past the image limit go to
+// list.unshown, for the save to keep). Each of those is skipped alone when its
 // value is unusable. Returns the number of shortcuts added.
-int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list);
+// A profile that cannot be read adds nothing and gives its reason.
+int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list, QString *error = nullptr);
 
 // Rewrites the section from the window and the list, exactly as a sequence of
 // single-key writes would, but committed to disk once and atomically. False

@@ -4,12 +4,18 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QHash>
 #include <QSet>
 #include <algorithm>
-#include <functional>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
+#include <QKeyEvent>
+#include <functional>
+#include <utility>
 #include <vector>
 
+#include "platform/DroppedLinks.h"
+#include "platform/IconGrid.h"
 #include "platform/Twips.h"
 
 namespace platform {
@@ -22,6 +28,20 @@ constexpr Qt::DropActions kDragOutActions = Qt::CopyAction | Qt::LinkAction;
 // below it (large), or the icon and a caption beside it (small).
 constexpr QSize kLargeCell(80, 70);
 constexpr QSize kSmallCell(160, 22);
+
+// A caption is shown at most this long: laying out megabytes of a hand-edited
+// caption would hold up start-up for seconds. The whole text stays stored.
+constexpr qsizetype kMaxShownCaption = 1024;
+
+QString shownCaption(const QString &text)
+{
+    if (text.size() <= kMaxShownCaption)
+        return text;
+    qsizetype cut = kMaxShownCaption - 1;
+    if (text[cut - 1].isHighSurrogate())
+        --cut;
+    return text.left(cut) + QChar(0x2026);
+}
 } // namespace
 
 class ListItemsModel : public QAbstractListModel {
@@ -68,15 +88,19 @@ public:
         const Item &item = items[index.row()];
         switch (role) {
         case Qt::DisplayRole:
-            return largeImages ? breakable(item.text) : item.text;
+            return largeImages ? breakable(shownCaption(item.text)) : shownCaption(item.text);
         case Qt::EditRole:
             return item.text;
         case Qt::DecorationRole:
             return largeImages ? m_large.image(item.icon) : m_small.image(item.smallIcon);
         case Qt::SizeHintRole:
-            // Small icons line up in columns: every item takes its whole cell,
-            // so the caption starts at the same place in each.
+            // Icons line up on one grid: every item takes its whole cell, so
+            // the icon sits at the same place in each (centred above its
+            // caption, or left of it), and a new caption never moves it.
             return fixedSize.isValid() ? QVariant(fixedSize) : QVariant();
+        case Qt::ToolTipRole:
+            // The whole caption and target, which the cell may cut short.
+            return detail ? item.text + QLatin1Char('\n') + detail(index.row() + 1) : item.text;
         default:
             return {};
         }
@@ -131,6 +155,7 @@ public:
     {
         const int row = rowCount();
         beginInsertRows({}, row, row);
+        keys.insert(item.key);
         items.push_back(std::move(item));
         endInsertRows();
     }
@@ -138,6 +163,9 @@ public:
     void remove(int row)
     {
         beginRemoveRows({}, row, row);
+        keys.remove(items[row].key);
+        // A number freed for a caption may be the lowest free one again.
+        nextNumber.clear();
         items.erase(items.begin() + row);
         endRemoveRows();
     }
@@ -150,8 +178,13 @@ public:
     }
 
     std::vector<Item> items;
+    // The items' keys, so that a key check does not walk the list; and per
+    // base key the number below which every numbered key is taken.
+    QSet<QString> keys;
+    QHash<QString, int> nextNumber;
     std::function<void(int)> onEdited;
     ListView::DragData dragData;
+    std::function<QString(int)> detail;
     QSize fixedSize;
     bool largeImages = true;
     bool movable = true;
@@ -161,10 +194,34 @@ private:
     const ImageList &m_small;
 };
 
+namespace {
+// Qt gives the first item keyboard focus as the list gets focus, and draws a
+// focus frame on it that looks like a selection while Enter and Delete have
+// nothing to act on. The frame is drawn on a selected item, or once the user
+// has begun moving with the keyboard.
+class ItemDelegate : public QStyledItemDelegate {
+public:
+    ItemDelegate(const bool &keyboardUsed, QObject *parent) : QStyledItemDelegate(parent), m_keyboardUsed(keyboardUsed)
+    {
+    }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem shown(option);
+        if (!m_keyboardUsed && !(shown.state & QStyle::State_Selected))
+            shown.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, shown, index);
+    }
+
+private:
+    const bool &m_keyboardUsed;
+};
+} // namespace
+
 ListView::ListView(const ImageList &large, const ImageList &small, QWidget *parent)
     : QListView(parent), m_model(new ListItemsModel(large, small, this))
 {
     setModel(m_model);
+    setItemDelegate(new ItemDelegate(m_keyboardUsed, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     // F2 edits the selected caption in place.
     setEditTriggers(QAbstractItemView::EditKeyPressed);
@@ -181,12 +238,20 @@ ListView::~ListView() = default;
 
 int ListView::Count() const { return m_model->rowCount(); }
 
-bool ListView::hasKey(const QString &key) const
+bool ListView::hasKey(const QString &key) const { return m_model->keys.contains(key); }
+
+QString ListView::uniqueKey(const QString &base) const
 {
-    for (const auto &item : m_model->items)
-        if (item.key == key)
-            return true;
-    return false;
+    int &n = m_model->nextNumber[base];
+    if (n == 0) {
+        if (!hasKey(base))
+            return base;
+        n = 2;
+    }
+    QString key;
+    while (hasKey(key = base + QChar(0x1f) + QString::number(n)))
+        ++n;
+    return key;
 }
 
 bool ListView::Add(const QString &key, const QString &text, int icon, int smallIcon)
@@ -227,7 +292,7 @@ double ListView::position(int i, bool left) const
     if (!validItem(i))
         return 0;
     const auto &item = m_model->items[i - 1];
-    if (m_arrange == 0 && (item.pendingLeft || item.pendingTop))
+    if (m_arrange == 0 && (item.pendingLeft || item.pendingTop || m_separateOverlaps))
         const_cast<ListView *>(this)->executeDelayedItemsLayout();
     const auto &stored = item.position;
     if (m_arrange == 0 && stored)
@@ -291,6 +356,8 @@ bool ListView::setView(int view)
         return true;
     if (m_arrange == 0 && freePlacement())
         capturePositions();
+    // Icons placed for the old view's sizes may now lie on top of each other.
+    m_separateOverlaps = m_arrange == 0 && Count() > 0 && (view == 0 || view == 1);
     m_view = view;
     applySettings();
     return true;
@@ -342,7 +409,7 @@ void ListView::applySettings()
         setResizeMode(QListView::Adjust);
     }
     m_model->largeImages = m_view == 0;
-    m_model->fixedSize = m_view == 1 ? kSmallCell - QSize(2, 2) : QSize();
+    m_model->fixedSize = iconView ? cellSize() - QSize(2, 2) : QSize();
     m_model->movable = freePlacement();
     // Movement switches dragging off where icons are arranged; dragging out stays.
     if (m_model->dragData)
@@ -358,6 +425,9 @@ void ListView::initViewItemOption(QStyleOptionViewItem *option) const
         // Small icons: caption beside the icon, as in the list, but placed freely.
         option->decorationPosition = QStyleOptionViewItem::Left;
         option->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    } else if (m_view == 0) {
+        // Large icons: the caption starts right under the icon, one line or two.
+        option->displayAlignment = Qt::AlignHCenter | Qt::AlignTop;
     }
 }
 
@@ -373,16 +443,14 @@ QSize ListView::cellSize() const { return m_view == 0 ? kLargeCell : kSmallCell;
 void ListView::applyPositions()
 {
     const QSize cell = cellSize();
-    QSet<quint64> occupied;
-    auto cellKey = [](int x, int y) { return (quint64(quint32(x)) << 32) | quint32(y); };
-    auto floorDiv = [](int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
-    auto occupy = [&](const QRect &r) {
-        // Every cell the item's rectangle touches is taken.
-        for (int x = floorDiv(r.left(), cell.width()); x <= floorDiv(r.right(), cell.width()); ++x)
-            for (int y = floorDiv(r.top(), cell.height()); y <= floorDiv(r.bottom(), cell.height()); ++y)
-                occupied.insert(cellKey(x, y));
-    };
-    std::vector<int> unplaced;
+    const int columns = std::max(1, viewport()->width() / cell.width());
+    IconGrid grid(cell, columns);
+    // Right after a view change the stored places came from the old view's
+    // sizes: an icon keeps its place where it still fits, the others move to
+    // the nearest free cell. Otherwise every stored place is kept, overlaps
+    // the user made by hand included.
+    const bool separate = std::exchange(m_separateOverlaps, false);
+    std::vector<int> unplaced, displaced;
     for (int row = 0; row < Count(); ++row) {
         auto &item = m_model->items[row];
         if (!item.position && (item.pendingLeft || item.pendingTop)) {
@@ -397,35 +465,36 @@ void ListView::applyPositions()
             continue;
         }
         const QModelIndex index = m_model->index(row);
-        const QPoint p = pixelsOf(*stored);
-        setPositionForIndex(p, index);
-        occupy(QRect(p, itemSize(index)));
-    }
-    // New items go to the first free cell, row by row as far as the list is
-    // wide, centred in it as the automatic arrangement does.
-    const int columns = std::max(1, viewport()->width() / cell.width());
-    qint64 next = 0;
-    for (int row : unplaced) {
-        int x = 0, y = 0;
-        for (;; ++next) {
-            x = int(next % columns);
-            y = int(next / columns);
-            if (!occupied.contains(cellKey(x, y)))
-                break;
+        const QRect rect(pixelsOf(*stored), itemSize(index));
+        if (separate && grid.overlaps(rect)) {
+            displaced.push_back(row);
+            continue;
         }
+        setPositionForIndex(rect.topLeft(), index);
+        grid.place(rect);
+    }
+    auto putInCell = [&](int row, QPoint cellAt) {
         const QModelIndex index = m_model->index(row);
         const QSize size = itemSize(index);
-        const QPoint p(x * cell.width() + std::max(0, (cell.width() - size.width()) / 2), y * cell.height());
+        const QPoint p = grid.cellOrigin(cellAt, size);
         setPositionForIndex(p, index);
-        occupy(QRect(p, size));
+        grid.place(QRect(p, size));
         m_model->items[row].position = twipsOf(p);
-    }
+    };
+    for (int row : displaced)
+        putInCell(row, grid.nearestFreeCell(pixelsOf(*m_model->items[row].position)));
+    // New items go to the first free cell, row by row as far as the list is
+    // wide, centred in it as the automatic arrangement does.
+    for (int row : unplaced)
+        putInCell(row, grid.firstFreeCell());
 }
 
 QSize ListView::itemSize(const QModelIndex &index) const
 {
     // A long caption is cut to its cell, so an item never takes more room.
-    return sizeHintForIndex(index).boundedTo(cellSize());
+    // The layout that has just run sized every item: asking the delegate
+    // again would lay out every caption's text a second time.
+    return rectForIndex(index).size().boundedTo(cellSize());
 }
 
 QPoint ListView::pixelsOf(const QPointF &twips) const
@@ -436,6 +505,25 @@ QPoint ListView::pixelsOf(const QPointF &twips) const
 QPointF ListView::twipsOf(const QPoint &pixels) const
 {
     return QPointF(toTwips(pixels.x(), *this), toTwips(pixels.y(), *this));
+}
+
+void ListView::setItemDetail(std::function<QString(int)> detail) { m_model->detail = std::move(detail); }
+
+void ListView::keyPressEvent(QKeyEvent *event)
+{
+    QListView::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
+        break;
+    default:
+        return;
+    }
+    m_keyboardUsed = true;
+    // Where the keys lead is what Enter opens and Delete deletes.
+    if (currentIndex().isValid() && !selectionModel()->isSelected(currentIndex()))
+        setCurrentIndex(currentIndex());
+    viewport()->update();
 }
 
 void ListView::mousePressEvent(QMouseEvent *event)
@@ -472,8 +560,13 @@ void ListView::startDrag(Qt::DropActions supportedActions)
 
 void ListView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->source() != this && event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
+    if (event->source() != this) {
+        // Refused while it hovers when nothing in it could become a shortcut.
+        m_dropUsable = !droppedLinks(*event->mimeData()).isEmpty();
+        if (m_dropUsable)
+            event->acceptProposedAction();
+        else
+            event->ignore();
         return;
     }
     QListView::dragEnterEvent(event);
@@ -486,8 +579,11 @@ void ListView::dragMoveEvent(QDragMoveEvent *event)
         event->ignore();
         return;
     }
-    if (event->source() != this && event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
+    if (event->source() != this) {
+        if (m_dropUsable)
+            event->acceptProposedAction();
+        else
+            event->ignore();
         return;
     }
     QListView::dragMoveEvent(event);
@@ -496,12 +592,13 @@ void ListView::dragMoveEvent(QDragMoveEvent *event)
 void ListView::dropEvent(QDropEvent *event)
 {
     if (event->source() != this) {
-        if (event->mimeData()->hasUrls()) {
-            event->acceptProposedAction();
-            emit OLEDragDrop(event->mimeData()->urls());
-        } else {
+        const DroppedLinks dropped = droppedLinks(*event->mimeData());
+        if (dropped.isEmpty()) {
             event->ignore();
+            return;
         }
+        event->acceptProposedAction();
+        emit OLEDragDrop(dropped.urls, dropped.titles);
         return;
     }
     // Dropped on itself the item only moves, and only where icons are placed

@@ -2,6 +2,7 @@
 
 #include <QListView>
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -36,6 +37,9 @@ public:
     bool Add(const QString &key, const QString &text, int icon, int smallIcon);
     bool Remove(int i);
     bool hasKey(const QString &key) const;
+    // `base` when no item has it as key, else `base` U+001F n with the lowest
+    // free n from 2 (two shortcuts may share a caption, never a key).
+    QString uniqueKey(const QString &base) const;
     QString Key(int i) const;
     QString Text(int i) const;
     bool setText(int i, const QString &text);
@@ -60,6 +64,8 @@ public:
     // program they are dropped on; until it is set, items only move inside.
     using DragData = std::function<QMimeData *(const QList<int> &items)>;
     void setDragData(DragData dragData);
+    // Shown under the caption in item i's tooltip (the shortcut's target).
+    void setItemDetail(std::function<QString(int)> detail);
 
 signals:
     // A double-click anywhere in the list.
@@ -68,12 +74,15 @@ signals:
     void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
     // The user changed item i's caption in place.
     void AfterLabelEdit(int i);
-    // Files were dropped from outside: the URLs as the drop carried them.
-    void OLEDragDrop(const QList<QUrl> &urls);
+    // Files or links were dropped from outside: those that can become
+    // shortcuts, in the drop's order, with each link's title where the drag
+    // gave one.
+    void OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles);
 
 protected:
     void doItemsLayout() override;
     void initViewItemOption(QStyleOptionViewItem *option) const override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -97,6 +106,12 @@ private:
     ListItemsModel *m_model;
     int m_view = 0;
     int m_arrange = 0;
+    // The next layout moves icons that overlap after a view change.
+    bool m_separateOverlaps = false;
+    // Moving through the items with the keyboard has begun.
+    bool m_keyboardUsed = false;
+    // The drag hovering over the list carries something to add.
+    bool m_dropUsable = false;
 };
 
 } // namespace platform

@@ -106,6 +106,10 @@ QString GetAbsolutePathName(const QString &path)
 
 bool HasUrlScheme(const QString &text)
 {
+    // Paths, nearly every target, start with "/", "~" or ".": no scheme, and
+    // no pattern to run for each shortcut at start-up.
+    if (text.isEmpty() || !((text[0] >= u'a' && text[0] <= u'z') || (text[0] >= u'A' && text[0] <= u'Z')))
+        return false;
     // A one-letter "scheme" is a drive ("c:"), never an address.
     static const QRegularExpression withSlashes(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
     static const QRegularExpression bare(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):(.*)$"),

@@ -1,7 +1,5 @@
 #include "platform/ProfileFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -34,16 +32,39 @@ QString fromCp1252(QByteArrayView bytes)
     return text;
 }
 
-QString decode(QByteArrayView bytes)
+// The file's lines, each decoded on its own: a line that is valid UTF-8 as
+// UTF-8, any other as Windows-1252, so one line left by an 8-bit program does
+// not turn every UTF-8 name around it into mojibake. A final line break ends
+// the last line; every CR before a line's LF belongs to the line ending, so a
+// file with stray CRs reads the same after it has been written back.
+std::vector<QString> decodeLines(QByteArrayView bytes)
 {
     static constexpr char kBom[] = "\xEF\xBB\xBF";
-    if (bytes.startsWith(QByteArrayView(kBom, 3)))
+    // Every BOM at the start: one left in the text would be taken for the
+    // file's own after the next save.
+    while (bytes.startsWith(QByteArrayView(kBom, 3)))
         bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromCp1252(bytes);
+    std::vector<QString> lines;
+    // A BOM at the start of a later line is text, kept as it is.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0)
+            end = bytes.size();
+        while (end > start && bytes[end - 1] == '\r')
+            --end;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        utf8.resetState();
+        QString text = utf8.decode(line);
+        if (utf8.hasError())
+            text = fromCp1252(line);
+        lines.push_back(std::move(text));
+        start = next;
+    }
+    return lines;
 }
 
 bool isComment(const QString &trimmed)
@@ -84,11 +105,6 @@ std::optional<KeyLine> keyLine(const QString &line)
     return k;
 }
 
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 bool hasLineBreak(const QString &s)
 {
     return s.contains(u'\n') || s.contains(u'\r');
@@ -109,39 +125,41 @@ QString unstorableReason(const QString &section, const QString &key, const QStri
     return {};
 }
 
-// Index range [header, end) of the first section of that name; header == -1
-// when there is none.
-std::pair<qsizetype, qsizetype> findSection(const std::vector<QString> &lines, const QString &section)
+// The key under which names are matched: Qt's case-insensitive comparison
+// folds each code point, and so does this.
+QString folded(const QString &name)
 {
-    const QString want = section.trimmed();
-    const auto n = static_cast<qsizetype>(lines.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto name = sectionName(lines[i]);
-        if (!name || !sameName(*name, want))
-            continue;
-        qsizetype end = i + 1;
-        while (end < n && !sectionName(lines[end]))
-            ++end;
-        return {i, end};
+    // Nearly every name is plain ASCII, where folding lowers the letters; a
+    // name without capitals is its own key and needs no copy.
+    bool ascii = true, capitals = false;
+    for (const QChar c : name) {
+        ascii = ascii && c.unicode() < 0x80;
+        capitals = capitals || (c >= u'A' && c <= u'Z');
     }
-    return {-1, -1};
-}
-
-qsizetype findKey(const std::vector<QString> &lines, std::pair<qsizetype, qsizetype> range,
-                  const QString &key, KeyLine *found = nullptr)
-{
-    if (range.first < 0)
-        return -1;
-    const QString want = key.trimmed();
-    for (qsizetype i = range.first + 1; i < range.second; ++i) {
-        auto k = keyLine(lines[i]);
-        if (k && sameName(k->name, want)) {
-            if (found)
-                *found = std::move(*k);
-            return i;
+    if (ascii)
+        return capitals ? name.toLower() : name;
+    const QList<uint> points = name.toUcs4();
+    QString out;
+    out.reserve(name.size());
+    for (const uint c : points) {
+        const char32_t f = QChar::toCaseFolded(char32_t(c));
+        if (QChar::requiresSurrogates(f)) {
+            out += QChar(QChar::highSurrogate(f));
+            out += QChar(QChar::lowSurrogate(f));
+        } else {
+            out += QChar(char16_t(f));
         }
     }
-    return -1;
+    return out;
+}
+
+// Whether a line may be a section header, without copying it.
+bool startsLikeHeader(const QString &line)
+{
+    for (const QChar c : line)
+        if (!c.isSpace())
+            return c == u'[';
+    return false;
 }
 
 } // namespace
@@ -152,20 +170,7 @@ ProfileDocument ProfileDocument::parse(const QByteArray &bytes)
     const qsizetype firstBreak = bytes.indexOf('\n');
     if (firstBreak >= 0)
         doc.m_crlf = firstBreak > 0 && bytes.at(firstBreak - 1) == '\r';
-
-    const QString text = decode(bytes);
-    if (text.isEmpty())
-        return doc;
-    QStringList lines = text.split(u'\n');
-    // A final line break ends the last line; it does not start another one.
-    if (text.endsWith(u'\n'))
-        lines.removeLast();
-    doc.m_lines.reserve(lines.size());
-    for (QString &line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        doc.m_lines.push_back(std::move(line));
-    }
+    doc.m_lines = decodeLines(bytes);
     return doc;
 }
 
@@ -173,42 +178,109 @@ QByteArray ProfileDocument::serialize() const
 {
     const QString eol = m_crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QString text;
-    for (const QString &line : m_lines) {
-        text += line;
+    auto added = m_added.cbegin();
+    for (qsizetype i = 0; i < qsizetype(m_lines.size()); ++i) {
+        text += m_lines[i];
         text += eol;
+        if (added != m_added.cend() && added->first == i) {
+            for (const QString &line : added->second) {
+                text += line;
+                text += eol;
+            }
+            ++added;
+        }
     }
     return text.toUtf8();
 }
 
+ProfileDocument::SectionIndex *ProfileDocument::findSection(const QString &section) const
+{
+    if (!m_sections) {
+        // One pass over the headers; the keys of a section are read when it is
+        // first asked for, so the other sections of a large file cost little.
+        m_sections.emplace();
+        const auto n = static_cast<qsizetype>(m_lines.size());
+        QString open; // the section whose lines are being read, if it counts
+        for (qsizetype i = 0; i < n; ++i) {
+            if (!startsLikeHeader(m_lines[i]))
+                continue;
+            const auto name = sectionName(m_lines[i]);
+            if (!name)
+                continue;
+            if (!open.isNull())
+                (*m_sections)[open].end = i;
+            open = folded(*name);
+            if (m_sections->contains(open)) {
+                open = QString();
+                continue;
+            }
+            SectionIndex &s = (*m_sections)[open];
+            s.header = s.anchor = i;
+            s.end = n;
+        }
+    }
+    const auto found = m_sections->find(folded(section.trimmed()));
+    return found == m_sections->end() ? nullptr : &found.value();
+}
+
+void ProfileDocument::indexKeys(SectionIndex &section) const
+{
+    if (section.keysIndexed)
+        return;
+    section.keysIndexed = true;
+    for (qsizetype i = section.header + 1; i < section.end; ++i) {
+        const auto k = keyLine(m_lines[i]);
+        if (!k)
+            continue;
+        // A new key goes after the last key line, duplicates included.
+        section.anchor = i;
+        const QString name = folded(k->name);
+        if (!section.keys.contains(name)) {
+            section.keys.insert(name, KeyRef{i, -1});
+            section.names << k->name;
+        }
+    }
+}
+
+const ProfileDocument::KeyRef *ProfileDocument::findKey(SectionIndex &section, const QString &key) const
+{
+    indexKeys(section);
+    const auto found = section.keys.constFind(folded(key.trimmed()));
+    return found == section.keys.cend() ? nullptr : &found.value();
+}
+
+QString &ProfileDocument::lineAt(const KeyRef &ref)
+{
+    return ref.added < 0 ? m_lines[ref.line] : m_added[ref.line][ref.added];
+}
+
+const QString &ProfileDocument::lineAt(const KeyRef &ref) const
+{
+    return ref.added < 0 ? m_lines[ref.line] : m_added.at(ref.line)[ref.added];
+}
+
 QString ProfileDocument::value(const QString &section, const QString &key) const
 {
-    KeyLine k;
-    if (findKey(m_lines, findSection(m_lines, section), key, &k) < 0)
+    SectionIndex *s = findSection(section);
+    const KeyRef *ref = s ? findKey(*s, key) : nullptr;
+    if (!ref)
         return {};
-    return k.value;
+    return keyLine(lineAt(*ref))->value;
 }
 
 bool ProfileDocument::contains(const QString &section, const QString &key) const
 {
-    return findKey(m_lines, findSection(m_lines, section), key) >= 0;
+    SectionIndex *s = findSection(section);
+    return s && findKey(*s, key);
 }
 
 QStringList ProfileDocument::keys(const QString &section) const
 {
-    QStringList out;
-    const auto [header, end] = findSection(m_lines, section);
-    if (header < 0)
-        return out;
-    for (qsizetype i = header + 1; i < end; ++i) {
-        const auto k = keyLine(m_lines[i]);
-        if (!k)
-            continue;
-        const bool seen = std::any_of(out.cbegin(), out.cend(),
-                                      [&](const QString &name) { return sameName(name, k->name); });
-        if (!seen)
-            out << k->name;
-    }
-    return out;
+    SectionIndex *s = findSection(section);
+    if (!s)
+        return {};
+    indexKeys(*s);
+    return s->names;
 }
 
 void ProfileDocument::setValue(const QString &section, const QString &key, const QString &value)
@@ -217,52 +289,49 @@ void ProfileDocument::setValue(const QString &section, const QString &key, const
     if (!unstorableReason(section, key, value).isEmpty())
         return;
     const QString val = value.trimmed();
+    const QString name = key.trimmed();
 
-    const auto range = findSection(m_lines, section);
-    if (range.first < 0) {
+    SectionIndex *s = findSection(section);
+    if (!s) {
         m_lines.push_back(u'[' + section.trimmed() + u']');
-        m_lines.push_back(key.trimmed() + u'=' + val);
+        m_lines.push_back(name + u'=' + val);
+        const auto n = static_cast<qsizetype>(m_lines.size());
+        SectionIndex &added = (*m_sections)[folded(section.trimmed())];
+        added.header = n - 2;
+        added.end = n;
+        added.keysIndexed = true;
+        added.keys.insert(folded(name), KeyRef{n - 1, -1});
+        added.names << name;
+        added.anchor = n - 1;
         return;
     }
 
-    KeyLine existing;
-    const qsizetype at = findKey(m_lines, range, key, &existing);
-    if (at >= 0) {
-        m_lines[at] = existing.name + u'=' + val;
+    if (const KeyRef *ref = findKey(*s, key)) {
+        QString &line = lineAt(*ref);
+        line = keyLine(line)->name + u'=' + val;
         return;
     }
 
     // After the section's last key line, so the blank line or comment that
     // usually separates it from the next section stays in its place.
-    qsizetype insertAt = range.first + 1;
-    for (qsizetype i = range.first + 1; i < range.second; ++i)
-        if (keyLine(m_lines[i]))
-            insertAt = i + 1;
-    m_lines.insert(m_lines.begin() + insertAt, key.trimmed() + u'=' + val);
+    std::vector<QString> &after = m_added[s->anchor];
+    after.push_back(name + u'=' + val);
+    s->keys.insert(folded(name), KeyRef{s->anchor, qsizetype(after.size()) - 1});
+    s->names << name;
 }
 
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
 
 bool ProfileFile::load(ProfileDocument &doc, QString *error) const
 {
-    const QFileInfo info(m_path);
-    if (!info.exists()) {
-        doc = ProfileDocument::parse({});
-        return true;
-    }
-    QFile file(m_path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = info.isDir() ? QStringLiteral("Cannot read %1: it is a folder").arg(m_path)
-                                  : QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
+    QByteArray bytes;
+    ProfileStamp stamp;
+    if (!readProfileBytes(m_path, bytes, stamp, error)) {
+        // Unseen: whatever is found there at a save is somebody else's.
+        m_known = ProfileStamp{true, -1, 0, {}};
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(m_path, file.errorString());
-        return false;
-    }
+    m_known = stamp;
     doc = ProfileDocument::parse(bytes);
     return true;
 }
@@ -278,6 +347,8 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
     // the old one only on commit; it also keeps the old file's permissions.
     // Unbuffered, because a short write hidden in the buffer is flushed on
     // commit without any error (Qt 6.4), which would commit a cut file.
+    if (!mayReplace(m_path, error))
+        return false;
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file);
@@ -294,15 +365,18 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
     }
     if (!file.commit())
         return fail(file);
+    m_known = stampOfWritten(m_path, bytes);
     return true;
 }
 
 QString ProfileFile::read(const QString &section, const QString &key) const
 {
-    ProfileDocument doc;
-    if (!load(doc))
+    // A look at one key: what later saves compare against stays as it was.
+    QByteArray bytes;
+    ProfileStamp stamp;
+    if (!readProfileBytes(m_path, bytes, stamp, nullptr))
         return {};
-    return doc.value(section, key);
+    return ProfileDocument::parse(bytes).value(section, key);
 }
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value,
@@ -314,12 +388,34 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
             *error = QStringLiteral("Cannot write %1: %2").arg(m_path, reason);
         return false;
     }
+    ProfileUpdate update(*this);
     ProfileDocument doc;
     // Never replace a file whose contents we could not see.
-    if (!load(doc, error))
+    if (!update.load(doc, error))
         return false;
     doc.setValue(section, key, value);
-    return save(doc, error);
+    return update.save(doc, error);
+}
+
+bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
+{
+    if (!m_lock.acquire(error))
+        return false;
+    QByteArray bytes;
+    ProfileStamp stamp;
+    if (!readProfileBytes(m_file.m_path, bytes, stamp, error))
+        return false;
+    if (m_file.m_known && stamp.exists && stamp != *m_file.m_known) {
+        // Another writer's version: kept before ours replaces it, or not
+        // replaced at all.
+        const QString backup = m_file.m_path + QStringLiteral(".bak");
+        if (!writeBackup(backup, bytes, error))
+            return false;
+        m_file.m_backupNotice = backup;
+    }
+    m_file.m_known = stamp;
+    doc = ProfileDocument::parse(bytes);
+    return true;
 }
 
 } // namespace platform

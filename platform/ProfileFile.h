@@ -1,9 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <map>
+#include <optional>
+#include <utility>
 #include <vector>
+
+#include "platform/ProfileGuard.h"
 
 namespace platform {
 
@@ -16,9 +22,9 @@ namespace platform {
 // is kept as it was. Whitespace around names and values is ignored on reading.
 class ProfileDocument {
 public:
-    // Decodes UTF-8 (BOM dropped); text that is not valid UTF-8 was written by
-    // an 8-bit program and is read as Windows-1252. CRLF and LF both read;
-    // the file's own line ending is kept for writing.
+    // Decodes each line as UTF-8 (BOM dropped); a line that is not valid UTF-8
+    // was written by an 8-bit program and is read as Windows-1252. CRLF and LF
+    // both read; the file's own line ending is kept for writing.
     static ProfileDocument parse(const QByteArray &bytes);
     // UTF-8, in the line ending the file had (the platform's own for a new file).
     QByteArray serialize() const;
@@ -34,7 +40,32 @@ public:
     bool usesCrLf() const { return m_crlf; }
 
 private:
+    // Where a key line stands: m_lines[line], or m_added[line][added].
+    struct KeyRef {
+        qsizetype line = -1;
+        qsizetype added = -1;
+    };
+    // The first section of a name: its lines, and (once asked for) its keys.
+    struct SectionIndex {
+        qsizetype header = -1;
+        qsizetype end = -1; // the next section's header, or the end of the file
+        bool keysIndexed = false;
+        QHash<QString, KeyRef> keys; // by folded name, first of duplicates
+        QStringList names;           // key names in file order, first of duplicates
+        qsizetype anchor = -1;       // new keys go after this line's added lines
+    };
+    SectionIndex *findSection(const QString &section) const;
+    void indexKeys(SectionIndex &section) const;
+    const KeyRef *findKey(SectionIndex &section, const QString &key) const;
+    QString &lineAt(const KeyRef &ref);
+    const QString &lineAt(const KeyRef &ref) const;
+
     std::vector<QString> m_lines;
+    // Keys added to a section, after its last key line, each after line n.
+    std::map<qsizetype, std::vector<QString>> m_added;
+    // Sections by folded name; built on first use, then kept up to date, so
+    // that every lookup costs the same however long the file is.
+    mutable std::optional<QHash<QString, SectionIndex>> m_sections;
 #ifdef Q_OS_WIN
     bool m_crlf = true;
 #else
@@ -49,11 +80,13 @@ public:
     explicit ProfileFile(QString path);
     const QString &path() const { return m_path; }
 
-    // A missing file loads as an empty document. False (with a reason) only
-    // when the file exists but cannot be read.
+    // A missing file loads as an empty document. False (with a reason) when
+    // the file exists but cannot be read, or is not a regular file. The file
+    // as read is what later saves compare against.
     bool load(ProfileDocument &doc, QString *error = nullptr) const;
     // Atomic replace of the whole file. False (with a reason) on any failure,
-    // in which case the previous file is untouched.
+    // in which case the previous file is untouched. Never replaces anything
+    // but a regular file.
     bool save(const ProfileDocument &doc, QString *error = nullptr) const;
 
     // GetPrivateProfileString: "" for a missing file, section or key.
@@ -62,8 +95,30 @@ public:
     bool write(const QString &section, const QString &key, const QString &value,
                QString *error = nullptr) const;
 
+    // Where the last save kept another writer's version of the file, once;
+    // empty when it kept none.
+    QString takeBackupNotice() const { return std::exchange(m_backupNotice, QString()); }
+
 private:
+    friend class ProfileUpdate;
     QString m_path;
+    // The file as this copy last read or wrote it; nothing before the first load.
+    mutable std::optional<ProfileStamp> m_known;
+    mutable QString m_backupNotice;
+};
+
+// One read-modify-write of the profile under its lock. When the file changed
+// on disk since this copy last read or wrote it, load() first keeps that
+// version as PATH.bak, so no other writer's shortcuts are lost silently.
+class ProfileUpdate {
+public:
+    explicit ProfileUpdate(const ProfileFile &file) : m_file(file), m_lock(file.path()) {}
+    bool load(ProfileDocument &doc, QString *error = nullptr);
+    bool save(const ProfileDocument &doc, QString *error = nullptr) { return m_file.save(doc, error); }
+
+private:
+    const ProfileFile &m_file;
+    ProfileLock m_lock;
 };
 
 } // namespace platform

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
 #include <QRect>
 #include <optional>
 
@@ -15,8 +18,49 @@ QRect outerGeometry(const QWidget &window);
 // Sets the outer frame's position and size; a missing value keeps the current
 // one. A size below one pixel is ignored. A frame that would lie entirely off
 // every screen (a monitor that is gone) keeps the place the window system gave
-// it and takes only the size, so the window can always be reached.
+// it and takes only the size, so the window can always be reached. A frame
+// partly off screen is moved, and shrunk if it is larger, into the available
+// area of the screen that holds most of it; one that fits is left as it is.
 void setOuterGeometry(QWidget &window, std::optional<int> left, std::optional<int> top,
                       std::optional<int> width, std::optional<int> height);
+
+// The frame a window fits into `available`: moved in, and shrunk first when
+// it is larger; unchanged when it already fits.
+QRect fittedInto(const QRect &frame, const QRect &available);
+
+// Keeps a top-level window's restore bounds: its outer frame the last time it
+// was shown in the normal state. Minimised, hidden, maximised or full screen,
+// the window reports these, and restoring puts it back there: a window
+// manager maps a window shown again wherever it likes.
+class RestoreBounds : public QObject {
+public:
+    explicit RestoreBounds(QWidget &window);
+
+    // The last normal outer frame; the current one until there is any.
+    QRect bounds() const;
+    // Shows the window in the normal state at its restore bounds.
+    void showNormalAtBounds();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Seen {
+        QRect frame;
+        QSize client;
+        qint64 at;
+    };
+    bool normal() const;
+    void placeOnceExposed();
+
+    QWidget &m_window;
+    // The latest normal frames, newest last: a window manager may report the
+    // maximised frame before it reports the maximised state.
+    QList<Seen> m_seen;
+    QElapsedTimer m_clock;
+    bool m_placeWhenExposed = false;
+    // Until then, a place the window manager gives is corrected.
+    qint64 m_placingUntil = 0;
+};
 
 } // namespace platform

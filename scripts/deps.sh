@@ -14,6 +14,7 @@ packages=(
   libglib2.0-bin        # gio, which starts desktop entries
   appstream desktop-file-utils   # checks of the installed metadata
   dpkg-dev file         # cpack -G DEB
+  clang libclang-rt-14-dev   # the fuzz target: libFuzzer and the sanitizer runtimes
 )
 
 missing=()

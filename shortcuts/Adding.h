@@ -15,12 +15,32 @@ inline constexpr int kMaxDropNames = 4000;
 
 // The local files and folders a drop carries, in the drop's order: only valid,
 // absolute file URLs count (a uri-list's "# comment" lines and web links do not).
-QStringList droppedPaths(const QList<QUrl> &urls);
+// A name that is not valid UTF-8 (legal on Linux) would be stored as another
+// name, so it is left out and goes to `refused`, as shown.
+QStringList droppedPaths(const QList<QUrl> &urls, QStringList *refused = nullptr);
 
-// Adds one shortcut per path at the end of the list, each numbered after the
-// image count at that moment. False at the first add that fails; the ones
-// before it stay.
+// What to tell the user about the names droppedPaths() refused.
+QString refusedNamesText(const QStringList &refused);
+
+// One shortcut a drop makes: a file's path, or a link as dropped with the
+// link's title as caption (the address itself when it has none).
+struct DroppedShortcut {
+    QString target;
+    QString caption; // empty: the file name
+};
+
+// The shortcuts for a drop's files and links (as the list view passes them
+// on: only what can become a shortcut), in the drop's order; `titles` runs
+// beside `urls`. Files are taken as droppedPaths() takes them, refusals
+// included.
+QList<DroppedShortcut> droppedShortcuts(const QList<QUrl> &urls, const QStringList &titles,
+                                        QStringList *refused = nullptr);
+
+// Adds one shortcut per path or dropped shortcut at the end of the list, each
+// numbered after the image count at that moment. False at the first add that
+// fails; the ones before it stay.
 bool AddDropped(ShortcutList &list, const QStringList &paths);
+bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped);
 
 // The prompt of "&Add URL Shortcut".
 inline const QString kUrlPromptTitle = QStringLiteral("Tessaflow - Add URL");

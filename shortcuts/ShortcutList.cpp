@@ -14,20 +14,6 @@ bool isWebAddress(const QString &target)
     return platform::PathOps::HasUrlScheme(target) || target.startsWith(QLatin1String("www."));
 }
 
-namespace {
-
-// Captions may repeat (two readme.txt from different folders); the list view's
-// keys may not, so a repeated caption gets a key of its own.
-QString uniqueKey(const platform::ListView &view, const QString &caption)
-{
-    QString key = caption;
-    for (int n = 2; view.hasKey(key); ++n)
-        key = caption + QChar(0x1f) + QString::number(n);
-    return key;
-}
-
-} // namespace
-
 bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,
                const QString &szLeft, const QString &szTop)
 {
@@ -53,7 +39,9 @@ bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sNam
         caption = GetFileName(sFileName);
     if (caption.isEmpty())
         caption = sFileName;
-    if (!list.lstButtons.Add(uniqueKey(list.lstButtons, caption), caption, sCount, sCount))
+    // Captions may repeat (two readme.txt from different folders); the list
+    // view's keys may not, so a repeated caption gets a key of its own.
+    if (!list.lstButtons.Add(list.lstButtons.uniqueKey(caption), caption, sCount, sCount))
         return false;
     list.lstPrograms.AddItem(target);
 

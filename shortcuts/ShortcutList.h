@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "platform/ImageList.h"
 #include "platform/ListBox.h"
@@ -18,6 +19,9 @@ struct ShortcutList {
     platform::ImageList &IconList;
     platform::ImageList &IconListSml;
     Icons &icons;
+    // Stored entries that could not be shown (past the image limit), as
+    // stored; every save writes them back after the shown ones.
+    QStringList unshown = {};
 
     int count() const { return lstButtons.Count(); }
     // The number the next shortcut's images will get.

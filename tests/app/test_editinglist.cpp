@@ -60,19 +60,27 @@ TEST_F(EditingListTest, DroppedFilesBecomeShortcutsThatSurviveARestart)
     drop(QUrl::fromLocalFile(spaced).toEncoded() + "\r\n" + "https://example.com/\r\n" +
          QUrl::fromLocalFile(piped).toEncoded() + "\r\n" + QUrl::fromLocalFile(umlaut).toEncoded() + "\r\n" +
          QUrl::fromLocalFile(dir.filePath(QStringLiteral("Folder"))).toEncoded() + "\r\n");
-    const QStringList expected = {spaced, piped, umlaut, dir.filePath(QStringLiteral("Folder"))};
+    // The web link in its place among the files, captioned with its address.
+    const QStringList expected = {spaced, "https://example.com/", piped, umlaut, dir.filePath(QStringLiteral("Folder"))};
     EXPECT_EQ(targets(), expected);
+    EXPECT_EQ(list().Text(2), QStringLiteral("https://example.com/"));
     EXPECT_TRUE(readProfile().contains("0=" + spaced.toUtf8() + "|plan v2.pdf|")); // saved after the drop
 
     window = restart();
     EXPECT_EQ(targets(), expected);
-    EXPECT_EQ(list().Text(2), QStringLiteral("a|b.txt"));
-    EXPECT_EQ(list().Text(3), QStringLiteral("Grüße.odt"));
+    EXPECT_EQ(list().Text(3), QStringLiteral("a|b.txt"));
+    EXPECT_EQ(list().Text(4), QStringLiteral("Grüße.odt"));
 }
 
-TEST_F(EditingListTest, ADropWithoutLocalFilesAddsAndSavesNothing)
+TEST_F(EditingListTest, ADropWithNothingUsableIsRefusedAndSavesNothing)
 {
-    drop("https://example.com/\r\n# just a comment\r\n");
+    QMimeData data;
+    data.setData(QStringLiteral("text/uri-list"), "# just a comment\r\nrelative/name\r\n");
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(list().viewport(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent dropEvent(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(list().viewport(), &dropEvent);
     EXPECT_EQ(list().Count(), 0);
     EXPECT_FALSE(QFile::exists(profile));
 }
@@ -200,6 +208,21 @@ TEST_F(EditingListTest, F2RenamesTheCaptionAndSavesAtOnce)
 
     window = restart();
     EXPECT_EQ(list().Text(1), QStringLiteral("Docs | Site"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EditingListTest, AHandWrittenMailtoEntryIsKeptAndOpenedAsTyped)
+{
+    window.reset();
+    writeProfile("[Tessaflow]\n0=mailto:someone@example.com|Mail|360|240\n");
+    window = open();
+    EXPECT_EQ(targets(), QStringList{"mailto:someone@example.com"});
+    select(1);
+    window->mnuOpen_Click();
+    EXPECT_EQ(opener.opened, QStringList{"mailto:someone@example.com"});
 }
 
 } // namespace

@@ -4,7 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QScreen>
+#include <QFileInfo>
 #include <csignal>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include "app/SignalWatcher.h"
@@ -68,6 +70,26 @@ TEST_F(MainWindowTest, GeometryOffEveryScreenKeepsOnlyTheSize)
     EXPECT_TRUE(reachable);
 }
 
+TEST_F(MainWindowTest, GeometryPartlyOffScreenIsBroughtInAndAFittingOneIsKept)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Half off the right edge, and larger than the screen.
+    writeProfile(QStringLiteral("[Tessaflow]\nTop=1500\nLeft=%1\nHeight=4500\nWidth=6000\n")
+                     .arg((screen.right() - 200) * 15)
+                     .toUtf8());
+    auto window = open();
+    EXPECT_EQ(window->frameGeometry(), QRect(screen.right() - 399, 100, 400, 300));
+    writeProfile(QStringLiteral("[Tessaflow]\nTop=-300\nLeft=0\nHeight=%1\nWidth=%2\n")
+                     .arg((screen.height() + 50) * 15)
+                     .arg((screen.width() + 10) * 15)
+                     .toUtf8());
+    window = open();
+    EXPECT_EQ(window->frameGeometry(), screen);
+    writeProfile("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\n");
+    window = open();
+    EXPECT_EQ(window->frameGeometry(), QRect(120, 100, 400, 300));
+}
+
 TEST_F(MainWindowTest, MinimisingHidesToTheTrayOnlyWhenThereIsOne)
 {
     for (bool host : {true, false}) {
@@ -92,7 +114,7 @@ TEST_F(MainWindowTest, ClosingSavesOnceAndRemovesTheTrayIcon)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(MainWindowTest, ClosingWhileHiddenOrMaximisedKeepsTheStoredGeometry)
+TEST_F(MainWindowTest, ClosingWhileMaximisedWritesTheNormalGeometry)
 {
     writeProfile("[Tessaflow]\nTop=15\nLeft=30\nHeight=4500\nWidth=6000\n");
     auto window = open();
@@ -115,6 +137,48 @@ TEST_F(MainWindowTest, SigtermEndsTheProgramWithTheUsualSave)
     EXPECT_TRUE(unloaded.wait(2000));
     EXPECT_EQ(tray.removes, 1);
     EXPECT_TRUE(readProfile().contains("Arrange=0"));
+}
+
+TEST_F(MainWindowTest, ASignalBeforeTheProfileIsLoadedEndsWithoutASave)
+{
+    const QByteArray stored = "[Tessaflow]\n0=http://a.org|a||\n1=http://b.org|b||\n";
+    writeProfile(stored);
+    app::frmTessaflow window(profile, app::Services{tray, dialogs, icons, opener});
+    QSignalSpy unloaded(&window, &app::frmTessaflow::unloaded);
+    window.closeOnSignal(); // as from the wait for the window to be shown
+    window.Form_Load();
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_EQ(unloaded.count(), 1);
+    EXPECT_EQ(tray.adds, 0);
+    EXPECT_EQ(readProfile(), stored);
+}
+
+TEST_F(MainWindowTest, AProfileThatIsNoPlainFileIsReportedOnceAndNeverWritten)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(profile).constData(), 0600), 0);
+    auto window = open(); // returns: the FIFO is never opened
+    window->AddButton(QStringLiteral("http://example.com"), QString(), 1);
+    EXPECT_FALSE(window->Save_Config());
+    window->close();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("not a regular file")));
+    EXPECT_TRUE(QFileInfo(profile).isFile() == false && QFileInfo::exists(profile));
+}
+
+TEST_F(MainWindowTest, AnotherCopysSavedVersionIsKeptAndTheUserToldOnce)
+{
+    writeProfile("[Tessaflow]\n0=http://mine.org|mine||\n");
+    auto window = open();
+    for (const char *theirs : {"[Tessaflow]\n0=http://theirs.org|theirs||\n", "[Tessaflow]\n0=http://again.org|x||\n"}) {
+        writeProfile(theirs);
+        ASSERT_TRUE(window->Save_Config());
+        QFile bak(profile + QStringLiteral(".bak"));
+        ASSERT_TRUE(bak.open(QIODevice::ReadOnly));
+        EXPECT_EQ(bak.readAll(), theirs);
+    }
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(profile + QStringLiteral(".bak")));
+    EXPECT_TRUE(readProfile().contains("0=http://mine.org|mine|"));
 }
 
 TEST_F(MainWindowTest, AFailedSaveIsShownOnceAndTheShortcutsStay)

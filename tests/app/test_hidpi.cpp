@@ -21,15 +21,16 @@ protected:
 
 TEST_F(HiDpiTest, GeometryAndPositionsRoundTripInTwips)
 {
-    writeProfile("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\nArrange=0\nSView=0\n"
+    // Fits the 400 x 300 logical pixels of an 800 x 600 screen.
+    writeProfile("[Tessaflow]\nTop=750\nLeft=900\nHeight=3000\nWidth=4500\nArrange=0\nSView=0\n"
                  "0=http://example.com|Example|1500|750\n");
     auto window = open();
-    EXPECT_EQ(window->frameGeometry().size(), QSize(400, 300)); // logical pixels, 15 twips each
+    EXPECT_EQ(window->frameGeometry().size(), QSize(300, 200)); // logical pixels, 15 twips each
     QApplication::processEvents();
     platform::ListView &list = window->lstButtons();
     EXPECT_EQ(list.visualRect(list.model()->index(0, 0)).topLeft(), QPoint(100, 50));
     window->close();
-    EXPECT_TRUE(readProfile().startsWith("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\n"
+    EXPECT_TRUE(readProfile().startsWith("[Tessaflow]\nTop=750\nLeft=900\nHeight=3000\nWidth=4500\n"
                                          "Arrange=0\nSView=0\n0=http://example.com|Example|1500|750\n"));
 }
 

@@ -93,8 +93,12 @@ TEST_F(TrayInteractionTest, RightClickPopsUpTheTrayMenuAndLeavesTheWindowHidden)
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(TrayInteractionTest, ExitFromTheHiddenWindowSavesWithoutGeometryAndRemovesTheIcon)
+TEST_F(TrayInteractionTest, ExitFromTheHiddenWindowSavesItsLastPlaceAndRemovesTheIcon)
 {
+    window->move(90, 60);
+    window->resize(420, 250);
+    QApplication::processEvents();
+    const QRect frame = window->frameGeometry();
     hideToTray();
     QSignalSpy unloaded(window.get(), &app::frmTessaflow::unloaded);
     popUpMenu(code::RightButtonUp, QStringLiteral("&Exit"));
@@ -102,9 +106,36 @@ TEST_F(TrayInteractionTest, ExitFromTheHiddenWindowSavesWithoutGeometryAndRemove
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_EQ(tray.removes, 1);
     EXPECT_EQ(tray.removedDuringCallback, 0); // never under the tray's own handler
-    QFile profile(dir.filePath(QStringLiteral("tsw.ini")));
-    ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(profile.readAll().startsWith("[Tessaflow]\nArrange=0\nSView=0\n0=\n"));
+    const QByteArray expected = QStringLiteral("[Tessaflow]\nTop=%1\nLeft=%2\nHeight=%3\nWidth=%4\nArrange=0\n")
+                                    .arg(frame.top() * 15)
+                                    .arg(frame.left() * 15)
+                                    .arg(frame.height() * 15)
+                                    .arg(frame.width() * 15)
+                                    .toUtf8();
+    EXPECT_TRUE(readProfile().startsWith(expected)) << readProfile().left(90).constData();
+}
+
+TEST_F(TrayInteractionTest, RestoringPutsTheWindowBackWhereAndAsLargeAsItWas)
+{
+    window->move(80, 120);
+    window->resize(380, 260);
+    QApplication::processEvents();
+    const QRect frame = window->frameGeometry();
+    hideToTray();
+    // The window system may report another place while the window is away.
+    window->move(300, 200);
+    tray.click(code::LeftButtonUp);
+    QApplication::processEvents();
+    EXPECT_EQ(window->frameGeometry(), frame);
+
+    window->showMaximized();
+    QApplication::processEvents();
+    ASSERT_NE(window->frameGeometry(), frame);
+    EXPECT_EQ(window->frameTop(), frame.top() * 15); // not the maximised frame
+    hideToTray();
+    tray.click(code::LeftButtonUp);
+    QApplication::processEvents();
+    EXPECT_EQ(window->frameGeometry(), frame);
 }
 
 TEST_F(TrayInteractionTest, DoubleClickAndOpenLaunchTheSelectedShortcutWithoutSaving)

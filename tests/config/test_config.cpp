@@ -51,20 +51,18 @@ TEST_F(ConfigTest, FirstSaveWritesKeysInTheDocumentedOrder)
     EXPECT_EQ(readFile(QStringLiteral("tsw.ini")), expected);
 }
 
-TEST_F(ConfigTest, GeometryIsWrittenOnlyInTheNormalState)
+TEST_F(ConfigTest, GeometryIsWrittenInEveryState)
 {
+    // Minimised, hidden or maximised, the window hands in its restore bounds.
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nTop=15\nLeft=30\nHeight=45\nWidth=60\n");
-    for (int state : {1, 2}) {
+    for (int state : {1, 2, 0}) {
         frame.state = state;
-        view.setView(2);
+        frame.top = 1440 + state;
         ASSERT_TRUE(Save_Config(ini, frame, list));
-        const QByteArray file = readFile(QStringLiteral("tsw.ini"));
-        EXPECT_TRUE(file.startsWith("[Tessaflow]\nTop=15\nLeft=30\nHeight=45\nWidth=60\nArrange=0\nSView=2\n0=\n"))
-            << file.left(120).constData();
+        EXPECT_TRUE(readFile(QStringLiteral("tsw.ini"))
+                        .startsWith("[Tessaflow]\nTop=" + QByteArray::number(1440 + state) + "\nLeft=1200\nHeight=4320\n"))
+            << state;
     }
-    frame.state = 0;
-    ASSERT_TRUE(Save_Config(ini, frame, list));
-    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).startsWith("[Tessaflow]\nTop=1440\nLeft=1200\nHeight=4320\n"));
 }
 
 TEST_F(ConfigTest, EmptyListAndLongListsEmptyEveryKeyBeyondTheList)
@@ -148,15 +146,64 @@ TEST_F(ConfigTest, MoreThan21EntriesSurviveARestart)
     EXPECT_EQ(again.programs.items(), programs.items());
 }
 
-TEST_F(ConfigTest, LoadingBeyondKey20StopsAtTheFirstKeyWithoutAnEntry)
+TEST_F(ConfigTest, EveryNumberedKeyIsReadWhateverTheGapsAndSavedFromZero)
 {
+    // A hand-edited file: 0-20, then 30-35 after a gap, then one out of order.
     QByteArray file = "[Tessaflow]\n";
-    for (int i = 0; i <= 22; ++i)
+    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 31, 32, 33, 34, 35, 25})
         file += QByteArray::number(i) + "=/d/" + QByteArray::number(i) + "|c" + QByteArray::number(i) + "||\n";
-    file += "23=\n24=/d/24|c24||\n";
+    file += "040=/d/forty|not a number||\n";
     writeFile(QStringLiteral("tsw.ini"), file);
-    EXPECT_EQ(Load_Config(ini, frame, list), 23);
-    EXPECT_EQ(captions().last(), QStringLiteral("c22"));
+    EXPECT_EQ(Load_Config(ini, frame, list), 28);
+    EXPECT_EQ(captions().mid(20), (QStringList{"c20", "c25", "c30", "c31", "c32", "c33", "c34", "c35"}));
+
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    const QByteArray saved = readFile(QStringLiteral("tsw.ini"));
+    EXPECT_TRUE(saved.contains("\n21=/d/25|c25|")) << saved.constData();
+    EXPECT_TRUE(saved.contains("\n27=/d/35|c35|"));
+    Restarted again(icons);
+    EXPECT_EQ(Load_Config(ini, frame, again.list), 28);
+}
+
+TEST_F(ConfigTest, EntriesPastTheImageLimitAreWrittenBackUnchanged)
+{
+    // Images of a long run: room for two more shortcuts.
+    while (large.Count() < shortcuts::kMaxImages - 2) {
+        large.Add(QIcon());
+        small.Add(QIcon());
+    }
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/1|one||\n1=/a/2|two||\n"
+                                         "2=/a/3|three|1|2|extra\n5=/a/4|four||\n7=x\n");
+    EXPECT_EQ(Load_Config(ini, frame, list), 2);
+    EXPECT_EQ(captions(), (QStringList{"one", "two"}));
+    view.Remove(1);
+    programs.RemoveItem(0);
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    const QByteArray saved = readFile(QStringLiteral("tsw.ini"));
+    EXPECT_TRUE(saved.contains("\n1=/a/3|three|1|2|extra\n2=/a/4|four||\n")) << saved.constData();
+    EXPECT_TRUE(saved.contains("\n3=\n"));
+}
+
+TEST_F(ConfigTest, AnotherWritersVersionIsKeptAsBakBeforeASave)
+{
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/mine|mine||\n");
+    Load_Config(ini, frame, list);
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("tsw.ini.bak")))) << "our own save is no other version";
+    EXPECT_TRUE(ini.file().takeBackupNotice().isEmpty());
+
+    // A second copy changes the shortcut and saves.
+    QByteArray theirs = readFile(QStringLiteral("tsw.ini")).replace("/a/mine|mine", "/a/THEM|THEM");
+    writeFile(QStringLiteral("tsw.ini"), theirs);
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_EQ(readFile(QStringLiteral("tsw.ini.bak")), theirs);
+    EXPECT_EQ(ini.file().takeBackupNotice(), path(QStringLiteral("tsw.ini.bak")));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).contains("0=/a/mine|mine|"));
+
+    // Unchanged since: the next save keeps no copy.
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_TRUE(ini.file().takeBackupNotice().isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("tsw.ini.bak")), theirs);
 }
 
 TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)

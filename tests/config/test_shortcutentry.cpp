@@ -1,4 +1,5 @@
 #include "config/ShortcutEntry.h"
+#include "platform/ProfileFile.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -82,6 +83,25 @@ TEST(ShortcutEntryTest, MalformedEscapesStayAsWritten)
     const auto once = decodeEntry("%257C|x|0|0|%");
     ASSERT_TRUE(once.has_value());
     EXPECT_EQ(once->target, "%7C") << "unescaped once, not twice";
+}
+
+TEST(ShortcutEntryTest, EveryBlankTheProfileTrimsSurvivesASaveAndARestart)
+{
+    // Whatever QString::trimmed() takes off the ends of a profile value.
+    const QStringList blanks = {" ", "\t", "\v", "\f", "\u0085", "\u00a0", "\u1680", "\u2003", "\u2028", "\u3000"};
+    for (const QString &b : blanks) {
+        for (const ShortcutEntry &e : {ShortcutEntry{b + "/t", b + "cap" + b, "1", "2"},
+                                       ShortcutEntry{"/t" + b, "cap", "", b}, ShortcutEntry{b, b, "1", "2" + b}}) {
+            platform::ProfileDocument doc;
+            doc.setValue("S", "0", encodeEntry(e));
+            const auto back = decodeEntry(platform::ProfileDocument::parse(doc.serialize()).value("S", "0"));
+            ASSERT_TRUE(back.has_value()) << encodeEntry(e).toStdString();
+            EXPECT_TRUE(sameEntry(*back, e)) << encodeEntry(e).toStdString();
+        }
+    }
+    // Beyond Latin-1 the code is written in four digits, and read only for a blank.
+    EXPECT_EQ(encodeEntry({"\u3000x", "c", "1", "2"}), "%u3000x|c|1|2|%");
+    EXPECT_EQ(decodeEntry("%u0041%u3000|c|1|2|%")->target, "%u0041\u3000");
 }
 
 } // namespace

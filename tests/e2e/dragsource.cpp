@@ -2,7 +2,13 @@
 // its command line as a drag, so the launcher receives a drop through the
 // window system's own drag-and-drop protocol rather than a synthetic event.
 //
-//   tessaflow_dragsource [--timeout SECONDS] FILE...
+//   tessaflow_dragsource [--timeout SECONDS] [--link-title TITLE] FILE-OR-LINK...
+//   tessaflow_dragsource [--timeout SECONDS] --text TEXT
+//
+// An argument with "://" is offered as a browser offers a link: in the
+// uri-list, and with TITLE as text/x-moz-url and _NETSCAPE_URL (not
+// "--title": Qt takes that for itself). --text offers plain text only, which
+// a launcher has no use for.
 //
 // Pressing a mouse button on the window and moving starts the drag. Prints the
 // action the drop target chose and exits 0 once an accepted drop has fetched
@@ -55,12 +61,13 @@ private:
 
 class DragSource : public QLabel {
 public:
-    explicit DragSource(const QList<QUrl> &urls) : m_urls(urls)
+    DragSource(const QList<QUrl> &urls, const QString &title, const QString &text)
+        : m_urls(urls), m_title(title), m_text(text)
     {
         QStringList names;
         for (const QUrl &url : urls)
-            names << QFileInfo(url.toLocalFile()).fileName();
-        setText(names.join(QLatin1Char('\n')));
+            names << (url.isLocalFile() ? QFileInfo(url.toLocalFile()).fileName() : url.toString());
+        setText(urls.isEmpty() ? text : names.join(QLatin1Char('\n')));
         setAlignment(Qt::AlignCenter);
         setMargin(12);
         setMinimumSize(240, 120);
@@ -83,7 +90,23 @@ protected:
         m_dragging = true;
         auto *drag = new QDrag(this);
         auto *data = new DropData;
-        data->setUrls(m_urls);
+        if (!m_urls.isEmpty())
+            data->setUrls(m_urls);
+        QString moz;
+        for (const QUrl &url : m_urls)
+            if (!url.isLocalFile())
+                moz += url.toString(QUrl::FullyEncoded) + QLatin1Char('\n') + m_title + QLatin1Char('\n');
+        if (!moz.isEmpty()) {
+            // As browsers write them: "url\ntitle" per link, in UTF-16 and in
+            // UTF-8 (Qt's X11 layer hands a receiver only the first line of
+            // the former).
+            moz.chop(1);
+            data->setData(QStringLiteral("text/x-moz-url"),
+                          QByteArray(reinterpret_cast<const char *>(moz.utf16()), moz.size() * 2));
+            data->setData(QStringLiteral("_NETSCAPE_URL"), moz.toUtf8());
+        }
+        if (!m_text.isEmpty())
+            data->setText(m_text);
         drag->setMimeData(data);
         const Qt::DropAction action = drag->exec(Qt::CopyAction, Qt::CopyAction);
         if (action != Qt::CopyAction) {
@@ -105,6 +128,8 @@ protected:
 
 private:
     QList<QUrl> m_urls;
+    QString m_title;
+    QString m_text;
     bool m_pressed = false;
     bool m_dragging = false;
 };
@@ -125,13 +150,19 @@ int main(int argc, char *argv[])
         }
         args = args.mid(2);
     }
-    if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: tessaflow_dragsource [--timeout SECONDS] FILE...\n");
+    QString title, text;
+    while (args.size() >= 2 && (args.first() == QLatin1String("--link-title") || args.first() == QLatin1String("--text"))) {
+        (args.first() == QLatin1String("--link-title") ? title : text) = args.at(1);
+        args = args.mid(2);
+    }
+    if (args.isEmpty() == text.isEmpty()) {
+        std::fprintf(stderr, "usage: tessaflow_dragsource [--timeout SECONDS] [--link-title TITLE] FILE-OR-LINK...\n"
+                             "       tessaflow_dragsource [--timeout SECONDS] --text TEXT\n");
         return 2;
     }
     QList<QUrl> urls;
     for (const QString &arg : args)
-        urls << QUrl::fromLocalFile(QFileInfo(arg).absoluteFilePath());
+        urls << (arg.contains(QLatin1String("://")) ? QUrl(arg) : QUrl::fromLocalFile(QFileInfo(arg).absoluteFilePath()));
 
     // A drag stuck in its own event loop must not hold up the test run for
     // good: leave without unwinding.
@@ -141,7 +172,7 @@ int main(int argc, char *argv[])
         std::_Exit(2);
     });
 
-    DragSource window(urls);
+    DragSource window(urls, title, text);
     window.show();
     return application.exec();
 }

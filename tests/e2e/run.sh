@@ -2,8 +2,11 @@
 # End-to-end run of the real tessaflow binary in a private X session (Xvfb,
 # openbox, trayer), driven with xdotool: first start, a real X drop of two
 # files, opening a shortcut, adding a web address, deleting after the
-# question, the options dialog, hiding to the tray and back, a second start,
-# Ctrl+V, starting at login, dragging a shortcut out, Exit from the tray menu. Every step is checked through the window system or the profile.
+# question, the options dialog, hiding to the tray and back, a web link
+# dropped with its title, a drag of plain text refused, the window back from
+# the tray where it was, a second start, Ctrl+V, starting at login, a
+# shortcut dragged out, Exit from the tray menu. Every step is checked
+# through the window system or the profile.
 #
 #   bash tests/e2e/run.sh [BUILD_DIR]      (default: build-tests)
 #
@@ -249,41 +252,6 @@ icon_point() {
   point_y=$((top / 70 * 70 + 18))
 }
 
-# move_apart WIN WHAT: moves another program's window to the top left, apart
-# from the launcher so the pointer travels from one to the other; sets
-# $apart to its "x y width height" and mx my mw mh to the launcher's.
-move_apart() {
-  local other=$1 what=$2 ox oy ow oh
-  xdotool windowmove "$other" 10 10
-  moved() { read -r ox oy ow oh _ <<<"$(geom "$other")" && ((ox < 40 && oy < 60)); }
-  wait_for 5 moved || fail "the $what window could not be moved"
-  read -r mx my mw mh _ <<<"$(geom "$win")"
-  if ((ox < mx + mw && mx < ox + ow && oy < my + mh && my < oy + oh)); then
-    fail "the $what ($ox,$oy ${ow}x$oh) overlaps the launcher ($mx,$my ${mw}x$mh)"
-  fi
-  apart="$ox $oy $ow $oh"
-}
-
-# drag_from X Y TO_X TO_Y: a left-button drag in screen coordinates. The
-# first moves start the drag inside the source; then in steps to the target,
-# giving each position time to be answered by it.
-drag_from() {
-  local fx=$1 fy=$2 tx=$3 ty=$4 i
-  xdotool mousemove "$fx" "$fy"
-  xdotool mousedown 1
-  for i in 1 2 3; do
-    xdotool mousemove $((fx + 4 * i)) $((fy + 3 * i))
-    sleep 0.05
-  done
-  for i in $(seq 1 10); do
-    xdotool mousemove $((fx + (tx - fx) * i / 10)) $((fy + (ty - fy) * i / 10))
-    sleep 0.05
-  done
-  xdotool mousemove $((tx + 2)) $((ty + 2))
-  sleep 0.3
-  xdotool mouseup 1
-}
-
 # --- the X session -------------------------------------------------------
 
 mkdir -p "$tmp/app" "$tmp/bin" "$tmp/files" "$tmp/home" "$tmp/config" "$tmp/cache" "$tmp/runtime"
@@ -336,6 +304,61 @@ ini=$tmp/app/tsw.ini
 title='Tessaflow by tessaflow.org - v1.1.0'
 say "display $DISPLAY, profile $ini, screenshots in $shots"
 
+# move_apart WIN WHAT: moves another program's window to the top left, apart
+# from the launcher so the pointer travels from one to the other; sets
+# $apart to its "x y width height" and mx my mw mh to the launcher's.
+move_apart() {
+  local other=$1 what=$2 ox oy ow oh
+  xdotool windowmove "$other" 10 10
+  moved() { read -r ox oy ow oh _ <<<"$(geom "$other")" && ((ox < 40 && oy < 60)); }
+  wait_for 5 moved || fail "the $what window could not be moved"
+  read -r mx my mw mh _ <<<"$(geom "$win")"
+  if ((ox < mx + mw && mx < ox + ow && oy < my + mh && my < oy + oh)); then
+    fail "the $what ($ox,$oy ${ow}x$oh) overlaps the launcher ($mx,$my ${mw}x$mh)"
+  fi
+  apart="$ox $oy $ow $oh"
+}
+
+# drag_from X Y TO_X TO_Y [SHOT]: a left-button drag in screen coordinates.
+# The first moves start the drag inside the source; then in steps to the
+# target, giving each position time to be answered by it. SHOT names a
+# screenshot taken while hovering.
+drag_from() {
+  local fx=$1 fy=$2 tx=$3 ty=$4 i
+  xdotool mousemove "$fx" "$fy"
+  xdotool mousedown 1
+  for i in 1 2 3; do
+    xdotool mousemove $((fx + 4 * i)) $((fy + 3 * i))
+    sleep 0.05
+  done
+  for i in $(seq 1 10); do
+    xdotool mousemove $((fx + (tx - fx) * i / 10)) $((fy + (ty - fy) * i / 10))
+    sleep 0.05
+  done
+  xdotool mousemove $((tx + 2)) $((ty + 2))
+  sleep 0.3
+  [[ -z ${5:-} ]] || shot "$5"
+  xdotool mouseup 1
+}
+
+# drag_from_source ARGS...: starts the drag source with ARGS, drags from it
+# onto the launcher's list through the X drag-and-drop protocol and sets
+# $source_status to its exit status (0 accepted, 1 refused).
+drag_from_source() {
+  "$dragsource_bin" --timeout 20 "$@" >"$tmp/dragsource.log" 2>&1 &
+  source_pid=$!
+  find_titled 10 "$source_pid" "Tessaflow drag source" || fail "the drag source window did not appear"
+  source_win=$found
+  move_apart "$source_win" "drag source"
+  read -r sx sy sw sh <<<"$apart"
+  drag_from $((sx + sw / 2)) $((sy + sh / 2)) $((mx + 250)) $((my + 170)) hover
+  source_done() { ! alive "$source_pid"; }
+  wait_for 10 source_done || fail "the drag did not end: $(cat "$tmp/dragsource.log")"
+  source_status=0
+  wait "$source_pid" || source_status=$?
+  source_pid=''
+}
+
 # --- 1. first start ------------------------------------------------------
 
 begin 1 "first start without a profile"
@@ -375,20 +398,7 @@ file1=$tmp/files/alpha.txt
 file2="$tmp/files/beta notes.txt"
 echo alpha >"$file1"
 echo beta >"$file2"
-"$dragsource_bin" --timeout 20 "$file1" "$file2" >"$tmp/dragsource.log" 2>&1 &
-source_pid=$!
-find_titled 10 "$source_pid" "Tessaflow drag source" || fail "the drag source window did not appear"
-source_win=$found
-move_apart "$source_win" "drag source"
-read -r sx sy sw sh <<<"$apart"
-from_x=$((sx + sw / 2)) from_y=$((sy + sh / 2))
-to_x=$((mx + 250)) to_y=$((my + 170))
-drag_from "$from_x" "$from_y" "$to_x" "$to_y"
-source_done() { ! alive "$source_pid"; }
-wait_for 10 source_done || fail "the drag did not end: $(cat "$tmp/dragsource.log")"
-source_status=0
-wait "$source_pid" || source_status=$?
-source_pid=''
+drag_from_source "$file1" "$file2"
 ((source_status == 0)) || fail "the drop was not accepted (drag source: $(grep dragsource: "$tmp/dragsource.log" || echo "exit $source_status"))"
 expected_after_drop=("0=$file1|alpha.txt" "1=$file2|beta notes.txt")
 dropped() { [[ -f $ini ]] && entries_are "${expected_after_drop[@]}"; }
@@ -506,9 +516,69 @@ wait_for 5 shown || fail "the window was not restored: $(geom "$win")"
 shot restored
 ok "window mapped again in normal state"
 
-# --- 8a. a second start hands over to the running copy --------------------
+# --- 9. a web link dropped from a browser -------------------------------
 
-begin 8a "a second start restores the first copy and adds its argument"
+begin 9 "drop a web link with its title"
+drag_from_source --link-title "Example page" "https://example.org/page.html"
+((source_status == 0)) || fail "the link drop was not accepted ($(cat "$tmp/dragsource.log"))"
+expected_at_exit=("${expected_after_delete[@]}" "2=https://example.org/page.html|Example page")
+link_added() { entries_are "${expected_at_exit[@]}"; }
+wait_for 5 link_added || fail "the profile does not end with the link: $(entries | tr '\n' ' ')"
+xdotool mousemove 0 0
+shot link
+ok "https://example.org/page.html saved, captioned \"Example page\""
+
+# --- 10. a drag with nothing to add is refused ---------------------------
+
+begin 10 "drag plain text over the list"
+before_refused=$(profile)
+drag_from_source --text "just some words"
+((source_status == 1)) || fail "a drag of plain text was not refused ($(cat "$tmp/dragsource.log"))"
+grep -q refused "$tmp/dragsource.log" || fail "the drag source did not see a refusal: $(cat "$tmp/dragsource.log")"
+sleep 0.3
+[[ $(profile) == "$before_refused" ]] || fail "the profile changed after a refused drag"
+ok "refused while hovering; nothing added or saved"
+
+# --- 11. back from the tray where it was ---------------------------------
+
+begin 11 "move and resize through the window manager, minimise, restore"
+# The frame openbox put around the window: the top-level ancestor.
+frame_of() {
+  local w=$1 parent
+  while parent=$(xwininfo -tree -id "$w" 2>/dev/null | awk '/Parent window id/ {print $4}'); do
+    [[ -n $parent && $parent != "$(xwininfo -root | awk '/Window id/ {print $4}')" ]] || break
+    w=$parent
+  done
+  geom "$w" | cut -d' ' -f1-4
+}
+xdotool windowsize "$win" 430 310
+xdotool windowmove "$win" 80 120
+# xdotool asks for the client's place; openbox puts the frame around it.
+settled() { read -r cx cy cw ch _ <<<"$(geom "$win")" && ((cx == 80 && cy == 120 && cw == 430 && ch == 310)); }
+wait_for 5 settled || fail "openbox did not move the window to 80,120 430x310: $(geom "$win")"
+sleep 0.3
+frame_before=$(frame_of "$win")
+client_before=$(geom "$win" | cut -d' ' -f1-4)
+xdotool windowminimize "$win"
+wait_for 5 withdrawn || fail "the window did not go to the tray"
+xdotool mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 1
+wait_for 5 shown || fail "the window was not restored: $(geom "$win")"
+same_place() { [[ $(frame_of "$win") == "$frame_before" && $(geom "$win" | cut -d' ' -f1-4) == "$client_before" ]]; }
+wait_for 3 same_place || fail "restored at frame $(frame_of "$win") (client $(geom "$win" | cut -d' ' -f1-4)), was $frame_before (client $client_before)"
+shot back
+# Moved once more and left in the tray: Exit must save this frame.
+xdotool windowmove "$win" 140 150
+moved_again() { read -r cx cy _ <<<"$(geom "$win")" && ((cx == 140 && cy == 150)); }
+wait_for 5 moved_again || fail "openbox did not move the window to 140,150: $(geom "$win")"
+sleep 0.3
+frame_at_exit=$(frame_of "$win")
+xdotool windowminimize "$win"
+wait_for 5 withdrawn || fail "the window did not go to the tray again"
+ok "frame back at $frame_before, client $client_before; hidden again at $frame_at_exit"
+
+# --- 12. a second start hands over to the running copy --------------------
+
+begin 12 "a second start restores the first copy and adds its argument"
 xdotool windowminimize "$win"
 wait_for 5 withdrawn || fail "the window was not hidden before the second start"
 file3=$tmp/files/gamma.txt
@@ -518,16 +588,16 @@ second_status=0
 (cd "$tmp/files" && exec timeout 20 "$tmp/app/tessaflow" gamma.txt) >"$tmp/second.log" 2>&1 || second_status=$?
 ((second_status == 0)) || fail "the second start ended with status $second_status: $(cat "$tmp/second.log")"
 wait_for 5 shown || fail "the first copy's window did not come back: $(geom "$win")"
-expected_after_delete+=("${#expected_after_delete[@]}=$file3|gamma.txt")
-handed_over() { entries_are "${expected_after_delete[@]}"; }
+expected_at_exit+=("${#expected_at_exit[@]}=$file3|gamma.txt")
+handed_over() { entries_are "${expected_at_exit[@]}"; }
 wait_for 5 handed_over || fail "the profile does not end with gamma.txt: $(entries | tr '\n' ' ')"
 (($(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l) == 1)) || fail "more than one launcher window"
 shot second-start
 ok "second start ended with status 0; the first copy came back and added gamma.txt"
 
-# --- 8b. moving an icon; Ctrl+V pastes what a file manager copied --------
+# --- 13. moving an icon; Ctrl+V pastes what a file manager copied --------
 
-begin 8b "move an icon by dragging, then paste a copied file with Ctrl+V"
+begin 13 "move an icon by dragging, then paste a copied file with Ctrl+V"
 # Small icons: a 16 px icon at the left of each 160 x 22 cell.
 small_point() {
   local px
@@ -537,7 +607,7 @@ small_point() {
 }
 # First an icon moved by hand inside the window; the paste's save keeps its place.
 read -r mx my mw mh _ <<<"$(geom "$win")"
-gamma_key=$((${#expected_after_delete[@]} - 1))
+gamma_key=$((${#expected_at_exit[@]} - 1))
 small_point "$gamma_key"
 drag_from $((mx + point_x)) $((my + point_y)) $((mx + 230)) $((my + 150))
 sleep 0.3
@@ -565,8 +635,8 @@ wait_for 3 launcher_active || fail "the launcher did not get the focus back"
 xdotool mousemove --window "$win" 330 200 click 1
 sleep 0.2
 xdotool key ctrl+v
-expected_after_delete+=("${#expected_after_delete[@]}=$file4|delta file.txt")
-pasted() { entries_are "${expected_after_delete[@]}"; }
+expected_at_exit+=("${#expected_at_exit[@]}=$file4|delta file.txt")
+pasted() { entries_are "${expected_at_exit[@]}"; }
 wait_for 5 pasted || fail "the profile does not end with \"delta file.txt\": $(entries | tr '\n' ' ')"
 stop "$source_pid"
 source_pid=''
@@ -575,9 +645,9 @@ read -r _ gamma_top <<<"$(entry_pixels "$gamma_key")"
 shot paste
 ok "\"delta file.txt\" added from the clipboard; gamma.txt dragged down to ${gamma_top}px; Escape closed the options"
 
-# --- 8c. starting at login ------------------------------------------------
+# --- 14. starting at login ------------------------------------------------
 
-begin 8c "Start at Login in the tray menu, on and off"
+begin 14 "Start at Login in the tray menu, on and off"
 login_entry=$XDG_CONFIG_HOME/autostart/tessaflow.desktop
 read -r _ _ tw th _ <<<"$(geom "$tray_icon")"
 open_popup "tray menu (login on)" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
@@ -597,9 +667,9 @@ login_off() { [[ ! -e $login_entry ]]; }
 wait_for 5 login_off || fail "$login_entry is still there"
 ok "the login entry appeared (Exec=$tmp/app/tessaflow --minimized) and went away"
 
-# --- 8d. dragging a shortcut out ------------------------------------------
+# --- 15. dragging a shortcut out ------------------------------------------
 
-begin 8d "drag a shortcut out onto another program"
+begin 15 "drag a shortcut out onto another program"
 droptarget_bin=$(find_built tessaflow_droptarget "$build/tests/e2e/tessaflow_droptarget")
 [[ -n $droptarget_bin ]] || fail "no tessaflow_droptarget under $build"
 "$droptarget_bin" --timeout 20 >"$tmp/droptarget.log" 2>&1 &
@@ -626,12 +696,12 @@ wait_for 5 withdrawn || fail "the window was not hidden after the drags"
 read -r _ _ tw th _ <<<"$(geom "$tray_icon")"
 xdotool mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 1
 wait_for 5 shown || fail "the window did not come back from the tray"
-entries_are "${expected_after_delete[@]}" || fail "the drags changed the entries: $(entries | tr '\n' ' ')"
+entries_are "${expected_at_exit[@]}" || fail "the drags changed the entries: $(entries | tr '\n' ' ')"
 ok "the drop target got file://$file1 ($(grep '^action' "$tmp/droptarget.log")); no shortcut added"
 
-# --- 9. Exit from the tray menu ------------------------------------------
+# --- 16. Exit from the tray menu ------------------------------------------
 
-begin 9 "Exit from the tray menu"
+begin 16 "Exit from the tray menu"
 open_popup "tray menu" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
 shot tray-menu
 xdotool key e
@@ -640,16 +710,21 @@ wait_for 10 app_done || fail "the launcher is still running 10 s after Exit"
 app_status=0
 wait "$app_pid" || app_status=$?
 app_pid=''
-entries_are "${expected_after_delete[@]}" ||
-  fail "final entries: $(entries | tr '\n' ' '), expected: ${expected_after_delete[*]}"
+entries_are "${expected_at_exit[@]}" ||
+  fail "final entries: $(entries | tr '\n' ' '), expected: ${expected_at_exit[*]}"
 key_is SView 1 || fail "final SView is not 1: $(profile | grep -i '^SView=' || echo none)"
 key_is Arrange 0 || fail "final Arrange is not 0: $(profile | grep -i '^Arrange=' || echo none)"
 key_is 100 '' || fail "the save did not write the empty keys up to 100"
+if [[ -n ${frame_at_exit:-} ]]; then
+  read -r fx fy fw fh <<<"$frame_at_exit"
+  key_is Left $((fx * 15)) && key_is Top $((fy * 15)) && key_is Width $((fw * 15)) && key_is Height $((fh * 15)) ||
+    fail "the window's frame before hiding ($frame_at_exit) was not saved: $(profile | grep -E '^(Top|Left|Width|Height)=' | tr '\n' ' ')"
+fi
 if ((app_status > 128)); then
   fail "the launcher was killed by SIG$(kill -l $((app_status - 128)) 2>/dev/null || echo $((app_status - 128))) on Exit (the profile itself was saved correctly)"
 fi
 ((app_status == 0)) || fail "the launcher ended with status $app_status"
-ok "process ended (status 0); profile holds alpha.txt and http://example.org, SView=1, Arrange=0"
+ok "process ended (status 0); profile holds alpha.txt, http://example.org and the dropped link, SView=1, Arrange=0"
 
 finished=1
 say "$passed passed, 0 failed"

@@ -1,6 +1,10 @@
 // The list view's items, views, arrangements and positions.
 #include <QApplication>
 #include <QMimeData>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QSet>
+#include <QStyledItemDelegate>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -49,6 +53,18 @@ TEST_F(ListViewTest, ItemsKeepTheOrderOfAddingAndKeysStayUnique)
     EXPECT_EQ(view.Icon(2), 3);
     EXPECT_FALSE(view.Remove(3));
     EXPECT_TRUE(view.Add(QStringLiteral("zeta"), QStringLiteral("zeta"), 4, 4)); // its key is free again
+}
+
+TEST_F(ListViewTest, AVeryLongCaptionIsShownShortenedButKeptWhole)
+{
+    const QString huge(2'000'000, u'w');
+    ASSERT_TRUE(view.Add("k", huge, 1, 1));
+    const QString shown = view.model()->index(0, 0).data(Qt::DisplayRole).toString();
+    EXPECT_LE(shown.size(), 1100);
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_EQ(view.Text(1), huge);
+    view.setView(1);
+    EXPECT_LE(view.model()->index(0, 0).data(Qt::DisplayRole).toString().size(), 1024);
 }
 
 TEST_F(ListViewTest, TheViewDecidesWhichImageListIsShown)
@@ -159,6 +175,167 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
     const auto urls = drops.at(0).at(0).value<QList<QUrl>>();
     ASSERT_EQ(urls.size(), 2);
     EXPECT_EQ(urls.at(1).toLocalFile(), QStringLiteral("/tmp/two"));
+
+    // A drag with nothing that could become a shortcut is refused as it enters.
+    QMimeData text;
+    text.setText(QStringLiteral("words"));
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+} // namespace
+
+namespace {
+
+class ViewChangeTest : public ListViewTest {
+protected:
+    // No two items' rectangles intersect.
+    ::testing::AssertionResult apart(ListView &v)
+    {
+        QApplication::processEvents();
+        const int n = v.Count();
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j) {
+                const QRect a = v.visualRect(v.model()->index(i, 0)), b = v.visualRect(v.model()->index(j, 0));
+                if (a.intersects(b))
+                    return ::testing::AssertionFailure() << "items " << i + 1 << " and " << j + 1 << " overlap";
+            }
+        return ::testing::AssertionSuccess();
+    }
+};
+
+TEST_F(ViewChangeTest, HandPlacedItemsNeverPileUpAfterAViewChangeAndReadBackTheSame)
+{
+    for (int from = 0; from < 4; ++from)
+        for (int to = 0; to < 4; ++to) {
+            if (from == to)
+                continue;
+            SCOPED_TRACE(testing::Message() << from << " -> " << to);
+            ListView v(large, small);
+            v.resize(400, 300);
+            v.show();
+            v.setView(from);
+            for (int n = 1; n <= 30; ++n)
+                ASSERT_TRUE(v.Add(QString::number(n), QStringLiteral("item %1").arg(n), n % 8 + 1, n % 8 + 1));
+            ASSERT_TRUE(apart(v));
+            v.setView(to);
+            ASSERT_TRUE(apart(v));
+            // As the profile would bring them back.
+            ListView again(large, small);
+            again.resize(400, 300);
+            again.show();
+            again.setView(to);
+            for (int n = 1; n <= 30; ++n) {
+                again.Add(QString::number(n), v.Text(n), 1, 1);
+                again.setLeft(n, v.Left(n));
+                again.setTop(n, v.Top(n));
+            }
+            QApplication::processEvents();
+            for (int n = 1; n <= 30; ++n) {
+                EXPECT_EQ(again.Left(n), v.Left(n)) << n;
+                EXPECT_EQ(again.Top(n), v.Top(n)) << n;
+                EXPECT_EQ(again.visualRect(again.model()->index(n - 1, 0)), v.visualRect(v.model()->index(n - 1, 0)));
+            }
+        }
+}
+
+TEST_F(ViewChangeTest, OnlyCollidingItemsMoveAndOverlapsMadeByHandStay)
+{
+    const double tpp = platform::twipsPerPixel(view);
+    view.show();
+    view.setView(1);
+    for (int n = 1; n <= 3; ++n)
+        add(QStringLiteral("item %1").arg(n), n);
+    // Small icons one above the other, 22 px apart, and one far away.
+    view.setLeft(1, 0), view.setTop(1, 0);
+    view.setLeft(2, 0), view.setTop(2, 22 * tpp);
+    view.setLeft(3, 240 * tpp), view.setTop(3, 200 * tpp);
+    QApplication::processEvents();
+    const QRect third = itemRect(3);
+    view.setView(0);
+    EXPECT_TRUE(apart(view));
+    EXPECT_EQ(itemRect(1).topLeft(), QPoint(0, 0));
+    EXPECT_EQ(itemRect(3).topLeft(), third.topLeft());
+    // The nearest free cell: the one below (70 px) is nearer than the one beside (80 px).
+    EXPECT_EQ(itemRect(2).topLeft(), QPoint(1, 70));
+
+    // Laid on top of each other by hand, they stay so, also through a relayout.
+    view.setLeft(2, 0), view.setTop(2, 0);
+    add(QStringLiteral("new"), 4);
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(2).topLeft(), QPoint(0, 0));
+    EXPECT_EQ(view.Top(2), 0);
+}
+
+TEST_F(ListViewTest, IconsSitOnOneGridAndRenamingMovesNothing)
+{
+    view.show();
+    for (int n = 1; n <= 6; ++n)
+        ASSERT_TRUE(view.Add(QString::number(n), n % 2 ? QStringLiteral("a") : QStringLiteral("a longer caption"), n, n));
+    for (int arrange : {1, 2, 0}) {
+        view.setArrange(arrange);
+        QApplication::processEvents();
+        QSet<int> lefts, tops;
+        for (int i = 1; i <= 6; ++i) {
+            lefts << itemRect(i).left() % 80;
+            tops << itemRect(i).top() % 70;
+            EXPECT_EQ(itemRect(i).size(), itemRect(1).size()) << arrange;
+        }
+        EXPECT_EQ(lefts.size(), 1) << arrange;
+        EXPECT_EQ(tops.size(), 1) << arrange;
+    }
+    const QRect before = itemRect(2);
+    view.setText(2, QStringLiteral("b"));
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(2), before);
+}
+
+TEST_F(ListViewTest, ArrowKeysSelectAndTheFocusFrameWaitsForThem)
+{
+    view.show();
+    for (int n = 1; n <= 3; ++n)
+        add(QStringLiteral("item %1").arg(n), n);
+    view.setFocus();
+    QApplication::processEvents();
+    // Whether item 1 is drawn with a focus frame while the list has focus.
+    struct FocusSpy : QProxyStyle {
+        mutable bool seen = false;
+        void drawPrimitive(PrimitiveElement pe, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+        {
+            seen = seen || pe == PE_FrameFocusRect;
+            QProxyStyle::drawPrimitive(pe, o, p, w);
+        }
+    };
+    auto framed = [&] {
+        FocusSpy spy;
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.state |= QStyle::State_HasFocus;
+        option.rect = itemRect(1);
+        option.widget = &view;
+        view.setStyle(&spy);
+        QImage image(view.viewport()->size(), QImage::Format_ARGB32);
+        QPainter painter(&image);
+        view.itemDelegate()->paint(&painter, option, view.model()->index(0, 0));
+        view.setStyle(nullptr);
+        return spy.seen;
+    };
+    EXPECT_FALSE(framed());
+    EXPECT_EQ(view.SelectedItem(), 0);
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_EQ(view.SelectedItem(), 2);
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_EQ(view.SelectedItem(), 1);
+    view.clearSelection();
+    EXPECT_TRUE(framed());
+}
+
+TEST_F(ListViewTest, ItemTooltipShowsCaptionAndTarget)
+{
+    add(QStringLiteral("a caption"), 1);
+    view.setItemDetail([](int i) { return QStringLiteral("/target/%1").arg(i); });
+    EXPECT_EQ(view.model()->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("a caption\n/target/1"));
 }
 
 } // namespace

@@ -3,11 +3,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
+#include <QLockFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/time.h>
+#include <thread>
 #include <unistd.h>
 
 using platform::ProfileDocument;
@@ -236,6 +244,17 @@ TEST_F(ProfileFileTest, EightBitFileIsReadAsWindows1252AndWrittenBackAsUtf8)
     EXPECT_EQ(file.read("S", "name"), QString::fromUtf8("caf\u00e9"));
 }
 
+TEST_F(ProfileFileTest, EachLineIsDecodedOnItsOwn)
+{
+    // One old 8-bit line in a file written as UTF-8 since.
+    put("[S]\nnew=caf\xc3\xa9\nold=caf\xe9\n");
+    const ProfileFile file(path());
+    EXPECT_EQ(file.read("S", "new"), QString::fromUtf8("caf\u00e9"));
+    EXPECT_EQ(file.read("S", "old"), QString::fromUtf8("caf\u00e9"));
+    ASSERT_TRUE(file.write("S", "x", "1"));
+    EXPECT_EQ(get(), "[S]\nnew=caf\xc3\xa9\nold=caf\xc3\xa9\nx=1\n");
+}
+
 TEST_F(ProfileFileTest, Utf8TextSurvivesUnchanged)
 {
     const QByteArray before = "[S]\nname=\xe6\x97\xa5\xe6\x9c\xac caf\xc3\xa9\n";
@@ -353,7 +372,103 @@ TEST_F(ProfileFileTest, FileWithoutReadRightsIsNeverReplaced)
     EXPECT_EQ(get("locked.ini"), "[S]\nk=secret\n");
 }
 
+// --- files that are not plain files ----------------------------------------
+
+TEST_F(ProfileFileTest, FifosAndDevicesAreNeitherReadNorReplaced)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.ini")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("fifo.ini"), path("tofifo.ini")));
+    QStringList names = {"fifo.ini", "tofifo.ini"};
+    // A device node of our own (root only), so a failure can never replace
+    // the machine's /dev/null.
+    if (::mknod(QFile::encodeName(path("null-device")).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
+        ASSERT_TRUE(QFile::link(path("null-device"), path("todevice.ini")));
+        names << "todevice.ini";
+    }
+    for (const QString &name : names) {
+        // A FIFO would block here for ever.
+        const ProfileFile file(path(name));
+        ProfileDocument doc;
+        QString error;
+        EXPECT_FALSE(file.load(doc, &error)) << name.toStdString();
+        EXPECT_TRUE(error.contains("not a regular file")) << error.toStdString();
+        EXPECT_FALSE(file.write("S", "k", "v", &error)) << name.toStdString();
+        EXPECT_FALSE(file.save(doc, &error)) << name.toStdString();
+        EXPECT_TRUE(QFileInfo(path(name)).exists() && !QFileInfo(path(name)).isFile()) << name.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(path("tofifo.ini")).isSymLink());
+    // /dev/zero would be read until memory ran out; reading is all that is tried.
+    ASSERT_TRUE(QFile::link("/dev/zero", path("zero.ini")));
+    ProfileDocument doc;
+    EXPECT_FALSE(ProfileFile(path("zero.ini")).load(doc));
+    EXPECT_EQ(entries().size(), names.size() == 3 ? 5 : 3) << "nothing made beside them";
+}
+
+TEST_F(ProfileFileTest, ALinkToAPlainFileIsWrittenThroughAndStays)
+{
+    put("[S]\nk=1\n", "real.ini");
+    ASSERT_TRUE(QFile::link(path("real.ini"), path("link.ini")));
+    const ProfileFile file(path("link.ini"));
+    ASSERT_TRUE(file.write("S", "k", "2"));
+    EXPECT_TRUE(QFileInfo(path("link.ini")).isSymLink());
+    EXPECT_EQ(get("real.ini"), "[S]\nk=2\n");
+}
+
+TEST_F(ProfileFileTest, ASaveWaitsForAnotherWritersLock)
+{
+    put("[S]\nk=1\n");
+    QLockFile other(path() + ".lock");
+    ASSERT_TRUE(other.tryLock(0));
+    std::atomic<bool> written = false;
+    std::thread writer([&] { written = ProfileFile(path()).write("S", "k", "2"); });
+    QThread::msleep(300);
+    EXPECT_FALSE(written) << "wrote while another writer held the lock";
+    EXPECT_EQ(get(), "[S]\nk=1\n");
+    other.unlock();
+    writer.join();
+    EXPECT_TRUE(written);
+    EXPECT_EQ(get(), "[S]\nk=2\n");
+}
+
+TEST_F(ProfileFileTest, OnlyOldTemporaryFilesOfOurSavesAreRemoved)
+{
+    for (const char *name : {"profile.ini.Ab3xYz", "profile.ini.Q1w2E3", "profile.ini.backup", "profile.ini.bak",
+                             "profile.ini.Ab3xYz7", "other.ini.Ab3xYz"})
+        put("[S]\n", name);
+    // Old enough, but for one that a running save may still be writing.
+    const qint64 old = QDateTime::currentSecsSinceEpoch() - 60;
+    for (const QString &name : entries()) {
+        if (name == "profile.ini.Q1w2E3")
+            continue;
+        const struct timeval times[2] = {{old, 0}, {old, 0}};
+        ASSERT_EQ(::utimes(QFile::encodeName(path(name)).constData(), times), 0);
+    }
+    EXPECT_EQ(platform::removeStaleTemporaries(path()), 1);
+    EXPECT_EQ(entries(), (QStringList{"other.ini.Ab3xYz", "profile.ini.Ab3xYz7", "profile.ini.backup",
+                                      "profile.ini.bak", "profile.ini.Q1w2E3"}));
+}
+
 // --- the document on its own -------------------------------------------------
+
+TEST(ProfileDocumentTest, WritesAfterWritesFollowTheSameRules)
+{
+    // Keys added earlier are found, replaced and followed like any other.
+    auto doc = ProfileDocument::parse("[A]\nk=1\n[B]\nx=1\n; end of B\n[a]\nk=dup\n");
+    doc.setValue("a", "Neu", "1");
+    doc.setValue("C", "c1", "1");
+    doc.setValue("A", "NEU", "2");
+    doc.setValue("a", "\u00c4rger", "3");
+    doc.setValue("c", "c2", "2");
+    doc.setValue("B", "y", "2");
+    doc.setValue("A", "\u00e4RGER", "4");
+    EXPECT_EQ(doc.value("A", "neu"), "2");
+    EXPECT_EQ(doc.value("a", "\u00c4RGER"), "4");
+    EXPECT_EQ(doc.keys("A"), (QStringList{"k", "Neu", "\u00c4rger"}));
+    EXPECT_EQ(doc.keys("C"), (QStringList{"c1", "c2"}));
+    EXPECT_FALSE(doc.contains("B", "k"));
+    EXPECT_EQ(doc.serialize(), "[A]\nk=1\nNeu=2\n\xC3\x84rger=4\n[B]\nx=1\ny=2\n; end of B\n[a]\nk=dup\n"
+                               "[C]\nc1=1\nc2=2\n");
+}
 
 TEST(ProfileDocumentTest, SerializeGivesBackWhatWasParsed)
 {
@@ -365,6 +480,17 @@ TEST(ProfileDocumentTest, SerializeGivesBackWhatWasParsed)
     EXPECT_EQ(doc.serialize(), crlf);
     EXPECT_EQ(ProfileDocument::parse("").serialize(), "");
     EXPECT_EQ(ProfileDocument::parse("[A]").serialize(), "[A]\n");
+}
+
+TEST(ProfileDocumentTest, StrayCarriageReturnsSettleAfterOneRound)
+{
+    for (const QByteArray bytes : {QByteArray("a\nb\r\r\nc\r"), QByteArray("a\r\r\nb\rc\n\r\n"),
+                                   QByteArray("\r\n\r\r"), QByteArray("k=v\rw\r\nx\xff\r\r\n"),
+                                   QByteArray("\xef\xbb\xbf[A]\n\xef\xbb\xbf\xef\xbb\xbf\n"),
+                                   QByteArray("\xef\xbb\xbf\xef\xbb\xbf")}) {
+        const QByteArray once = ProfileDocument::parse(bytes).serialize();
+        EXPECT_EQ(ProfileDocument::parse(once).serialize(), once) << bytes.toHex().constData();
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Making shortcuts: captions, targets, icons and positions.
+#include <QSet>
 #include <QDir>
 #include <QImage>
 
@@ -117,6 +118,17 @@ TEST_F(AddButtonTest, DuplicateCaptionsBothAppearAndListsStayPaired)
     EXPECT_EQ(programs.items(), (QStringList{a, b, a}));
     EXPECT_NE(view.Key(1), view.Key(2));
     EXPECT_NE(view.Key(2), view.Key(3));
+
+    // Keys freed by a delete are found again; no two items ever share one.
+    ASSERT_TRUE(view.Remove(2));
+    programs.RemoveItem(1);
+    ASSERT_TRUE(AddButton(list, b, QString(), 4));
+    ASSERT_TRUE(AddButton(list, a, QString(), 5));
+    QSet<QString> keys;
+    for (int i = 1; i <= view.Count(); ++i)
+        keys.insert(view.Key(i));
+    EXPECT_EQ(keys.size(), 4);
+    EXPECT_EQ(programs.items(), (QStringList{a, a, b, a}));
 }
 
 TEST_F(AddButtonTest, AnAddThatCannotFormATargetAddsToNeitherList)

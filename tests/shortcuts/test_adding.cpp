@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QMimeData>
 
+#include "platform/DroppedLinks.h"
 #include "shortcuts/Adding.h"
 #include "support/ShortcutFixture.h"
 
@@ -25,6 +26,14 @@ TEST_F(AddingTest, OnlyLocalFilesOfADropCountInOrderAndAtMost4000)
                  "file:///home/u/Gr%C3%BC%C3%9Fe\r\n");
     EXPECT_EQ(droppedPaths(data.urls()),
               (QStringList{QStringLiteral("/home/u/My Docs/plan|v2.txt"), QStringLiteral("/home/u/Grüße")}));
+
+    // Bytes that are no UTF-8 (legal in Linux names) would come back as another name.
+    QStringList refused;
+    EXPECT_EQ(droppedPaths(QList<QUrl>{QUrl::fromEncoded("file:///d/bad%FFname"), QUrl::fromEncoded("file:///d/ok")},
+                           &refused),
+              QStringList{"/d/ok"});
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(shortcuts::refusedNamesText(refused).contains(QStringLiteral("/d/bad\uFFFDname")));
 
     QList<QUrl> many;
     for (int i = 0; i < 4100; ++i)
@@ -67,6 +76,44 @@ TEST_F(AddingTest, TheUrlPromptsAnswers)
     touch(QStringLiteral("notes.txt"));
     EXPECT_EQ(urlTarget(QStringLiteral("notes.txt")), QStringLiteral("notes.txt"));
     EXPECT_EQ(urlTarget(dir.path()), dir.path());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AddingTest, DroppedLinksBecomeWebShortcutsInDropOrderWithTheirTitles)
+{
+    const QString a = touch(QStringLiteral("a.txt"));
+    // As a browser offers a link, with a file of a mixed drop before it.
+    QMimeData data;
+    data.setData(QStringLiteral("text/uri-list"), QUrl::fromLocalFile(a).toEncoded() +
+                                                      "\r\nhttps://example.org/page.html\r\n"
+                                                      "https://example.org/other\r\n"
+                                                      "mailto:someone@example.org\r\n");
+    const QString moz = QStringLiteral("https://example.org/page.html\nAn example page");
+    data.setData(QStringLiteral("text/x-moz-url"),
+                 QByteArray(reinterpret_cast<const char *>(moz.utf16()), moz.size() * 2));
+    const platform::DroppedLinks links = platform::droppedLinks(data);
+    const auto dropped = shortcuts::droppedShortcuts(links.urls, links.titles);
+    ASSERT_EQ(dropped.size(), 4);
+    ASSERT_TRUE(shortcuts::AddDropped(list, dropped));
+    EXPECT_EQ(programs.items(), (QStringList{a, "https://example.org/page.html", "https://example.org/other",
+                                             "mailto:someone@example.org"}));
+    EXPECT_EQ(captions(), (QStringList{"a.txt", "An example page", "https://example.org/other",
+                                       "mailto:someone@example.org"}));
+
+    // _NETSCAPE_URL alone, in UTF-8.
+    QMimeData netscape;
+    netscape.setData(QStringLiteral("_NETSCAPE_URL"), "https://example.net/\nGrüße");
+    const platform::DroppedLinks titled = platform::droppedLinks(netscape);
+    EXPECT_EQ(titled.titles, QStringList{QStringLiteral("Grüße")});
+
+    // Nothing usable: plain text, a relative name, a comment.
+    QMimeData useless;
+    useless.setText(QStringLiteral("just some words"));
+    useless.setData(QStringLiteral("text/uri-list"), "# comment\r\nrelative/name\r\n");
+    EXPECT_TRUE(platform::droppedLinks(useless).isEmpty());
 }
 
 } // namespace

@@ -1,0 +1,27 @@
+#include "app/Program.h"
+
+#include <QApplication>
+
+#include "app/Resources.h"
+
+namespace app {
+
+void Program::prepare()
+{
+    QApplication::setApplicationName(QStringLiteral("Tessaflow"));
+    // The window may be hidden in the tray while another one closes; the
+    // program ends when the main window is unloaded, not before.
+    QApplication::setQuitOnLastWindowClosed(false);
+    initResources();
+    platform::IconLookup::ensureIconTheme();
+}
+
+Program::Program(const QString &profilePath)
+    : m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener})
+{
+    m_dialogs.setParent(&m_window);
+    QObject::connect(&m_signalWatcher, &SignalWatcher::terminationRequested, &m_window,
+                     &frmTessaflow::closeOnSignal);
+}
+
+} // namespace app

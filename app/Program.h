@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "app/SignalWatcher.h"
+#include "app/frmTessaflow.h"
+#include "platform/Dialogs.h"
+#include "platform/IconLookup.h"
+#include "platform/Opener.h"
+#include "platform/Tray.h"
+
+namespace app {
+
+// The program as every start wires it: the desktop's services and the main
+// window on the given profile. Call prepare() once the QApplication exists and
+// before a Program is made.
+class Program {
+public:
+    // Application name, quitting, resources and icon theme.
+    static void prepare();
+
+    explicit Program(const QString &profilePath);
+    frmTessaflow &window() { return m_window; }
+
+private:
+    platform::IconLookup m_icons;
+    platform::SystemTray m_tray;
+    platform::WidgetDialogs m_dialogs;
+    platform::DetachedSpawner m_spawner;
+    platform::DesktopOpener m_opener{m_spawner, m_dialogs};
+    frmTessaflow m_window;
+    SignalWatcher m_signalWatcher;
+};
+
+} // namespace app

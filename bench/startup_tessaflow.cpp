@@ -1,0 +1,30 @@
+// Tessaflow started as app/main.cpp starts it, with the profile given on the
+// command line; prints when the list has painted with its shortcuts. With
+// --exit it then closes the window as the user would (the profile is saved)
+// and ends normally; otherwise it ends at once.
+#include <QApplication>
+
+#include "FirstPaint.h"
+#include "app/Program.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2)
+        return 2;
+    const bool exitNormally = args.contains(QStringLiteral("--exit"));
+    app::Program::prepare();
+    app::Program program(args.at(1));
+    app::frmTessaflow &window = program.window();
+    QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    window.Form_Load();
+    // Form_Load has loaded every shortcut: the next paint shows them.
+    bench::FirstPaint firstPaint(window.lstButtons().viewport(), [&] {
+        if (!exitNormally)
+            bench::quitNow();
+        window.mPopExit_Click(); // Exit, as from the tray menu
+    });
+    return application.exec();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLockFile>
+#include <QString>
+#include <chrono>
+#include <memory>
+
+namespace platform {
+
+// The profile as this copy last read or wrote it. A file that changed since
+// (another copy, an editor) differs in at least one of these.
+struct ProfileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 mtimeNs = 0;
+    QByteArray hash;
+    bool operator==(const ProfileStamp &) const = default;
+};
+
+// Reads a profile without ever blocking or reading without end: only a
+// regular file, or a link to one, is opened, and without waiting for a
+// writer. A missing file gives empty bytes and a stamp saying so. False with
+// a reason for anything else (a FIFO, a device, a folder, no read rights).
+bool readProfileBytes(const QString &path, QByteArray &bytes, ProfileStamp &stamp, QString *error);
+
+// Whether a save may replace what is at `path`: nothing, or a regular file
+// (through links). A save never turns a device or FIFO into a plain file.
+bool mayReplace(const QString &path, QString *error);
+
+// The stamp of the file just written with these bytes.
+ProfileStamp stampOfWritten(const QString &path, const QByteArray &bytes);
+
+// Keeps `bytes` as PATH.bak, atomically, replacing an older one.
+bool writeBackup(const QString &backupPath, const QByteArray &bytes, QString *error);
+
+// The profile's advisory lock, a QLockFile beside it, held for one
+// read-modify-write so two writers never interleave. A folder where no lock
+// can be created goes without (the save there fails with its own reason).
+class ProfileLock {
+public:
+    explicit ProfileLock(const QString &profilePath);
+    ~ProfileLock();
+    ProfileLock(const ProfileLock &) = delete;
+    ProfileLock &operator=(const ProfileLock &) = delete;
+    // False (with a reason) when another writer holds it too long.
+    bool acquire(QString *error);
+
+private:
+    QString m_profilePath;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+// Removes the temporary files that saves killed between writing and renaming
+// left beside the profile: PROFILE.XXXXXX, regular, owned by this user and
+// older than `minAge`, so a save running in another copy is never touched.
+// Returns how many were removed.
+int removeStaleTemporaries(const QString &profilePath, std::chrono::seconds minAge = std::chrono::seconds(5));
+
+} // namespace platform

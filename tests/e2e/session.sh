@@ -1,0 +1,114 @@
+# A private X session (Xvfb, openbox, trayer) for the real-process checks
+# that start tessaflow many times: signals.sh and crash.sh. Sourced; sets
+# $tmp, $app (a copy of the launcher in $tmp/app) and $ini beside it.
+#
+#   session_start NAME [BUILD_DIR]
+#
+# Each check counts with pass/failed and ends with session_end, which prints
+# "N passed, N failed" and exits non-zero after any failure.
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+name=''
+passed=0 failed=0
+xvfb_pid='' wm_pid='' tray_pid='' app_pid=''
+
+say() { printf '%s: %s\n' "$name" "$*"; }
+die() { printf '%s: %s\n' "$name" "$*" >&2; exit 1; }
+pass() { passed=$((passed + 1)); }
+failed() { failed=$((failed + 1)); printf '%s: FAILED: %s\n' "$name" "$*" >&2; }
+
+alive() { [[ -e /proc/$1 ]] && [[ $(awk '/^State:/{print $2}' "/proc/$1/status" 2>/dev/null) != Z ]]; }
+
+# wait_for SECONDS COMMAND...: polls COMMAND every 10 ms until it succeeds.
+wait_for() {
+  local tries=$(($1 * 100))
+  shift
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.01
+  done
+  "$@"
+}
+
+stop() {
+  local pid=$1
+  [[ -n $pid ]] || return 0
+  kill "$pid" 2>/dev/null || true
+  wait_for 2 eval "! alive $pid" || kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+session_cleanup() {
+  local status=$?
+  trap - EXIT INT TERM
+  stop "$app_pid"
+  stop "$tray_pid"
+  stop "$wm_pid"
+  stop "$xvfb_pid"
+  if ((status == 0)); then rm -rf "$tmp"; else say "kept $tmp"; fi
+  exit "$status"
+}
+
+session_start() {
+  name=$1
+  local build_arg=${2:-build-tests} build
+  if [[ -d $build_arg ]]; then build=$(cd "$build_arg" && pwd)
+  elif [[ -d $repo/$build_arg ]]; then build=$(cd "$repo/$build_arg" && pwd)
+  else die "build folder '$build_arg' not found"; fi
+  [[ -x $build/tessaflow ]] || die "no tessaflow executable in $build"
+  for tool in Xvfb openbox trayer xprop xdotool; do
+    command -v "$tool" >/dev/null 2>&1 || die "missing $tool (run scripts/deps.sh)"
+  done
+
+  tmp=$(mktemp -d "${TMPDIR:-/tmp}/tessaflow-$name.XXXXXX")
+  trap session_cleanup EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  mkdir -p "$tmp/app" "$tmp/home" "$tmp/config" "$tmp/cache" "$tmp/runtime"
+  chmod 700 "$tmp/runtime"
+
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  wait_for 10 eval '[[ -s $tmp/display ]]' || die "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$tmp/display")"
+  export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+  export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XAUTHORITY=/dev/null
+  unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE QT_QPA_PLATFORMTHEME
+
+  openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+  wm_pid=$!
+  wait_for 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+    die "openbox did not start"
+  trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 >"$tmp/trayer.log" 2>&1 &
+  tray_pid=$!
+  wait_for 10 eval '[[ -n $(xdotool search --class "^trayer$" 2>/dev/null) ]]' || die "trayer did not start"
+
+  cp "$build/tessaflow" "$tmp/app/tessaflow"
+  app=$tmp/app/tessaflow
+  ini=$tmp/app/tsw.ini
+}
+
+# Starts the launcher in the background and returns once the process is the
+# launcher (before exec it is a copy of this shell, with this shell's traps);
+# sets $app_pid.
+launch() {
+  "$app" >>"$tmp/tessaflow.log" 2>&1 &
+  app_pid=$!
+  local tries=500
+  while [[ $(readlink "/proc/$app_pid/exe" 2>/dev/null) != "$app" ]] && ((tries-- > 0)); do :; done
+}
+
+# Whether the launcher has finished starting: its title carries the version.
+started() { xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' >/dev/null 2>&1; }
+
+# Numbered keys of the profile that hold an entry.
+entry_count() { grep -c '^[0-9]*=.' "$ini" 2>/dev/null || true; }
+
+session_end() {
+  # Under the sanitizer build, any report from the launcher fails the check.
+  if grep -q 'ERROR: AddressSanitizer\|ERROR: LeakSanitizer\|runtime error:' "$tmp/tessaflow.log" 2>/dev/null; then
+    failed "sanitizer report: $(grep -m 1 'ERROR: \|runtime error:' "$tmp/tessaflow.log")"
+  fi
+  say "$passed passed, $failed failed"
+  ((failed == 0))
+}
