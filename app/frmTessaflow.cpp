@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QShortcut>
@@ -18,6 +19,7 @@
 #include "shortcuts/ContextMenu.h"
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Launch.h"
+#include "shortcuts/Paste.h"
 #include "platform/WindowGeometry.h"
 
 namespace app {
@@ -55,7 +57,8 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_mnuPopup(shortcuts::makeContextMenu({[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); },
                                              [this] { mnuURL_Click(); }, [this] { mnuOptions_Click(); }},
                                             this)),
-      m_restoreBounds(new platform::RestoreBounds(*this))
+      m_restoreBounds(new platform::RestoreBounds(*this)),
+      m_ownAutostart(Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
 {
     setObjectName(QStringLiteral("frmTessaflow"));
     setWindowTitle(designedTitle());
@@ -73,6 +76,13 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
     m_lstButtons->setFocus();
+    // Shortcuts dragged out carry their targets.
+    m_lstButtons->setDragData([this](const QList<int> &items) {
+        QStringList targets;
+        for (int i : items)
+            targets << m_lstPrograms.List(i - 1);
+        return shortcuts::exportedData(targets);
+    });
     connect(m_lstButtons, &platform::ListView::DblClick, this, &frmTessaflow::lstButtons_DblClick);
     connect(m_lstButtons, &platform::ListView::OLEDragDrop, this, &frmTessaflow::lstButtons_OLEDragDrop);
     connect(m_lstButtons, &platform::ListView::MouseDown, this,
@@ -85,6 +95,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
     QAction *restore = m_mPopupSys->addAction(QStringLiteral("&Restore"), this, &frmTessaflow::mPopRestore_Click);
     restore->setObjectName(QStringLiteral("mPopRestore"));
+    addDesktopCommands();
     m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
     QAction *exit = m_mPopupSys->addAction(QStringLiteral("&Exit"), this, &frmTessaflow::mPopExit_Click);
     exit->setObjectName(QStringLiteral("mPopExit"));
@@ -262,6 +273,67 @@ void frmTessaflow::addKeyboardCommands()
     bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), menuAtSelection);
 }
 
+void frmTessaflow::addDesktopCommands()
+{
+    auto bind = [this](const QKeySequence &keys, void (frmTessaflow::*run)()) {
+        auto *shortcut = new QShortcut(keys, m_lstButtons, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, run);
+    };
+    bind(QKeySequence::Paste, &frmTessaflow::mnuPaste_Click);
+    bind(QKeySequence(Qt::Key_Insert), &frmTessaflow::mnuAddFiles_Click);
+
+    // The check mark says what the login entry does now, whoever changed it.
+    m_mPopLogin = m_mPopupSys->addAction(QStringLiteral("Start at &Login"));
+    m_mPopLogin->setObjectName(QStringLiteral("mPopLogin"));
+    m_mPopLogin->setCheckable(true);
+    connect(m_mPopLogin, &QAction::triggered, this, &frmTessaflow::mPopLogin_Click);
+    connect(m_mPopupSys, &QMenu::aboutToShow, this, [this] {
+        m_mPopLogin->setChecked((m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled());
+    });
+}
+
+void frmTessaflow::addTargets(const QStringList &targets)
+{
+    // As a drop: a failed add ends it without a save.
+    if (!targets.isEmpty() && shortcuts::AddTargets(m_list, targets))
+        Save_Config();
+}
+
+void frmTessaflow::showFromAnotherStart(const QStringList &targets)
+{
+    restore();
+    addTargets(targets);
+}
+
+void frmTessaflow::startMinimized()
+{
+    if (m_services.tray.available())
+        hide();
+}
+
+void frmTessaflow::mnuPaste_Click()
+{
+    const platform::Clipboard &clipboard = m_services.clipboard ? *m_services.clipboard : m_systemClipboard;
+    if (const QMimeData *data = clipboard.contents())
+        addTargets(shortcuts::pastedTargets(*data));
+}
+
+void frmTessaflow::mnuAddFiles_Click()
+{
+    platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
+    addTargets(chooser.chooseFiles(this, QStringLiteral("Tessaflow - Add Files")));
+}
+
+void frmTessaflow::mPopLogin_Click(bool checked)
+{
+    Autostart &autostart = m_services.autostart ? *m_services.autostart : m_ownAutostart;
+    QString reason;
+    if (!autostart.setEnabled(checked, &reason))
+        m_services.dialogs.showError(QLatin1String(kProductName),
+                                     QStringLiteral("Starting at login could not be changed: %1").arg(reason));
+    m_mPopLogin->setChecked(autostart.enabled());
+}
+
 void frmTessaflow::Form_MouseMove(int code)
 {
     switch (code) {
@@ -283,6 +355,8 @@ void frmTessaflow::Form_MouseMove(int code)
 
 void frmTessaflow::restore()
 {
+    // Targets may have gone missing or come back while the window was away.
+    shortcuts::RefreshIcons(m_list);
     // Normal size (out of minimised or maximised) where it was, to the front.
     m_restoreBounds->showNormalAtBounds();
     raise();

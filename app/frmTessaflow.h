@@ -4,11 +4,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/Autostart.h"
 #include "app/SysTray.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "options/frmOptions.h"
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/FileChooser.h"
 #include "platform/IconLookup.h"
 #include "platform/ImageList.h"
 #include "platform/ListBox.h"
@@ -27,6 +30,10 @@ struct Services {
     platform::Dialogs &dialogs;
     platform::IconLookup &iconLookup;
     platform::Opener &opener;
+    // Left out: the desktop's own clipboard, file chooser and login entry.
+    platform::Clipboard *clipboard = nullptr;
+    platform::FileChooser *fileChooser = nullptr;
+    Autostart *autostart = nullptr;
 };
 
 // The launcher's one lasting window: the shortcut list filling it, the hidden
@@ -59,6 +66,18 @@ public:
     void lstButtons_MouseDown(int button);
     void mnuDelete_Click();
     void mnuOptions_Click();
+
+    // Shortcuts from the command line, a paste or the file chooser: local
+    // paths as a drop adds them, URIs as web addresses; one save after them.
+    void addTargets(const QStringList &targets);
+    // A later start of the program: back from the tray, to the front, and
+    // its shortcuts added.
+    void showFromAnotherStart(const QStringList &targets);
+    // Started with --minimized: hidden in the tray, when there is one.
+    void startMinimized();
+    void mnuPaste_Click();
+    void mnuAddFiles_Click();
+    void mPopLogin_Click(bool checked);
 
     // Ends the program the usual way on SIGTERM/SIGINT: nobody may be there to
     // answer a message box, so a failed save goes to standard error.
@@ -105,6 +124,7 @@ private:
     void restore();
     void popUpContextMenu(const QPoint &globalPos);
     void addKeyboardCommands();
+    void addDesktopCommands();
     void reportSaveFailure(const QString &reason);
     // A message box, or standard error when ending on a signal.
     void report(const QString &text, bool failure);
@@ -125,6 +145,10 @@ private:
     bool m_unloaded = false;
     bool m_saveFailureShown = false;
     bool m_endingOnSignal = false;
+    platform::SystemClipboard m_systemClipboard;
+    platform::DialogFileChooser m_dialogFileChooser;
+    Autostart m_ownAutostart;
+    QAction *m_mPopLogin = nullptr;
     // Set once the profile has been read: before that a save could only
     // replace the stored shortcuts with none.
     bool m_profileLoaded = false;

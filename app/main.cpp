@@ -1,18 +1,50 @@
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "app/ProfileLocation.h"
 #include "app/Program.h"
+#include "app/SingleInstance.h"
 
 int main(int argc, char *argv[])
 {
+    // Read before the application exists: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const app::CommandLine command = app::parseCommandLine(arguments, QDir::currentPath());
+    std::fputs(qPrintable(command.output), stdout);
+    std::fputs(qPrintable(command.errors), stderr);
+    if (command.exitStatus)
+        return *command.exitStatus;
+
     QApplication application(argc, argv);
     app::Program::prepare();
-    app::Program program(app::profilePath(QCoreApplication::applicationDirPath()));
+    const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
+    app::SingleInstance instance(profile);
+    QString why;
+    switch (instance.start(command.targets, &why)) {
+    case app::SingleInstance::Start::HandedOver:
+        return 0;
+    case app::SingleInstance::Start::Failed:
+        std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
+        return 1;
+    case app::SingleInstance::Start::First:
+        break;
+    }
+
+    app::Program program(profile);
     app::frmTessaflow &window = program.window();
     QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.Form_Load();
     // Ended by a signal during start-up: the event loop would never be told to quit.
     if (window.isUnloaded())
         return 0;
+    if (command.minimized)
+        window.startMinimized();
+    window.addTargets(command.targets);
+    QObject::connect(&instance, &app::SingleInstance::requested, &window, &app::frmTessaflow::showFromAnotherStart);
+    instance.serve();
     return application.exec();
 }

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "Version.h"
 #include "platform/ListView.h"
@@ -30,6 +31,8 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Tessaflow - Options"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Escape closes the dialog as its close button does, saving the choices.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

@@ -1,5 +1,6 @@
 #include "platform/IconLookup.h"
 
+#include "platform/TargetIcons.h"
 #include "platform/ThemeIconCache.h"
 
 #include <QApplication>
@@ -16,17 +17,7 @@ namespace {
 
 const QString kPreferredTheme = QStringLiteral("breeze");
 
-QIcon firstThemed(std::initializer_list<QString> names)
-{
-    for (const QString &name : names) {
-        if (name.isEmpty())
-            continue;
-        QIcon icon = cachedThemeIcon(name);
-        if (!icon.isNull())
-            return icon;
-    }
-    return {};
-}
+using TargetIcons::firstThemed;
 
 // Last resort, drawn rather than loaded so that nothing can be missing: a
 // plain page with a folded corner.
@@ -122,6 +113,9 @@ QIcon IconLookup::iconForKey(const QString &key)
 
 QIcon IconLookup::lookup(const QString &key) const
 {
+    // Folders, URIs, programs, desktop entries and missing targets.
+    if (auto icon = TargetIcons::iconFor(key, [this](const QString &plain) { return lookup(plain); }))
+        return *icon;
     if (key.isEmpty())
         return unknownItemIcon();
     if (key == QLatin1String("."))

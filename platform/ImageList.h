@@ -14,6 +14,13 @@ public:
     int imageSize() const { return m_pixels; }
     int Count() const { return static_cast<int>(m_images.size()); }
     void Add(const QIcon &image) { m_images.push_back(image); }
+    // A new picture for image n, when what it shows has changed (a target
+    // that went missing); the number stays the same.
+    void Replace(int n, const QIcon &image)
+    {
+        if (n >= 1 && n <= Count())
+            m_images[n - 1] = image;
+    }
     // Image n (1-based); a null icon when n names no image.
     QIcon image(int n) const { return n >= 1 && n <= Count() ? m_images[n - 1] : QIcon(); }
 

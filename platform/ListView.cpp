@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
 #include <QKeyEvent>
@@ -20,6 +21,9 @@
 namespace platform {
 
 namespace {
+// What a drag out of the list offers. Never a move: the program it is dropped
+// on (a file manager) would move the user's file away.
+constexpr Qt::DropActions kDragOutActions = Qt::CopyAction | Qt::LinkAction;
 // Cells of the icon views, in pixels: room for the icon and two caption lines
 // below it (large), or the icon and a caption beside it (small).
 constexpr QSize kLargeCell(80, 70);
@@ -105,7 +109,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override
     {
         Qt::ItemFlags f = QAbstractListModel::flags(index);
-        if (index.isValid() && movable)
+        // Every item can be dragged out; moved inside only when placed by hand.
+        if (index.isValid() && (movable || dragData))
             f |= Qt::ItemIsDragEnabled;
         if (index.isValid())
             f |= Qt::ItemIsEditable;
@@ -129,8 +134,22 @@ public:
         return true;
     }
 
-    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction | kDragOutActions; }
     Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    QStringList mimeTypes() const override
+    {
+        return dragData ? QStringList{QStringLiteral("text/uri-list")} : QAbstractListModel::mimeTypes();
+    }
+    QMimeData *mimeData(const QModelIndexList &indexes) const override
+    {
+        if (!dragData)
+            return QAbstractListModel::mimeData(indexes);
+        QList<int> items;
+        for (const QModelIndex &index : indexes)
+            items << index.row() + 1;
+        std::sort(items.begin(), items.end());
+        return dragData(items);
+    }
 
     void append(Item item)
     {
@@ -164,6 +183,7 @@ public:
     QSet<QString> keys;
     QHash<QString, int> nextNumber;
     std::function<void(int)> onEdited;
+    ListView::DragData dragData;
     std::function<QString(int)> detail;
     QSize fixedSize;
     bool largeImages = true;
@@ -391,6 +411,9 @@ void ListView::applySettings()
     m_model->largeImages = m_view == 0;
     m_model->fixedSize = iconView ? cellSize() - QSize(2, 2) : QSize();
     m_model->movable = freePlacement();
+    // Movement switches dragging off where icons are arranged; dragging out stays.
+    if (m_model->dragData)
+        setDragEnabled(true);
     m_model->changedAll();
     scheduleDelayedItemsLayout();
 }
@@ -524,6 +547,17 @@ void ListView::mouseDoubleClickEvent(QMouseEvent *event)
         emit DblClick();
 }
 
+void ListView::setDragData(DragData dragData)
+{
+    m_model->dragData = std::move(dragData);
+    applySettings();
+}
+
+void ListView::startDrag(Qt::DropActions supportedActions)
+{
+    QListView::startDrag(m_model->dragData ? kDragOutActions : supportedActions);
+}
+
 void ListView::dragEnterEvent(QDragEnterEvent *event)
 {
     if (event->source() != this) {
@@ -540,6 +574,11 @@ void ListView::dragEnterEvent(QDragEnterEvent *event)
 
 void ListView::dragMoveEvent(QDragMoveEvent *event)
 {
+    // An item dragged within the list moves only where icons are placed by hand.
+    if (event->source() == this && !freePlacement()) {
+        event->ignore();
+        return;
+    }
     if (event->source() != this) {
         if (m_dropUsable)
             event->acceptProposedAction();
@@ -560,6 +599,12 @@ void ListView::dropEvent(QDropEvent *event)
         }
         event->acceptProposedAction();
         emit OLEDragDrop(dropped.urls, dropped.titles);
+        return;
+    }
+    // Dropped on itself the item only moves, and only where icons are placed
+    // by hand: nothing is ever added.
+    if (!freePlacement()) {
+        event->ignore();
         return;
     }
     QListView::dropEvent(event);

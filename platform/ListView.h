@@ -60,6 +60,10 @@ public:
     int Arrange() const { return m_arrange; }
     bool setArrange(int arrange);
 
+    // What dragging items (1-based, in order) out of the list hands to the
+    // program they are dropped on; until it is set, items only move inside.
+    using DragData = std::function<QMimeData *(const QList<int> &items)>;
+    void setDragData(DragData dragData);
     // Shown under the caption in item i's tooltip (the shortcut's target).
     void setItemDetail(std::function<QString(int)> detail);
 
@@ -84,6 +88,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     bool validItem(int i) const { return i >= 1 && i <= Count(); }

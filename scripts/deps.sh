@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox trayer xdotool x11-utils
   imagemagick xdg-utils
+  xclip                 # the X clipboard from the end-to-end run
   libglib2.0-bin        # gio, which starts desktop entries
   appstream desktop-file-utils   # checks of the installed metadata
   dpkg-dev file         # cpack -G DEB

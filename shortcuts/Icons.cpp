@@ -1,5 +1,7 @@
 #include "shortcuts/Icons.h"
 
+#include "platform/TargetIcons.h"
+
 namespace shortcuts {
 
 QIcon Icons::GetFileIcon(const QString &key, Size size)
@@ -9,6 +11,13 @@ QIcon Icons::GetFileIcon(const QString &key, Size size)
     // therefore come from the same icon, drawn at 32 or 16 pixels.
     Q_UNUSED(size);
     return m_lookup.iconForKey(key);
+}
+
+QString Icons::keyFor(const QString &target)
+{
+    if (!m_userFolders)
+        m_userFolders = platform::TargetIcons::userFolders();
+    return platform::TargetIcons::keyFor(target, *m_userFolders);
 }
 
 } // namespace shortcuts

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QIcon>
 #include <QString>
+#include <optional>
 
 #include "platform/IconLookup.h"
 
@@ -15,9 +17,14 @@ public:
     explicit Icons(platform::IconLookup &lookup) : m_lookup(lookup) {}
     // Never null: a type without an icon of its own gets a generic one.
     QIcon GetFileIcon(const QString &key, Size size);
+    // The icon key for what a target is: a folder, a URI, a program, a
+    // desktop entry, a missing target, or a file of some type.
+    QString keyFor(const QString &target);
 
 private:
     platform::IconLookup &m_lookup;
+    // Read once, at the first folder.
+    std::optional<QHash<QString, QString>> m_userFolders;
 };
 
 } // namespace shortcuts

@@ -2,12 +2,11 @@
 
 #include "config/NumberText.h"
 #include "platform/PathOps.h"
+#include "platform/TargetIcons.h"
 
 namespace shortcuts {
 
-using platform::PathOps::FileExists;
 using platform::PathOps::GetAbsolutePathName;
-using platform::PathOps::GetExtensionName;
 using platform::PathOps::GetFileName;
 
 bool isWebAddress(const QString &target)
@@ -23,11 +22,8 @@ bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sNam
     if (list.IconList.Count() >= kMaxImages || list.IconListSml.Count() >= kMaxImages)
         return false;
 
-    // Icons by file type only: folders, missing files and web addresses share
-    // the icon of the empty key.
-    QString typeKey;
-    if (!isWebAddress(sFileName) && FileExists(sFileName))
-        typeKey = QLatin1Char('.') + GetExtensionName(sFileName);
+    // Icons by what the target is, one lookup per kind.
+    const QString typeKey = list.icons.keyFor(sFileName);
     list.IconList.Add(list.icons.GetFileIcon(typeKey, Icons::Large));
     list.IconListSml.Add(list.icons.GetFileIcon(typeKey, Icons::Small));
 
@@ -37,7 +33,10 @@ bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sNam
     if (target.isEmpty())
         return false;
 
-    QString caption = sName.isEmpty() ? GetFileName(sFileName) : sName;
+    // A desktop entry added without a caption goes by the name it gives itself.
+    QString caption = sName.isEmpty() ? platform::TargetIcons::desktopEntryName(target) : sName;
+    if (caption.isEmpty())
+        caption = GetFileName(sFileName);
     if (caption.isEmpty())
         caption = sFileName;
     // Captions may repeat (two readme.txt from different folders); the list
@@ -54,6 +53,16 @@ bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sNam
             list.lstButtons.setTop(item, *top);
     }
     return true;
+}
+
+void RefreshIcons(ShortcutList &list)
+{
+    for (int i = 1; i <= list.count(); ++i) {
+        const QString key = list.icons.keyFor(list.lstPrograms.List(i - 1));
+        list.IconList.Replace(list.lstButtons.Icon(i), list.icons.GetFileIcon(key, Icons::Large));
+        list.IconListSml.Replace(list.lstButtons.SmallIcon(i), list.icons.GetFileIcon(key, Icons::Small));
+    }
+    list.lstButtons.viewport()->update();
 }
 
 } // namespace shortcuts

@@ -43,4 +43,8 @@ bool isWebAddress(const QString &target);
 bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,
                const QString &szLeft = QString(), const QString &szTop = QString());
 
+// Icons chosen again for every shortcut, so targets that went missing (or
+// came back) show it.
+void RefreshIcons(ShortcutList &list);
+
 } // namespace shortcuts

@@ -84,7 +84,7 @@ TEST_F(TrayInteractionTest, OtherCodesDoNothing)
 TEST_F(TrayInteractionTest, RightClickPopsUpTheTrayMenuAndLeavesTheWindowHidden)
 {
     hideToTray();
-    EXPECT_EQ(popUpMenu(code::RightButtonUp), (QStringList{"&Restore", "-", "&Exit"}));
+    EXPECT_EQ(popUpMenu(code::RightButtonUp), (QStringList{"&Restore", "Start at &Login", "-", "&Exit"}));
     EXPECT_TRUE(window->isHidden());
     EXPECT_EQ(window->frameState(), 1);
 

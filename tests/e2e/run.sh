@@ -4,7 +4,8 @@
 # files, opening a shortcut, adding a web address, deleting after the
 # question, the options dialog, hiding to the tray and back, a web link
 # dropped with its title, a drag of plain text refused, the window back from
-# the tray where it was, Exit from the tray menu. Every step is checked
+# the tray where it was, a second start, Ctrl+V, starting at login, a
+# shortcut dragged out, Exit from the tray menu. Every step is checked
 # through the window system or the profile.
 #
 #   bash tests/e2e/run.sh [BUILD_DIR]      (default: build-tests)
@@ -303,6 +304,43 @@ ini=$tmp/app/tsw.ini
 title='Tessaflow by tessaflow.org - v1.1.0'
 say "display $DISPLAY, profile $ini, screenshots in $shots"
 
+# move_apart WIN WHAT: moves another program's window to the top left, apart
+# from the launcher so the pointer travels from one to the other; sets
+# $apart to its "x y width height" and mx my mw mh to the launcher's.
+move_apart() {
+  local other=$1 what=$2 ox oy ow oh
+  xdotool windowmove "$other" 10 10
+  moved() { read -r ox oy ow oh _ <<<"$(geom "$other")" && ((ox < 40 && oy < 60)); }
+  wait_for 5 moved || fail "the $what window could not be moved"
+  read -r mx my mw mh _ <<<"$(geom "$win")"
+  if ((ox < mx + mw && mx < ox + ow && oy < my + mh && my < oy + oh)); then
+    fail "the $what ($ox,$oy ${ow}x$oh) overlaps the launcher ($mx,$my ${mw}x$mh)"
+  fi
+  apart="$ox $oy $ow $oh"
+}
+
+# drag_from X Y TO_X TO_Y [SHOT]: a left-button drag in screen coordinates.
+# The first moves start the drag inside the source; then in steps to the
+# target, giving each position time to be answered by it. SHOT names a
+# screenshot taken while hovering.
+drag_from() {
+  local fx=$1 fy=$2 tx=$3 ty=$4 i
+  xdotool mousemove "$fx" "$fy"
+  xdotool mousedown 1
+  for i in 1 2 3; do
+    xdotool mousemove $((fx + 4 * i)) $((fy + 3 * i))
+    sleep 0.05
+  done
+  for i in $(seq 1 10); do
+    xdotool mousemove $((fx + (tx - fx) * i / 10)) $((fy + (ty - fy) * i / 10))
+    sleep 0.05
+  done
+  xdotool mousemove $((tx + 2)) $((ty + 2))
+  sleep 0.3
+  [[ -z ${5:-} ]] || shot "$5"
+  xdotool mouseup 1
+}
+
 # drag_from_source ARGS...: starts the drag source with ARGS, drags from it
 # onto the launcher's list through the X drag-and-drop protocol and sets
 # $source_status to its exit status (0 accepted, 1 refused).
@@ -311,32 +349,9 @@ drag_from_source() {
   source_pid=$!
   find_titled 10 "$source_pid" "Tessaflow drag source" || fail "the drag source window did not appear"
   source_win=$found
-  # Apart from the launcher, so the pointer travels from one to the other.
-  xdotool windowmove "$source_win" 10 10
-  source_moved() { read -r sx sy sw sh _ <<<"$(geom "$source_win")" && ((sx < 40 && sy < 60)); }
-  wait_for 5 source_moved || fail "the drag source window could not be moved"
-  read -r mx my mw mh _ <<<"$(geom "$win")"
-  if ((sx < mx + mw && mx < sx + sw && sy < my + mh && my < sy + sh)); then
-    fail "the drag source ($sx,$sy ${sw}x$sh) overlaps the launcher ($mx,$my ${mw}x$mh)"
-  fi
-  from_x=$((sx + sw / 2)) from_y=$((sy + sh / 2))
-  to_x=$((mx + 250)) to_y=$((my + 170))
-  xdotool mousemove "$from_x" "$from_y"
-  xdotool mousedown 1
-  # The first moves start the drag inside the source; then in steps to the list,
-  # giving each position time to be answered by the target.
-  for i in 1 2 3; do
-    xdotool mousemove $((from_x + 4 * i)) $((from_y + 3 * i))
-    sleep 0.05
-  done
-  for i in $(seq 1 10); do
-    xdotool mousemove $((from_x + (to_x - from_x) * i / 10)) $((from_y + (to_y - from_y) * i / 10))
-    sleep 0.05
-  done
-  xdotool mousemove $((to_x + 2)) $((to_y + 2))
-  sleep 0.3
-  shot hover
-  xdotool mouseup 1
+  move_apart "$source_win" "drag source"
+  read -r sx sy sw sh <<<"$apart"
+  drag_from $((sx + sw / 2)) $((sy + sh / 2)) $((mx + 250)) $((my + 170)) hover
   source_done() { ! alive "$source_pid"; }
   wait_for 10 source_done || fail "the drag did not end: $(cat "$tmp/dragsource.log")"
   source_status=0
@@ -561,9 +576,132 @@ xdotool windowminimize "$win"
 wait_for 5 withdrawn || fail "the window did not go to the tray again"
 ok "frame back at $frame_before, client $client_before; hidden again at $frame_at_exit"
 
-# --- 12. Exit from the tray menu ------------------------------------------
+# --- 12. a second start hands over to the running copy --------------------
 
-begin 12 "Exit from the tray menu"
+begin 12 "a second start restores the first copy and adds its argument"
+xdotool windowminimize "$win"
+wait_for 5 withdrawn || fail "the window was not hidden before the second start"
+file3=$tmp/files/gamma.txt
+echo gamma >"$file3"
+second_status=0
+# A relative path, from the second start's own working folder.
+(cd "$tmp/files" && exec timeout 20 "$tmp/app/tessaflow" gamma.txt) >"$tmp/second.log" 2>&1 || second_status=$?
+((second_status == 0)) || fail "the second start ended with status $second_status: $(cat "$tmp/second.log")"
+wait_for 5 shown || fail "the first copy's window did not come back: $(geom "$win")"
+expected_at_exit+=("${#expected_at_exit[@]}=$file3|gamma.txt")
+handed_over() { entries_are "${expected_at_exit[@]}"; }
+wait_for 5 handed_over || fail "the profile does not end with gamma.txt: $(entries | tr '\n' ' ')"
+(($(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l) == 1)) || fail "more than one launcher window"
+shot second-start
+ok "second start ended with status 0; the first copy came back and added gamma.txt"
+
+# --- 13. moving an icon; Ctrl+V pastes what a file manager copied --------
+
+begin 13 "move an icon by dragging, then paste a copied file with Ctrl+V"
+# Small icons: a 16 px icon at the left of each 160 x 22 cell.
+small_point() {
+  local px
+  px=$(entry_pixels "$1") || fail "no entry $1 in the profile"
+  read -r left top <<<"$px"
+  point_x=$((left + 10)) point_y=$((top + 12))
+}
+# First an icon moved by hand inside the window; the paste's save keeps its place.
+read -r mx my mw mh _ <<<"$(geom "$win")"
+gamma_key=$((${#expected_at_exit[@]} - 1))
+small_point "$gamma_key"
+drag_from $((mx + point_x)) $((my + point_y)) $((mx + 230)) $((my + 150))
+sleep 0.3
+command -v xclip >/dev/null 2>&1 || fail "xclip is missing (run scripts/deps.sh)"
+file4="$tmp/files/delta file.txt"
+echo delta >"$file4"
+printf 'file://%s\r\n' "${tmp// /%20}/files/delta%20file.txt" |
+  xclip -quiet -selection clipboard -t text/uri-list >/dev/null 2>&1 &
+source_pid=$!
+clipboard_ready() { xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -q text/uri-list; }
+wait_for 5 clipboard_ready || fail "xclip did not take the clipboard"
+# The options dialog opened and closed with Escape (nothing changes): back
+# from the tray the window has the X focus without the program being told,
+# and closing the dialog hands it over anew.
+open_popup "context menu" mousemove --window "$win" 330 200 click 3
+xdotool key Up Return
+find_titled 5 "$app_pid" "Tessaflow - Options" || fail "no dialog titled \"Tessaflow - Options\""
+xdotool windowactivate --sync "$found" 2>/dev/null || true
+xdotool key Escape
+wait_for 5 gone_titled "$app_pid" "Tessaflow - Options" || fail "Escape did not close the options dialog"
+key_is SView 1 || fail "closing with Escape changed SView: $(profile | grep -i '^SView=')"
+launcher_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$win" ]]; }
+wait_for 3 launcher_active || fail "the launcher did not get the focus back"
+# The list gets the focus, clicked where there is no icon.
+xdotool mousemove --window "$win" 330 200 click 1
+sleep 0.2
+xdotool key ctrl+v
+expected_at_exit+=("${#expected_at_exit[@]}=$file4|delta file.txt")
+pasted() { entries_are "${expected_at_exit[@]}"; }
+wait_for 5 pasted || fail "the profile does not end with \"delta file.txt\": $(entries | tr '\n' ' ')"
+stop "$source_pid"
+source_pid=''
+read -r _ gamma_top <<<"$(entry_pixels "$gamma_key")"
+((gamma_top >= 100)) || fail "gamma.txt was not moved by the drag inside the window (top ${gamma_top}px)"
+shot paste
+ok "\"delta file.txt\" added from the clipboard; gamma.txt dragged down to ${gamma_top}px; Escape closed the options"
+
+# --- 14. starting at login ------------------------------------------------
+
+begin 14 "Start at Login in the tray menu, on and off"
+login_entry=$XDG_CONFIG_HOME/autostart/tessaflow.desktop
+read -r _ _ tw th _ <<<"$(geom "$tray_icon")"
+open_popup "tray menu (login on)" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
+xdotool key l
+login_on() { [[ -f $login_entry ]]; }
+wait_for 5 login_on || fail "no $login_entry"
+# The menu's grab goes a moment after the menu itself.
+sleep 0.5
+grep -qxF "Exec=$tmp/app/tessaflow --minimized" "$login_entry" || fail "the entry's Exec: $(grep Exec "$login_entry")"
+if command -v desktop-file-validate >/dev/null 2>&1; then
+  desktop-file-validate "$login_entry" >"$tmp/validate.log" 2>&1 || fail "invalid entry: $(cat "$tmp/validate.log")"
+fi
+open_popup "tray menu (login off)" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
+shot login-checked
+xdotool key l
+login_off() { [[ ! -e $login_entry ]]; }
+wait_for 5 login_off || fail "$login_entry is still there"
+ok "the login entry appeared (Exec=$tmp/app/tessaflow --minimized) and went away"
+
+# --- 15. dragging a shortcut out ------------------------------------------
+
+begin 15 "drag a shortcut out onto another program"
+droptarget_bin=$(find_built tessaflow_droptarget "$build/tests/e2e/tessaflow_droptarget")
+[[ -n $droptarget_bin ]] || fail "no tessaflow_droptarget under $build"
+"$droptarget_bin" --timeout 20 >"$tmp/droptarget.log" 2>&1 &
+source_pid=$!
+find_titled 10 "$source_pid" "Tessaflow drop target" || fail "the drop target window did not appear"
+target_win=$found
+move_apart "$target_win" "drop target"
+read -r tx ty tw2 th2 <<<"$apart"
+small_point 0
+drag_from $((mx + point_x)) $((my + point_y)) $((tx + tw2 / 2)) $((ty + th2 / 2))
+target_done() { ! alive "$source_pid"; }
+wait_for 10 target_done || fail "nothing was dropped on the target: $(cat "$tmp/droptarget.log")"
+target_status=0
+wait "$source_pid" || target_status=$?
+source_pid=''
+((target_status == 0)) || fail "the drop target ended with status $target_status: $(cat "$tmp/droptarget.log")"
+grep -qxF "uri: file://$file1" "$tmp/droptarget.log" || fail "the drop target got: $(tr '\n' ' ' <"$tmp/droptarget.log")"
+grep -qx "action: move" "$tmp/droptarget.log" && fail "the shortcut was offered as a move"
+shot drag-out
+# To the tray and back, so the window manager hands the focus over anew:
+# after a drag onto another program that quits, Qt may not know it has it.
+xdotool windowminimize "$win"
+wait_for 5 withdrawn || fail "the window was not hidden after the drags"
+read -r _ _ tw th _ <<<"$(geom "$tray_icon")"
+xdotool mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 1
+wait_for 5 shown || fail "the window did not come back from the tray"
+entries_are "${expected_at_exit[@]}" || fail "the drags changed the entries: $(entries | tr '\n' ' ')"
+ok "the drop target got file://$file1 ($(grep '^action' "$tmp/droptarget.log")); no shortcut added"
+
+# --- 16. Exit from the tray menu ------------------------------------------
+
+begin 16 "Exit from the tray menu"
 open_popup "tray menu" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
 shot tray-menu
 xdotool key e

@@ -97,6 +97,18 @@ TEST_F(OptionsTest, EachChoiceAppliesAtOnceAndIsSavedWhenTheDialogCloses)
     EXPECT_EQ(list().View(), 2);
 }
 
+TEST_F(OptionsTest, EscapeClosesTheDialogAndSaves)
+{
+    options::frmOptions *dialog = showOptions();
+    dialog->cmbView()->setCurrentIndex(1);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(dialog->cmbView(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(window->frmOptions(), nullptr);
+    EXPECT_EQ(keysOf(readProfile()), QByteArray("Arrange=0 SView=1"));
+}
+
 TEST_F(OptionsTest, AReportViewOpensWithNoViewChosenAndStaysUntilOneIsPicked)
 {
     window->close();

@@ -1,6 +1,7 @@
 // Making shortcuts: captions, targets, icons and positions.
 #include <QSet>
 #include <QDir>
+#include <QImage>
 
 #include "support/ShortcutFixture.h"
 
@@ -29,22 +30,64 @@ TEST_F(AddButtonTest, FileShortcutGetsFileNameCaptionAbsoluteTargetAndTypeIcon)
     EXPECT_EQ(view.Text(3), QStringLiteral("Quarterly"));
 }
 
-TEST_F(AddButtonTest, FoldersMissingFilesAndWebAddressesShareTheEmptyKeyIcon)
+// The largest alpha of an icon drawn at 32 x 32.
+int opacityOf(const QIcon &icon)
 {
+    const QImage image = icon.pixmap(32, 32).toImage();
+    int most = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            most = std::max(most, qAlpha(image.pixel(x, y)));
+    return most;
+}
+
+TEST_F(AddButtonTest, IconsSayWhatTheTargetIs)
+{
+    platform::IconLookup::ensureIconTheme();
     QDir(dir.path()).mkdir(QStringLiteral("Games"));
     const QString noext = touch(QStringLiteral("Makefile"));
+    const QString program = touch(QStringLiteral("run"), "#!/bin/sh\n");
+    QFile(program).setPermissions(QFile::permissions(program) | QFileDevice::ExeOwner);
+    const QString entry = touch(QStringLiteral("editor.desktop"),
+                                "[Desktop Entry]\nType=Application\nName=Text Editor\nIcon=user-home\nExec=ed\n");
     AddButton(list, path(QStringLiteral("Games")) + QLatin1Char('/'), QString(), 1);
     AddButton(list, path(QStringLiteral("missing.txt")), QString(), 2);
     AddButton(list, QStringLiteral("http://example.com/"), QString(), 3);
     AddButton(list, noext, QString(), 4);
-    EXPECT_EQ(captions(), (QStringList{"Games", "missing.txt", "example.com", "Makefile"}));
+    AddButton(list, program, QString(), 5);
+    AddButton(list, entry, QString(), 6);
+    AddButton(list, entry, QStringLiteral("Kept"), 7);
+    const QString script = touch(QStringLiteral("build.sh"), "#!/bin/sh\n");
+    QFile(script).setPermissions(QFile::permissions(script) | QFileDevice::ExeOwner);
+    AddButton(list, script, QString(), 8);
+    EXPECT_EQ(captions(),
+              (QStringList{"Games", "missing.txt", "example.com", "Makefile", "run", "Text Editor", "Kept", "build.sh"}));
     EXPECT_EQ(programs.List(0), path(QStringLiteral("Games")));
-    const qint64 unknown = lookup.iconForKey(QString()).cacheKey();
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(large.image(n).cacheKey(), unknown) << n;
+    EXPECT_EQ(large.image(1).name(), QStringLiteral("inode-directory"));
     EXPECT_EQ(small.image(4).cacheKey(), lookup.iconForKey(QStringLiteral(".")).cacheKey());
-    EXPECT_EQ(large.Count(), 4);
-    EXPECT_EQ(small.Count(), 4);
+    EXPECT_EQ(large.image(5).name(), QStringLiteral("application-x-executable"));
+    EXPECT_EQ(large.image(8).name(), QStringLiteral("application-x-shellscript")); // a type of its own
+    // The entry's own icon.
+    EXPECT_EQ(large.image(6).name(), QStringLiteral("user-home"));
+    // Web addresses: the handler's icon, else a web page.
+    EXPECT_FALSE(large.image(3).isNull());
+    EXPECT_NE(large.image(3).cacheKey(), lookup.iconForKey(QString()).cacheKey());
+    // A missing file: its type's icon, dimmed to about 40 %.
+    const int usual = opacityOf(lookup.iconForKey(QStringLiteral(".txt")));
+    EXPECT_NEAR(opacityOf(large.image(2)), usual * 0.4, 8);
+    EXPECT_NEAR(opacityOf(large.image(5)), 255, 8);
+    // Drawn at the screen's density, not scaled up from 32 pixels.
+    EXPECT_EQ(large.image(2).pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
+    EXPECT_EQ(large.Count(), 8);
+    EXPECT_EQ(small.Count(), 8);
+
+    // Gone and back again: the icons follow at the next refresh.
+    QFile::remove(program);
+    touch(QStringLiteral("missing.txt"));
+    shortcuts::RefreshIcons(list);
+    EXPECT_LT(opacityOf(large.image(5)), 160);
+    EXPECT_EQ(large.image(2).cacheKey(), lookup.iconForKey(QStringLiteral(".txt")).cacheKey());
+    EXPECT_EQ(captions().size(), 8);
 }
 
 TEST_F(AddButtonTest, WebAddressesAreKeptAsTypedInAnyCase)

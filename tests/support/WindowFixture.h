@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/frmTessaflow.h"
+#include "support/DesktopRecorders.h"
 #include "support/Recorders.h"
 
 namespace testing_support {
@@ -25,10 +26,14 @@ protected:
     platform::IconLookup icons;
     RecordingOpener opener;
     QString profile = dir.filePath(QStringLiteral("tsw.ini"));
+    RecordingClipboard clipboard;
+    RecordingFileChooser fileChooser;
+    app::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
+                             dir.filePath(QStringLiteral("bin/tessaflow"))};
 
     std::unique_ptr<app::frmTessaflow> open()
     {
-        auto window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener});
+        auto window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener, &clipboard, &fileChooser, &autostart});
         window->Form_Load();
         return window;
     }

@@ -1,0 +1,107 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "Version.h"
+#include "platform/PathOps.h"
+
+namespace app {
+
+namespace {
+
+QString versionText()
+{
+    return QStringLiteral("%1 %2.%3.%4\n")
+        .arg(QLatin1String(kProductName))
+        .arg(kVersionMajor)
+        .arg(kVersionMinor)
+        .arg(kVersionRevision);
+}
+
+// The parser names the program after the running application, which does
+// not exist yet here: the usage line gets the name it was started as.
+QString helpText(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    QString text = parser.helpText();
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("tessaflow") : QFileInfo(arguments.first()).fileName();
+    const QLatin1String usage("Usage: ");
+    const qsizetype options = text.indexOf(QLatin1String(" [options]"));
+    if (text.startsWith(usage) && options > 0)
+        text.replace(usage.size(), options - usage.size(), program);
+    return text;
+}
+
+} // namespace
+
+std::optional<QString> commandLineTarget(const QString &argument, const QString &workingDir)
+{
+    if (argument.isEmpty())
+        return std::nullopt;
+    QString path = argument;
+    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(argument);
+        if (!url.isLocalFile())
+            return std::nullopt;
+        path = url.toLocalFile();
+    } else if (platform::PathOps::HasUrlScheme(argument)) {
+        return argument;
+    }
+    const QString absolute = QDir::cleanPath(QDir(workingDir).absoluteFilePath(path));
+    // A dangling symbolic link still names something the user may repair.
+    const QFileInfo info(absolute);
+    if (info.exists() || info.isSymLink())
+        return absolute;
+    if (argument.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return QStringLiteral("http://") + argument;
+    return std::nullopt;
+}
+
+CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDir)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A launcher for files, folders and web addresses. Each PATH or URL given is added as a "
+                       "shortcut, in the copy already running if there is one."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption minimized(QStringLiteral("minimized"),
+                                       QStringLiteral("Start hidden in the tray, when there is one."));
+    parser.addOption(minimized);
+    parser.addPositionalArgument(QStringLiteral("targets"),
+                                 QStringLiteral("Files, folders or web addresses to add as shortcuts."),
+                                 QStringLiteral("[PATH|URL...]"));
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.errors = QStringLiteral("tessaflow: %1\n").arg(parser.errorText()) + helpText(parser, arguments);
+        result.exitStatus = 2;
+        return result;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        result.output = helpText(parser, arguments);
+        result.exitStatus = 0;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.output = versionText();
+        result.exitStatus = 0;
+        return result;
+    }
+    result.minimized = parser.isSet(minimized);
+    const QStringList given = parser.positionalArguments();
+    for (const QString &argument : given) {
+        if (const auto target = commandLineTarget(argument, workingDir))
+            result.targets << *target;
+        else
+            result.errors += QStringLiteral("tessaflow: not found, not added: %1\n").arg(argument);
+    }
+    if (!given.isEmpty() && result.targets.isEmpty())
+        result.exitStatus = 1;
+    return result;
+}
+
+} // namespace app

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace app {
+
+// What the command line asks for. Read before any window exists, so --help,
+// --version and mistakes need no display.
+struct CommandLine {
+    // Set when the program ends at once with this status, after printing
+    // `output` to standard output and `errors` to standard error.
+    std::optional<int> exitStatus;
+    QString output;
+    QString errors;
+    // Start hidden in the tray (the login entry passes it).
+    bool minimized = false;
+    // The shortcuts to add, in order: absolute paths of existing files and
+    // folders, and URIs as given.
+    QStringList targets;
+};
+
+// `arguments` includes the program name first; relative paths are taken
+// against `workingDir`. Arguments that name nothing are reported in `errors`;
+// when some were given and none can be added the status is 1.
+CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDir);
+
+// The shortcut target for one argument: a local path (also as a file:// URI)
+// when it exists, a URI the desktop opens, or an address starting "www.";
+// nothing for a path that does not exist.
+std::optional<QString> commandLineTarget(const QString &argument, const QString &workingDir);
+
+} // namespace app

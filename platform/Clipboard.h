@@ -1,0 +1,21 @@
+#pragma once
+
+class QMimeData;
+
+namespace platform {
+
+// What was last copied, behind an interface so tests can fill it.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // The copied data; null when there is none.
+    virtual const QMimeData *contents() const = 0;
+};
+
+// The desktop's clipboard (the X "CLIPBOARD" selection).
+class SystemClipboard : public Clipboard {
+public:
+    const QMimeData *contents() const override;
+};
+
+} // namespace platform

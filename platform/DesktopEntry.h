@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace platform {
+
+// Reading and writing freedesktop.org desktop entries (.desktop files).
+namespace DesktopEntry {
+
+// The keys of an entry's [Desktop Entry] group the launcher uses, with the
+// string escapes (\s, \n, \t, \r, \\) undone.
+struct Entry {
+    QString name; // localized for the given locale where the entry has it
+    QString icon; // a theme name or an absolute path
+    QString exec;
+};
+
+// Nothing when the file cannot be read or has no [Desktop Entry] group.
+// `locale` as "lang_COUNTRY@MODIFIER" (any part may be missing).
+std::optional<Entry> read(const QString &path, const QString &locale);
+// The same for the user's language (LC_ALL, LC_MESSAGES, LANG).
+std::optional<Entry> read(const QString &path);
+
+// One argument of an Exec line, quoted where the rules ask for it and with
+// the string escapes applied, ready to be written after "Exec=".
+QString execArgument(const QString &argument);
+// The arguments of an Exec value as read() returns it, quotes removed.
+QStringList execArguments(const QString &exec);
+
+} // namespace DesktopEntry
+} // namespace platform

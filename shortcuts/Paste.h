@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+
+#include "shortcuts/ShortcutList.h"
+
+class QMimeData;
+
+namespace shortcuts {
+
+// The shortcuts a paste adds, in order: the files and folders a file manager
+// copied (text/uri-list, or x-special/gnome-copied-files: "copy" or "cut" and
+// then one URI a line), taken as a drop takes them; else text whose every
+// line is a URI the desktop opens (or an address starting "www."). Nothing
+// for anything else.
+QStringList pastedTargets(const QMimeData &data);
+
+// What dragging shortcuts out hands over: every target as text/uri-list
+// (files and folders as file:// URIs), and web addresses also as plain text,
+// one a line. The caller owns the result.
+QMimeData *exportedData(const QStringList &targets);
+
+// Adds each target at the end of the list: local paths as a drop adds them,
+// URIs as web-address shortcuts. False at the first add that fails; the ones
+// before it stay.
+bool AddTargets(ShortcutList &list, const QStringList &targets);
+
+} // namespace shortcuts

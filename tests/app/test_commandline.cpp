@@ -1,0 +1,63 @@
+// The command line: options, and the shortcuts it names.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+TEST(CommandLine, OptionsEndTheProgramWithTheirStatus)
+{
+    const struct {
+        QStringList arguments;
+        std::optional<int> status;
+        const char *output, *firstErrorLine;
+    } rows[] = {
+        {{"tessaflow", "--help"}, 0, "Usage: tessaflow [options] [PATH|URL...]", ""},
+        {{"/opt/t/tessaflow", "-h"}, 0, "Usage: tessaflow [options] [PATH|URL...]", ""},
+        {{"tessaflow", "--version"}, 0, "Tessaflow 1.1.0", ""},
+        {{"tessaflow", "--bogus"}, 2, "", "tessaflow: Unknown option 'bogus'."},
+        {{"tessaflow", "--minimized"}, std::nullopt, "", ""},
+        {{"tessaflow"}, std::nullopt, "", ""},
+    };
+    for (const auto &row : rows) {
+        const app::CommandLine command = app::parseCommandLine(row.arguments, QDir::tempPath());
+        const QString context = row.arguments.join(QLatin1Char(' '));
+        SCOPED_TRACE(context.toStdString());
+        EXPECT_EQ(command.exitStatus, row.status);
+        EXPECT_EQ(command.output.section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(row.output));
+        EXPECT_EQ(command.errors.section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(row.firstErrorLine));
+        EXPECT_TRUE(command.targets.isEmpty());
+    }
+    EXPECT_TRUE(app::parseCommandLine({"tessaflow", "--bogus"}, QDir::tempPath()).errors.contains("Usage:"));
+    EXPECT_TRUE(app::parseCommandLine({"tessaflow", "--minimized"}, QDir::tempPath()).minimized);
+}
+
+TEST(CommandLine, PathsAndUrisBecomeTargetsInOrderAndMissingPathsAreReported)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Games"));
+    QFile(dir.filePath(QStringLiteral("a b.txt"))).open(QIODevice::WriteOnly);
+    const QString file = dir.filePath(QStringLiteral("a b.txt"));
+
+    const app::CommandLine command = app::parseCommandLine(
+        {"tessaflow", "a b.txt", "missing.txt", "mailto:me@example.org", "HTTPS://example.org/x",
+         QUrl::fromLocalFile(dir.filePath(QStringLiteral("Games"))).toString(), "www.example.net", "--",
+         "./Games/../a b.txt"},
+        dir.path());
+    EXPECT_EQ(command.exitStatus, std::nullopt);
+    EXPECT_EQ(command.targets, (QStringList{file, "mailto:me@example.org", "HTTPS://example.org/x",
+                                            dir.filePath(QStringLiteral("Games")), "http://www.example.net", file}));
+    EXPECT_EQ(command.errors, QStringLiteral("tessaflow: not found, not added: missing.txt\n"));
+
+    const app::CommandLine nothing =
+        app::parseCommandLine({"tessaflow", "missing.txt", "file:///no/such/file"}, dir.path());
+    EXPECT_EQ(nothing.exitStatus, 1);
+    EXPECT_EQ(nothing.errors.count(QStringLiteral("not found")), 2);
+}
+
+} // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMimeData>
+#include <QStringList>
+#include <memory>
+
+#include "platform/Clipboard.h"
+#include "platform/FileChooser.h"
+
+namespace testing_support {
+
+// A clipboard the test fills.
+class RecordingClipboard : public platform::Clipboard {
+public:
+    std::unique_ptr<QMimeData> data;
+    const QMimeData *contents() const override { return data.get(); }
+    QMimeData &fill()
+    {
+        data = std::make_unique<QMimeData>();
+        return *data;
+    }
+};
+
+// A file chooser that answers with `answer` and counts how often it was shown.
+class RecordingFileChooser : public platform::FileChooser {
+public:
+    QStringList answer;
+    int shown = 0;
+    QStringList chooseFiles(QWidget *, const QString &) override
+    {
+        ++shown;
+        return answer;
+    }
+};
+
+} // namespace testing_support
