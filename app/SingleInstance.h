@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+class QSocketNotifier;
 
 namespace app {
 
@@ -11,15 +12,20 @@ namespace app {
 // the user's runtime folder, named from the profile's absolute path, so
 // copies with different profiles run side by side. A later start with the
 // same profile hands its shortcuts to that copy and ends.
+//
+// A plain Unix-domain socket rather than Qt's network module: loading that
+// module (and the Kerberos and proxy libraries behind it) at every start
+// costs more than everything else the launcher does before its first paint.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(const QString &profilePath, QObject *parent = nullptr);
+    ~SingleInstance() override;
 
     enum class Start {
-        First,      // no copy runs: this one now listens
+        First,      // no copy runs: this one goes on (listening, unless *error says why not)
         HandedOver, // the running copy took the targets
-        Failed,     // a copy runs but did not answer, or the socket could not be made
+        Failed,     // a copy runs but did not answer
     };
     // Decides under a lock file, so that of two copies started at the same
     // moment exactly one goes on. A socket left by a crashed copy is removed.
@@ -38,11 +44,12 @@ signals:
 private:
     enum class HandOver { NoCopy, Done, NoAnswer };
     HandOver handOver(const QStringList &targets) const;
-    void takeConnection();
+    bool listen(QString *error);
+    void takeConnections();
 
     QString m_name;
-    QLocalServer m_server;
-    bool m_serving = false;
+    int m_listener = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };
 
 } // namespace app

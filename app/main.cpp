@@ -31,6 +31,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
         return 1;
     case app::SingleInstance::Start::First:
+        if (!why.isEmpty())
+            std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
         break;
     }
 
