@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 
@@ -15,6 +14,7 @@
 #include <functional>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -151,13 +151,29 @@ QString SingleInstance::serverName(const QString &profilePath)
 
 SingleInstance::Start SingleInstance::start(const QStringList &targets, QString *error)
 {
-    QLockFile lock(m_name + QStringLiteral(".lock"));
-    // Held only for the moment of deciding; a lock of a copy that died is
-    // taken over, however young.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(kLockMs)) {
+    // Held only for the moment of deciding. An flock, not a lock file with
+    // contents: nothing is written or synced at every start, and the kernel
+    // drops it when a copy dies, so no lock is ever stale.
+    const QByteArray lockPath = QFile::encodeName(m_name + QStringLiteral(".lock"));
+    const int lock = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const QDeadlineTimer lockDeadline(kLockMs);
+    while (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || lockDeadline.hasExpired())
+            break;
+        ::usleep(10 * 1000);
+    }
+    struct Unlock {
+        int fd;
+        ~Unlock()
+        {
+            if (fd >= 0)
+                ::close(fd); // also releases the lock
+        }
+    } unlock{lock};
+    if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
         if (error)
-            *error = QStringLiteral("could not lock %1; going on without handing shortcuts over").arg(lock.fileName());
+            *error = QStringLiteral("could not lock %1; going on without handing shortcuts over")
+                         .arg(QFile::decodeName(lockPath));
         return Start::First;
     }
 

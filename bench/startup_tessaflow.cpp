@@ -5,7 +5,9 @@
 #include <QApplication>
 
 #include "FirstPaint.h"
+#include "app/CommandLine.h"
 #include "app/Program.h"
+#include "app/SingleInstance.h"
 
 int main(int argc, char *argv[])
 {
@@ -14,7 +16,13 @@ int main(int argc, char *argv[])
     if (args.size() < 2)
         return 2;
     const bool exitNormally = args.contains(QStringLiteral("--exit"));
+    // What main() does before the window: the command line, and the check
+    // for a running copy (this one then listens for later starts).
+    const app::CommandLine command = app::parseCommandLine({args.at(0)}, QString());
     app::Program::prepare();
+    app::SingleInstance instance(args.at(1));
+    if (instance.start(command.targets) != app::SingleInstance::Start::First)
+        return 3;
     app::Program program(args.at(1));
     app::frmTessaflow &window = program.window();
     QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit,
