@@ -133,20 +133,7 @@ ok() {
   say "step $step ok - $*"
 }
 
-# wait_for SECONDS COMMAND...: polls COMMAND every 50 ms until it succeeds.
-wait_for() {
-  local tries=$(($1 * 20))
-  shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.05
-  done
-  "$@"
-}
-
-alive() {
-  [[ -e /proc/$1 ]] && [[ $(awk '/^State:/{print $2}' "/proc/$1/status" 2>/dev/null) != Z ]]
-}
+source "$repo/tests/e2e/poll.sh"
 
 # geom WIN: "x y width height map-state override-redirect" of a window.
 geom() {

@@ -17,18 +17,7 @@ die() { printf '%s: %s\n' "$name" "$*" >&2; exit 1; }
 pass() { passed=$((passed + 1)); }
 failed() { failed=$((failed + 1)); printf '%s: FAILED: %s\n' "$name" "$*" >&2; }
 
-alive() { [[ -e /proc/$1 ]] && [[ $(awk '/^State:/{print $2}' "/proc/$1/status" 2>/dev/null) != Z ]]; }
-
-# wait_for SECONDS COMMAND...: polls COMMAND every 10 ms until it succeeds.
-wait_for() {
-  local tries=$(($1 * 100))
-  shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.01
-  done
-  "$@"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
 
 stop() {
   local pid=$1

@@ -1,0 +1,15 @@
+# Polling helpers shared by the end-to-end scripts. Sourced.
+
+# alive PID: the process exists and is not a zombie.
+alive() { [[ -e /proc/$1 ]] && [[ $(awk '/^State:/{print $2}' "/proc/$1/status" 2>/dev/null) != Z ]]; }
+
+# wait_for SECONDS COMMAND...: polls COMMAND every 10 ms until it succeeds.
+wait_for() {
+  local tries=$(($1 * 100))
+  shift
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.01
+  done
+  "$@"
+}
