@@ -1,4 +1,4 @@
-# Polling helpers shared by the end-to-end scripts. Sourced.
+# Polling and stopping helpers shared by the end-to-end scripts. Sourced.
 
 # alive PID: the process exists and is not a zombie.
 alive() { [[ -e /proc/$1 ]] && [[ $(awk '/^State:/{print $2}' "/proc/$1/status" 2>/dev/null) != Z ]]; }
@@ -12,4 +12,13 @@ wait_for() {
     sleep 0.01
   done
   "$@"
+}
+
+# stop PID: asks the process to end, kills it after 2 s, and reaps it.
+stop() {
+  local pid=$1
+  [[ -n $pid ]] || return 0
+  kill "$pid" 2>/dev/null || true
+  wait_for 2 eval "! alive $pid" || kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
 }

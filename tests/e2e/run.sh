@@ -66,21 +66,7 @@ xvfb_pid='' wm_pid='' tray_pid='' app_pid='' source_pid=''
 passed=0
 finished=0
 
-stop() {
-  local pid=$1
-  [[ -n $pid ]] || return 0
-  if kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null || true
-    for _ in $(seq 40); do
-      kill -0 "$pid" 2>/dev/null || break
-      # A zombie is gone for our purposes; wait reaps it below.
-      [[ $(awk '/^State:/{print $2}' "/proc/$pid/status" 2>/dev/null) == Z ]] && break
-      sleep 0.05
-    done
-    kill -9 "$pid" 2>/dev/null || true
-  fi
-  wait "$pid" 2>/dev/null || true
-}
+source "$repo/tests/e2e/poll.sh"
 
 cleanup() {
   local status=$?
@@ -132,8 +118,6 @@ ok() {
   passed=$((passed + 1))
   say "step $step ok - $*"
 }
-
-source "$repo/tests/e2e/poll.sh"
 
 # geom WIN: "x y width height map-state override-redirect" of a window.
 geom() {

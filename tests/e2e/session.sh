@@ -19,14 +19,6 @@ failed() { failed=$((failed + 1)); printf '%s: FAILED: %s\n' "$name" "$*" >&2; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/poll.sh"
 
-stop() {
-  local pid=$1
-  [[ -n $pid ]] || return 0
-  kill "$pid" 2>/dev/null || true
-  wait_for 2 eval "! alive $pid" || kill -9 "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-}
-
 session_cleanup() {
   local status=$?
   trap - EXIT INT TERM
