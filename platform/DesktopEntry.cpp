@@ -65,43 +65,50 @@ QString userLocale()
 
 } // namespace
 
-std::optional<Entry> read(const QString &path, const QString &locale)
+KeyFile readKeyFile(const QString &path)
 {
+    KeyFile groups;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    bool inGroup = false, seenGroup = false;
-    QHash<QString, QString> keys;
-    // Entries are small; a huge file is not one.
+        return groups;
+    QHash<QString, QString> *group = nullptr;
+    // Such files are small; a huge one is not one of them.
     for (int lines = 0; !file.atEnd() && lines < 10000; ++lines) {
         const QString line = QString::fromUtf8(file.readLine(64 * 1024)).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            if (seenGroup && inGroup)
-                break;
-            inGroup = line == QLatin1String("[Desktop Entry]");
-            seenGroup = seenGroup || inGroup;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            const QString name = line.mid(1, line.size() - 2);
+            // The first of repeated groups counts.
+            group = groups.contains(name) ? nullptr : &groups[name];
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (!inGroup || eq <= 0 || line.startsWith(QLatin1Char('#')))
+        if (!group || eq <= 0 || line.startsWith(QLatin1Char('#')))
             continue;
         const QString key = line.left(eq).trimmed();
-        if (!keys.contains(key)) // the first of repeated keys counts
-            keys.insert(key, unescaped(line.mid(eq + 1).trimmed()));
+        if (!group->contains(key)) // the first of repeated keys counts
+            group->insert(key, line.mid(eq + 1).trimmed());
     }
-    if (!seenGroup)
+    return groups;
+}
+
+std::optional<Entry> read(const QString &path, const QString &locale)
+{
+    const KeyFile groups = readKeyFile(path);
+    const auto found = groups.constFind(QStringLiteral("Desktop Entry"));
+    if (found == groups.constEnd())
         return std::nullopt;
+    const auto value = [&keys = *found](const QString &key) { return unescaped(keys.value(key)); };
     Entry entry;
-    entry.name = keys.value(QStringLiteral("Name"));
+    entry.name = value(QStringLiteral("Name"));
     for (const QString &suffix : localeKeys(locale)) {
-        const QString localized = keys.value(QStringLiteral("Name[%1]").arg(suffix));
+        const QString localized = value(QStringLiteral("Name[%1]").arg(suffix));
         if (!localized.isEmpty()) {
             entry.name = localized;
             break;
         }
     }
-    entry.icon = keys.value(QStringLiteral("Icon"));
-    entry.exec = keys.value(QStringLiteral("Exec"));
+    entry.icon = value(QStringLiteral("Icon"));
+    entry.exec = value(QStringLiteral("Exec"));
     return entry;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,6 +17,13 @@ struct Entry {
     QString icon; // a theme name or an absolute path
     QString exec;
 };
+
+// The groups of a freedesktop.org key file (desktop entries, mimeapps.list,
+// mimeinfo.cache): group name -> key -> value as written (escapes kept). The
+// first of repeated groups and keys counts; comments are skipped. Empty when
+// the file is missing or not a regular file.
+using KeyFile = QHash<QString, QHash<QString, QString>>;
+KeyFile readKeyFile(const QString &path);
 
 // Nothing when the file cannot be read or has no [Desktop Entry] group.
 // `locale` as "lang_COUNTRY@MODIFIER" (any part may be missing).

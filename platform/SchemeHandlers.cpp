@@ -1,9 +1,10 @@
 #include "platform/SchemeHandlers.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include "platform/DesktopEntry.h"
 
 namespace platform::SchemeHandlers {
 
@@ -54,24 +55,10 @@ QStringList listFiles()
     return files;
 }
 
-// The entries listed for `key` in `group` of a key file, in order.
-QStringList listedIn(const QString &path, const QString &group, const QString &key)
+// The entries listed for `key` in `group` of an already read key file, in order.
+QStringList listedIn(const DesktopEntry::KeyFile &file, const QString &group, const QString &key)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    bool inGroup = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine(64 * 1024)).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            inGroup = line == QLatin1Char('[') + group + QLatin1Char(']');
-            continue;
-        }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (inGroup && eq > 0 && line.left(eq).trimmed() == key)
-            return line.mid(eq + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    }
-    return {};
+    return file.value(group).value(key).split(QLatin1Char(';'), Qt::SkipEmptyParts);
 }
 
 // A desktop file id ("org.gnome.Evolution.desktop", or "kde-foo.desktop" for
@@ -102,7 +89,8 @@ QString desktopEntryFor(const QString &scheme)
     QStringList removed;
     QStringList candidates;
     const QStringList files = listFiles();
-    for (const QString &file : files) {
+    for (const QString &path : files) {
+        const DesktopEntry::KeyFile file = DesktopEntry::readKeyFile(path);
         for (const QString &id : listedIn(file, QStringLiteral("Default Applications"), key))
             if (!removed.contains(id)) {
                 const QString entry = installedEntry(id.trimmed());
@@ -117,7 +105,8 @@ QString desktopEntryFor(const QString &scheme)
     // Then what installed entries declare for themselves.
     for (const QString &data : dataDirs())
         for (const QString &id :
-             listedIn(data + QStringLiteral("/applications/mimeinfo.cache"), QStringLiteral("MIME Cache"), key))
+             listedIn(DesktopEntry::readKeyFile(data + QStringLiteral("/applications/mimeinfo.cache")),
+                      QStringLiteral("MIME Cache"), key))
             if (!removed.contains(id))
                 candidates << id;
     for (const QString &id : candidates) {
