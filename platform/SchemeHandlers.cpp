@@ -1,7 +1,7 @@
 #include "platform/SchemeHandlers.h"
 
-#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "platform/DesktopEntry.h"
@@ -10,27 +10,8 @@ namespace platform::SchemeHandlers {
 
 namespace {
 
-QStringList pathList(const char *variable, const QString &fallback)
-{
-    QStringList dirs;
-    const QString value = qEnvironmentVariable(variable);
-    for (const QString &dir : (value.isEmpty() ? fallback : value).split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        if (QDir::isAbsolutePath(dir))
-            dirs << QDir::cleanPath(dir);
-    return dirs;
-}
-
-QString homeDir(const char *variable, const QString &belowHome)
-{
-    const QString value = qEnvironmentVariable(variable);
-    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QDir::homePath() + belowHome;
-}
-
-QStringList dataDirs()
-{
-    return QStringList{homeDir("XDG_DATA_HOME", QStringLiteral("/.local/share"))}
-           + pathList("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
-}
+// $XDG_DATA_HOME, then $XDG_DATA_DIRS.
+QStringList dataDirs() { return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation); }
 
 // The list files in the order the freedesktop.org rules give them weight:
 // the user's before the system's, a desktop's own list before the common one.
@@ -41,8 +22,8 @@ QStringList listFiles()
          qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts))
         desktops << name.toLower();
 
-    QStringList folders{homeDir("XDG_CONFIG_HOME", QStringLiteral("/.config"))};
-    folders += pathList("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"));
+    // $XDG_CONFIG_HOME, then $XDG_CONFIG_DIRS.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
     for (const QString &data : dataDirs())
         folders << data + QStringLiteral("/applications");
 
