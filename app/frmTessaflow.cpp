@@ -295,7 +295,7 @@ void frmTessaflow::addDesktopCommands()
 void frmTessaflow::addTargets(const QStringList &targets)
 {
     // As a drop: a failed add ends it without a save.
-    if (!targets.isEmpty() && shortcuts::AddTargets(m_list, targets))
+    if (!targets.isEmpty() && shortcuts::AddDropped(m_list, targets))
         Save_Config();
 }
 

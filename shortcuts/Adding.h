@@ -36,9 +36,9 @@ struct DroppedShortcut {
 QList<DroppedShortcut> droppedShortcuts(const QList<QUrl> &urls, const QStringList &titles,
                                         QStringList *refused = nullptr);
 
-// Adds one shortcut per path or dropped shortcut at the end of the list, each
-// numbered after the image count at that moment. False at the first add that
-// fails; the ones before it stay.
+// Adds one shortcut per target (a path or a web address) or dropped shortcut
+// at the end of the list, each numbered after the image count at that moment.
+// False at the first add that fails; the ones before it stay.
 bool AddDropped(ShortcutList &list, const QStringList &paths);
 bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped);
 

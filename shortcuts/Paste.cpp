@@ -80,15 +80,4 @@ QMimeData *exportedData(const QStringList &targets)
     return data;
 }
 
-bool AddTargets(ShortcutList &list, const QStringList &targets)
-{
-    for (const QString &target : targets) {
-        const bool added = isWebAddress(target) ? AddButton(list, target, QString(), list.nextImageIndex())
-                                                : AddDropped(list, {target});
-        if (!added)
-            return false;
-    }
-    return true;
-}
-
 } // namespace shortcuts

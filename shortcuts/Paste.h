@@ -20,9 +20,4 @@ QStringList pastedTargets(const QMimeData &data);
 // one a line. The caller owns the result.
 QMimeData *exportedData(const QStringList &targets);
 
-// Adds each target at the end of the list: local paths as a drop adds them,
-// URIs as web-address shortcuts. False at the first add that fails; the ones
-// before it stay.
-bool AddTargets(ShortcutList &list, const QStringList &targets);
-
 } // namespace shortcuts
