@@ -6,6 +6,7 @@
 #include "app/ProfileLocation.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
+#include "platform/FontWarmup.h"
 
 int main(int argc, char *argv[])
 {
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     if (command.exitStatus)
         return *command.exitStatus;
 
+    platform::FontWarmup fonts;
     QApplication application(argc, argv);
     app::Program::prepare();
     const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
@@ -48,5 +50,7 @@ int main(int argc, char *argv[])
     window.addTargets(command.targets);
     QObject::connect(&instance, &app::SingleInstance::requested, &window, &app::frmTessaflow::showFromAnotherStart);
     instance.serve();
+    // The first paint lays out text: the fonts must have been read by then.
+    fonts.wait();
     return application.exec();
 }

@@ -8,9 +8,11 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
+#include "platform/FontWarmup.h"
 
 int main(int argc, char *argv[])
 {
+    platform::FontWarmup fonts; // as main() does, before the application
     QApplication application(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2)
@@ -34,5 +36,6 @@ int main(int argc, char *argv[])
             bench::quitNow();
         window.mPopExit_Click(); // Exit, as from the tray menu
     });
+    fonts.wait();
     return application.exec();
 }

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ qt6-base-dev
+  libfontconfig-dev     # read ahead of Qt at start-up
   libqt6svg6            # SVG icon engine plugin (Debian 12 has no qt6-svg-plugins)
   breeze-icon-theme
   libgtest-dev libgmock-dev libbenchmark-dev

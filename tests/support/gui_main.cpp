@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Resources.h"
+#include "platform/FontWarmup.h"
 
 int main(int argc, char **argv)
 {
@@ -14,6 +15,8 @@ int main(int argc, char **argv)
     if (!cache.isValid())
         return 1;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    // As the program starts: fonts read ahead while Qt starts (and races it).
+    const platform::FontWarmup fonts;
     QApplication app(argc, argv);
     app::initResources();
     return RUN_ALL_TESTS();
