@@ -6,7 +6,8 @@
 #include <QEvent>
 #include <QMimeData>
 #include <QGuiApplication>
-#include <QImageReader>
+#include <QImage>
+#include <QResource>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,13 +33,18 @@ constexpr double kDesignedClientHeight = 3480;
 
 QIcon frmTessaflow::applicationIcon()
 {
-    // Read as the PNG it is: asked to tell the format itself, the reader loads
-    // every image plugin first, a millisecond of start-up. The SVG of the same
-    // picture is not added: in an icon made of pixmaps it was only ever drawn
-    // at its 64 pixels too, and reading it loaded Qt's SVG module at each start.
-    QImageReader png(QStringLiteral(":/tessaflow/tessaflow-64.png"), "png");
-    png.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(png.read()));
+    // The PNG's pixels kept raw beside it: any image reader, even one told
+    // the format, first looks through every image plugin Qt has, and that
+    // and the decoding are a good part of a millisecond of each start. The
+    // SVG of the same picture is not added: in an icon made of pixmaps it was
+    // only ever drawn at its 64 pixels too, and reading it loaded Qt's SVG module.
+    constexpr int side = 64;
+    const QByteArray rgb = QResource(QStringLiteral(":/tessaflow/tessaflow-64.rgb")).uncompressedData();
+    if (rgb.size() != side * side * 3)
+        return {};
+    const QImage image(reinterpret_cast<const uchar *>(rgb.constData()), side, side, side * 3, QImage::Format_RGB888);
+    // Converted into an image of its own: the bytes above go away on return.
+    return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
 }
 
 QString frmTessaflow::designedTitle()

@@ -1,7 +1,5 @@
 #include "config/Config.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <vector>
 
@@ -60,9 +58,12 @@ namespace {
 
 bool isNumberedKey(const QString &key, int *number)
 {
-    static const QRegularExpression digits(QStringLiteral("^(0|[1-9][0-9]{0,8})$"));
-    if (!digits.match(key).hasMatch())
+    // "0" or up to nine digits without a leading zero: "01" and "1e3" are not numbers.
+    if (key.isEmpty() || key.size() > 9 || (key.size() > 1 && key[0] == u'0'))
         return false;
+    for (const QChar c : key)
+        if (c < u'0' || c > u'9')
+            return false;
     *number = key.toInt();
     return true;
 }

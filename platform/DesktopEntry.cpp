@@ -72,9 +72,16 @@ KeyFile readKeyFile(const QString &path)
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return groups;
     QHash<QString, QString> *group = nullptr;
-    // Such files are small; a huge one is not one of them.
-    for (int lines = 0; !file.atEnd() && lines < 10000; ++lines) {
-        const QString line = QString::fromUtf8(file.readLine(64 * 1024)).trimmed();
+    // Such files are small; a huge one is not one of them. Read in one go: a
+    // line-by-line read sets up (and maps) a buffer for the longest line at each line.
+    const QByteArray text = file.read(4 * 1024 * 1024);
+    qsizetype at = 0;
+    for (int lines = 0; at < text.size() && lines < 10000; ++lines) {
+        qsizetype end = text.indexOf('\n', at);
+        if (end < 0)
+            end = text.size();
+        const QString line = QString::fromUtf8(QByteArrayView(text).sliced(at, end - at)).trimmed();
+        at = end + 1;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             const QString name = line.mid(1, line.size() - 2);
             // The first of repeated groups counts.

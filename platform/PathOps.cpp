@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include "platform/SchemeHandlers.h"
@@ -104,26 +103,56 @@ QString GetAbsolutePathName(const QString &path)
     return QDir::toNativeSeparators(clean);
 }
 
+namespace {
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Where the ":" after a scheme of two characters or more stands
+// ("letter, then letters, digits, + . -"), or -1.
+qsizetype schemeEnd(const QString &text)
+{
+    if (text.isEmpty() || !isAsciiLetter(text[0]))
+        return -1;
+    qsizetype i = 1;
+    while (i < text.size()
+           && (isAsciiLetter(text[i]) || isAsciiDigit(text[i]) || text[i] == u'+' || text[i] == u'.' || text[i] == u'-'))
+        ++i;
+    return i >= 2 && i < text.size() && text[i] == u':' ? i : -1;
+}
+
+// "3000" or "8080/x" after the colon: a host's port.
+bool startsWithPort(QStringView rest)
+{
+    qsizetype i = 0;
+    while (i < rest.size() && isAsciiDigit(rest[i]))
+        ++i;
+    return i > 0 && (i == rest.size() || rest[i] == u'/');
+}
+
+} // namespace
+
 bool HasUrlScheme(const QString &text)
 {
-    // Paths, nearly every target, start with "/", "~" or ".": no scheme, and
-    // no pattern to run for each shortcut at start-up.
-    if (text.isEmpty() || !((text[0] >= u'a' && text[0] <= u'z') || (text[0] >= u'A' && text[0] <= u'Z')))
+    // A one-letter "scheme" is a drive ("c:"), never an address. Scanned by
+    // hand: a pattern compiled at start-up costs more than every check.
+    const qsizetype colon = schemeEnd(text);
+    if (colon < 0)
         return false;
-    // A one-letter "scheme" is a drive ("c:"), never an address.
-    static const QRegularExpression withSlashes(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
-    static const QRegularExpression bare(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):(.*)$"),
-                                         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression port(QStringLiteral("^[0-9]+(/|$)"));
-    if (withSlashes.match(text).hasMatch())
+    const QStringView rest = QStringView(text).mid(colon + 1);
+    if (rest.startsWith(u"//"))
         return true;
-    const QRegularExpressionMatch match = bare.match(text);
-    if (!match.hasMatch())
-        return false;
     // "notes:2024.txt" in the current folder is that file.
     if (QFileInfo::exists(text))
         return false;
-    const QString scheme = match.captured(1).toLower();
+    const QString scheme = text.left(colon).toLower();
     // Links the desktop opens without "//": mail, phone, chat, torrents, ...
     static const QStringList known{
         QStringLiteral("mailto"), QStringLiteral("tel"),    QStringLiteral("sms"),    QStringLiteral("magnet"),
@@ -132,7 +161,7 @@ bool HasUrlScheme(const QString &text)
     if (known.contains(scheme))
         return true;
     // "localhost:3000", "example.org:8080/x": a host and port, not a scheme.
-    if (port.match(match.capturedView(2)).hasMatch())
+    if (startsWithPort(rest))
         return false;
     return !SchemeHandlers::desktopEntryFor(scheme).isEmpty();
 }

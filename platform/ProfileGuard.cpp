@@ -2,9 +2,9 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -137,14 +137,27 @@ int removeStaleTemporaries(const QString &profilePath, std::chrono::seconds minA
         profile = QFileInfo(profile.symLinkTarget());
     // QSaveFile's own pattern: the name, a dot and six letters or digits.
     // Six lower-case letters are left alone: "tsw.ini.backup" is somebody's.
-    const QRegularExpression pattern(QStringLiteral("^%1\\.(?![a-z]{6}$)[A-Za-z0-9]{6}$")
-                                         .arg(QRegularExpression::escape(profile.fileName())));
+    const QString prefix = profile.fileName() + u'.';
+    auto isTemporary = [&prefix](const QString &name) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            return false;
+        bool onlyLowerCase = true;
+        for (const QChar c : QStringView(name).sliced(prefix.size())) {
+            const bool lower = c >= u'a' && c <= u'z';
+            if (!lower && !(c >= u'A' && c <= u'Z') && !(c >= u'0' && c <= u'9'))
+                return false;
+            onlyLowerCase = onlyLowerCase && lower;
+        }
+        return !onlyLowerCase;
+    };
     const QDir folder = profile.dir();
     const qint64 now = qint64(std::time(nullptr));
     int removed = 0;
-    for (const QString &name : folder.entryList({profile.fileName() + QStringLiteral(".*")},
-                                                QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!pattern.match(name).hasMatch())
+    // Every name is looked at by hand: a name filter is a pattern compiled at each start.
+    QDirIterator names(folder.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (names.hasNext()) {
+        const QString name = names.nextFileInfo().fileName();
+        if (!isTemporary(name))
             continue;
         const QByteArray path = QFile::encodeName(folder.filePath(name));
         struct stat st = {};

@@ -30,7 +30,9 @@ TEST_F(MainWindowTest, FirstStartShowsTheDesignedEmptyWindowWithItsTrayIcon)
     EXPECT_TRUE(window->lstButtons().acceptDrops());
     EXPECT_EQ(window->lstButtons().Count(), 0);
     EXPECT_FALSE(window->windowIcon().isNull());
-    EXPECT_EQ(window->windowIcon().pixmap(64, 64).size(), QSize(64, 64));
+    // The raw pixels it is read from are the PNG's, the picture that is installed.
+    EXPECT_EQ(window->windowIcon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_RGB32),
+              QImage(QStringLiteral(":/tessaflow/tessaflow-64.png")).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(tray.adds, 1);
     EXPECT_EQ(tray.tip, QStringLiteral("Tessaflow"));
     EXPECT_FALSE(QFile::exists(profile)); // nothing is written at start-up

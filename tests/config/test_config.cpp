@@ -152,7 +152,7 @@ TEST_F(ConfigTest, EveryNumberedKeyIsReadWhateverTheGapsAndSavedFromZero)
     QByteArray file = "[Tessaflow]\n";
     for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 31, 32, 33, 34, 35, 25})
         file += QByteArray::number(i) + "=/d/" + QByteArray::number(i) + "|c" + QByteArray::number(i) + "||\n";
-    file += "040=/d/forty|not a number||\n";
+    file += "040=/d/forty|not a number||\n+7=/d/plus|not a number||\n1234567890=/d/big|too long||\n";
     writeFile(QStringLiteral("tsw.ini"), file);
     EXPECT_EQ(Load_Config(ini, frame, list), 28);
     EXPECT_EQ(captions().mid(20), (QStringList{"c20", "c25", "c30", "c31", "c32", "c33", "c34", "c35"}));

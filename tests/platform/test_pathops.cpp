@@ -132,7 +132,8 @@ TEST_F(PathOpsFiles, UriSchemesTheDesktopCanOpen)
                              "file:///etc/hostname", "steam:run/42", "Steam://open"})
         EXPECT_TRUE(HasUrlScheme(QString::fromUtf8(link))) << link;
     for (const char *other : {"localhost:3000", "example.org:8080/x", "c:", "c:/x", "c://x", "nohandler:x",
-                              "/abs/mailto:x", "www.example.org", "notes:2024.txt", ":x", "1abc:x", ""})
+                              "/abs/mailto:x", "www.example.org", "notes:2024.txt", ":x", "1abc:x", "",
+                              "a_b://x", "steam:8080"})
         EXPECT_FALSE(HasUrlScheme(QString::fromUtf8(other))) << other;
 
     // A file of that name in the working folder is the file, even a well-known scheme.
