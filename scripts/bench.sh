@@ -2,7 +2,7 @@
 # Builds the benchmarks (Release, build-bench/) and prints one table of how
 # Tessaflow's costs grow with the list: start-up against a bare Qt window and
 # a plain Qt launcher of the same files, load, save, drop, and large profiles.
-# Offscreen, so it needs no display. RUNS=N sets the start-up runs (default 11).
+# Offscreen, so it needs no display. RUNS=N sets the start-up runs (default 21).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -18,7 +18,7 @@ cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build build-bench -j2 >/dev/null
 
 bin=$PWD/build-bench/bench
-runs=${RUNS:-11}
+runs=${RUNS:-21}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
