@@ -22,6 +22,7 @@ int main(int argc, char *argv[])
 
     platform::FontWarmup fonts;
     QApplication application(argc, argv);
+    const auto fontsFilled = fonts.applicationReady();
     app::Program::prepare();
     const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
     app::SingleInstance instance(profile);

@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
 {
     platform::FontWarmup fonts; // as main() does, before the application
     QApplication application(argc, argv);
+    const auto fontsFilled = fonts.applicationReady();
     const QStringList args = QApplication::arguments();
     if (args.size() < 2)
         return 2;

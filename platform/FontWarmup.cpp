@@ -1,5 +1,7 @@
 #include "platform/FontWarmup.h"
 
+#include <QFontDatabase>
+#include <QStringList>
 #include <system_error>
 
 #ifdef TESSAFLOW_FONTCONFIG
@@ -10,13 +12,21 @@ namespace platform {
 
 FontWarmup::FontWarmup()
 {
-#ifdef TESSAFLOW_FONTCONFIG
-    // If no thread can be started, Qt reads the configuration itself, as always.
+    // If no thread can be started, Qt reads the fonts itself, as always.
     try {
-        m_thread = std::thread([] { FcInit(); });
+        m_thread = std::thread([this] {
+#ifdef TESSAFLOW_FONTCONFIG
+            FcInit(); // needs no application yet
+#endif
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_state != State::Starting; });
+            if (m_state == State::ApplicationReady) {
+                lock.unlock();
+                QFontDatabase::families(); // fills the database, under its own lock
+            }
+        });
     } catch (const std::system_error &) {
     }
-#endif
 }
 
 FontWarmup::~FontWarmup()
@@ -24,8 +34,19 @@ FontWarmup::~FontWarmup()
     wait();
 }
 
+void FontWarmup::tell(State state)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_state == State::Starting)
+            m_state = state;
+    }
+    m_changed.notify_all();
+}
+
 void FontWarmup::wait()
 {
+    tell(State::Done);
     if (m_thread.joinable())
         m_thread.join();
 }

@@ -16,8 +16,9 @@ int main(int argc, char **argv)
         return 1;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
     // As the program starts: fonts read ahead while Qt starts (and races it).
-    const platform::FontWarmup fonts;
+    platform::FontWarmup fonts;
     QApplication app(argc, argv);
+    const auto fontsFilled = fonts.applicationReady();
     app::initResources();
     return RUN_ALL_TESTS();
 }
