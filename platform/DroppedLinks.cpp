@@ -25,7 +25,7 @@ QString decoded(const QByteArray &bytes)
 // "url\ntitle" pairs, one after the other, in the drag's order.
 QList<QPair<QUrl, QString>> titledLinks(const QMimeData &data)
 {
-    for (const QString format : {QStringLiteral("text/x-moz-url"), QStringLiteral("_NETSCAPE_URL")}) {
+    for (const QString &format : {QStringLiteral("text/x-moz-url"), QStringLiteral("_NETSCAPE_URL")}) {
         if (!data.hasFormat(format))
             continue;
         const QStringList lines = decoded(data.data(format)).split(QLatin1Char('\n'));

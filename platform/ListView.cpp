@@ -258,7 +258,7 @@ bool ListView::Add(const QString &key, const QString &text, int icon, int smallI
 {
     if (hasKey(key))
         return false;
-    m_model->append({key, text, icon, smallIcon, std::nullopt});
+    m_model->append({key, text, icon, smallIcon, std::nullopt, std::nullopt, std::nullopt});
     return true;
 }
 
