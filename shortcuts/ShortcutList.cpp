@@ -11,7 +11,7 @@ using platform::PathOps::GetFileName;
 
 bool isWebAddress(const QString &target)
 {
-    return platform::PathOps::HasUrlScheme(target) || target.startsWith(QLatin1String("www."));
+    return platform::PathOps::HasUrlScheme(target) || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
 }
 
 bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,

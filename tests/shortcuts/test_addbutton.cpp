@@ -96,15 +96,15 @@ TEST_F(AddButtonTest, WebAddressesAreKeptAsTypedInAnyCase)
     touch(QStringLiteral("www.example.com"));
     for (const QString &url : {QStringLiteral("http://example.com"), QStringLiteral("HTTP://EXAMPLE.COM/x"),
                                QStringLiteral("https://example.com/a/b.html"), QStringLiteral("ftp://host/file"),
-                               QStringLiteral("www.example.com")})
+                               QStringLiteral("www.example.com"), QStringLiteral("WWW.Example.org")})
         ASSERT_TRUE(AddButton(list, url, QString(), list.nextImageIndex())) << url.toStdString();
     EXPECT_EQ(programs.items(),
               (QStringList{"http://example.com", "HTTP://EXAMPLE.COM/x", "https://example.com/a/b.html",
-                           "ftp://host/file", "www.example.com"}));
+                           "ftp://host/file", "www.example.com", "WWW.Example.org"}));
     EXPECT_EQ(view.Text(3), QStringLiteral("b.html"));
     // Not a scheme: a relative path.
     ASSERT_TRUE(AddButton(list, QStringLiteral("example.com"), QString(), list.nextImageIndex()));
-    EXPECT_EQ(programs.List(5), path(QStringLiteral("example.com")));
+    EXPECT_EQ(programs.List(6), path(QStringLiteral("example.com")));
 }
 
 TEST_F(AddButtonTest, DuplicateCaptionsBothAppearAndListsStayPaired)
