@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace platform {
@@ -33,11 +34,18 @@ void WidgetDialogs::notify(const QString &title, const QString &text)
 std::optional<QString> WidgetDialogs::inputText(const QString &title, const QString &prompt,
                                                 const QString &defaultAnswer)
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
-    if (!ok)
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultAnswer);
+    // Room for an address, and for the title: window managers cut it short
+    // on a dialog as narrow as its prompt ("Tessafl…d URL"). The dialog
+    // takes its size from its field.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 44);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer;
+    return dialog.textValue();
 }
 
 } // namespace platform
