@@ -72,8 +72,9 @@ KeyFile readKeyFile(const QString &path)
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return groups;
     QHash<QString, QString> *group = nullptr;
-    // Such files are small; a huge one is not one of them. Read in one go: a
-    // line-by-line read sets up (and maps) a buffer for the longest line at each line.
+    // Such files are small; a huge one is not one of them. Read in one go:
+    // reading line by line with a length cap allocated (and mapped) a buffer
+    // of the cap's size for every line.
     const QByteArray text = file.read(4 * 1024 * 1024);
     qsizetype at = 0;
     for (int lines = 0; at < text.size() && lines < 10000; ++lines) {
