@@ -11,12 +11,19 @@
 namespace platform {
 
 FontWarmup::FontWarmup()
+    // Started from a desktop launcher, Qt removes the launch token from the
+    // environment while it builds the application; fontconfig reads the
+    // environment (HOME, XDG_*, FONTCONFIG_FILE) and could miss a variable
+    // that moves under it. Then the configuration is read afterwards.
+    : m_readsAhead(!qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID")
+                   && !qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
 {
     // If no thread can be started, Qt reads the fonts itself, as always.
     try {
         m_thread = std::thread([this] {
 #ifdef TESSAFLOW_FONTCONFIG
-            FcInit(); // needs no application yet
+            if (m_readsAhead)
+                FcInit(); // needs no application yet
 #endif
             std::unique_lock lock(m_mutex);
             m_changed.wait(lock, [this] { return m_state != State::Starting; });

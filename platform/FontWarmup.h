@@ -37,6 +37,8 @@ public:
     // Waits until the thread is done: the database filled if the application
     // was ready, else only the configuration read.
     void wait();
+    // Whether the font configuration is read while the application is built.
+    bool readsAhead() const { return m_readsAhead; }
 
 private:
     enum class State { Starting, ApplicationReady, Done };
@@ -45,6 +47,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     State m_state = State::Starting;
+    const bool m_readsAhead;
     std::thread m_thread;
 };
 

@@ -20,5 +20,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const auto fontsFilled = fonts.applicationReady();
     app::initResources();
+    // Done before any test: tests change the environment (qputenv), and a
+    // setenv while the thread's getenv runs can read freed memory.
+    fonts.wait();
     return RUN_ALL_TESTS();
 }
