@@ -38,18 +38,17 @@ int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList
     int added = 0;
     for (const int number : numbers) {
         const QString value = read(QString::number(number));
-        if (const auto entry = decodeEntry(value)) {
-            // Past the image limit an entry cannot be shown, but it is kept for the save.
-            if (list.IconList.Count() >= shortcuts::kMaxImages) {
-                list.unshown << value;
-                continue;
-            }
-            // Each new item's images are the next ones in the lists, so every
-            // item shows its own icon even after gaps in a hand-edited file.
-            if (shortcuts::AddButton(list, entry->target, entry->caption, list.nextImageIndex(), entry->left,
-                                     entry->top))
-                ++added;
-        }
+        const auto entry = decodeEntry(value);
+        // Each new item's images are the next ones in the lists, so every
+        // item shows its own icon even after gaps in a hand-edited file.
+        if (entry && list.IconList.Count() < shortcuts::kMaxImages
+            && shortcuts::AddButton(list, entry->target, entry->caption, list.nextImageIndex(), entry->left,
+                                    entry->top))
+            ++added;
+        // An entry that cannot be shown (past the image limit, or hand-written
+        // with a field missing) is still the user's: the save keeps it.
+        else if (value.size() >= 2)
+            list.unshown << value;
     }
     return added;
 }

@@ -32,9 +32,10 @@ public:
 };
 
 // Applies the stored geometry, then the arrangement, then the view, then adds
-// every stored shortcut in key order (entries past the image limit go to
-// list.unshown, for the save to keep). Each of those is skipped alone when its
-// value is unusable. Returns the number of shortcuts added.
+// every stored shortcut in key order. An entry that cannot be shown (past the
+// image limit, fewer than four fields, no usable target) goes to
+// list.unshown, for the save to keep; an empty or one-character value is
+// absent. Returns the number of shortcuts added.
 // A profile that cannot be read adds nothing and gives its reason.
 int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list, QString *error = nullptr);
 

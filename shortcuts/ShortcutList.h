@@ -19,8 +19,8 @@ struct ShortcutList {
     platform::ImageList &IconList;
     platform::ImageList &IconListSml;
     Icons &icons;
-    // Stored entries that could not be shown (past the image limit), as
-    // stored; every save writes them back after the shown ones.
+    // Stored entries that could not be shown (past the image limit, or
+    // unreadable), as stored; every save writes them back after the shown ones.
     QStringList unshown = {};
 
     int count() const { return lstButtons.Count(); }

@@ -133,6 +133,11 @@ TEST_F(ConfigTest, LoadSkipsUnusableEntriesAndNumbersImagesAfterTheImageCount)
     EXPECT_EQ(large.Count(), 3);
     EXPECT_EQ(view.Left(1), 15);
     EXPECT_EQ(view.Top(1), 30);
+    // Not shown, but the user's own text: kept after the shown entries.
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    const QByteArray saved = readFile(QStringLiteral("tsw.ini"));
+    EXPECT_TRUE(saved.contains("\n3=/a/short|only-three|1\n")) << saved.constData();
+    EXPECT_FALSE(saved.contains("=x\n"));
 }
 
 TEST_F(ConfigTest, MoreThan21EntriesSurviveARestart)
