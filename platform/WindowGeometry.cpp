@@ -104,9 +104,14 @@ void RestoreBounds::placeOnceExposed()
         m_placingUntil = 0;
         return;
     }
-    const QRect wanted = m_seen.last().frame;
-    if (outerGeometry(m_window) != wanted)
-        setOuterGeometry(m_window, wanted.left(), wanted.top(), wanted.width(), wanted.height());
+    // The size is the client's as it was seen: Qt learns the frame's margins
+    // anew only from the next move the window system reports, and a size taken
+    // from a frame with margins not yet known grows the window by them.
+    const Seen &wanted = m_seen.last();
+    if (m_window.size() != wanted.client)
+        m_window.resize(wanted.client);
+    if (outerGeometry(m_window).topLeft() != wanted.frame.topLeft())
+        setOuterGeometry(m_window, wanted.frame.left(), wanted.frame.top(), std::nullopt, std::nullopt);
 }
 
 bool RestoreBounds::eventFilter(QObject *watched, QEvent *event)

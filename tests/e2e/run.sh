@@ -559,6 +559,8 @@ second_status=0
 (cd "$tmp/files" && exec timeout 20 "$tmp/app/tessaflow" gamma.txt) >"$tmp/second.log" 2>&1 || second_status=$?
 ((second_status == 0)) || fail "the second start ended with status $second_status: $(cat "$tmp/second.log")"
 wait_for 5 shown || fail "the first copy's window did not come back: $(geom "$win")"
+where_hidden() { [[ $(frame_of "$win") == "$frame_at_exit" ]]; }
+wait_for 3 where_hidden || fail "back at frame $(frame_of "$win"), hidden at $frame_at_exit"
 expected_at_exit+=("${#expected_at_exit[@]}=$file3|gamma.txt")
 handed_over() { entries_are "${expected_at_exit[@]}"; }
 wait_for 5 handed_over || fail "the profile does not end with gamma.txt: $(entries | tr '\n' ' ')"
