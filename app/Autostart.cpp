@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "platform/DesktopEntry.h"
+#include "platform/desktop/DesktopEntry.h"
 
 namespace app {
 

@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "Version.h"
-#include "platform/PathOps.h"
+#include "platform/desktop/PathOps.h"
 
 namespace app {
 

@@ -4,10 +4,10 @@
 
 #include "app/SignalWatcher.h"
 #include "app/frmTessaflow.h"
-#include "platform/Dialogs.h"
-#include "platform/IconLookup.h"
-#include "platform/Opener.h"
-#include "platform/Tray.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/icons/IconLookup.h"
+#include "platform/desktop/Opener.h"
+#include "platform/desktop/Tray.h"
 
 namespace app {
 

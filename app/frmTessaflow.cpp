@@ -4,24 +4,19 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QMimeData>
 #include <QGuiApplication>
 #include <QImage>
 #include <QResource>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cstdio>
 
 #include "Version.h"
-#include "platform/Twips.h"
-#include "shortcuts/Adding.h"
+#include "platform/widgets/Twips.h"
+#include "platform/widgets/WindowGeometry.h"
 #include "shortcuts/ContextMenu.h"
-#include "shortcuts/Deleting.h"
-#include "shortcuts/Launch.h"
 #include "shortcuts/Paste.h"
-#include "platform/WindowGeometry.h"
 
 namespace app {
 
@@ -197,114 +192,6 @@ void frmTessaflow::report(const QString &text, bool failure)
         m_services.dialogs.notify(QLatin1String(kProductName), text);
 }
 
-bool frmTessaflow::AddButton(const QString &sFileName, const QString &sName, int sCount, const QString &szLeft,
-                             const QString &szTop)
-{
-    return shortcuts::AddButton(m_list, sFileName, sName, sCount, szLeft, szTop);
-}
-
-void frmTessaflow::Launch(const QString &sFileName) { shortcuts::Launch(sFileName, m_services.opener); }
-
-void frmTessaflow::lstButtons_DblClick() { shortcuts::OpenSelected(m_list, m_services.opener); }
-
-void frmTessaflow::mnuOpen_Click() { shortcuts::OpenSelected(m_list, m_services.opener); }
-
-void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
-{
-    QStringList refused;
-    const auto dropped = shortcuts::droppedShortcuts(urls, titles, &refused);
-    if (!refused.isEmpty())
-        m_services.dialogs.notify(QLatin1String(kProductName), shortcuts::refusedNamesText(refused));
-    if (dropped.isEmpty())
-        return;
-    // An add that fails ends the drop without a save; what was added before
-    // it stays in the list and goes out with the next save.
-    if (shortcuts::AddDropped(m_list, dropped))
-        Save_Config();
-}
-
-void frmTessaflow::mnuURL_Click()
-{
-    const auto answer = m_services.dialogs.inputText(shortcuts::kUrlPromptTitle, shortcuts::kUrlPrompt,
-                                                     shortcuts::kUrlDefault);
-    if (const auto target = shortcuts::urlTarget(answer))
-        AddButton(*target, QString(), m_list.nextImageIndex());
-    Save_Config();
-}
-
-void frmTessaflow::lstButtons_MouseDown(int button)
-{
-    if (shortcuts::showsContextMenu(button) && m_mnuPopup->isEnabled())
-        popUpContextMenu(QCursor::pos());
-}
-
-void frmTessaflow::popUpContextMenu(const QPoint &globalPos) { m_mnuPopup->exec(globalPos); }
-
-void frmTessaflow::mnuDelete_Click()
-{
-    if (shortcuts::DeleteSelected(m_list, m_services.dialogs))
-        Save_Config();
-}
-
-void frmTessaflow::mnuOptions_Click()
-{
-    // Open already: shown again as it is, nothing re-read.
-    if (!m_frmOptions)
-        m_frmOptions = new options::frmOptions(
-            *m_lstButtons, [this] { Save_Config(); }, [this](const QString &url) { Launch(url); });
-    m_frmOptions->setWindowIcon(windowIcon());
-    m_frmOptions->show();
-    m_frmOptions->raise();
-    m_frmOptions->activateWindow();
-}
-
-void frmTessaflow::addKeyboardCommands()
-{
-    // What users of a list expect from the keyboard; each key runs the same
-    // handler as its menu item.
-    auto bind = [this](const QKeySequence &keys, std::function<void()> run) {
-        auto *shortcut = new QShortcut(keys, m_lstButtons, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, std::move(run));
-    };
-    bind(QKeySequence(Qt::Key_Return), [this] { mnuOpen_Click(); });
-    bind(QKeySequence(Qt::Key_Enter), [this] { mnuOpen_Click(); });
-    bind(QKeySequence(QKeySequence::Delete), [this] { mnuDelete_Click(); });
-    auto menuAtSelection = [this] {
-        const int selected = m_lstButtons->SelectedItem();
-        const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->model()->index(selected - 1, 0))
-                                    : QRect(m_lstButtons->viewport()->rect().center(), QSize(1, 1));
-        popUpContextMenu(m_lstButtons->viewport()->mapToGlobal(item.center()));
-    };
-    bind(QKeySequence(Qt::Key_Menu), menuAtSelection);
-    bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), menuAtSelection);
-}
-
-void frmTessaflow::addDesktopCommands()
-{
-    auto bind = [this](const QKeySequence &keys, void (frmTessaflow::*run)()) {
-        auto *shortcut = new QShortcut(keys, m_lstButtons, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, run);
-    };
-    bind(QKeySequence::Paste, &frmTessaflow::mnuPaste_Click);
-    bind(QKeySequence(Qt::Key_Insert), &frmTessaflow::mnuAddFiles_Click);
-
-    // The check mark says what the login entry does now, whoever changed it.
-    m_mPopLogin = m_mPopupSys->addAction(QStringLiteral("Start at &Login"));
-    m_mPopLogin->setObjectName(QStringLiteral("mPopLogin"));
-    m_mPopLogin->setCheckable(true);
-    connect(m_mPopLogin, &QAction::triggered, this, &frmTessaflow::mPopLogin_Click);
-    connect(m_mPopupSys, &QMenu::aboutToShow, this, [this] {
-        m_mPopLogin->setChecked((m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled());
-    });
-}
-
-void frmTessaflow::addTargets(const QStringList &targets)
-{
-    // As a drop: a failed add ends it without a save.
-    if (!targets.isEmpty() && shortcuts::AddDropped(m_list, targets))
-        Save_Config();
-}
-
 void frmTessaflow::showFromAnotherStart(const QStringList &targets)
 {
     restore();
@@ -315,29 +202,6 @@ void frmTessaflow::startMinimized()
 {
     if (m_services.tray.available())
         hide();
-}
-
-void frmTessaflow::mnuPaste_Click()
-{
-    const platform::Clipboard &clipboard = m_services.clipboard ? *m_services.clipboard : m_systemClipboard;
-    if (const QMimeData *data = clipboard.contents())
-        addTargets(shortcuts::pastedTargets(*data));
-}
-
-void frmTessaflow::mnuAddFiles_Click()
-{
-    platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
-    addTargets(chooser.chooseFiles(this, QStringLiteral("Tessaflow - Add Files")));
-}
-
-void frmTessaflow::mPopLogin_Click(bool checked)
-{
-    Autostart &autostart = m_services.autostart ? *m_services.autostart : m_ownAutostart;
-    QString reason;
-    if (!autostart.setEnabled(checked, &reason))
-        m_services.dialogs.showError(QLatin1String(kProductName),
-                                     QStringLiteral("Starting at login could not be changed: %1").arg(reason));
-    m_mPopLogin->setChecked(autostart.enabled());
 }
 
 void frmTessaflow::Form_MouseMove(int code)

@@ -15,9 +15,9 @@
 #include "app/Resources.h"
 #include "app/frmTessaflow.h"
 #include "config/Config.h"
-#include "platform/Dialogs.h"
-#include "platform/Opener.h"
-#include "platform/Tray.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/desktop/Opener.h"
+#include "platform/desktop/Tray.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace {

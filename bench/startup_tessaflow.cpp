@@ -8,7 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
-#include "platform/FontWarmup.h"
+#include "platform/widgets/FontWarmup.h"
 
 int main(int argc, char *argv[])
 {

@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "config/NumberText.h"
+#include "platform/profile/NumberText.h"
 #include "config/ShortcutEntry.h"
 
 namespace config {
+
+using platform::numberOf;
+using platform::numberText;
+using platform::wholeNumberOf;
 
 namespace {
 bool isNumberedKey(const QString &key, int *number);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProfileFile.h"
+#include "platform/profile/ProfileFile.h"
 
 #include <QString>
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "config/NumberText.h"
+#include "platform/profile/NumberText.h"
 #include "config/ShortcutEntry.h"
-#include "platform/ProfileFile.h"
+#include "platform/profile/ProfileFile.h"
 
 namespace {
 
@@ -71,13 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The number text: what is written reads back and is written the same.
     const QString text = QString::fromUtf8(bytes.left(64));
-    if (const auto value = config::numberOf(text)) {
-        const QString written = config::numberText(*value);
-        const auto again = config::numberOf(written);
+    if (const auto value = platform::numberOf(text)) {
+        const QString written = platform::numberText(*value);
+        const auto again = platform::numberOf(written);
         check(!written.isEmpty() == bool(again), "a written number does not read back");
         if (again)
-            check(config::numberText(*again) == written, "a number is not written the same twice");
+            check(platform::numberText(*again) == written, "a number is not written the same twice");
     }
-    (void)config::wholeNumberOf(text);
+    (void)platform::wholeNumberOf(text);
     return 0;
 }

@@ -6,8 +6,8 @@
 #include <QShortcut>
 
 #include "Version.h"
-#include "platform/ListView.h"
-#include "platform/Twips.h"
+#include "platform/widgets/ListView.h"
+#include "platform/widgets/Twips.h"
 
 namespace options {
 

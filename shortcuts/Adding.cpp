@@ -4,7 +4,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 
-#include "platform/PathOps.h"
+#include "platform/desktop/PathOps.h"
 
 namespace shortcuts {
 

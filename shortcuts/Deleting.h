@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/Dialogs.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace shortcuts {

@@ -1,8 +1,69 @@
 #include "shortcuts/Icons.h"
 
-#include "platform/TargetIcons.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "platform/desktop/PathOps.h"
+#include "platform/desktop/SchemeHandlers.h"
+#include "platform/icons/IconPictures.h"
 
 namespace shortcuts {
+
+namespace {
+
+const QString kUri = QStringLiteral("uri:");
+const QString kFolder = QStringLiteral("folder:");
+const QString kDesktop = QStringLiteral("desktop:");
+const QString kProgram = QStringLiteral("program:");
+const QString kMissing = QStringLiteral("missing:");
+
+using platform::IconPictures::firstThemed;
+
+// The user's own folders (home, Desktop, Documents, ...) by absolute path,
+// with the theme icon each has.
+QHash<QString, QString> userFolders()
+{
+    QHash<QString, QString> folders;
+    const std::pair<QStandardPaths::StandardLocation, const char *> known[] = {
+        {QStandardPaths::DesktopLocation, "user-desktop"},     {QStandardPaths::DocumentsLocation, "folder-documents"},
+        {QStandardPaths::DownloadLocation, "folder-download"}, {QStandardPaths::MusicLocation, "folder-music"},
+        {QStandardPaths::PicturesLocation, "folder-pictures"}, {QStandardPaths::MoviesLocation, "folder-videos"},
+        // Last, so a user folder set to the home folder itself shows as home.
+        {QStandardPaths::HomeLocation, "user-home"},
+    };
+    for (const auto &[location, icon] : known) {
+        const QString path = QStandardPaths::writableLocation(location);
+        if (!path.isEmpty())
+            folders.insert(QDir::cleanPath(path), QLatin1String(icon));
+    }
+    return folders;
+}
+
+} // namespace
+
+QString Icons::keyFor(const QString &target)
+{
+    using namespace platform;
+    if (PathOps::HasUrlScheme(target))
+        return kUri + target.left(target.indexOf(QLatin1Char(':'))).toLower();
+    if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return kUri + QStringLiteral("http");
+    const QString typeKey = QLatin1Char('.') + PathOps::GetExtensionName(target);
+    const QFileInfo info(target);
+    if (!info.exists())
+        return kMissing + typeKey;
+    if (info.isDir()) {
+        if (!m_userFolders)
+            m_userFolders = userFolders();
+        return kFolder + m_userFolders->value(QDir::cleanPath(info.absoluteFilePath()));
+    }
+    if (typeKey.compare(QLatin1String(".desktop"), Qt::CaseInsensitive) == 0)
+        return kDesktop + info.absoluteFilePath();
+    if (info.isExecutable() && PathOps::IsProgram(target).value_or(false))
+        return kProgram + typeKey;
+    return typeKey;
+}
 
 QIcon Icons::GetFileIcon(const QString &key, Size size)
 {
@@ -10,14 +71,45 @@ QIcon Icons::GetFileIcon(const QString &key, Size size)
     // rendered pixmap keeps it sharp at any device pixel ratio. Both sizes
     // therefore come from the same icon, drawn at 32 or 16 pixels.
     Q_UNUSED(size);
+    if (const auto kind = m_kinds.constFind(key); kind != m_kinds.cend())
+        return *kind;
+    if (const auto icon = kindIcon(key)) {
+        m_kinds.insert(key, *icon);
+        return *icon;
+    }
     return m_lookup.iconForKey(key);
 }
 
-QString Icons::keyFor(const QString &target)
+std::optional<QIcon> Icons::kindIcon(const QString &key)
 {
-    if (!m_userFolders)
-        m_userFolders = platform::TargetIcons::userFolders();
-    return platform::TargetIcons::keyFor(target, *m_userFolders);
+    using namespace platform;
+    if (key.startsWith(kMissing)) {
+        const QString usual = key.mid(kMissing.size());
+        const auto kind = kindIcon(usual);
+        return IconPictures::dimmed(kind ? *kind : m_lookup.iconForKey(usual));
+    }
+    QIcon icon;
+    if (key.startsWith(kUri)) {
+        icon = IconPictures::ofDesktopEntry(SchemeHandlers::desktopEntryFor(key.mid(kUri.size())));
+        if (icon.isNull())
+            icon = firstThemed({QStringLiteral("text-html"), QStringLiteral("internet-web-browser")});
+    } else if (key.startsWith(kFolder)) {
+        icon = firstThemed({key.mid(kFolder.size()), QStringLiteral("inode-directory"), QStringLiteral("folder")});
+        if (icon.isNull())
+            icon = IconPictures::ofStyle(QStyle::SP_DirIcon);
+    } else if (key.startsWith(kDesktop)) {
+        icon = IconPictures::ofDesktopEntry(key.mid(kDesktop.size()));
+        if (icon.isNull())
+            icon = firstThemed({QStringLiteral("application-x-desktop")});
+    } else if (key.startsWith(kProgram)) {
+        // A type of its own (a shell script) says more than "a program".
+        icon = IconPictures::ofOwnType(key.mid(kProgram.size()));
+        if (icon.isNull())
+            icon = firstThemed({QStringLiteral("application-x-executable")});
+    } else {
+        return std::nullopt;
+    }
+    return icon.isNull() ? m_lookup.iconForKey(QString()) : icon;
 }
 
 } // namespace shortcuts

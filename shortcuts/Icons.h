@@ -5,24 +5,39 @@
 #include <QString>
 #include <optional>
 
-#include "platform/IconLookup.h"
+#include "platform/icons/IconLookup.h"
 
 namespace shortcuts {
 
-// The file-type icons of shortcuts: large (32 x 32) and small (16 x 16)
-// pictures for an icon type key (".ext", "." or "").
+// Which icon a shortcut shows, by what its target is. A target is first turned
+// into an icon key, so icons are still looked up once per kind and cached:
+//   "uri:SCHEME"       a web address or other URI: the icon of the program
+//                      that opens it
+//   "folder:NAME"      a folder; NAME is the icon of a user folder
+//                      ("user-home", "folder-documents", ...) or empty
+//   "desktop:PATH"     a desktop entry, by its absolute path: its own icon
+//   "program:.EXT"     a program (execute bit, and ELF or "#!")
+//   ".EXT", "."        any other file, by its extension
+//   "missing:KEY"      a target that is not there: KEY's icon, faded
+// Large (32 x 32) and small (16 x 16) pictures come from the same icon.
 class Icons {
 public:
     enum Size { Large = 0, Small = 1 };
     explicit Icons(platform::IconLookup &lookup) : m_lookup(lookup) {}
     // Never null: a type without an icon of its own gets a generic one.
     QIcon GetFileIcon(const QString &key, Size size);
-    // The icon key for what a target is: a folder, a URI, a program, a
-    // desktop entry, a missing target, or a file of some type.
+    // The key for a target. Reads the file system: one stat, and the first
+    // bytes of a file that has the execute bit.
     QString keyFor(const QString &target);
 
 private:
+    // The icon of a key of the forms above other than ".EXT"; nothing for those.
+    std::optional<QIcon> kindIcon(const QString &key);
+
     platform::IconLookup &m_lookup;
+    // The icons of the kinds of target, each drawn once; plain types are
+    // cached by the lookup.
+    QHash<QString, QIcon> m_kinds;
     // Read once, at the first folder.
     std::optional<QHash<QString, QString>> m_userFolders;
 };

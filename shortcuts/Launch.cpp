@@ -1,6 +1,6 @@
 #include "shortcuts/Launch.h"
 
-#include "platform/PathOps.h"
+#include "platform/desktop/PathOps.h"
 
 namespace shortcuts {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/Opener.h"
+#include "platform/desktop/Opener.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace shortcuts {

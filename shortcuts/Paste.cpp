@@ -3,7 +3,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "platform/PathOps.h"
+#include "platform/desktop/PathOps.h"
 #include "shortcuts/Adding.h"
 
 namespace shortcuts {

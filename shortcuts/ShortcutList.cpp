@@ -1,13 +1,25 @@
 #include "shortcuts/ShortcutList.h"
 
-#include "config/NumberText.h"
-#include "platform/PathOps.h"
-#include "platform/TargetIcons.h"
+#include "platform/profile/NumberText.h"
+#include "platform/desktop/DesktopEntry.h"
+#include "platform/desktop/PathOps.h"
 
 namespace shortcuts {
 
 using platform::PathOps::GetAbsolutePathName;
 using platform::PathOps::GetFileName;
+
+namespace {
+// The caption a desktop entry gives itself (its localized Name=); empty for
+// any other target.
+QString desktopEntryName(const QString &target)
+{
+    if (!target.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive) || platform::PathOps::HasUrlScheme(target))
+        return {};
+    const auto entry = platform::DesktopEntry::read(target);
+    return entry ? entry->name.trimmed() : QString();
+}
+} // namespace
 
 bool isWebAddress(const QString &target)
 {
@@ -34,7 +46,7 @@ bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sNam
         return false;
 
     // A desktop entry added without a caption goes by the name it gives itself.
-    QString caption = sName.isEmpty() ? platform::TargetIcons::desktopEntryName(target) : sName;
+    QString caption = sName.isEmpty() ? desktopEntryName(target) : sName;
     if (caption.isEmpty())
         caption = GetFileName(sFileName);
     if (caption.isEmpty())
@@ -47,9 +59,9 @@ bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sNam
 
     if (list.lstButtons.Arrange() == 0) {
         const int item = list.lstButtons.Count();
-        if (const auto left = config::numberOf(szLeft))
+        if (const auto left = platform::numberOf(szLeft))
             list.lstButtons.setLeft(item, *left);
-        if (const auto top = config::numberOf(szTop))
+        if (const auto top = platform::numberOf(szTop))
             list.lstButtons.setTop(item, *top);
     }
     return true;

@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/ImageList.h"
-#include "platform/ListBox.h"
-#include "platform/ListView.h"
+#include "platform/icons/ImageList.h"
+#include "platform/widgets/ListBox.h"
+#include "platform/widgets/ListView.h"
 #include "shortcuts/Icons.h"
 
 namespace shortcuts {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "platform/DesktopEntry.h"
+#include "platform/desktop/DesktopEntry.h"
 #include "support/WindowFixture.h"
 
 using namespace testing_support;

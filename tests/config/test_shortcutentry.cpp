@@ -1,5 +1,5 @@
 #include "config/ShortcutEntry.h"
-#include "platform/ProfileFile.h"
+#include "platform/profile/ProfileFile.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include <QDir>
 #include <QMimeData>
 
-#include "platform/DroppedLinks.h"
+#include "platform/desktop/DroppedLinks.h"
 #include "shortcuts/Adding.h"
 #include "support/ShortcutFixture.h"
 

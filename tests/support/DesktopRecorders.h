@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <memory>
 
-#include "platform/Clipboard.h"
-#include "platform/FileChooser.h"
+#include "platform/desktop/Clipboard.h"
+#include "platform/desktop/FileChooser.h"
 
 namespace testing_support {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Dialogs.h"
-#include "platform/Opener.h"
-#include "platform/Tray.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/desktop/Opener.h"
+#include "platform/desktop/Tray.h"
 
 namespace testing_support {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/Opener.h"
+#include "platform/desktop/Opener.h"
 
 namespace testing_support {
 

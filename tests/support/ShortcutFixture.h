@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "config/Config.h"
-#include "platform/IconLookup.h"
+#include "platform/icons/IconLookup.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace testing_support {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Resources.h"
-#include "platform/FontWarmup.h"
+#include "platform/widgets/FontWarmup.h"
 
 int main(int argc, char **argv)
 {

@@ -1,0 +1,131 @@
+#include "platform/desktop/Opener.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <system_error>
+
+#include "platform/desktop/PathOps.h"
+#include "platform/widgets/Dialogs.h"
+
+namespace platform {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tessaflow");
+
+QString quoted(const QString &text)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(text);
+}
+
+bool isWebAddress(const QString &target) { return PathOps::HasUrlScheme(target); }
+
+std::optional<Command> desktopOpener(const QString &argument, QString *reason)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (program.isEmpty()) {
+        if (reason)
+            *reason = QStringLiteral("No program to open it is installed (xdg-open is missing).");
+        return std::nullopt;
+    }
+    return Command{program, {argument}, true};
+}
+
+QString exitReason(const Command &command, int exitCode)
+{
+    if (QFileInfo(command.program).fileName() == QLatin1String("xdg-open")) {
+        switch (exitCode) {
+        case 1:
+            return QStringLiteral("The desktop's opener (xdg-open) reported an error in its command line.");
+        case 2:
+            return QStringLiteral("The file or folder does not exist.");
+        case 3:
+            return QStringLiteral("No program to open it is installed.");
+        case 4:
+            return QStringLiteral("Opening it failed.");
+        case 5:
+            return QStringLiteral("You do not have permission to open it.");
+        default:
+            break;
+        }
+    }
+    return QStringLiteral("%1 ended with code %2.").arg(QFileInfo(command.program).fileName()).arg(exitCode);
+}
+
+QString failureText(const QString &target, const QString &reason)
+{
+    return QStringLiteral("Could not open %1.\n\n%2").arg(quoted(target), reason);
+}
+
+} // namespace
+
+std::optional<Command> DesktopOpener::commandFor(const QString &target, QString *reason)
+{
+    if (target.isEmpty()) {
+        // QDir would turn "" into the current folder and open that.
+        if (reason)
+            *reason = QStringLiteral("There is nothing to open.");
+        return std::nullopt;
+    }
+    if (isWebAddress(target))
+        return desktopOpener(target, reason);
+
+    // Absolute, so that no argument starts with "-" and no "name:rest" reads as a URI.
+    const QString path = QDir::current().absoluteFilePath(target);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        // xdg-open takes a scheme-less www.… for a missing file.
+        if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+            return desktopOpener(QStringLiteral("http://") + target, reason);
+        if (reason)
+            *reason = QStringLiteral("The file or folder %1 does not exist.").arg(quoted(target));
+        return std::nullopt;
+    }
+    if (info.isDir())
+        return desktopOpener(path, reason);
+    if (info.isFile()) {
+        // Only gio starts the application a desktop entry describes;
+        // xdg-open would merely show the entry as text.
+        if (path.endsWith(QLatin1String(".desktop"))) {
+            const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+            if (!gio.isEmpty())
+                return Command{gio, {QStringLiteral("launch"), path}, true};
+            return desktopOpener(path, reason);
+        }
+        // Only a real program is run; a document with a stray execute bit
+        // (FAT and NTFS mounts give every file one) is opened instead. An
+        // execute-only file may still run: exec tells.
+        if (PathOps::IsProgram(path).value_or(true))
+            return Command{path, {}, false};
+    }
+    return desktopOpener(path, reason);
+}
+
+void DesktopOpener::open(const QString &target)
+{
+    QString reason;
+    const std::optional<Command> command = commandFor(target, &reason);
+    if (!command) {
+        m_dialogs.notify(kTitle, failureText(target, reason));
+        return;
+    }
+    std::weak_ptr<int> alive = m_alive;
+    Dialogs *dialogs = &m_dialogs;
+    m_spawner.spawn(*command, [alive, dialogs, target, command = *command](const SpawnResult &result) {
+        if (alive.expired())
+            return;
+        if (!result.started) {
+            const QString why = result.error != 0
+                ? QString::fromStdString(std::generic_category().message(result.error))
+                : QStringLiteral("unknown reason");
+            dialogs->notify(kTitle, failureText(target, QStringLiteral("%1 could not be started: %2.")
+                                                            .arg(quoted(command.program), why)));
+            return;
+        }
+        if (command.waitForExit && result.exitCode != 0)
+            dialogs->notify(kTitle, failureText(target, exitReason(command, result.exitCode)));
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "platform/profile/ProfileDocument.h"
+#include "platform/profile/ProfileGuard.h"
+
+namespace platform {
+
+// The profile file on disk. Every read goes to the file afresh; every write
+// is committed atomically, so a crash or a full disk leaves the old file whole.
+class ProfileFile {
+public:
+    explicit ProfileFile(QString path);
+    const QString &path() const { return m_path; }
+
+    // A missing file loads as an empty document. False (with a reason) when
+    // the file exists but cannot be read, or is not a regular file. The file
+    // as read is what later saves compare against.
+    bool load(ProfileDocument &doc, QString *error = nullptr) const;
+    // Atomic replace of the whole file. False (with a reason) on any failure,
+    // in which case the previous file is untouched. Never replaces anything
+    // but a regular file.
+    bool save(const ProfileDocument &doc, QString *error = nullptr) const;
+
+    // GetPrivateProfileString: "" for a missing file, section or key.
+    QString read(const QString &section, const QString &key) const;
+    // WritePrivateProfileString for one key, committed atomically.
+    bool write(const QString &section, const QString &key, const QString &value,
+               QString *error = nullptr) const;
+
+    // Where the last save kept another writer's version of the file, once;
+    // empty when it kept none.
+    QString takeBackupNotice() const { return std::exchange(m_backupNotice, QString()); }
+
+private:
+    friend class ProfileUpdate;
+    QString m_path;
+    // The file as this copy last read or wrote it; nothing before the first load.
+    mutable std::optional<ProfileStamp> m_known;
+    mutable QString m_backupNotice;
+};
+
+// One read-modify-write of the profile under its lock. When the file changed
+// on disk since this copy last read or wrote it, load() first keeps that
+// version as PATH.bak, so no other writer's shortcuts are lost silently.
+class ProfileUpdate {
+public:
+    explicit ProfileUpdate(const ProfileFile &file) : m_file(file), m_lock(file.path()) {}
+    bool load(ProfileDocument &doc, QString *error = nullptr);
+    bool save(const ProfileDocument &doc, QString *error = nullptr) { return m_file.save(doc, error); }
+
+private:
+    const ProfileFile &m_file;
+    ProfileLock m_lock;
+};
+
+} // namespace platform

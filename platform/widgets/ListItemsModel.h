@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QPointF>
+#include <QSet>
+#include <QSize>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/icons/ImageList.h"
+
+class QMimeData;
+
+namespace platform {
+
+// The list view's items behind Qt's model interface: what each item shows
+// (caption, picture, tooltip), what may be edited and dragged, and what a
+// drag out of the list carries. Rows are the list's items, 0-based.
+class ListItemsModel : public QAbstractListModel {
+public:
+    struct Item {
+        QString key;
+        QString text;
+        int icon = 0;
+        int smallIcon = 0;
+        std::optional<QPointF> position; // twips
+        // A position given one coordinate at a time; the other is taken from
+        // where the list puts the item, at the next layout.
+        std::optional<double> pendingLeft, pendingTop;
+    };
+    // What dragging items (1-based, in order) out of the list hands over.
+    using DragData = std::function<QMimeData *(const QList<int> &items)>;
+
+    // What a drag out of the list offers. Never a move: the program it is
+    // dropped on (a file manager) would move the user's file away.
+    static constexpr Qt::DropActions kDragOutActions = Qt::CopyAction | Qt::LinkAction;
+
+    ListItemsModel(const ImageList &large, const ImageList &small, QObject *parent);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // A caption edited in place; an empty one is refused and the old one kept.
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction | kDragOutActions; }
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+
+    void append(Item item);
+    void remove(int row);
+    void changed(int row) { emit dataChanged(index(row), index(row)); }
+    void changedAll();
+
+    std::vector<Item> items;
+    // The items' keys, so that a key check does not walk the list; and per
+    // base key the number below which every numbered key is taken.
+    QSet<QString> keys;
+    QHash<QString, int> nextNumber;
+    std::function<void(int)> onEdited;
+    DragData dragData;
+    std::function<QString(int)> detail;
+    QSize fixedSize;
+    bool largeImages = true;
+    bool movable = true;
+
+private:
+    const ImageList &m_large;
+    const ImageList &m_small;
+};
+
+} // namespace platform

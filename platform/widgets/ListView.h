@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QListView>
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+#include <optional>
+
+#include "platform/icons/ImageList.h"
+#include "platform/widgets/ListItemsModel.h"
+
+namespace platform {
+
+// The shortcut list: a list view whose items are numbered from 1 in the order
+// they were added (never sorted), each with a unique key, a caption, one image
+// number naming a pair of images in a large and a small image list, and an
+// icon position in twips.
+//
+//   View     0 large icons, 1 small icons, 2 list, 3 report (one column)
+//   Arrange  0 icons stay where they are put, 1 arranged in columns from the
+//            left, 2 arranged in rows from the top
+//
+// Qt forgets free item positions whenever it re-lays out the view (an insert,
+// a removal, an icon-size change). The positions are therefore kept here and
+// put back after each layout, once per batch of changes.
+class ListView : public QListView {
+    Q_OBJECT
+public:
+    ListView(const ImageList &large, const ImageList &small, QWidget *parent = nullptr);
+    ~ListView() override;
+
+    // --- the items (1-based) ---
+    int Count() const;
+    // Appends an item; false and nothing added when the key is already there.
+    bool Add(const QString &key, const QString &text, int icon, int smallIcon);
+    bool Remove(int i);
+    bool hasKey(const QString &key) const;
+    // `base` when no item has it as key, else `base` U+001F n with the lowest
+    // free n from 2 (two shortcuts may share a caption, never a key).
+    QString uniqueKey(const QString &base) const;
+    QString Key(int i) const;
+    QString Text(int i) const;
+    bool setText(int i, const QString &text);
+    int Icon(int i) const;
+    int SmallIcon(int i) const;
+    // Icon position in twips, relative to the list's contents.
+    double Left(int i) const;
+    double Top(int i) const;
+    bool setLeft(int i, double twips);
+    bool setTop(int i, double twips);
+
+    // 1-based index of the selected item, 0 when none.
+    int SelectedItem() const;
+    void setSelectedItem(int i);
+
+    int View() const { return m_view; }
+    bool setView(int view);
+    int Arrange() const { return m_arrange; }
+    bool setArrange(int arrange);
+
+    // What dragging items (1-based, in order) out of the list hands to the
+    // program they are dropped on; until it is set, items only move inside.
+    using DragData = ListItemsModel::DragData;
+    void setDragData(DragData dragData);
+    // Shown under the caption in item i's tooltip (the shortcut's target).
+    void setItemDetail(std::function<QString(int)> detail);
+
+signals:
+    // A double-click anywhere in the list.
+    void DblClick();
+    // A button press: 1 left, 2 right, 4 middle.
+    void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
+    // The user changed item i's caption in place.
+    void AfterLabelEdit(int i);
+    // Files or links were dropped from outside: those that can become
+    // shortcuts, in the drop's order, with each link's title where the drag
+    // gave one.
+    void OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles);
+
+protected:
+    void doItemsLayout() override;
+    void initViewItemOption(QStyleOptionViewItem *option) const override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+
+private:
+    bool validItem(int i) const { return i >= 1 && i <= Count(); }
+    bool freePlacement() const;
+    void applySettings();
+    void applyPositions();
+    void capturePositions();
+    QPoint pixelsOf(const QPointF &twips) const;
+    QPointF twipsOf(const QPoint &pixels) const;
+    QSize cellSize() const;
+    QSize itemSize(const QModelIndex &index) const;
+    double position(int i, bool left) const;
+    bool setPosition(int i, std::optional<double> left, std::optional<double> top);
+
+    ListItemsModel *m_model;
+    int m_view = 0;
+    int m_arrange = 0;
+    // The next layout moves icons that overlap after a view change.
+    bool m_separateOverlaps = false;
+    // Moving through the items with the keyboard has begun.
+    bool m_keyboardUsed = false;
+    // The drag hovering over the list carries something to add.
+    bool m_dropUsable = false;
+};
+
+} // namespace platform

@@ -1,0 +1,164 @@
+#include "platform/widgets/WindowGeometry.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace platform {
+
+QRect outerGeometry(const QWidget &window) { return window.frameGeometry(); }
+
+void setOuterGeometry(QWidget &window, std::optional<int> left, std::optional<int> top,
+                      std::optional<int> width, std::optional<int> height)
+{
+    const QRect outer = window.frameGeometry();
+    const QSize margins = outer.size() - window.size();
+    QRect target = outer;
+    if (left)
+        target.moveLeft(*left);
+    if (top)
+        target.moveTop(*top);
+    if (width && *width >= 1)
+        target.setWidth(*width);
+    if (height && *height >= 1)
+        target.setHeight(*height);
+
+    // The screen that holds most of the frame.
+    const QScreen *home = nullptr;
+    qint64 most = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect shared = screen->geometry().intersected(target);
+        const qint64 area = qint64(shared.width()) * shared.height();
+        if (!shared.isEmpty() && area > most) {
+            most = area;
+            home = screen;
+        }
+    }
+    if (home)
+        target = fittedInto(target, home->availableGeometry());
+    if (home && target.topLeft() != outer.topLeft())
+        window.move(target.topLeft());
+    const QSize client(std::max(1, target.width() - margins.width()), std::max(1, target.height() - margins.height()));
+    if (client != window.size())
+        window.resize(client);
+}
+
+QRect fittedInto(const QRect &frame, const QRect &available)
+{
+    if (available.isEmpty() || available.contains(frame))
+        return frame;
+    QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
+    fitted.moveLeft(std::clamp(fitted.left(), available.left(), available.right() - fitted.width() + 1));
+    fitted.moveTop(std::clamp(fitted.top(), available.top(), available.bottom() - fitted.height() + 1));
+    return fitted;
+}
+
+RestoreBounds::RestoreBounds(QWidget &window) : QObject(&window), m_window(window)
+{
+    m_clock.start();
+    window.installEventFilter(this);
+}
+
+bool RestoreBounds::normal() const
+{
+    return m_window.isVisible() &&
+           !(m_window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+QRect RestoreBounds::bounds() const { return m_seen.isEmpty() ? outerGeometry(m_window) : m_seen.last().frame; }
+
+void RestoreBounds::showNormalAtBounds()
+{
+    m_window.setWindowState(m_window.windowState() &
+                            ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (!m_seen.isEmpty()) {
+        // Given before mapping, the place is a request the window manager
+        // honours; it is checked again once the window is on screen.
+        m_window.move(m_seen.last().frame.topLeft());
+        m_window.resize(m_seen.last().client);
+        m_placeWhenExposed = true;
+    }
+    m_window.show();
+    // Exposure is told to the native window, not to the widget.
+    if (QWindow *native = m_window.windowHandle()) {
+        native->removeEventFilter(this);
+        native->installEventFilter(this);
+        if (native->isExposed())
+            placeOnceExposed();
+    }
+}
+
+void RestoreBounds::placeOnceExposed()
+{
+    if (!m_window.windowHandle() || !m_window.windowHandle()->isExposed())
+        return;
+    if (m_placeWhenExposed) {
+        m_placeWhenExposed = false;
+        // The window manager's own placement may still be on its way.
+        m_placingUntil = m_clock.elapsed() + 500;
+    }
+    if (m_clock.elapsed() >= m_placingUntil || !normal()) {
+        m_placingUntil = 0;
+        return;
+    }
+    // The size is the client's as it was seen: Qt learns the frame's margins
+    // anew only from the next move the window system reports, and a size taken
+    // from a frame with margins not yet known grows the window by them.
+    const Seen &wanted = m_seen.last();
+    if (m_window.size() != wanted.client)
+        m_window.resize(wanted.client);
+    if (outerGeometry(m_window).topLeft() != wanted.frame.topLeft())
+        setOuterGeometry(m_window, wanted.frame.left(), wanted.frame.top(), std::nullopt, std::nullopt);
+}
+
+bool RestoreBounds::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &m_window) {
+        if (event->type() == QEvent::Expose && watched == m_window.windowHandle())
+            placeOnceExposed();
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (m_placeWhenExposed || m_clock.elapsed() < m_placingUntil) {
+            // Placed once the window system itself reports the wanted frame.
+            if (!m_placeWhenExposed && outerGeometry(m_window) == m_seen.last().frame)
+                m_placingUntil = 0;
+            else
+                placeOnceExposed();
+        } else if (normal()) {
+            const QRect frame = outerGeometry(m_window);
+            if (m_seen.isEmpty() || m_seen.last().frame != frame)
+                m_seen.append({frame, m_window.size(), m_clock.elapsed()});
+            if (m_seen.size() > 8)
+                m_seen.removeFirst();
+        }
+        break;
+    case QEvent::WindowStateChange:
+        if (!normal())
+            m_placingUntil = 0;
+        if (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+            // A window manager may report the maximised frame before the
+            // maximised state: frames seen just now that fill the screen, or
+            // only moved to its corner, belong to the maximising.
+            const QRect screen = m_window.screen() ? m_window.screen()->availableGeometry() : QRect();
+            auto maximising = [&](qsizetype i) {
+                const QRect frame = m_seen.at(i).frame;
+                return frame.size() == screen.size() ||
+                       (frame.topLeft() == screen.topLeft() && i > 0 && m_seen.at(i - 1).frame.size() == frame.size());
+            };
+            while (m_seen.size() > 1 && m_clock.elapsed() - m_seen.last().at < 500 && maximising(m_seen.size() - 1))
+                m_seen.removeLast();
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace platform

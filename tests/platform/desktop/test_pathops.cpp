@@ -1,0 +1,160 @@
+#include "platform/desktop/PathOps.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace platform::PathOps;
+
+namespace {
+
+TEST(PathOpsNames, ExtensionAndNameOfTheLastComponent)
+{
+    EXPECT_EQ(GetExtensionName("Report.final.txt"), "txt");
+    EXPECT_EQ(GetExtensionName("/home/u/archive.tar.gz"), "gz");
+    EXPECT_EQ(GetExtensionName("/a.b/noext"), "");
+    EXPECT_EQ(GetExtensionName("x."), "");
+    EXPECT_EQ(GetExtensionName("/srv/.."), "");
+    EXPECT_EQ(GetExtensionName(""), "");
+
+    EXPECT_EQ(GetFileName("/srv/Games//"), "Games");
+    EXPECT_EQ(GetFileName("/home/u/Report.final.txt"), "Report.final.txt");
+    EXPECT_EQ(GetFileName("http://example.com/page.html"), "page.html");
+    EXPECT_EQ(GetFileName("http://www.example.com/"), "www.example.com");
+    EXPECT_EQ(GetFileName("/"), "");
+    EXPECT_EQ(GetFileName(""), "");
+#ifdef Q_OS_WIN
+    EXPECT_EQ(GetExtensionName("C:\\a.b\\noext"), "");
+    EXPECT_EQ(GetFileName("C:/mixed\\Games\\"), "Games");
+    EXPECT_EQ(GetFileName("C:\\"), "");
+#else
+    // A backslash is part of a Linux file name.
+    EXPECT_EQ(GetExtensionName("a.b\\noext"), "b\\noext");
+    EXPECT_EQ(GetFileName("dir/back\\slash"), "back\\slash");
+#endif
+}
+
+// Links and a deleted working folder are Linux matters.
+#ifndef Q_OS_WIN
+TEST(PathOpsAbsolute, NormalisesTextuallyAndNeverClimbsAboveTheRoot)
+{
+    EXPECT_EQ(GetAbsolutePathName("/a/./b/../c/"), "/a/c");
+    EXPECT_EQ(GetAbsolutePathName("//a//b///"), "/a/b");
+    EXPECT_EQ(GetAbsolutePathName("/"), "/");
+    EXPECT_EQ(GetAbsolutePathName("/.."), "/");
+    EXPECT_EQ(GetAbsolutePathName("/a/../../x/./y/.."), "/x");
+    EXPECT_EQ(GetAbsolutePathName("/..x/y"), "/..x/y");
+    EXPECT_EQ(GetAbsolutePathName(""), "");
+}
+
+class PathOpsFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        // getcwd() reports the canonical form, whatever links lead to the folder.
+        m_root = QFileInfo(m_dir.path()).canonicalFilePath();
+        ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("sub dir/deeper")));
+        QFile file(at("Report.final.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        m_savedCwd = QDir::currentPath();
+    }
+    void TearDown() override { QDir::setCurrent(m_savedCwd); }
+
+    QString at(const QString &relative) const { return m_root + QLatin1Char('/') + relative; }
+
+    QTemporaryDir m_dir;
+    QString m_root;
+    QString m_savedCwd;
+};
+
+TEST_F(PathOpsFiles, FileAndFolderExistence)
+{
+    ASSERT_TRUE(QFile::link(at("Report.final.txt"), at("to-file")));
+    ASSERT_TRUE(QFile::link(at("sub dir"), at("to-dir")));
+    ASSERT_TRUE(QFile::link(at("gone"), at("dangling")));
+
+    EXPECT_TRUE(FileExists(at("Report.final.txt")));
+    EXPECT_TRUE(FileExists(at("to-file")));
+    for (const char *notFile : {"sub dir", "to-dir", "dangling", "missing.txt", "Report.final.txt/"})
+        EXPECT_FALSE(FileExists(at(notFile))) << notFile;
+    EXPECT_FALSE(FileExists(QStringLiteral("/dev/null")));
+    EXPECT_FALSE(FileExists(QString()));
+
+    EXPECT_TRUE(FolderExists(at("sub dir/")));
+    EXPECT_TRUE(FolderExists(at("to-dir")));
+    EXPECT_FALSE(FolderExists(at("Report.final.txt")));
+    EXPECT_FALSE(FolderExists(at("dangling")));
+    EXPECT_FALSE(FolderExists(QString()));
+
+    ASSERT_TRUE(QDir::setCurrent(at("sub dir")));
+    EXPECT_TRUE(FileExists(QStringLiteral("../Report.final.txt")));
+    EXPECT_TRUE(FolderExists(QStringLiteral("deeper")));
+}
+
+TEST_F(PathOpsFiles, RelativePathsAgainstTheWorkingFolderWithoutResolvingLinks)
+{
+    ASSERT_TRUE(QDir::setCurrent(at("sub dir")));
+    EXPECT_EQ(GetAbsolutePathName("."), at("sub dir"));
+    EXPECT_EQ(GetAbsolutePathName("deeper/../x.txt"), at("sub dir/x.txt"));
+    EXPECT_EQ(GetAbsolutePathName("not/there/"), at("sub dir/not/there"));
+
+    // "jump/.." is the folder holding the link, not the parent of its target.
+    ASSERT_TRUE(QFile::link(at("sub dir/deeper"), at("jump")));
+    ASSERT_TRUE(QDir::setCurrent(m_root));
+    EXPECT_EQ(GetAbsolutePathName("jump/../Report.final.txt"), at("Report.final.txt"));
+    EXPECT_EQ(GetAbsolutePathName("jump/y"), at("jump/y"));
+}
+
+// One rule for the prompt, the list and the opener: what the desktop can open
+// as a link is kept as typed; hosts with ports, drives and files are not links.
+TEST_F(PathOpsFiles, UriSchemesTheDesktopCanOpen)
+{
+    // A private desktop: one handler for "steam" links, none for anything else.
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("data/applications")));
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("config")));
+    QFile entry(at("data/applications/game.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    QFile list(at("config/mimeapps.list"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("[Default Applications]\nx-scheme-handler/steam=gone.desktop;game.desktop;\n");
+    list.close();
+    qputenv("XDG_CONFIG_HOME", at("config").toUtf8());
+    qputenv("XDG_CONFIG_DIRS", at("none").toUtf8());
+    qputenv("XDG_DATA_HOME", at("data").toUtf8());
+    qputenv("XDG_DATA_DIRS", at("none").toUtf8());
+
+    for (const char *link : {"https://example.org", "HTTP://X", "ftp://host/f", "git+ssh://h/r", "mailto:a@b.org",
+                             "TEL:+4912345", "sms:123", "magnet:?xt=urn:btih:abc", "news:comp.lang",
+                             "xmpp:a@b", "sip:a@b", "geo:1,2", "webcal://h/c.ics", "callto:x", "data:text/plain,hi",
+                             "file:///etc/hostname", "steam:run/42", "Steam://open"})
+        EXPECT_TRUE(HasUrlScheme(QString::fromUtf8(link))) << link;
+    for (const char *other : {"localhost:3000", "example.org:8080/x", "c:", "c:/x", "c://x", "nohandler:x",
+                              "/abs/mailto:x", "www.example.org", "notes:2024.txt", ":x", "1abc:x", "",
+                              "a_b://x", "steam:8080"})
+        EXPECT_FALSE(HasUrlScheme(QString::fromUtf8(other))) << other;
+
+    // A file of that name in the working folder is the file, even a well-known scheme.
+    ASSERT_TRUE(QDir::setCurrent(m_root));
+    QFile named(at("mailto:me"));
+    ASSERT_TRUE(named.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(HasUrlScheme(QStringLiteral("mailto:me")));
+    EXPECT_TRUE(HasUrlScheme(QStringLiteral("mailto:you")));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+        qunsetenv(name);
+}
+
+TEST_F(PathOpsFiles, NoGuessWhenTheWorkingFolderIsGone)
+{
+    ASSERT_TRUE(QDir::setCurrent(at("sub dir/deeper")));
+    ASSERT_TRUE(QDir(at("sub dir")).rmdir(QStringLiteral("deeper")));
+    if (!QDir::currentPath().isEmpty())
+        GTEST_SKIP() << "this system still reports a deleted working folder";
+    EXPECT_EQ(GetAbsolutePathName("file.txt"), "");
+    EXPECT_EQ(GetAbsolutePathName("/abs/file.txt"), "/abs/file.txt");
+}
+#endif
+
+} // namespace

@@ -1,0 +1,341 @@
+// The list view's items, views, arrangements and positions.
+#include <QApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QSet>
+#include <QStyledItemDelegate>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/widgets/ListView.h"
+#include "platform/widgets/Twips.h"
+
+using platform::ImageList;
+using platform::ListView;
+
+namespace {
+
+class ListViewTest : public ::testing::Test {
+protected:
+    ImageList large{32};
+    ImageList small{16};
+    ListView view{large, small};
+
+    void SetUp() override
+    {
+        view.resize(400, 300);
+        for (int n = 0; n < 8; ++n) {
+            QPixmap pixmap(32, 32);
+            pixmap.fill(QColor::fromHsv(n * 40, 255, 255));
+            large.Add(QIcon(pixmap));
+            small.Add(QIcon(pixmap.scaled(16, 16)));
+        }
+    }
+    void add(const QString &caption, int image) { ASSERT_TRUE(view.Add(caption, caption, image, image)); }
+    QRect itemRect(int i) { return view.visualRect(view.model()->index(i - 1, 0)); }
+};
+
+TEST_F(ListViewTest, ItemsKeepTheOrderOfAddingAndKeysStayUnique)
+{
+    add(QStringLiteral("zeta"), 1);
+    add(QStringLiteral("alpha"), 2);
+    add(QStringLiteral("mid"), 3);
+    EXPECT_FALSE(view.Add(QStringLiteral("alpha"), QStringLiteral("again"), 4, 4));
+    ASSERT_EQ(view.Count(), 3);
+    EXPECT_EQ(view.Text(1), QStringLiteral("zeta"));
+    EXPECT_EQ(view.Text(2), QStringLiteral("alpha"));
+
+    ASSERT_TRUE(view.Remove(1));
+    EXPECT_EQ(view.Text(1), QStringLiteral("alpha"));
+    EXPECT_EQ(view.Icon(1), 2); // image numbers never shift
+    EXPECT_EQ(view.Icon(2), 3);
+    EXPECT_FALSE(view.Remove(3));
+    EXPECT_TRUE(view.Add(QStringLiteral("zeta"), QStringLiteral("zeta"), 4, 4)); // its key is free again
+}
+
+TEST_F(ListViewTest, AVeryLongCaptionIsShownShortenedButKeptWhole)
+{
+    const QString huge(2'000'000, u'w');
+    ASSERT_TRUE(view.Add("k", huge, 1, 1));
+    const QString shown = view.model()->index(0, 0).data(Qt::DisplayRole).toString();
+    EXPECT_LE(shown.size(), 1100);
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_EQ(view.Text(1), huge);
+    view.setView(1);
+    EXPECT_LE(view.model()->index(0, 0).data(Qt::DisplayRole).toString().size(), 1024);
+}
+
+TEST_F(ListViewTest, TheViewDecidesWhichImageListIsShown)
+{
+    add(QStringLiteral("a"), 5);
+    const QModelIndex index = view.model()->index(0, 0);
+    auto shown = [&] { return index.data(Qt::DecorationRole).value<QIcon>().cacheKey(); };
+    EXPECT_EQ(shown(), large.image(5).cacheKey());
+    EXPECT_EQ(view.iconSize(), QSize(32, 32));
+    for (int v : {1, 2, 3}) {
+        ASSERT_TRUE(view.setView(v));
+        EXPECT_EQ(shown(), small.image(5).cacheKey()) << v;
+        EXPECT_EQ(view.iconSize(), QSize(16, 16));
+    }
+    EXPECT_EQ(view.viewMode(), QListView::ListMode);
+    EXPECT_FALSE(view.isWrapping()); // report: one column
+    EXPECT_FALSE(view.setView(4));
+    EXPECT_FALSE(view.setView(-1));
+    EXPECT_EQ(view.View(), 3);
+}
+
+TEST_F(ListViewTest, ArrangementsFillColumnsOrRows)
+{
+    for (int n = 1; n <= 8; ++n)
+        add(QStringLiteral("item %1").arg(n), n);
+    view.show();
+    ASSERT_TRUE(view.setArrange(1)); // from the left: down first
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(1).left(), itemRect(2).left());
+    EXPECT_LT(itemRect(1).top(), itemRect(2).top());
+    ASSERT_TRUE(view.setArrange(2)); // from the top: across first
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(1).top(), itemRect(2).top());
+    EXPECT_LT(itemRect(1).left(), itemRect(2).left());
+    EXPECT_FALSE(view.setArrange(3));
+    EXPECT_EQ(view.Arrange(), 2);
+}
+
+TEST_F(ListViewTest, HandPlacedPositionsSurviveInsertsRemovalsAndViewChanges)
+{
+    view.show();
+    add(QStringLiteral("a"), 1);
+    add(QStringLiteral("b"), 2);
+    const double tpp = platform::twipsPerPixel(view);
+    ASSERT_TRUE(view.setLeft(1, 150 * tpp));
+    ASSERT_TRUE(view.setTop(1, 90 * tpp));
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(1).topLeft(), QPoint(150, 90));
+
+    add(QStringLiteral("c"), 3);
+    view.Remove(2);
+    ASSERT_TRUE(view.setView(1));
+    ASSERT_TRUE(view.setView(0));
+    QApplication::processEvents();
+    EXPECT_EQ(view.Left(1), 150 * tpp);
+    EXPECT_EQ(view.Top(1), 90 * tpp);
+    EXPECT_EQ(itemRect(1).topLeft(), QPoint(150, 90));
+    // The new item found a free place instead of lying on top of another.
+    EXPECT_FALSE(itemRect(2).intersects(itemRect(1)));
+}
+
+TEST_F(ListViewTest, BackToManualKeepsIconsWhereAutomaticArrangementPutThem)
+{
+    view.show();
+    for (int n = 1; n <= 4; ++n)
+        add(QStringLiteral("item %1").arg(n), n);
+    view.setArrange(1);
+    QApplication::processEvents();
+    const QRect before = itemRect(3);
+    view.setArrange(0);
+    add(QStringLiteral("new"), 5);
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(3), before);
+    EXPECT_EQ(view.Top(3), platform::toTwips(before.top(), view));
+}
+
+TEST_F(ListViewTest, SelectionClicksAndDrops)
+{
+    view.show();
+    add(QStringLiteral("a"), 1);
+    add(QStringLiteral("b"), 2);
+    QApplication::processEvents();
+    EXPECT_EQ(view.SelectedItem(), 0);
+
+    QSignalSpy downs(&view, &ListView::MouseDown);
+    QSignalSpy doubles(&view, &ListView::DblClick);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, itemRect(2).center());
+    EXPECT_EQ(view.SelectedItem(), 2);
+    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, QPoint(390, 290));
+    QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, QPoint(390, 290));
+    ASSERT_EQ(downs.count(), 3);
+    EXPECT_EQ(downs.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(downs.at(1).at(0).toInt(), 2);
+    EXPECT_EQ(downs.at(2).at(0).toInt(), 4);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(390, 290));
+    EXPECT_EQ(doubles.count(), 1); // anywhere in the list
+
+    // Files dragged in from outside are accepted and handed on in order.
+    QSignalSpy drops(&view, &ListView::OLEDragDrop);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/one")), QUrl::fromLocalFile(QStringLiteral("/tmp/two"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &drop);
+    ASSERT_EQ(drops.count(), 1);
+    const auto urls = drops.at(0).at(0).value<QList<QUrl>>();
+    ASSERT_EQ(urls.size(), 2);
+    EXPECT_EQ(urls.at(1).toLocalFile(), QStringLiteral("/tmp/two"));
+
+    // A drag with nothing that could become a shortcut is refused as it enters.
+    QMimeData text;
+    text.setText(QStringLiteral("words"));
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+} // namespace
+
+namespace {
+
+class ViewChangeTest : public ListViewTest {
+protected:
+    // No two items' rectangles intersect.
+    ::testing::AssertionResult apart(ListView &v)
+    {
+        QApplication::processEvents();
+        const int n = v.Count();
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j) {
+                const QRect a = v.visualRect(v.model()->index(i, 0)), b = v.visualRect(v.model()->index(j, 0));
+                if (a.intersects(b))
+                    return ::testing::AssertionFailure() << "items " << i + 1 << " and " << j + 1 << " overlap";
+            }
+        return ::testing::AssertionSuccess();
+    }
+};
+
+TEST_F(ViewChangeTest, HandPlacedItemsNeverPileUpAfterAViewChangeAndReadBackTheSame)
+{
+    for (int from = 0; from < 4; ++from)
+        for (int to = 0; to < 4; ++to) {
+            if (from == to)
+                continue;
+            SCOPED_TRACE(testing::Message() << from << " -> " << to);
+            ListView v(large, small);
+            v.resize(400, 300);
+            v.show();
+            v.setView(from);
+            for (int n = 1; n <= 30; ++n)
+                ASSERT_TRUE(v.Add(QString::number(n), QStringLiteral("item %1").arg(n), n % 8 + 1, n % 8 + 1));
+            ASSERT_TRUE(apart(v));
+            v.setView(to);
+            ASSERT_TRUE(apart(v));
+            // As the profile would bring them back.
+            ListView again(large, small);
+            again.resize(400, 300);
+            again.show();
+            again.setView(to);
+            for (int n = 1; n <= 30; ++n) {
+                again.Add(QString::number(n), v.Text(n), 1, 1);
+                again.setLeft(n, v.Left(n));
+                again.setTop(n, v.Top(n));
+            }
+            QApplication::processEvents();
+            for (int n = 1; n <= 30; ++n) {
+                EXPECT_EQ(again.Left(n), v.Left(n)) << n;
+                EXPECT_EQ(again.Top(n), v.Top(n)) << n;
+                EXPECT_EQ(again.visualRect(again.model()->index(n - 1, 0)), v.visualRect(v.model()->index(n - 1, 0)));
+            }
+        }
+}
+
+TEST_F(ViewChangeTest, OnlyCollidingItemsMoveAndOverlapsMadeByHandStay)
+{
+    const double tpp = platform::twipsPerPixel(view);
+    view.show();
+    view.setView(1);
+    for (int n = 1; n <= 3; ++n)
+        add(QStringLiteral("item %1").arg(n), n);
+    // Small icons one above the other, 22 px apart, and one far away.
+    view.setLeft(1, 0), view.setTop(1, 0);
+    view.setLeft(2, 0), view.setTop(2, 22 * tpp);
+    view.setLeft(3, 240 * tpp), view.setTop(3, 200 * tpp);
+    QApplication::processEvents();
+    const QRect third = itemRect(3);
+    view.setView(0);
+    EXPECT_TRUE(apart(view));
+    EXPECT_EQ(itemRect(1).topLeft(), QPoint(0, 0));
+    EXPECT_EQ(itemRect(3).topLeft(), third.topLeft());
+    // The nearest free cell: the one below (70 px) is nearer than the one beside (80 px).
+    EXPECT_EQ(itemRect(2).topLeft(), QPoint(1, 70));
+
+    // Laid on top of each other by hand, they stay so, also through a relayout.
+    view.setLeft(2, 0), view.setTop(2, 0);
+    add(QStringLiteral("new"), 4);
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(2).topLeft(), QPoint(0, 0));
+    EXPECT_EQ(view.Top(2), 0);
+}
+
+TEST_F(ListViewTest, IconsSitOnOneGridAndRenamingMovesNothing)
+{
+    view.show();
+    for (int n = 1; n <= 6; ++n)
+        ASSERT_TRUE(view.Add(QString::number(n), n % 2 ? QStringLiteral("a") : QStringLiteral("a longer caption"), n, n));
+    for (int arrange : {1, 2, 0}) {
+        view.setArrange(arrange);
+        QApplication::processEvents();
+        QSet<int> lefts, tops;
+        for (int i = 1; i <= 6; ++i) {
+            lefts << itemRect(i).left() % 80;
+            tops << itemRect(i).top() % 70;
+            EXPECT_EQ(itemRect(i).size(), itemRect(1).size()) << arrange;
+        }
+        EXPECT_EQ(lefts.size(), 1) << arrange;
+        EXPECT_EQ(tops.size(), 1) << arrange;
+    }
+    const QRect before = itemRect(2);
+    view.setText(2, QStringLiteral("b"));
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(2), before);
+}
+
+TEST_F(ListViewTest, ArrowKeysSelectAndTheFocusFrameWaitsForThem)
+{
+    view.show();
+    for (int n = 1; n <= 3; ++n)
+        add(QStringLiteral("item %1").arg(n), n);
+    view.setFocus();
+    QApplication::processEvents();
+    // Whether item 1 is drawn with a focus frame while the list has focus.
+    struct FocusSpy : QProxyStyle {
+        mutable bool seen = false;
+        void drawPrimitive(PrimitiveElement pe, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+        {
+            seen = seen || pe == PE_FrameFocusRect;
+            QProxyStyle::drawPrimitive(pe, o, p, w);
+        }
+    };
+    auto framed = [&] {
+        FocusSpy spy;
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.state |= QStyle::State_HasFocus;
+        option.rect = itemRect(1);
+        option.widget = &view;
+        view.setStyle(&spy);
+        QImage image(view.viewport()->size(), QImage::Format_ARGB32);
+        QPainter painter(&image);
+        view.itemDelegate()->paint(&painter, option, view.model()->index(0, 0));
+        view.setStyle(nullptr);
+        return spy.seen;
+    };
+    EXPECT_FALSE(framed());
+    EXPECT_EQ(view.SelectedItem(), 0);
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_EQ(view.SelectedItem(), 2);
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_EQ(view.SelectedItem(), 1);
+    view.clearSelection();
+    EXPECT_TRUE(framed());
+}
+
+TEST_F(ListViewTest, ItemTooltipShowsCaptionAndTarget)
+{
+    add(QStringLiteral("a caption"), 1);
+    view.setItemDetail([](int i) { return QStringLiteral("/target/%1").arg(i); });
+    EXPECT_EQ(view.model()->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("a caption\n/target/1"));
+}
+
+} // namespace
