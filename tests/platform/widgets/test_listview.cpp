@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/widgets/ItemDelegate.h"
 #include "platform/widgets/ListView.h"
 #include "platform/widgets/Twips.h"
 
@@ -176,6 +177,14 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
     ASSERT_EQ(urls.size(), 2);
     EXPECT_EQ(urls.at(1).toLocalFile(), QStringLiteral("/tmp/two"));
 
+    // Every view and arrangement takes drops from other programs.
+    for (int arrange : {0, 1, 2})
+        for (int v : {0, 1, 2, 3}) {
+            view.setArrange(arrange);
+            view.setView(v);
+            EXPECT_TRUE(view.viewport()->acceptDrops()) << arrange << "/" << v;
+        }
+
     // A drag with nothing that could become a shortcut is refused as it enters.
     QMimeData text;
     text.setText(QStringLiteral("words"));
@@ -268,6 +277,53 @@ TEST_F(ViewChangeTest, OnlyCollidingItemsMoveAndOverlapsMadeByHandStay)
     EXPECT_EQ(view.Top(2), 0);
 }
 
+TEST_F(ViewChangeTest, ARoundTripOfViewsGivesBackEveryPositionToTheTwip)
+{
+    const double tpp = platform::twipsPerPixel(view);
+    view.resize(500, 400);
+    view.show();
+    struct Trip {
+        int from, via;
+    };
+    for (const Trip trip : {Trip{0, 1}, Trip{0, 2}, Trip{1, 0}, Trip{0, 3}}) {
+        SCOPED_TRACE(testing::Message() << trip.from << " -> " << trip.via);
+        ListView v(large, small);
+        v.resize(500, 400);
+        v.show();
+        v.setView(trip.from);
+        // A clean grid of 24 in the first view's cells, one twip off the pixels.
+        const QSize cell = trip.from == 0 ? QSize(80, 70) : QSize(160, 22);
+        const int columns = 500 / cell.width();
+        for (int n = 0; n < 24; ++n) {
+            ASSERT_TRUE(v.Add(QString::number(n), QStringLiteral("item %1").arg(n), n % 8 + 1, n % 8 + 1));
+            v.setLeft(n + 1, (n % columns * cell.width() + 1) * tpp + 1);
+            v.setTop(n + 1, n / columns * cell.height() * tpp + 1);
+        }
+        ASSERT_TRUE(apart(v));
+        QList<QRect> before;
+        QList<QPointF> stored;
+        for (int n = 1; n <= 24; ++n) {
+            before << v.visualRect(v.model()->index(n - 1, 0));
+            stored << QPointF(v.Left(n), v.Top(n));
+        }
+        v.setView(trip.via);
+        EXPECT_TRUE(apart(v));
+        int moved = 0;
+        for (int n = 1; n <= 24; ++n) {
+            EXPECT_EQ(QPointF(v.Left(n), v.Top(n)), stored[n - 1]) << n; // what a save writes
+            moved += v.visualRect(v.model()->index(n - 1, 0)).topLeft() != before[n - 1].topLeft();
+        }
+        if (trip.via < 2)
+            EXPECT_GT(moved, 0); // some icons had to make room
+        v.setView(trip.from);
+        QApplication::processEvents();
+        for (int n = 1; n <= 24; ++n) {
+            EXPECT_EQ(v.visualRect(v.model()->index(n - 1, 0)), before[n - 1]) << n;
+            EXPECT_EQ(QPointF(v.Left(n), v.Top(n)), stored[n - 1]) << n;
+        }
+    }
+}
+
 TEST_F(ListViewTest, IconsSitOnOneGridAndRenamingMovesNothing)
 {
     view.show();
@@ -336,6 +392,76 @@ TEST_F(ListViewTest, ItemTooltipShowsCaptionAndTarget)
     add(QStringLiteral("a caption"), 1);
     view.setItemDetail([](int i) { return QStringLiteral("/target/%1").arg(i); });
     EXPECT_EQ(view.model()->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("a caption\n/target/1"));
+}
+
+} // namespace
+
+namespace {
+
+// Pixels of `image` within `area` that are of colour `colour` (or, for a
+// translucent one, any but the list's white).
+int pixelsOf(const QImage &image, const QRect &area, const QColor &colour)
+{
+    const QRect inside = area & image.rect();
+    int n = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            n += colour.alpha() == 255 ? pixel == colour.rgb() : qGray(pixel) < 250;
+        }
+    return n;
+}
+
+TEST_F(ListViewTest, TypingMatchesCaptionsAsShownWithoutTheirWrappingBreaks)
+{
+    view.show();
+    add(QStringLiteral("bravo-note-001"), 1);
+    add(QStringLiteral("bravo-note-101"), 2);
+    add(QStringLiteral("bravo_x.txt"), 3);
+    EXPECT_EQ(view.model()->index(2, 0).data(Qt::DisplayRole).toString(), QStringLiteral("bravo_x.txt"));
+    EXPECT_EQ(platform::shownCaption(QStringLiteral("a-b.c")), QStringLiteral("a-b.c"));
+    view.setFocus();
+    QTest::keyClicks(&view, QStringLiteral("bravo-note-1"));
+    EXPECT_EQ(view.SelectedItem(), 2);
+}
+
+TEST(FittedLines, WholeLinesOnlyTheLastEndingInAnEllipsis)
+{
+    QFont font;
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("wwwwwwww"));
+    const int twoAndAHalf = metrics.height() * 5 / 2;
+    for (const QString &text : {QStringLiteral("a caption of many words that goes on and on and on"),
+                                QStringLiteral("averyveryverylongfilenamewithoutanybreakatallinit.txt")}) {
+        const QStringList lines = platform::fittedLines(text, font, width, twoAndAHalf).split(QChar::LineSeparator);
+        ASSERT_EQ(lines.size(), 2) << text.toStdString();
+        EXPECT_TRUE(lines[1].endsWith(QChar(0x2026)));
+        for (const QString &line : lines)
+            EXPECT_LE(metrics.horizontalAdvance(line), width);
+    }
+    EXPECT_EQ(platform::fittedLines(QStringLiteral("short"), font, width, twoAndAHalf), QStringLiteral("short"));
+    EXPECT_EQ(platform::withFileNameBreaks(QStringLiteral("a-b")), QStringLiteral("a-\u200Bb"));
+}
+
+TEST_F(ListViewTest, AnEmptyListShowsItsHintAndASelectedIconItsWholeCaption)
+{
+    view.setPlaceholderText(QStringLiteral("Drop files here"));
+    view.show();
+    QApplication::processEvents();
+    const QRect middle(0, 130, 400, 40);
+    const QColor hint = view.palette().color(QPalette::PlaceholderText);
+    EXPECT_GT(pixelsOf(view.viewport()->grab().toImage(), middle, hint), 0);
+
+    add(QStringLiteral("a long caption that takes more lines than the cell has room for"), 1);
+    QApplication::processEvents();
+    EXPECT_EQ(pixelsOf(view.viewport()->grab().toImage(), middle, hint), 0);
+    // Below its 70-pixel cell only while it is selected.
+    const QRect below(0, 72, 80, 40);
+    const QColor highlight = view.palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_EQ(pixelsOf(view.viewport()->grab().toImage(), below, highlight), 0);
+    view.setSelectedItem(1);
+    QApplication::processEvents();
+    EXPECT_GT(pixelsOf(view.viewport()->grab().toImage(), below, highlight), 100);
 }
 
 } // namespace
