@@ -1,10 +1,51 @@
 #include "shortcuts/ContextMenu.h"
 
+#include <QKeyEvent>
+
 namespace shortcuts {
+
+namespace {
+
+// Qt's menu counts greyed-out items among those that share an access key:
+// with "&Open Shortcut" greyed out, O would never reach "&Options". Here an
+// access key runs the one item it names, or moves between the items that
+// share it, among those that can be chosen.
+class Menu : public QMenu {
+public:
+    using QMenu::QMenu;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QString typed = event->text().toUpper();
+        if (typed.size() != 1 || !typed[0].isLetterOrNumber()
+            || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            QMenu::keyPressEvent(event);
+            return;
+        }
+        QList<QAction *> named;
+        for (QAction *action : actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            if (action->isEnabled() && action->isVisible() && !key.isEmpty()
+                && (key[0].key() & ~Qt::KeyboardModifierMask) == typed[0].unicode())
+                named << action;
+        }
+        if (named.isEmpty())
+            return;
+        const qsizetype at = named.indexOf(activeAction());
+        setActiveAction(named[(at + 1) % named.size()]);
+        if (named.size() == 1) {
+            QKeyEvent choose(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QMenu::keyPressEvent(&choose);
+        }
+    }
+};
+
+} // namespace
 
 QMenu *makeContextMenu(const ContextMenuCommands &commands, QWidget *parent)
 {
-    auto *menu = new QMenu(QStringLiteral("Popup"), parent);
+    auto *menu = new Menu(QStringLiteral("Popup"), parent);
     menu->setObjectName(QStringLiteral("mnuPopup"));
     auto add = [menu](const char *name, const QString &caption, const std::function<void()> &run,
                       const QKeySequence &keys = {}) {

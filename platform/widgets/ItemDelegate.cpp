@@ -44,13 +44,15 @@ QStringList wrappedLines(const QString &text, const QFont &font, int width, int 
     return lines;
 }
 
-// Where a large icon's caption goes, less the margins the style keeps.
+// The room under a large icon for its caption, less the margins the style
+// keeps: the style's own text rectangle is only as large as the text.
 QRect captionRect(const QStyleOptionViewItem &option)
 {
     const QWidget *widget = option.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, widget).adjusted(margin, 0, -margin - 1, 0);
+    const int top = style->subElementRect(QStyle::SE_ItemViewItemText, &option, widget).top();
+    return QRect(QPoint(option.rect.left() + margin, top), option.rect.bottomRight() - QPoint(margin + 1, 0));
 }
 
 bool wraps(const QStyleOptionViewItem &option)
@@ -113,12 +115,12 @@ void ItemDelegate::paintWholeCaption(QPainter *painter, const QStyleOptionViewIt
         return;
     const QStringList lines = wrappedLines(whole.text, whole.font, room.width(), INT_MAX, &cut);
     const QFontMetrics metrics(whole.font);
-    const QRect box(room.left() - 1, room.top(), room.width() + 2, int(lines.size()) * metrics.lineSpacing() + 2);
+    const QRect box(whole.rect.left(), room.top(), whole.rect.width(), int(lines.size()) * metrics.lineSpacing() + 2);
     painter->save();
     painter->fillRect(box, whole.palette.brush(QPalette::Active, QPalette::Highlight));
     painter->setPen(whole.palette.color(QPalette::Active, QPalette::HighlightedText));
     painter->setFont(whole.font);
-    painter->drawText(box.adjusted(1, 0, -1, 0), Qt::AlignHCenter | Qt::AlignTop, lines.join(QChar::LineSeparator));
+    painter->drawText(box, Qt::AlignHCenter | Qt::AlignTop, lines.join(QChar::LineSeparator));
     painter->restore();
 }
 

@@ -125,10 +125,14 @@ void ListView::paintEvent(QPaintEvent *event)
     QListView::paintEvent(event);
     QPainter painter(viewport());
     if (Count() == 0 && !m_placeholder.isEmpty()) {
-        // What the empty list is for, in the middle of it.
+        // What the empty list is for, in the middle of it; too long for one
+        // line, it breaks at its dash first.
         const QRect room = viewport()->rect().adjusted(24, 24, -24, -24);
+        QString text = m_placeholder;
+        if (painter.fontMetrics().horizontalAdvance(text) > room.width())
+            text.replace(QStringLiteral(" \u2014 "), QStringLiteral("\n\u2014 "));
         painter.setPen(palette().color(QPalette::PlaceholderText));
-        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, m_placeholder);
+        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text);
         return;
     }
     // The selected large icon's whole caption, over the icons below it.
