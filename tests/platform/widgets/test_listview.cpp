@@ -12,31 +12,12 @@
 #include "platform/widgets/ItemDelegate.h"
 #include "platform/widgets/ListView.h"
 #include "platform/widgets/Twips.h"
+#include "support/ListViewFixture.h"
 
-using platform::ImageList;
 using platform::ListView;
+using testing_support::ListViewTest;
 
 namespace {
-
-class ListViewTest : public ::testing::Test {
-protected:
-    ImageList large{32};
-    ImageList small{16};
-    ListView view{large, small};
-
-    void SetUp() override
-    {
-        view.resize(400, 300);
-        for (int n = 0; n < 8; ++n) {
-            QPixmap pixmap(32, 32);
-            pixmap.fill(QColor::fromHsv(n * 40, 255, 255));
-            large.Add(QIcon(pixmap));
-            small.Add(QIcon(pixmap.scaled(16, 16)));
-        }
-    }
-    void add(const QString &caption, int image) { ASSERT_TRUE(view.Add(caption, caption, image, image)); }
-    QRect itemRect(int i) { return view.visualRect(view.model()->index(i - 1, 0)); }
-};
 
 TEST_F(ListViewTest, ItemsKeepTheOrderOfAddingAndKeysStayUnique)
 {
@@ -196,133 +177,6 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
 } // namespace
 
 namespace {
-
-class ViewChangeTest : public ListViewTest {
-protected:
-    // No two items' rectangles intersect.
-    ::testing::AssertionResult apart(ListView &v)
-    {
-        QApplication::processEvents();
-        const int n = v.Count();
-        for (int i = 0; i < n; ++i)
-            for (int j = i + 1; j < n; ++j) {
-                const QRect a = v.visualRect(v.model()->index(i, 0)), b = v.visualRect(v.model()->index(j, 0));
-                if (a.intersects(b))
-                    return ::testing::AssertionFailure() << "items " << i + 1 << " and " << j + 1 << " overlap";
-            }
-        return ::testing::AssertionSuccess();
-    }
-};
-
-TEST_F(ViewChangeTest, HandPlacedItemsNeverPileUpAfterAViewChangeAndReadBackTheSame)
-{
-    for (int from = 0; from < 4; ++from)
-        for (int to = 0; to < 4; ++to) {
-            if (from == to)
-                continue;
-            SCOPED_TRACE(testing::Message() << from << " -> " << to);
-            ListView v(large, small);
-            v.resize(400, 300);
-            v.show();
-            v.setView(from);
-            for (int n = 1; n <= 30; ++n)
-                ASSERT_TRUE(v.Add(QString::number(n), QStringLiteral("item %1").arg(n), n % 8 + 1, n % 8 + 1));
-            ASSERT_TRUE(apart(v));
-            v.setView(to);
-            ASSERT_TRUE(apart(v));
-            // As the profile would bring them back.
-            ListView again(large, small);
-            again.resize(400, 300);
-            again.show();
-            again.setView(to);
-            for (int n = 1; n <= 30; ++n) {
-                again.Add(QString::number(n), v.Text(n), 1, 1);
-                again.setLeft(n, v.Left(n));
-                again.setTop(n, v.Top(n));
-            }
-            QApplication::processEvents();
-            for (int n = 1; n <= 30; ++n) {
-                EXPECT_EQ(again.Left(n), v.Left(n)) << n;
-                EXPECT_EQ(again.Top(n), v.Top(n)) << n;
-                EXPECT_EQ(again.visualRect(again.model()->index(n - 1, 0)), v.visualRect(v.model()->index(n - 1, 0)));
-            }
-        }
-}
-
-TEST_F(ViewChangeTest, OnlyCollidingItemsMoveAndOverlapsMadeByHandStay)
-{
-    const double tpp = platform::twipsPerPixel(view);
-    view.show();
-    view.setView(1);
-    for (int n = 1; n <= 3; ++n)
-        add(QStringLiteral("item %1").arg(n), n);
-    // Small icons one above the other, 22 px apart, and one far away.
-    view.setLeft(1, 0), view.setTop(1, 0);
-    view.setLeft(2, 0), view.setTop(2, 22 * tpp);
-    view.setLeft(3, 240 * tpp), view.setTop(3, 200 * tpp);
-    QApplication::processEvents();
-    const QRect third = itemRect(3);
-    view.setView(0);
-    EXPECT_TRUE(apart(view));
-    EXPECT_EQ(itemRect(1).topLeft(), QPoint(0, 0));
-    EXPECT_EQ(itemRect(3).topLeft(), third.topLeft());
-    // The nearest free cell: the one below (70 px) is nearer than the one beside (80 px).
-    EXPECT_EQ(itemRect(2).topLeft(), QPoint(1, 70));
-
-    // Laid on top of each other by hand, they stay so, also through a relayout.
-    view.setLeft(2, 0), view.setTop(2, 0);
-    add(QStringLiteral("new"), 4);
-    QApplication::processEvents();
-    EXPECT_EQ(itemRect(2).topLeft(), QPoint(0, 0));
-    EXPECT_EQ(view.Top(2), 0);
-}
-
-TEST_F(ViewChangeTest, ARoundTripOfViewsGivesBackEveryPositionToTheTwip)
-{
-    const double tpp = platform::twipsPerPixel(view);
-    view.resize(500, 400);
-    view.show();
-    struct Trip {
-        int from, via;
-    };
-    for (const Trip trip : {Trip{0, 1}, Trip{0, 2}, Trip{1, 0}, Trip{0, 3}}) {
-        SCOPED_TRACE(testing::Message() << trip.from << " -> " << trip.via);
-        ListView v(large, small);
-        v.resize(500, 400);
-        v.show();
-        v.setView(trip.from);
-        // A clean grid of 24 in the first view's cells, one twip off the pixels.
-        const QSize cell = trip.from == 0 ? QSize(80, 70) : QSize(160, 22);
-        const int columns = 500 / cell.width();
-        for (int n = 0; n < 24; ++n) {
-            ASSERT_TRUE(v.Add(QString::number(n), QStringLiteral("item %1").arg(n), n % 8 + 1, n % 8 + 1));
-            v.setLeft(n + 1, (n % columns * cell.width() + 1) * tpp + 1);
-            v.setTop(n + 1, n / columns * cell.height() * tpp + 1);
-        }
-        ASSERT_TRUE(apart(v));
-        QList<QRect> before;
-        QList<QPointF> stored;
-        for (int n = 1; n <= 24; ++n) {
-            before << v.visualRect(v.model()->index(n - 1, 0));
-            stored << QPointF(v.Left(n), v.Top(n));
-        }
-        v.setView(trip.via);
-        EXPECT_TRUE(apart(v));
-        int moved = 0;
-        for (int n = 1; n <= 24; ++n) {
-            EXPECT_EQ(QPointF(v.Left(n), v.Top(n)), stored[n - 1]) << n; // what a save writes
-            moved += v.visualRect(v.model()->index(n - 1, 0)).topLeft() != before[n - 1].topLeft();
-        }
-        if (trip.via < 2)
-            EXPECT_GT(moved, 0); // some icons had to make room
-        v.setView(trip.from);
-        QApplication::processEvents();
-        for (int n = 1; n <= 24; ++n) {
-            EXPECT_EQ(v.visualRect(v.model()->index(n - 1, 0)), before[n - 1]) << n;
-            EXPECT_EQ(QPointF(v.Left(n), v.Top(n)), stored[n - 1]) << n;
-        }
-    }
-}
 
 TEST_F(ListViewTest, IconsSitOnOneGridAndRenamingMovesNothing)
 {
