@@ -5,8 +5,9 @@
 # question, the options dialog, hiding to the tray and back, a web link
 # dropped with its title, a drag of plain text refused, the window back from
 # the tray where it was, a second start, Ctrl+V, starting at login, a
-# shortcut dragged out, Exit from the tray menu. Every step is checked
-# through the window system or the profile.
+# shortcut dragged out, drops in every view and arrangement, a paste of mixed
+# lines, round trips of views, Exit from the tray menu. Every step is checked
+# through the window system, its pictures or the profile.
 #
 #   bash tests/e2e/run.sh [BUILD_DIR]      (default: build-tests)
 #
