@@ -252,28 +252,12 @@ TEST_F(ListViewTest, ItemTooltipShowsCaptionAndTarget)
 
 namespace {
 
-// Pixels of `image` within `area` that are of colour `colour` (or, for a
-// translucent one, any but the list's white).
-int pixelsOf(const QImage &image, const QRect &area, const QColor &colour)
-{
-    const QRect inside = area & image.rect();
-    int n = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            n += colour.alpha() == 255 ? pixel == colour.rgb() : qGray(pixel) < 250;
-        }
-    return n;
-}
-
 TEST_F(ListViewTest, TypingMatchesCaptionsAsShownWithoutTheirWrappingBreaks)
 {
     view.show();
     add(QStringLiteral("bravo-note-001"), 1);
     add(QStringLiteral("bravo-note-101"), 2);
-    add(QStringLiteral("bravo_x.txt"), 3);
-    EXPECT_EQ(view.model()->index(2, 0).data(Qt::DisplayRole).toString(), QStringLiteral("bravo_x.txt"));
-    EXPECT_EQ(platform::shownCaption(QStringLiteral("a-b.c")), QStringLiteral("a-b.c"));
+    EXPECT_EQ(view.model()->index(1, 0).data(Qt::DisplayRole).toString(), QStringLiteral("bravo-note-101"));
     view.setFocus();
     QTest::keyClicks(&view, QStringLiteral("bravo-note-1"));
     EXPECT_EQ(view.SelectedItem(), 2);
@@ -294,28 +278,23 @@ TEST(FittedLines, WholeLinesOnlyTheLastEndingInAnEllipsis)
             EXPECT_LE(metrics.horizontalAdvance(line), width);
     }
     EXPECT_EQ(platform::fittedLines(QStringLiteral("short"), font, width, twoAndAHalf), QStringLiteral("short"));
-    EXPECT_EQ(platform::withFileNameBreaks(QStringLiteral("a-b")), QStringLiteral("a-\u200Bb"));
 }
 
-TEST_F(ListViewTest, AnEmptyListShowsItsHintAndASelectedIconItsWholeCaption)
+TEST_F(ListViewTest, ASelectedLargeIconShowsItsWholeCaptionBelowItsCell)
 {
-    view.setPlaceholderText(QStringLiteral("Drop files here"));
     view.show();
-    QApplication::processEvents();
-    const QRect middle(0, 130, 400, 40);
-    const QColor hint = view.palette().color(QPalette::PlaceholderText);
-    EXPECT_GT(pixelsOf(view.viewport()->grab().toImage(), middle, hint), 0);
-
     add(QStringLiteral("a long caption that takes more lines than the cell has room for"), 1);
-    QApplication::processEvents();
-    EXPECT_EQ(pixelsOf(view.viewport()->grab().toImage(), middle, hint), 0);
-    // Below its 70-pixel cell only while it is selected.
-    const QRect below(0, 72, 80, 40);
-    const QColor highlight = view.palette().color(QPalette::Active, QPalette::Highlight);
-    EXPECT_EQ(pixelsOf(view.viewport()->grab().toImage(), below, highlight), 0);
+    auto highlighted = [&] {
+        QApplication::processEvents();
+        const QImage image = view.viewport()->grab().toImage();
+        int n = 0;
+        for (int x = 0; x < 80; ++x)
+            n += image.pixelColor(x, 84) == view.palette().color(QPalette::Active, QPalette::Highlight);
+        return n > 20;
+    };
+    EXPECT_FALSE(highlighted());
     view.setSelectedItem(1);
-    QApplication::processEvents();
-    EXPECT_GT(pixelsOf(view.viewport()->grab().toImage(), below, highlight), 100);
+    EXPECT_TRUE(highlighted());
 }
 
 } // namespace
