@@ -128,7 +128,6 @@ private:
     void addKeyboardCommands();
     void addDesktopCommands();
     void reportSaveFailure(const QString &reason);
-    Autostart &autostart() { return m_services.autostart ? *m_services.autostart : m_ownAutostart; }
     void addChosen(const QStringList &chosen);
     // A message box, or standard error when ending on a signal.
     void report(const QString &text, bool failure);

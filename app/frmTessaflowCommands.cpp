@@ -74,7 +74,8 @@ void frmTessaflow::mnuOptions_Click()
     if (!m_frmOptions) {
         m_frmOptions = new options::frmOptions(
             *m_lstButtons, [this] { Save_Config(); }, [this](const QString &url) { Launch(url); },
-            {[this] { return autostart().enabled(); }, [this](bool on) { mPopLogin_Click(on); }});
+            {[this] { return (m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled(); },
+             [this](bool on) { mPopLogin_Click(on); }});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());
@@ -118,7 +119,9 @@ void frmTessaflow::addDesktopCommands()
     m_mPopLogin->setObjectName(QStringLiteral("mPopLogin"));
     m_mPopLogin->setCheckable(true);
     connect(m_mPopLogin, &QAction::triggered, this, &frmTessaflow::mPopLogin_Click);
-    connect(m_mPopupSys, &QMenu::aboutToShow, this, [this] { m_mPopLogin->setChecked(autostart().enabled()); });
+    connect(m_mPopupSys, &QMenu::aboutToShow, this, [this] {
+        m_mPopLogin->setChecked((m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled());
+    });
 }
 
 void frmTessaflow::addTargets(const QStringList &targets)
@@ -164,11 +167,13 @@ void frmTessaflow::addChosen(const QStringList &chosen)
 
 void frmTessaflow::mPopLogin_Click(bool checked)
 {
+    Autostart &autostart = m_services.autostart ? *m_services.autostart : m_ownAutostart;
     QString reason;
-    if (!autostart().setEnabled(checked, &reason))
+    if (!autostart.setEnabled(checked, &reason))
         m_services.dialogs.showError(QLatin1String(kProductName),
                                      QStringLiteral("Starting at login could not be changed: %1").arg(reason));
-    m_mPopLogin->setChecked(autostart().enabled());
+    m_mPopLogin->setChecked(autostart.enabled());
+    // The options dialog's box says the same.
     if (m_frmOptions)
         m_frmOptions->showLogin();
 }
