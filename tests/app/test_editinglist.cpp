@@ -135,6 +135,16 @@ TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
         if (!a->isSeparator())
             shown << a->shortcut().toString() + (a->isEnabled() ? "" : " (grey)");
     EXPECT_EQ(shown, (QStringList{"Return (grey)", "F2 (grey)", "Del (grey)", "", "Ctrl+V", "Ins", "", ""}));
+    // O then reaches "&Options", the one item it names that can be chosen.
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); });
+    QTimer::singleShot(300, [] {
+        if (QWidget *still = QApplication::activePopupWidget())
+            still->close();
+    });
+    press(Qt::RightButton);
+    QTest::mouseRelease(list().viewport(), Qt::RightButton, {}, empty);
+    EXPECT_NE(window->frmOptions(), nullptr);
+    delete window->frmOptions();
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton}) {
         EXPECT_TRUE(menuShownBy([&] { press(b); }).isEmpty()) << b;
         QTest::mouseRelease(list().viewport(), b, {}, empty);
