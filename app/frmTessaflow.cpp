@@ -55,9 +55,12 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_icons(services.iconLookup),
       m_list{*m_lstButtons, m_lstPrograms, m_iconList, m_iconListSml, m_icons},
       m_mPopupSys(new QMenu(QStringLiteral("&SysTray"), this)),
-      m_mnuPopup(shortcuts::makeContextMenu({[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); },
-                                             [this] { mnuURL_Click(); }, [this] { mnuOptions_Click(); }},
-                                            this)),
+      m_mnuPopup(shortcuts::makeContextMenu(
+          {[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); }, [this] { mnuURL_Click(); },
+           [this] { mnuOptions_Click(); }, [this] { m_lstButtons->StartLabelEdit(); }, [this] { mnuPaste_Click(); },
+           [this] { mnuAddFiles_Click(); }, [this] { mnuAddFolders_Click(); },
+           [this] { return m_lstButtons->SelectedItem() != 0; }},
+          this)),
       m_restoreBounds(new platform::RestoreBounds(*this)),
       m_ownAutostart(Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
 {
@@ -72,7 +75,9 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
     m_lstButtons->setToolTip(QStringLiteral("Drag & Drop files to Add"));
-    m_lstButtons->setItemDetail([this](int i) { return m_lstPrograms.List(i - 1); });
+    m_lstButtons->setPlaceholderText(
+        QStringLiteral("Drop files, folders or links here \u2014 or press Insert or Ctrl+V"));
+    m_lstButtons->setItemDetail([this](int i) { return shortcuts::targetDetail(m_lstPrograms.List(i - 1)); });
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);

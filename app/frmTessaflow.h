@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
@@ -77,6 +78,7 @@ public:
     void startMinimized();
     void mnuPaste_Click();
     void mnuAddFiles_Click();
+    void mnuAddFolders_Click();
     void mPopLogin_Click(bool checked);
 
     // Ends the program the usual way on SIGTERM/SIGINT: nobody may be there to
@@ -126,6 +128,7 @@ private:
     void addKeyboardCommands();
     void addDesktopCommands();
     void reportSaveFailure(const QString &reason);
+    void addChosen(const QStringList &chosen);
     // A message box, or standard error when ending on a signal.
     void report(const QString &text, bool failure);
 
@@ -149,6 +152,8 @@ private:
     platform::DialogFileChooser m_dialogFileChooser;
     Autostart m_ownAutostart;
     QAction *m_mPopLogin = nullptr;
+    // Where the file chooser opens: home, then the folder last chosen from.
+    QString m_chooserFolder = QDir::homePath();
     // Set once the profile has been read: before that a save could only
     // replace the stored shortcuts with none.
     bool m_profileLoaded = false;

@@ -1,6 +1,7 @@
 #include "app/frmTessaflow.h"
 
 #include <QCursor>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QShortcut>
 
@@ -10,6 +11,7 @@
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Launch.h"
 #include "shortcuts/Paste.h"
+#include "shortcuts/TypedText.h"
 
 // The user's commands: the list's mouse and keys, its context menu, drops,
 // pastes and the file chooser, each handed to the shortcut and options code.
@@ -23,9 +25,14 @@ bool frmTessaflow::AddButton(const QString &sFileName, const QString &sName, int
 
 void frmTessaflow::Launch(const QString &sFileName) { shortcuts::Launch(sFileName, m_services.opener); }
 
-void frmTessaflow::lstButtons_DblClick() { shortcuts::OpenSelected(m_list, m_services.opener); }
+void frmTessaflow::lstButtons_DblClick() { mnuOpen_Click(); }
 
-void frmTessaflow::mnuOpen_Click() { shortcuts::OpenSelected(m_list, m_services.opener); }
+void frmTessaflow::mnuOpen_Click()
+{
+    // A shortcut whose target is gone may be removed instead, after a question.
+    if (shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs))
+        Save_Config();
+}
 
 void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
 {
@@ -43,10 +50,7 @@ void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QString
 
 void frmTessaflow::mnuURL_Click()
 {
-    const auto answer = m_services.dialogs.inputText(shortcuts::kUrlPromptTitle, shortcuts::kUrlPrompt,
-                                                     shortcuts::kUrlDefault);
-    if (const auto target = shortcuts::urlTarget(answer))
-        AddButton(*target, QString(), m_list.nextImageIndex());
+    shortcuts::AddUrl(m_list, m_services.dialogs);
     Save_Config();
 }
 
@@ -67,9 +71,13 @@ void frmTessaflow::mnuDelete_Click()
 void frmTessaflow::mnuOptions_Click()
 {
     // Open already: shown again as it is, nothing re-read.
-    if (!m_frmOptions)
+    if (!m_frmOptions) {
         m_frmOptions = new options::frmOptions(
-            *m_lstButtons, [this] { Save_Config(); }, [this](const QString &url) { Launch(url); });
+            *m_lstButtons, [this] { Save_Config(); }, [this](const QString &url) { Launch(url); },
+            {[this] { return (m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled(); },
+             [this](bool on) { mPopLogin_Click(on); }});
+        platform::placeCentredOver(*m_frmOptions, *this);
+    }
     m_frmOptions->setWindowIcon(windowIcon());
     m_frmOptions->show();
     m_frmOptions->raise();
@@ -126,14 +134,35 @@ void frmTessaflow::addTargets(const QStringList &targets)
 void frmTessaflow::mnuPaste_Click()
 {
     const platform::Clipboard &clipboard = m_services.clipboard ? *m_services.clipboard : m_systemClipboard;
-    if (const QMimeData *data = clipboard.contents())
-        addTargets(shortcuts::pastedTargets(*data));
+    const QMimeData *data = clipboard.contents();
+    const shortcuts::Pasted pasted = data ? shortcuts::pasted(*data) : shortcuts::Pasted();
+    const int before = m_list.count();
+    // As a drop: a failed add ends it without a save.
+    if (!pasted.shortcuts.isEmpty() && shortcuts::AddDropped(m_list, pasted.shortcuts))
+        Save_Config();
+    // Said only when something was left out.
+    const QString report = shortcuts::pasteReport(m_list.count() - before, pasted.skipped);
+    if (!report.isEmpty())
+        m_services.dialogs.notify(QLatin1String(kProductName), report);
 }
 
 void frmTessaflow::mnuAddFiles_Click()
 {
     platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
-    addTargets(chooser.chooseFiles(this, QStringLiteral("Tessaflow - Add Files")));
+    addChosen(chooser.chooseFiles(this, QStringLiteral("Tessaflow - Add Files"), m_chooserFolder));
+}
+
+void frmTessaflow::mnuAddFolders_Click()
+{
+    platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
+    addChosen(chooser.chooseFolders(this, QStringLiteral("Tessaflow - Add Folders"), m_chooserFolder));
+}
+
+void frmTessaflow::addChosen(const QStringList &chosen)
+{
+    if (!chosen.isEmpty())
+        m_chooserFolder = QFileInfo(chosen.last()).absolutePath();
+    addTargets(chosen);
 }
 
 void frmTessaflow::mPopLogin_Click(bool checked)
@@ -144,6 +173,9 @@ void frmTessaflow::mPopLogin_Click(bool checked)
         m_services.dialogs.showError(QLatin1String(kProductName),
                                      QStringLiteral("Starting at login could not be changed: %1").arg(reason));
     m_mPopLogin->setChecked(autostart.enabled());
+    // The options dialog's box says the same.
+    if (m_frmOptions)
+        m_frmOptions->showLogin();
 }
 
 } // namespace app

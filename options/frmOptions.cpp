@@ -1,8 +1,11 @@
 #include "options/frmOptions.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QShortcut>
 
 #include "Version.h"
@@ -19,14 +22,17 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 }
 
 frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
-                       std::function<void(const QString &)> launch)
+                       std::function<void(const QString &)> launch, StartAtLogin login)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lstButtons(lstButtons),
       m_saveConfig(std::move(saveConfig)),
       m_launch(std::move(launch)),
+      m_login(std::move(login)),
       m_cmbArrange(new QComboBox(this)),
       m_cmbView(new QComboBox(this)),
-      m_cmdWWW(new LinkLabel(QLatin1String(app::kWebHost), this))
+      m_cmdWWW(new LinkLabel(QLatin1String(app::kWebHost), this)),
+      m_chkLogin(new QCheckBox(QStringLiteral("Start at &login"), this)),
+      m_cmdClose(new QPushButton(QStringLiteral("&Close"), this))
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Tessaflow - Options"));
@@ -38,23 +44,14 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     setPalette(white);
     setAutoFillBackground(true);
 
-    // Laid out in twips as designed, whatever the screen's dpi.
-    auto place = [this](QWidget *w, double left, double top, double width, double height) {
-        w->setGeometry(platform::toPixels(left, *this), platform::toPixels(top, *this),
-                       platform::toPixels(width, *this), platform::toPixels(height, *this));
-    };
-    setFixedSize(platform::toPixels(3135, *this), platform::toPixels(1125, *this));
-
     m_cmbArrange->setObjectName(QStringLiteral("cmbArrange"));
     m_cmbArrange->addItems({QStringLiteral("Manual Icons"), QStringLiteral("Auto Arrange Icons Left"),
                             QStringLiteral("Auto Arrange Icons Top")});
     m_cmbArrange->setToolTip(QStringLiteral("Select Shortcut Arrangement"));
-    place(m_cmbArrange, 120, 120, 2895, 315);
 
     m_cmbView->setObjectName(QStringLiteral("cmbView"));
     m_cmbView->addItems({QStringLiteral("Large Icons"), QStringLiteral("Small Icons"), QStringLiteral("List View")});
     m_cmbView->setToolTip(QStringLiteral("Select Shortcut View"));
-    place(m_cmbView, 120, 480, 2895, 315);
 
     m_cmdWWW->setObjectName(QStringLiteral("cmdWWW"));
     m_cmdWWW->setToolTip(QStringLiteral("Visit %1").arg(QLatin1String(app::kWebUrl)));
@@ -68,14 +65,54 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     QPalette link = m_cmdWWW->palette();
     link.setColor(QPalette::WindowText, QColor(0, 0, 192));
     m_cmdWWW->setPalette(link);
-    place(m_cmdWWW, 120, 840, 2895, 255);
 
-    setTabOrder(m_cmbArrange, m_cmbView);
+    m_chkLogin->setObjectName(QStringLiteral("chkLogin"));
+    m_chkLogin->setVisible(bool(m_login.enabled));
+    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    layOut();
 
     connect(m_cmbArrange, &QComboBox::currentIndexChanged, this, &frmOptions::cmbArrange_Click);
     connect(m_cmbView, &QComboBox::currentIndexChanged, this, &frmOptions::cmbView_Click);
     connect(m_cmdWWW, &LinkLabel::clicked, this, &frmOptions::cmdWWW_Click);
+    connect(m_chkLogin, &QCheckBox::clicked, this, &frmOptions::chkLogin_Click);
+    connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
     Form_Load();
+}
+
+void frmOptions::layOut()
+{
+    // Spaced in twips as designed, whatever the screen's dpi; sized by the
+    // texts, so none is cut at any font size.
+    const int edge = platform::toPixels(120, *this);
+    const int gap = platform::toPixels(60, *this);
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(edge, edge, edge, edge);
+    grid->setHorizontalSpacing(edge);
+    grid->setVerticalSpacing(gap);
+    auto label = [this](const QString &text, QWidget *buddy) {
+        auto *l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    grid->addWidget(label(QStringLiteral("&Arrangement:"), m_cmbArrange), 0, 0);
+    grid->addWidget(m_cmbArrange, 0, 1);
+    grid->addWidget(label(QStringLiteral("&View:"), m_cmbView), 1, 0);
+    grid->addWidget(m_cmbView, 1, 1);
+    grid->addWidget(m_chkLogin, 2, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_cmdWWW, 1);
+    bottom->addWidget(m_cmdClose);
+    grid->addLayout(bottom, 3, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    // A fixed size, with room for the whole title in the window manager's
+    // title bar beside its icon and buttons.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) * 5 / 4 + 8 * edge;
+    setFixedSize(std::max(sizeHint().width(), title), sizeHint().height());
+    setTabOrder(m_cmbArrange, m_cmbView);
+    setTabOrder(m_cmbView, m_chkLogin);
+    setTabOrder(m_chkLogin, m_cmdClose);
 }
 
 void frmOptions::Form_Load()
@@ -86,6 +123,13 @@ void frmOptions::Form_Load()
     m_cmbArrange->setCurrentIndex(m_lstButtons.Arrange());
     const int view = m_lstButtons.View();
     m_cmbView->setCurrentIndex(view < m_cmbView->count() ? view : -1);
+    showLogin();
+}
+
+void frmOptions::showLogin()
+{
+    if (m_login.enabled)
+        m_chkLogin->setChecked(m_login.enabled());
 }
 
 void frmOptions::cmbArrange_Click(int index)
@@ -104,6 +148,14 @@ void frmOptions::cmdWWW_Click()
 {
     if (m_launch)
         m_launch(QLatin1String(app::kWebUrl));
+}
+
+void frmOptions::chkLogin_Click(bool checked)
+{
+    if (m_login.setEnabled)
+        m_login.setEnabled(checked);
+    // What the entry does now, also when changing it failed.
+    showLogin();
 }
 
 void frmOptions::closeEvent(QCloseEvent *event)

@@ -4,7 +4,9 @@
 #include <QWidget>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
+class QPushButton;
 
 namespace platform {
 class ListView;
@@ -24,19 +26,30 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// The options dialog: how the shortcut list shows and places its icons. A
-// choice changes the list at once; the profile is saved when the dialog
-// closes. Modeless, with no owner, so it can stay open beside the main window
-// and while that is hidden in the tray.
+// Starting at login, as the tray menu's item sets it.
+struct StartAtLogin {
+    std::function<bool()> enabled;
+    std::function<void(bool)> setEnabled;
+};
+
+// The options dialog: how the shortcut list shows and places its icons, and
+// whether the launcher starts at login. A choice changes the list at once;
+// the profile is saved when the dialog closes. Modeless, with no owner, so it
+// can stay open beside the main window and while that is hidden in the tray.
 class frmOptions : public QWidget {
     Q_OBJECT
 public:
     frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
-               std::function<void(const QString &)> launch);
+               std::function<void(const QString &)> launch, StartAtLogin login = {});
 
     QComboBox *cmbArrange() const { return m_cmbArrange; }
     QComboBox *cmbView() const { return m_cmbView; }
     LinkLabel *cmdWWW() const { return m_cmdWWW; }
+    QCheckBox *chkLogin() const { return m_chkLogin; }
+    QPushButton *cmdClose() const { return m_cmdClose; }
+    // Shows again whether the launcher starts at login, after the tray menu
+    // changed it.
+    void showLogin();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -46,13 +59,18 @@ private:
     void cmbArrange_Click(int index);
     void cmbView_Click(int index);
     void cmdWWW_Click();
+    void chkLogin_Click(bool checked);
+    void layOut();
 
     platform::ListView &m_lstButtons;
     std::function<void()> m_saveConfig;
     std::function<void(const QString &)> m_launch;
+    StartAtLogin m_login;
     QComboBox *m_cmbArrange;
     QComboBox *m_cmbView;
     LinkLabel *m_cmdWWW;
+    QCheckBox *m_chkLogin;
+    QPushButton *m_cmdClose;
 };
 
 } // namespace options

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/desktop/PathOps.h"
+#include "shortcuts/TypedText.h"
 
 namespace shortcuts {
 
@@ -69,21 +70,30 @@ QList<DroppedShortcut> droppedShortcuts(const QList<QUrl> &urls, const QStringLi
     return dropped;
 }
 
-bool AddDropped(ShortcutList &list, const QStringList &paths)
+bool AddDropped(ShortcutList &list, const QStringList &targets)
 {
     QList<DroppedShortcut> dropped;
-    for (const QString &path : paths)
-        dropped.append({path, QString()});
+    for (const QString &target : targets)
+        dropped.append({target, isWebAddress(target) ? webCaption(target) : QString()});
     return AddDropped(list, dropped);
 }
 
 bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped)
 {
+    const int before = list.count();
+    bool added = true;
     for (const DroppedShortcut &one : dropped)
-        if (!AddButton(list, one.target, one.caption, list.nextImageIndex()))
-            return false;
-    return true;
+        if (!(added = AddButton(list, one.target, one.caption, list.nextImageIndex())))
+            break;
+    // What was just added is what the keys act on next.
+    if (list.count() > before)
+        list.lstButtons.showItem(list.count());
+    return added;
 }
+
+namespace {
+bool namesAFile(const QString &typed) { return !platform::PathOps::HasUrlScheme(typed) && QFileInfo::exists(typed); }
+} // namespace
 
 std::optional<QString> urlTarget(const std::optional<QString> &answer)
 {
@@ -92,9 +102,28 @@ std::optional<QString> urlTarget(const std::optional<QString> &answer)
     const QString typed = answer->trimmed();
     if (typed.isEmpty() || typed == kUrlDefault)
         return std::nullopt;
-    if (!platform::PathOps::HasUrlScheme(typed) && !QFileInfo::exists(typed))
-        return QStringLiteral("http://") + typed;
-    return typed;
+    if (namesAFile(typed))
+        return typed;
+    return webAddressOf(typed);
+}
+
+QString urlRefusal(const QString &answer)
+{
+    const QString typed = answer.trimmed();
+    if (typed == kUrlDefault || namesAFile(typed))
+        return {};
+    QString why;
+    webAddressOf(typed, &why);
+    return why;
+}
+
+bool AddUrl(ShortcutList &list, platform::Dialogs &dialogs)
+{
+    const auto target = urlTarget(dialogs.inputText(kUrlPromptTitle, kUrlPrompt, kUrlDefault, urlRefusal));
+    if (!target || !AddButton(list, *target, webCaption(*target), list.nextImageIndex()))
+        return false;
+    list.lstButtons.showItem(list.count());
+    return true;
 }
 
 } // namespace shortcuts

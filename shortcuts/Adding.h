@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <optional>
 
+#include "platform/widgets/Dialogs.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace shortcuts {
@@ -36,9 +37,10 @@ struct DroppedShortcut {
 QList<DroppedShortcut> droppedShortcuts(const QList<QUrl> &urls, const QStringList &titles,
                                         QStringList *refused = nullptr);
 
-// Adds one shortcut per target (a path or a web address) or dropped shortcut
-// at the end of the list, each numbered after the image count at that moment.
-// False at the first add that fails; the ones before it stay.
+// Adds one shortcut per target (a path, or a web address captioned as
+// webCaption() says) or dropped shortcut at the end of the list, each
+// numbered after the image count at that moment, and shows the last one
+// added selected. False at the first add that fails; the ones before it stay.
 bool AddDropped(ShortcutList &list, const QStringList &paths);
 bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped);
 
@@ -48,9 +50,19 @@ inline const QString kUrlPrompt = QStringLiteral("Please enter the URL");
 inline const QString kUrlDefault = QStringLiteral("http://www.");
 
 // The target to add for the prompt's answer, or nothing: Cancel, an empty
-// answer and the untouched default add nothing. Blanks around the answer are
-// dropped; an address typed without a scheme ("example.com") that names no
-// existing file or folder gets "http://" in front, so it opens in the browser.
+// answer, the untouched default and text that cannot be a web address add
+// nothing. Blanks around the answer are dropped; the name of an existing file
+// or folder is kept as typed; any other answer is a web address as
+// webAddressOf() takes it ("example.com" gets "http://" in front).
 std::optional<QString> urlTarget(const std::optional<QString> &answer);
+
+// Why the prompt cannot take an answer, for the prompt to show while it stays
+// open; empty for an answer it takes (the untouched default included).
+QString urlRefusal(const QString &answer);
+
+// "&Add URL Shortcut": asks for an address until it is one or the user
+// cancels, and adds it at the end of the list, captioned by its host and path.
+// False when nothing was added.
+bool AddUrl(ShortcutList &list, platform::Dialogs &dialogs);
 
 } // namespace shortcuts

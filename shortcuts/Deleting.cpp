@@ -7,6 +7,11 @@ QString deleteQuestion(const QString &caption)
     return QStringLiteral("Are you sure you want to delete ") + caption + QLatin1Char('?');
 }
 
+bool RemoveShortcut(ShortcutList &list, int i)
+{
+    return i >= 1 && list.lstPrograms.RemoveItem(i - 1) && list.lstButtons.Remove(i);
+}
+
 bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs)
 {
     const int selected = list.lstButtons.SelectedItem();
@@ -15,9 +20,7 @@ bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs)
     const auto answer = dialogs.askYesNo(QStringLiteral("Tessaflow"), deleteQuestion(list.lstButtons.Text(selected)));
     if (answer == platform::Dialogs::Yes) {
         // The selection may have changed while the question was up.
-        const int i = list.lstButtons.SelectedItem();
-        if (i >= 1 && list.lstPrograms.RemoveItem(i - 1))
-            list.lstButtons.Remove(i);
+        RemoveShortcut(list, list.lstButtons.SelectedItem());
     }
     return true;
 }

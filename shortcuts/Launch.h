@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "platform/desktop/Opener.h"
+#include "platform/widgets/Dialogs.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace shortcuts {
@@ -17,5 +18,13 @@ void Launch(const QString &sFileName, platform::Opener &opener);
 
 // Opens the selected shortcut's target; false when nothing is selected.
 bool OpenSelected(const ShortcutList &list, platform::Opener &opener);
+
+// The question asked when a shortcut whose target is missing is opened.
+QString missingQuestion(const QString &caption, const QString &target);
+
+// Opens the selected shortcut; when its target is missing, asks instead
+// whether to remove the shortcut, and removes it after Yes. True when it was
+// removed.
+bool OpenOrOfferRemoval(ShortcutList &list, platform::Opener &opener, platform::Dialogs &dialogs);
 
 } // namespace shortcuts

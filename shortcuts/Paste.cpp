@@ -5,6 +5,7 @@
 
 #include "platform/desktop/PathOps.h"
 #include "shortcuts/Adding.h"
+#include "shortcuts/TypedText.h"
 
 namespace shortcuts {
 
@@ -24,59 +25,65 @@ QList<QUrl> gnomeCopiedUrls(const QByteArray &data)
     return urls;
 }
 
-QStringList typedUris(const QString &text)
+Pasted typedLines(const QString &text)
 {
-    QStringList targets;
+    Pasted result;
     for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QString typed = line.trimmed();
-        if (typed.isEmpty())
+        if (line.trimmed().isEmpty())
             continue;
-        if (typed.startsWith(QLatin1String("www."), Qt::CaseInsensitive) && !typed.contains(QLatin1Char(' ')))
-            targets << QStringLiteral("http://") + typed;
-        else if (platform::PathOps::HasUrlScheme(typed) && !typed.contains(QLatin1Char(' ')))
-            targets << typed;
+        if (const auto shortcut = pastedLine(line))
+            result.shortcuts << *shortcut;
         else
-            return {}; // prose with a link in it is not a list of links
-        if (targets.size() >= kMaxDropNames)
+            ++result.skipped;
+        if (result.shortcuts.size() >= kMaxDropNames)
             break;
     }
-    return targets;
+    return result;
+}
+
+Pasted ofPaths(const QStringList &paths)
+{
+    Pasted result;
+    for (const QString &path : paths)
+        result.shortcuts.append({path, QString()});
+    return result;
 }
 
 } // namespace
 
-QStringList pastedTargets(const QMimeData &data)
+Pasted pasted(const QMimeData &data)
 {
     if (data.hasFormat(kGnomeCopiedFiles)) {
         const QStringList paths = droppedPaths(gnomeCopiedUrls(data.data(kGnomeCopiedFiles)));
         if (!paths.isEmpty())
-            return paths;
+            return ofPaths(paths);
     }
     if (data.hasUrls()) {
         const QStringList paths = droppedPaths(data.urls());
         if (!paths.isEmpty())
-            return paths;
+            return ofPaths(paths);
     }
-    return data.hasText() ? typedUris(data.text()) : QStringList();
+    return data.hasText() ? typedLines(data.text()) : Pasted();
 }
 
 QMimeData *exportedData(const QStringList &targets)
 {
     QList<QUrl> urls;
-    QStringList addresses;
+    QStringList texts;
     for (const QString &target : targets) {
         if (isWebAddress(target)) {
             const QString address = platform::PathOps::HasUrlScheme(target) ? target : QStringLiteral("http://") + target;
             urls << QUrl(address);
-            addresses << address;
+            texts << address;
         } else {
             urls << QUrl::fromLocalFile(target);
+            // As a terminal wants it: the path itself, not a file:// URI.
+            texts << target;
         }
     }
     auto *data = new QMimeData;
     data->setUrls(urls);
-    if (!addresses.isEmpty())
-        data->setText(addresses.join(QLatin1Char('\n')));
+    data->setText(texts.join(QLatin1Char('\n')));
     return data;
 }
 

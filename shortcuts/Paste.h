@@ -2,22 +2,28 @@
 
 #include <QStringList>
 
+#include "shortcuts/Adding.h"
 #include "shortcuts/ShortcutList.h"
 
 class QMimeData;
 
 namespace shortcuts {
 
-// The shortcuts a paste adds, in order: the files and folders a file manager
-// copied (text/uri-list, or x-special/gnome-copied-files: "copy" or "cut" and
-// then one URI a line), taken as a drop takes them; else text whose every
-// line is a URI the desktop opens (or an address starting "www."). Nothing
-// for anything else.
-QStringList pastedTargets(const QMimeData &data);
+// What a paste adds, in order, and how many lines of text it skipped.
+struct Pasted {
+    QList<DroppedShortcut> shortcuts;
+    int skipped = 0;
+};
+
+// The files and folders a file manager copied (text/uri-list, or
+// x-special/gnome-copied-files: "copy" or "cut" and then one URI a line),
+// taken as a drop takes them; else each line of copied text as pastedLine()
+// takes it, lines it does not take counted as skipped (blank ones are not).
+Pasted pasted(const QMimeData &data);
 
 // What dragging shortcuts out hands over: every target as text/uri-list
-// (files and folders as file:// URIs), and web addresses also as plain text,
-// one a line. The caller owns the result.
+// (files and folders as encoded file:// URIs), and as plain text one a line
+// (files and folders as their paths). The caller owns the result.
 QMimeData *exportedData(const QStringList &targets);
 
 } // namespace shortcuts

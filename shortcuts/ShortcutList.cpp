@@ -1,5 +1,7 @@
 #include "shortcuts/ShortcutList.h"
 
+#include <QFileInfo>
+
 #include "platform/profile/NumberText.h"
 #include "platform/desktop/DesktopEntry.h"
 #include "platform/desktop/PathOps.h"
@@ -24,6 +26,13 @@ QString desktopEntryName(const QString &target)
 bool isWebAddress(const QString &target)
 {
     return platform::PathOps::HasUrlScheme(target) || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
+}
+
+bool isMissing(const QString &target) { return !target.isEmpty() && !isWebAddress(target) && !QFileInfo::exists(target); }
+
+QString targetDetail(const QString &target)
+{
+    return isMissing(target) ? target + QStringLiteral("\nThis file or folder is missing.") : target;
 }
 
 bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,

@@ -35,6 +35,14 @@ inline constexpr int kMaxImages = 32767;
 // "://" in any letter case, or a host beginning "www.".
 bool isWebAddress(const QString &target);
 
+// Whether a target names a file or folder that is not there; a web address
+// never is missing.
+bool isMissing(const QString &target);
+
+// What an item's tooltip says under its caption: the target, and that it is
+// missing when it is.
+QString targetDetail(const QString &target);
+
 // Adds one shortcut at the end of the list: its icon pair by file type, a
 // caption (the file name when sName is empty), the target (absolute path, or
 // a web address unchanged) and, only while icons are placed by hand, the

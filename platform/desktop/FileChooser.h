@@ -12,13 +12,18 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     // Absolute paths of the files chosen, in order; empty when cancelled.
-    virtual QStringList chooseFiles(QWidget *parent, const QString &title) = 0;
+    // Opens showing `folder`.
+    virtual QStringList chooseFiles(QWidget *parent, const QString &title, const QString &folder) = 0;
+    // The same for folders, several at once.
+    virtual QStringList chooseFolders(QWidget *parent, const QString &title, const QString &folder) = 0;
 };
 
-// QFileDialog: the desktop's own dialog where the platform offers one.
+// QFileDialog: the desktop's own dialog for files where the platform offers
+// one; Qt's own for folders, the one that lets several be chosen.
 class DialogFileChooser : public FileChooser {
 public:
-    QStringList chooseFiles(QWidget *parent, const QString &title) override;
+    QStringList chooseFiles(QWidget *parent, const QString &title, const QString &folder) override;
+    QStringList chooseFolders(QWidget *parent, const QString &title, const QString &folder) override;
 };
 
 } // namespace platform

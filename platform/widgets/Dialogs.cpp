@@ -1,10 +1,39 @@
 #include "platform/widgets/Dialogs.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
 namespace platform {
+
+namespace {
+// A prompt that keeps an answer its check refuses, saying why under its text.
+class CheckedInputDialog : public QInputDialog {
+public:
+    CheckedInputDialog(QWidget *parent, const QString &prompt, const Dialogs::Check &check)
+        : QInputDialog(parent), m_prompt(prompt), m_check(check)
+    {
+        setLabelText(prompt);
+    }
+    void done(int result) override
+    {
+        if (result == Accepted && m_check) {
+            if (const QString why = m_check(textValue()); !why.isEmpty()) {
+                setLabelText(m_prompt + QStringLiteral("\n\n") + why);
+                if (auto *field = findChild<QLineEdit *>())
+                    field->setFocus();
+                return;
+            }
+        }
+        QInputDialog::done(result);
+    }
+
+private:
+    QString m_prompt;
+    Dialogs::Check m_check;
+};
+} // namespace
 
 Dialogs::Answer WidgetDialogs::askYesNo(const QString &title, const QString &text)
 {
@@ -32,12 +61,14 @@ void WidgetDialogs::notify(const QString &title, const QString &text)
 }
 
 std::optional<QString> WidgetDialogs::inputText(const QString &title, const QString &prompt,
-                                                const QString &defaultAnswer)
+                                                const QString &defaultAnswer, const Check &check)
 {
-    QInputDialog dialog(m_parent);
+    CheckedInputDialog dialog(m_parent, prompt, check);
     dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
     dialog.setTextValue(defaultAnswer);
+    // A reason shown under the prompt wraps instead of widening the box.
+    if (auto *label = dialog.findChild<QLabel *>())
+        label->setWordWrap(true);
     // Room for an address, and for the title: window managers cut it short
     // on a dialog as narrow as its prompt ("Tessafl…d URL"). The dialog
     // takes its size from its field.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -18,9 +19,12 @@ public:
     virtual void showError(const QString &title, const QString &text) = 0;
     // A report that does not wait for the user: the window stays usable.
     virtual void notify(const QString &title, const QString &text) = 0;
-    // Text prompt; nothing when cancelled.
+    // Why an answer cannot be taken; empty when it can.
+    using Check = std::function<QString(const QString &answer)>;
+    // Text prompt; nothing when cancelled. An answer `check` refuses is not
+    // taken: the prompt says why under its text and stays open with it.
     virtual std::optional<QString> inputText(const QString &title, const QString &prompt,
-                                             const QString &defaultAnswer) = 0;
+                                             const QString &defaultAnswer, const Check &check) = 0;
 };
 
 class WidgetDialogs : public Dialogs {
@@ -31,8 +35,8 @@ public:
     Answer askYesNo(const QString &title, const QString &text) override;
     void showError(const QString &title, const QString &text) override;
     void notify(const QString &title, const QString &text) override;
-    std::optional<QString> inputText(const QString &title, const QString &prompt,
-                                     const QString &defaultAnswer) override;
+    std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &defaultAnswer,
+                                     const Check &check) override;
 
 private:
     QWidget *m_parent;

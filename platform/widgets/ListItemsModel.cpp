@@ -6,10 +6,10 @@
 namespace platform {
 
 namespace {
-
 // A caption is shown at most this long: laying out megabytes of a hand-edited
 // caption would hold up start-up for seconds. The whole text stays stored.
 constexpr qsizetype kMaxShownCaption = 1024;
+} // namespace
 
 QString shownCaption(const QString &text)
 {
@@ -20,22 +20,6 @@ QString shownCaption(const QString &text)
         --cut;
     return text.left(cut) + QChar(0x2026);
 }
-
-// Under a large icon a caption wraps at word boundaries only; a long file
-// name may also break after its dots, dashes and underscores.
-QString breakable(const QString &text)
-{
-    QString out;
-    out.reserve(text.size() + 4);
-    for (const QChar c : text) {
-        out += c;
-        if (c == u'.' || c == u'_' || c == u'-')
-            out += QChar(0x200B);
-    }
-    return out;
-}
-
-} // namespace
 
 ListItemsModel::ListItemsModel(const ImageList &large, const ImageList &small, QObject *parent)
     : QAbstractListModel(parent), m_large(large), m_small(small)
@@ -54,7 +38,7 @@ QVariant ListItemsModel::data(const QModelIndex &index, int role) const
     const Item &item = items[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return largeImages ? breakable(shownCaption(item.text)) : shownCaption(item.text);
+        return shownCaption(item.text);
     case Qt::EditRole:
         return item.text;
     case Qt::DecorationRole:

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QPoint>
 #include <QPointF>
 #include <QSet>
 #include <QSize>
@@ -16,6 +17,12 @@ class QMimeData;
 
 namespace platform {
 
+// A caption as the list shows it, and so what typing in the list (and any
+// filter over it) matches: a very long one is shortened to 1024 characters
+// ending in an ellipsis. Breaks the large-icon view adds for wrapping are
+// drawn only, never part of it.
+QString shownCaption(const QString &text);
+
 // The list view's items behind Qt's model interface: what each item shows
 // (caption, picture, tooltip), what may be edited and dragged, and what a
 // drag out of the list carries. Rows are the list's items, 0-based.
@@ -26,10 +33,16 @@ public:
         QString text;
         int icon = 0;
         int smallIcon = 0;
-        std::optional<QPointF> position; // twips
+        // The user's own place for the icon, in twips: where it was put by
+        // hand, stored, or first placed. A change of view lays out from it
+        // and never writes over it.
+        std::optional<QPointF> position;
         // A position given one coordinate at a time; the other is taken from
         // where the list puts the item, at the next layout.
         std::optional<double> pendingLeft, pendingTop;
+        // Where the current view shows the icon, in pixels: its own place,
+        // or the nearest free cell when that would cover another icon.
+        std::optional<QPoint> shown;
     };
     // What dragging items (1-based, in order) out of the list hands over.
     using DragData = std::function<QMimeData *(const QList<int> &items)>;

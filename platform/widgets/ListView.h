@@ -23,7 +23,12 @@ namespace platform {
 //
 // Qt forgets free item positions whenever it re-lays out the view (an insert,
 // a removal, an icon-size change). The positions are therefore kept here and
-// put back after each layout, once per batch of changes.
+// put back after each layout, once per batch of changes. Each item keeps the
+// user's own position (what Left and Top give while icons are placed by
+// hand) apart from where the current view shows it: a change of view, and
+// the first layout after loading, move an icon that would cover an earlier
+// one to the nearest free cell without forgetting its own place, so changing
+// back puts it there again.
 class ListView : public QListView {
     Q_OBJECT
 public:
@@ -53,6 +58,15 @@ public:
     // 1-based index of the selected item, 0 when none.
     int SelectedItem() const;
     void setSelectedItem(int i);
+    // Selects item i, scrolls it into view and gives the list the focus, so
+    // that the keys act on it at once.
+    void showItem(int i);
+    // Begins editing the selected item's caption in place (as F2 does);
+    // false when nothing is selected.
+    bool StartLabelEdit();
+    // Shown in the middle of the list while it has no items.
+    void setPlaceholderText(const QString &text);
+    const QString &placeholderText() const { return m_placeholder; }
 
     int View() const { return m_view; }
     bool setView(int view);
@@ -80,6 +94,8 @@ signals:
 
 protected:
     void doItemsLayout() override;
+    void paintEvent(QPaintEvent *event) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
     void initViewItemOption(QStyleOptionViewItem *option) const override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -101,16 +117,19 @@ private:
     QSize itemSize(const QModelIndex &index) const;
     double position(int i, bool left) const;
     bool setPosition(int i, std::optional<double> left, std::optional<double> top);
+    void keepHandMoves();
 
     ListItemsModel *m_model;
     int m_view = 0;
     int m_arrange = 0;
-    // The next layout moves icons that overlap after a view change.
-    bool m_separateOverlaps = false;
+    // The next layout with items lays out from the icons' own places, moving
+    // those that would cover another: after loading and after a view change.
+    bool m_separateOverlaps = true;
     // Moving through the items with the keyboard has begun.
     bool m_keyboardUsed = false;
     // The drag hovering over the list carries something to add.
     bool m_dropUsable = false;
+    QString m_placeholder;
 };
 
 } // namespace platform

@@ -74,8 +74,7 @@ void ListView::dropEvent(QDropEvent *event)
     QListView::dropEvent(event);
     // An icon moved by hand keeps its new place.
     if (freePlacement())
-        for (int row = 0; row < Count(); ++row)
-            m_model->items[row].position = twipsOf(rectForIndex(m_model->index(row)).topLeft());
+        keepHandMoves();
 }
 
 } // namespace platform

@@ -56,6 +56,17 @@ QRect fittedInto(const QRect &frame, const QRect &available)
     return fitted;
 }
 
+void placeCentredOver(QWidget &window, const QWidget &over)
+{
+    const QRect overFrame = outerGeometry(over);
+    const QSize margins = overFrame.size() - over.size();
+    QRect frame(QPoint(), window.size() + margins);
+    frame.moveCenter(overFrame.center());
+    if (const QScreen *screen = over.screen())
+        frame = fittedInto(frame, screen->availableGeometry());
+    window.move(frame.topLeft());
+}
+
 RestoreBounds::RestoreBounds(QWidget &window) : QObject(&window), m_window(window)
 {
     m_clock.start();

@@ -28,6 +28,11 @@ void setOuterGeometry(QWidget &window, std::optional<int> left, std::optional<in
 // it is larger; unchanged when it already fits.
 QRect fittedInto(const QRect &frame, const QRect &available);
 
+// Moves a top-level window that is not shown yet so that its frame is
+// centred over `over`'s frame, within the available area of `over`'s screen.
+// Its own frame is not known before it is shown: `over`'s margins stand in.
+void placeCentredOver(QWidget &window, const QWidget &over);
+
 // Keeps a top-level window's restore bounds: its outer frame the last time it
 // was shown in the normal state. Minimised, hidden, maximised or full screen,
 // the window reports these, and restoring puts it back there: a window

@@ -65,6 +65,8 @@ TEST_F(EditingListTest, DroppedFilesBecomeShortcutsThatSurviveARestart)
     EXPECT_EQ(targets(), expected);
     EXPECT_EQ(list().Text(2), QStringLiteral("https://example.com/"));
     EXPECT_TRUE(readProfile().contains("0=" + spaced.toUtf8() + "|plan v2.pdf|")); // saved after the drop
+    // The last one dropped is what Enter, F2 and Delete act on next.
+    EXPECT_EQ(list().currentIndex().row(), 4);
 
     window = restart();
     EXPECT_EQ(targets(), expected);
@@ -105,7 +107,18 @@ TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersButAlwaysSaves)
     window->mnuURL_Click();
     EXPECT_EQ(targets(), (QStringList{"http://example.org", "https://example.com/docs/"}));
     EXPECT_EQ(list().Text(1), QStringLiteral("example.org"));
-    EXPECT_TRUE(readProfile().contains("1=https://example.com/docs/|docs|"));
+    EXPECT_TRUE(readProfile().contains("1=https://example.com/docs/|example.com \u203A docs|"));
+    EXPECT_EQ(list().SelectedItem(), 2);
+
+    // Text that cannot be an address keeps the prompt open, saying why.
+    dialogs.shown.clear();
+    dialogs.nextInput = QStringLiteral("not a url at all");
+    dialogs.laterInputs = {QStringLiteral("example.net/wiki")};
+    window->mnuURL_Click();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text,
+              QStringLiteral("This is not a web address: it has blanks and no scheme such as https://."));
+    EXPECT_EQ(targets().last(), QStringLiteral("http://example.net/wiki"));
 }
 
 TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
@@ -113,8 +126,25 @@ TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
     const QPoint empty(300, 200);
     auto press = [&](Qt::MouseButton b) { QTest::mousePress(list().viewport(), b, {}, empty); };
     EXPECT_EQ(menuShownBy([&] { press(Qt::RightButton); }),
-              (QStringList{"&Open Shortcut", "&Delete Shortcut", "-", "&Add URL Shortcut", "-", "&Options"}));
+              (QStringList{"&Open Shortcut", "&Rename", "&Delete Shortcut", "-", "&Add URL Shortcut", "&Paste",
+                           "Add &Files\u2026", "Add Fo&lder\u2026", "-", "&Options"}));
     QTest::mouseRelease(list().viewport(), Qt::RightButton, {}, empty);
+    // The keys that do the same are shown; what needs a selection is greyed out.
+    QStringList shown;
+    for (QAction *a : window->mnuPopup().actions())
+        if (!a->isSeparator())
+            shown << a->shortcut().toString() + (a->isEnabled() ? "" : " (grey)");
+    EXPECT_EQ(shown, (QStringList{"Return (grey)", "F2 (grey)", "Del (grey)", "", "Ctrl+V", "Ins", "", ""}));
+    // O then reaches "&Options", the one item it names that can be chosen.
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); });
+    QTimer::singleShot(300, [] {
+        if (QWidget *still = QApplication::activePopupWidget())
+            still->close();
+    });
+    press(Qt::RightButton);
+    QTest::mouseRelease(list().viewport(), Qt::RightButton, {}, empty);
+    EXPECT_NE(window->frmOptions(), nullptr);
+    delete window->frmOptions();
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton}) {
         EXPECT_TRUE(menuShownBy([&] { press(b); }).isEmpty()) << b;
         QTest::mouseRelease(list().viewport(), b, {}, empty);
@@ -167,6 +197,30 @@ TEST_F(EditingListTest, DeletingKeepsBothListsPairedAndRewritesTheProfile)
     window->AddButton(files[1], QString(), window->IconList().Count() + 1);
     EXPECT_EQ(list().Icon(1), 4);
     EXPECT_EQ(window->IconList().Count(), 4);
+}
+
+TEST_F(EditingListTest, AMissingTargetSaysSoAndOpeningItOffersToRemoveIt)
+{
+    const QString gone = file(QStringLiteral("gone.txt"));
+    window->addTargets({gone, file(QStringLiteral("here.txt"))});
+    QFile::remove(gone);
+    EXPECT_TRUE(list().model()->index(0, 0).data(Qt::ToolTipRole).toString().endsWith(
+        QStringLiteral("\nThis file or folder is missing.")));
+    QFile::remove(profile);
+    dialogs.nextAnswer = platform::Dialogs::No;
+    select(1);
+    window->lstButtons_DblClick();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("gone.txt cannot be opened: \u201C%1\u201D is missing.\n\nRemove this shortcut?").arg(gone));
+    EXPECT_EQ(list().Count(), 2); // No keeps it
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_FALSE(QFile::exists(profile));
+    dialogs.nextAnswer = platform::Dialogs::Yes;
+    window->mnuOpen_Click();
+    EXPECT_TRUE(readProfile().contains("0=" + targets()[0].toUtf8() + "|here.txt|"));
+    window->mnuOpen_Click(); // there: opened as ever
+    EXPECT_EQ(opener.opened, targets());
 }
 
 TEST_F(EditingListTest, KeysRunTheMenuCommands)

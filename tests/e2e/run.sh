@@ -5,8 +5,9 @@
 # question, the options dialog, hiding to the tray and back, a web link
 # dropped with its title, a drag of plain text refused, the window back from
 # the tray where it was, a second start, Ctrl+V, starting at login, a
-# shortcut dragged out, Exit from the tray menu. Every step is checked
-# through the window system or the profile.
+# shortcut dragged out, drops in every view and arrangement, a paste of mixed
+# lines, round trips of views, Exit from the tray menu. Every step is checked
+# through the window system, its pictures or the profile.
 #
 #   bash tests/e2e/run.sh [BUILD_DIR]      (default: build-tests)
 #
@@ -223,6 +224,47 @@ icon_point() {
   point_y=$((top / 70 * 70 + 18))
 }
 
+# client_shot FILE: the launcher's client area, from a screenshot of the screen.
+client_shot() {
+  local cx cy cw ch
+  read -r cx cy cw ch _ <<<"$(geom "$win")"
+  import -window root png:- 2>/dev/null | convert - -crop "${cw}x${ch}+${cx}+${cy}" +repage "$1"
+}
+
+# Pixels that are not white in a band across the middle of the list, where
+# the empty list's hint is written.
+hint_pixels() {
+  local cx cy cw ch
+  read -r cx cy cw ch _ <<<"$(geom "$win")"
+  import -window root png:- 2>/dev/null |
+    convert - -crop "$((cw * 3 / 5))x30+$((cx + cw / 5))+$((cy + ch / 2 - 15))" +repage \
+      -fill black +opaque white -format '%[fx:int((1-mean)*w*h+0.5)]' info:
+}
+
+# options ARRANGE VIEW: sets both in the options dialog with the keyboard
+# (its labels' access keys), then closes it with its Close button.
+options() {
+  local arrange=$1 view=$2 i
+  open_popup "context menu" mousemove --window "$win" 330 200 click 3
+  # Up from the top of the menu wraps to its last item, Options.
+  xdotool key Up Return
+  find_titled 5 "$app_pid" "Tessaflow - Options" || fail "no dialog titled \"Tessaflow - Options\""
+  xdotool windowactivate --sync "$found" 2>/dev/null || true
+  xdotool key alt+a Home
+  for ((i = 0; i < arrange; i++)); do xdotool key Down; done
+  xdotool key alt+v Home
+  for ((i = 0; i < view; i++)); do xdotool key Down; done
+  xdotool key alt+c
+  wait_for 5 gone_titled "$app_pid" "Tessaflow - Options" || fail "the options dialog did not close on Alt+C"
+  set_to() { key_is Arrange "$arrange" && key_is SView "$view"; }
+  wait_for 5 set_to || fail "closing the dialog did not save Arrange=$arrange SView=$view: $(profile | grep -E '^(Arrange|SView)=' | tr '\n' ' ')"
+  xdotool mousemove 0 0
+  sleep 0.3
+}
+
+# The stored positions of every entry: "N=left|top" per line.
+positions() { profile | awk -F'|' '/^[0-9]+=./ { split($1, k, "="); print k[1] "=" $3 "|" $4 }' | sort -n; }
+
 # --- the X session -------------------------------------------------------
 
 mkdir -p "$tmp/app" "$tmp/bin" "$tmp/files" "$tmp/home" "$tmp/config" "$tmp/cache" "$tmp/runtime"
@@ -359,8 +401,10 @@ find_tray_icon() {
 wait_for 5 find_tray_icon || fail "no tray icon of class tessaflow inside trayer's panel"
 read -r _ _ _ _ map _ <<<"$(geom "$win")"
 [[ $map == IsViewable ]] || fail "the main window is not shown ($map)"
+hint_written() { (($(hint_pixels) > 50)); }
+wait_for 3 hint_written || fail "the empty list shows no hint in its middle ($(hint_pixels) dark pixels)"
 shot start
-ok "window \"$title\" shown, tray icon $tray_icon"
+ok "window \"$title\" shown with its hint, tray icon $tray_icon"
 
 # --- 2. a drop of two files through the X drag-and-drop protocol ---------
 
@@ -378,8 +422,10 @@ wait_for 5 dropped || fail "the profile does not hold the two dropped files: $(e
 profile | grep -qF -- "0=$file1|alpha.txt|" || fail "entry 0 is not \"0=$file1|alpha.txt|…\""
 profile | grep -qF -- "1=$file2|beta notes.txt|" || fail "entry 1 is not \"1=$file2|beta notes.txt|…\""
 xdotool mousemove 0 0
+hint_gone() { (($(hint_pixels) == 0)); }
+wait_for 3 hint_gone || fail "the hint is still shown with two shortcuts ($(hint_pixels) dark pixels)"
 shot drop
-ok "two shortcuts added and saved: alpha.txt, beta notes.txt"
+ok "two shortcuts added and saved: alpha.txt, beta notes.txt; the hint went"
 
 # --- 3. a double-click opens the target through the desktop opener -------
 
@@ -406,6 +452,14 @@ xdotool key a
 find_titled 5 "$app_pid" "Tessaflow - Add URL" || fail "no prompt titled \"Tessaflow - Add URL\""
 prompt=$found
 xdotool windowactivate --sync "$prompt" 2>/dev/null || true
+# Not an address: the prompt stays open with the text, saying why.
+xdotool key ctrl+a
+xdotool type --delay 20 'not a url at all'
+xdotool key Return
+sleep 0.5
+[[ -n $(windows_titled "$app_pid" "Tessaflow - Add URL") ]] || fail "the prompt closed on text that is no address"
+profile 2>/dev/null | grep -q 'not a url' && fail "text that is no address was saved"
+shot refused
 xdotool key ctrl+a
 xdotool type --delay 20 example.org
 shot prompt
@@ -415,7 +469,7 @@ expected_after_url=("${expected_after_drop[@]}" "2=http://example.org|example.or
 url_added() { entries_are "${expected_after_url[@]}"; }
 wait_for 5 url_added || fail "the profile does not end with 2=http://example.org|example.org: $(entries | tr '\n' ' ')"
 profile | grep -qF -- "2=http://example.org|example.org|" || fail "entry 2 is not \"2=http://example.org|example.org|…\""
-ok "\"example.org\" saved as http://example.org"
+ok "\"not a url at all\" refused with the prompt left open; \"example.org\" saved as http://example.org"
 
 # --- 5. deleting after the question --------------------------------------
 
@@ -448,6 +502,10 @@ open_popup "context menu" mousemove --window "$win" 250 180 click 3
 xdotool key Up Return
 find_titled 5 "$app_pid" "Tessaflow - Options" || fail "no dialog titled \"Tessaflow - Options\""
 options=$found
+read -r ox oy ow oh _ <<<"$(geom "$options")"
+read -r mx my mw mh _ <<<"$(geom "$win")"
+dx=$((ox + ow / 2 - mx - mw / 2)) dy=$((oy + oh / 2 - my - mh / 2))
+((dx * dx + dy * dy <= 400)) || fail "the options dialog ($ox,$oy ${ow}x$oh) is not centred over the window ($mx,$my ${mw}x$mh)"
 xdotool windowactivate --sync "$options" 2>/dev/null || true
 # The view box: 120,480 twips from the top left, 2895 x 315 twips.
 open_popup "view list" mousemove --window "$options" $(((120 + 2895 / 2) / 15)) $(((480 + 315 / 2) / 15)) click 1
@@ -660,6 +718,7 @@ wait "$source_pid" || target_status=$?
 source_pid=''
 ((target_status == 0)) || fail "the drop target ended with status $target_status: $(cat "$tmp/droptarget.log")"
 grep -qxF "uri: file://$file1" "$tmp/droptarget.log" || fail "the drop target got: $(tr '\n' ' ' <"$tmp/droptarget.log")"
+grep -qxF "text: $file1" "$tmp/droptarget.log" || fail "the plain text of the drag is not the path: $(tr '\n' ' ' <"$tmp/droptarget.log")"
 grep -qx "action: move" "$tmp/droptarget.log" && fail "the shortcut was offered as a move"
 shot drag-out
 # To the tray and back, so the window manager hands the focus over anew:
@@ -672,9 +731,101 @@ wait_for 5 shown || fail "the window did not come back from the tray"
 entries_are "${expected_at_exit[@]}" || fail "the drags changed the entries: $(entries | tr '\n' ' ')"
 ok "the drop target got file://$file1 ($(grep '^action' "$tmp/droptarget.log")); no shortcut added"
 
-# --- 16. Exit from the tray menu ------------------------------------------
+# --- 16. drops in every arrangement and view -----------------------------
 
-begin 16 "Exit from the tray menu"
+begin 16 "drop a file in every arrangement and view"
+for combo in "1 0" "2 1" "0 2" "1 2"; do
+  read -r arrange view <<<"$combo"
+  options "$arrange" "$view"
+  dropped_file=$tmp/files/drop-$arrange-$view.txt
+  echo x >"$dropped_file"
+  drag_from_source "$dropped_file"
+  ((source_status == 0)) || fail "a drop was refused with Arrange=$arrange SView=$view ($(cat "$tmp/dragsource.log"))"
+  expected_at_exit+=("${#expected_at_exit[@]}=$dropped_file|drop-$arrange-$view.txt")
+  wait_for 5 pasted || fail "the drop with Arrange=$arrange SView=$view was not saved: $(entries | tail -n 2 | tr '\n' ' ')"
+  xdotool mousemove 0 0
+  shot "drop-$arrange-$view"
+done
+ok "drops taken with Arrange/SView 1/0, 2/1, 0/2 and 1/2"
+
+# --- 17. a paste of several lines of text --------------------------------
+
+begin 17 "paste lines of text: what names something is added, the rest is said"
+file5=$tmp/files/epsilon.txt
+echo epsilon >"$file5"
+printf 'https://example.net/wiki\n%s\nthis line is a sentence\nwww.example.com\n' "$file5" |
+  xclip -quiet -selection clipboard >/dev/null 2>&1 &
+source_pid=$!
+text_ready() { xclip -o -selection clipboard 2>/dev/null | grep -q sentence; }
+wait_for 5 text_ready || fail "xclip did not take the clipboard"
+wait_for 3 launcher_active || xdotool windowactivate --sync "$win" 2>/dev/null || true
+# The list gets the focus, clicked where there is no icon.
+xdotool mousemove --window "$win" 330 200 click 1
+sleep 0.2
+xdotool key ctrl+v
+n=${#expected_at_exit[@]}
+expected_at_exit+=("$n=https://example.net/wiki|example.net › wiki" "$((n + 1))=$file5|epsilon.txt"
+  "$((n + 2))=http://www.example.com|www.example.com")
+wait_for 5 pasted || fail "the profile does not end with the three pasted lines: $(entries | tr '\n' ' ')"
+find_titled 5 "$app_pid" "Tessaflow" || fail "no message titled \"Tessaflow\" about the line that was left out"
+report=$found
+shot paste-report
+xdotool windowactivate --sync "$report" 2>/dev/null || true
+xdotool key Return
+wait_for 5 gone_titled "$app_pid" "Tessaflow" || fail "the message did not close"
+stop "$source_pid"
+source_pid=''
+# What was pasted last is selected and has the focus: F2 renames it.
+wait_for 3 launcher_active || fail "the launcher did not get the focus back after the message"
+xdotool key F2
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 20 'Example'
+xdotool key Return
+expected_at_exit[n + 2]="$((n + 2))=http://www.example.com|Example"
+wait_for 5 pasted || fail "F2 did not rename the last pasted shortcut: $(entries | tail -n 2 | tr '\n' ' ')"
+ok "3 of 4 lines added (captioned \"example.net › wiki\", \"epsilon.txt\", \"www.example.com\"), the sentence reported; F2 renamed the last one"
+
+# --- 18. round trips of views keep the user's layout ----------------------
+
+begin 18 "change the view and back, icons placed by hand"
+# The same picture of the list, and the same stored positions, as NAME.
+same_as() {
+  local name=$1 what=$2 differ
+  [[ $(positions) == "$(cat "$tmp/$name.positions")" ]] ||
+    fail "$what moved icons in the profile: $(diff "$tmp/$name.positions" <(positions) | grep '^[<>]' | head -n 4 | tr '\n' ' ')"
+  wait_for 3 launcher_active || true
+  sleep 0.2
+  client_shot "$tmp/again.png"
+  differ=$(compare -metric AE "$tmp/$name.png" "$tmp/again.png" null: 2>&1 || true)
+  [[ $differ == 0 ]] || { cp "$tmp/again.png" "$shots/step$step-$name-after.png"; fail "$what: the window differs in $differ pixels"; }
+}
+remember() {
+  positions >"$tmp/$1.positions"
+  wait_for 3 launcher_active || true
+  sleep 0.2
+  client_shot "$tmp/$1.png"
+  cp "$tmp/$1.png" "$shots/step$step-$1.png"
+}
+options 0 0
+remember large
+options 0 1
+shot small
+options 0 0
+same_as large "Large -> Small -> Large"
+options 0 2
+options 0 0
+same_as large "Large -> List -> Large"
+options 0 1
+remember small
+options 0 0
+options 0 1
+same_as small "Small -> Large -> Small"
+ok "Large -> Small -> Large, Large -> List -> Large and Small -> Large -> Small left $(positions | wc -l) positions and the window as they were"
+
+# --- 19. Exit from the tray menu ------------------------------------------
+
+begin 19 "Exit from the tray menu"
 open_popup "tray menu" mousemove --window "$tray_icon" $((tw / 2)) $((th / 2)) click 3
 shot tray-menu
 xdotool key e

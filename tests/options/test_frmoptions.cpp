@@ -1,6 +1,9 @@
 // The options dialog: view and arrangement, the link, saving on close.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "support/WindowFixture.h"
@@ -32,14 +35,28 @@ TEST_F(OptionsTest, TheDialogAsDesigned)
     options::frmOptions *dialog = showOptions();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tessaflow - Options"));
-    EXPECT_EQ(dialog->size(), QSize(209, 75)); // 3135 x 1125 twips
     EXPECT_EQ(dialog->parent(), nullptr);      // no owner
     EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
     EXPECT_TRUE(dialog->windowFlags() & Qt::Tool); // kept out of the task bar
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(dialog->cmbArrange()->geometry(), QRect(8, 8, 193, 21));
-    EXPECT_EQ(dialog->cmbView()->geometry(), QRect(8, 32, 193, 21));
-    EXPECT_EQ(dialog->cmdWWW()->geometry(), QRect(8, 56, 193, 17));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()); // not resizable
+    // Wide enough for its title beside the title bar's buttons, and for
+    // every entry of its lists.
+    QFont bold = dialog->font();
+    bold.setBold(true);
+    EXPECT_GT(dialog->width(), QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + 60);
+    for (QComboBox *box : {dialog->cmbArrange(), dialog->cmbView()})
+        for (int i = 0; i < box->count(); ++i)
+            EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(box->itemText(i)));
+    // Each list has a label whose access key takes the focus to it.
+    QStringList labels;
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        if (label->buddy())
+            labels << label->text() + QStringLiteral(" -> ") + label->buddy()->objectName();
+    labels.sort();
+    EXPECT_EQ(labels, (QStringList{"&Arrangement: -> cmbArrange", "&View: -> cmbView"}));
+    EXPECT_EQ(dialog->chkLogin()->text(), QStringLiteral("Start at &login"));
+    EXPECT_EQ(dialog->cmdClose()->text(), QStringLiteral("&Close"));
     EXPECT_EQ(dialog->cmbArrange()->toolTip(), QStringLiteral("Select Shortcut Arrangement"));
     EXPECT_EQ(dialog->cmbView()->toolTip(), QStringLiteral("Select Shortcut View"));
     EXPECT_EQ(dialog->cmbArrange()->itemText(2), QStringLiteral("Auto Arrange Icons Top"));
@@ -50,8 +67,39 @@ TEST_F(OptionsTest, TheDialogAsDesigned)
     EXPECT_TRUE(dialog->cmdWWW()->font().bold());
     EXPECT_EQ(dialog->cmdWWW()->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(dialog->nextInFocusChain(), dialog->cmbArrange());
-    EXPECT_EQ(dialog->cmbArrange()->nextInFocusChain(), dialog->cmbView());
+    // The Tab key's order.
+    QStringList tabOrder;
+    for (QWidget *w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            tabOrder << w->objectName();
+    EXPECT_EQ(tabOrder, (QStringList{"cmbArrange", "cmbView", "chkLogin", "cmdClose"}));
+}
+
+TEST_F(OptionsTest, ItOpensCentredOverTheMainWindowOnItsScreen)
+{
+    window->move(300, 200);
+    QApplication::processEvents();
+    options::frmOptions *dialog = showOptions();
+    QApplication::processEvents();
+    const QPoint off = dialog->frameGeometry().center() - window->frameGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 4) << off.x() << "," << off.y();
+}
+
+TEST_F(OptionsTest, StartAtLoginAndCloseDoWhatTheTrayAndTheCloseBoxDo)
+{
+    options::frmOptions *dialog = showOptions();
+    dialog->chkLogin()->click();
+    EXPECT_TRUE(autostart.enabled());
+    // Changed from the tray menu, the box follows.
+    window->mPopLogin_Click(false);
+    EXPECT_FALSE(autostart.enabled());
+    EXPECT_FALSE(dialog->chkLogin()->isChecked());
+
+    dialog->cmbView()->setCurrentIndex(1);
+    dialog->cmdClose()->click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->frmOptions(), nullptr);
+    EXPECT_EQ(keysOf(readProfile()), QByteArray("Arrange=0 SView=1"));
 }
 
 TEST_F(OptionsTest, OpeningShowsTheStoredChoicesAndChangesNothing)

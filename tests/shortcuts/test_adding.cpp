@@ -4,6 +4,7 @@
 
 #include "platform/desktop/DroppedLinks.h"
 #include "shortcuts/Adding.h"
+#include "shortcuts/TypedText.h"
 #include "support/ShortcutFixture.h"
 
 using namespace testing_support;
@@ -76,6 +77,32 @@ TEST_F(AddingTest, TheUrlPromptsAnswers)
     touch(QStringLiteral("notes.txt"));
     EXPECT_EQ(urlTarget(QStringLiteral("notes.txt")), QStringLiteral("notes.txt"));
     EXPECT_EQ(urlTarget(dir.path()), dir.path());
+
+    // What cannot be an address is refused, and the prompt says why; what
+    // it takes it says nothing about.
+    for (const QString &text : {QStringLiteral("not a url at all"), QStringLiteral("Links:"), QStringLiteral("hello"),
+                                QStringLiteral("   ")}) {
+        EXPECT_FALSE(urlTarget(text)) << text.toStdString();
+        EXPECT_FALSE(shortcuts::urlRefusal(text).isEmpty()) << text.toStdString();
+    }
+    for (const QString &text : {QStringLiteral("http://www."), QStringLiteral("notes.txt"), QStringLiteral("example.com"),
+                                QStringLiteral("https://example.com/a b")})
+        EXPECT_EQ(shortcuts::urlRefusal(text), QString()) << text.toStdString();
+}
+
+TEST(WebCaption, HostAndLastPathPartOrTheMailAddress)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"https://example.net/wiki", "example.net \u203A wiki"},
+        {"http://example.org", "example.org"},
+        {"https://example.com/docs/", "example.com \u203A docs"},
+        {"http://localhost:3000/a%20b?q=1#top", "localhost:3000 \u203A a b"},
+        {"www.example.org/x", "www.example.org \u203A x"},
+        {"mailto:someone@example.com?subject=Hi", "someone@example.com"},
+        {"magnet:?xt=urn:btih:1", ""},
+    };
+    for (const auto &[address, caption] : rows)
+        EXPECT_EQ(shortcuts::webCaption(QString::fromUtf8(address)), QString::fromUtf8(caption)) << address;
 }
 
 } // namespace

@@ -1,15 +1,24 @@
 // Adding by paste and from the file chooser: what a copy carries, and the
 // window's Ctrl+V and Insert.
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
 #include "shortcuts/Paste.h"
+#include "shortcuts/TypedText.h"
 #include "support/WindowFixture.h"
 
 using namespace testing_support;
-using shortcuts::pastedTargets;
 
 namespace {
+
+QStringList pastedTargets(const QMimeData &data)
+{
+    QStringList targets;
+    for (const auto &shortcut : shortcuts::pasted(data).shortcuts)
+        targets << shortcut.target;
+    return targets;
+}
 
 TEST(PastedTargets, FilesAsAFileManagerCopiesThemAndTypedUris)
 {
@@ -23,21 +32,22 @@ TEST(PastedTargets, FilesAsAFileManagerCopiesThemAndTypedUris)
     uriList.setData(QStringLiteral("text/uri-list"), "# from a file manager\r\nfile:///srv/x.pdf\r\n");
     EXPECT_EQ(pastedTargets(uriList), QStringList{"/srv/x.pdf"});
 
+    // Text: each line on its own, as "Add URL Shortcut" or a drop takes it;
+    // blank lines are no lines.
     QMimeData links;
-    links.setText(QStringLiteral("https://example.org/a\n  mailto:me@example.org \n\nwww.example.net\n"));
-    EXPECT_EQ(pastedTargets(links),
-              (QStringList{"https://example.org/a", "mailto:me@example.org", "http://www.example.net"}));
+    links.setText(QStringLiteral("https://example.org/a\n  mailto:me@example.org \n\nwww.example.net\n"
+                                 "see https://example.org/a\n/etc/hosts\n~\nexample.com/docs/x?y\n"
+                                 "/no/such/file\nLinks:\nfile:///etc\n"));
+    EXPECT_EQ(pastedTargets(links), (QStringList{"https://example.org/a", "mailto:me@example.org",
+                                                 "http://www.example.net", "/etc/hosts", QDir::homePath(),
+                                                 "http://example.com/docs/x?y", "/etc"}));
+    EXPECT_EQ(shortcuts::pasted(links).skipped, 3);
+    EXPECT_EQ(shortcuts::pasteReport(1, 2), QStringLiteral("1 shortcut added; 2 lines were not a file, folder or web address"));
 
-    // Anything else adds nothing: prose with a link in it, a bare path,
-    // pictures.
-    QMimeData prose;
-    prose.setText(QStringLiteral("see https://example.org/a\nfor details"));
-    QMimeData path;
-    path.setText(QStringLiteral("/etc/hosts"));
+    // Nothing in pictures.
     QMimeData image;
     image.setImageData(QImage(4, 4, QImage::Format_ARGB32));
-    for (const QMimeData *data : {&prose, &path, &image})
-        EXPECT_TRUE(pastedTargets(*data).isEmpty());
+    EXPECT_TRUE(pastedTargets(image).isEmpty());
 }
 
 using PasteTest = OpenWindowFixture;
@@ -51,7 +61,8 @@ TEST_F(PasteTest, DraggingShortcutsOutCarriesTheirTargetsInEveryView)
     ASSERT_TRUE(data);
     EXPECT_EQ(data->urls(), (QList<QUrl>{QUrl::fromLocalFile(file), QUrl(QStringLiteral("https://example.org/x")),
                                          QUrl(QStringLiteral("mailto:me@example.org"))}));
-    EXPECT_EQ(data->text(), QStringLiteral("https://example.org/x\nmailto:me@example.org"));
+    // As plain text a file is its path, what a terminal wants.
+    EXPECT_EQ(data->text(), file + QStringLiteral("\nhttps://example.org/x\nmailto:me@example.org"));
     // Also where icons are arranged, and in the list view.
     for (int arrange : {1, 0})
         for (int view : {2, 0}) {
@@ -73,7 +84,9 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     EXPECT_EQ(window->lstPrograms().items(), (QStringList{file, QFileInfo(dir.path()).absoluteFilePath()}));
     EXPECT_TRUE(readProfile().contains("0=" + file.toUtf8() + "|notes.txt|"));
 
-    // Text that is not a list of links: nothing added, nothing saved.
+    EXPECT_TRUE(dialogs.shown.empty()); // all of it added: nothing to say
+
+    // Text that names nothing: nothing added, nothing saved, and it says so.
     QFile::remove(profile);
     clipboard.fill().setText(QStringLiteral("just some words"));
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
@@ -81,18 +94,21 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     window->mnuPaste_Click();
     EXPECT_EQ(list().Count(), 2);
     EXPECT_FALSE(QFile::exists(profile));
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("No shortcut added; 1 line was not a file, folder or web address"));
 
-    clipboard.fill().setText(QStringLiteral("https://example.org/x"));
+    clipboard.fill().setText(QStringLiteral("https://example.org/x\nnot a link\n") + file);
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->lstPrograms().List(2), QStringLiteral("https://example.org/x"));
-    EXPECT_TRUE(readProfile().contains("2=https://example.org/x|x|"));
+    EXPECT_TRUE(readProfile().contains("2=https://example.org/x|example.org \u203A x|"));
+    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("2 shortcuts added; 1 line was not a file, folder or web address"));
+    EXPECT_EQ(list().SelectedItem(), 4);
 }
 
 TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)
 {
     fileChooser.answer = {dir.filePath(QStringLiteral("a.txt")), dir.filePath(QStringLiteral("b.pdf"))};
     QTest::keyClick(&list(), Qt::Key_Insert);
-    EXPECT_EQ(fileChooser.shown, 1);
+    EXPECT_EQ(fileChooser.openedIn, QStringList{QDir::homePath()});
     EXPECT_EQ(window->lstPrograms().items(), fileChooser.answer);
     EXPECT_TRUE(readProfile().contains("1=" + fileChooser.answer[1].toUtf8() + "|b.pdf|"));
 
@@ -103,6 +119,10 @@ TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)
     EXPECT_EQ(fileChooser.shown, 2);
     EXPECT_EQ(list().Count(), 2);
     EXPECT_FALSE(QFile::exists(profile));
+
+    // Folders, from where the last files came.
+    window->mnuAddFolders_Click();
+    EXPECT_EQ(fileChooser.openedIn.last(), QStringLiteral("folders:") + dir.path());
 }
 
 } // namespace

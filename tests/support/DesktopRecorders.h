@@ -21,14 +21,23 @@ public:
     }
 };
 
-// A file chooser that answers with `answer` and counts how often it was shown.
+// A file chooser that answers with `answer` and records the folder each
+// showing opened in ("folders:" in front when it chose folders).
 class RecordingFileChooser : public platform::FileChooser {
 public:
     QStringList answer;
     int shown = 0;
-    QStringList chooseFiles(QWidget *, const QString &) override
+    QStringList openedIn;
+    QStringList chooseFiles(QWidget *, const QString &, const QString &folder) override
     {
         ++shown;
+        openedIn << folder;
+        return answer;
+    }
+    QStringList chooseFolders(QWidget *, const QString &, const QString &folder) override
+    {
+        ++shown;
+        openedIn << QStringLiteral("folders:") + folder;
         return answer;
     }
 };

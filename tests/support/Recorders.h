@@ -65,6 +65,9 @@ public:
     std::vector<Shown> shown;
     Answer nextAnswer = Yes;
     std::optional<QString> nextInput;
+    // Typed in turn after each answer the prompt's check refused; when they
+    // run out the user cancels.
+    std::vector<std::optional<QString>> laterInputs;
 
     Answer askYesNo(const QString &title, const QString &text) override
     {
@@ -79,10 +82,19 @@ public:
     {
         shown.push_back({QStringLiteral("notice"), title, text});
     }
-    std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &def) override
+    std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &def,
+                                     const Check &check) override
     {
         shown.push_back({QStringLiteral("input"), title, prompt + QLatin1Char('\n') + def});
-        return nextInput;
+        std::optional<QString> answer = nextInput;
+        for (size_t later = 0; answer && check; ++later) {
+            const QString why = check(*answer);
+            if (why.isEmpty())
+                break;
+            shown.push_back({QStringLiteral("refused"), title, why});
+            answer = later < laterInputs.size() ? laterInputs[later] : std::nullopt;
+        }
+        return answer;
     }
 };
 

@@ -9,33 +9,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/widgets/ItemDelegate.h"
 #include "platform/widgets/ListView.h"
 #include "platform/widgets/Twips.h"
+#include "support/ListViewFixture.h"
 
-using platform::ImageList;
 using platform::ListView;
+using testing_support::ListViewTest;
 
 namespace {
-
-class ListViewTest : public ::testing::Test {
-protected:
-    ImageList large{32};
-    ImageList small{16};
-    ListView view{large, small};
-
-    void SetUp() override
-    {
-        view.resize(400, 300);
-        for (int n = 0; n < 8; ++n) {
-            QPixmap pixmap(32, 32);
-            pixmap.fill(QColor::fromHsv(n * 40, 255, 255));
-            large.Add(QIcon(pixmap));
-            small.Add(QIcon(pixmap.scaled(16, 16)));
-        }
-    }
-    void add(const QString &caption, int image) { ASSERT_TRUE(view.Add(caption, caption, image, image)); }
-    QRect itemRect(int i) { return view.visualRect(view.model()->index(i - 1, 0)); }
-};
 
 TEST_F(ListViewTest, ItemsKeepTheOrderOfAddingAndKeysStayUnique)
 {
@@ -176,6 +158,14 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
     ASSERT_EQ(urls.size(), 2);
     EXPECT_EQ(urls.at(1).toLocalFile(), QStringLiteral("/tmp/two"));
 
+    // Every view and arrangement takes drops from other programs.
+    for (int arrange : {0, 1, 2})
+        for (int v : {0, 1, 2, 3}) {
+            view.setArrange(arrange);
+            view.setView(v);
+            EXPECT_TRUE(view.viewport()->acceptDrops()) << arrange << "/" << v;
+        }
+
     // A drag with nothing that could become a shortcut is refused as it enters.
     QMimeData text;
     text.setText(QStringLiteral("words"));
@@ -187,86 +177,6 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
 } // namespace
 
 namespace {
-
-class ViewChangeTest : public ListViewTest {
-protected:
-    // No two items' rectangles intersect.
-    ::testing::AssertionResult apart(ListView &v)
-    {
-        QApplication::processEvents();
-        const int n = v.Count();
-        for (int i = 0; i < n; ++i)
-            for (int j = i + 1; j < n; ++j) {
-                const QRect a = v.visualRect(v.model()->index(i, 0)), b = v.visualRect(v.model()->index(j, 0));
-                if (a.intersects(b))
-                    return ::testing::AssertionFailure() << "items " << i + 1 << " and " << j + 1 << " overlap";
-            }
-        return ::testing::AssertionSuccess();
-    }
-};
-
-TEST_F(ViewChangeTest, HandPlacedItemsNeverPileUpAfterAViewChangeAndReadBackTheSame)
-{
-    for (int from = 0; from < 4; ++from)
-        for (int to = 0; to < 4; ++to) {
-            if (from == to)
-                continue;
-            SCOPED_TRACE(testing::Message() << from << " -> " << to);
-            ListView v(large, small);
-            v.resize(400, 300);
-            v.show();
-            v.setView(from);
-            for (int n = 1; n <= 30; ++n)
-                ASSERT_TRUE(v.Add(QString::number(n), QStringLiteral("item %1").arg(n), n % 8 + 1, n % 8 + 1));
-            ASSERT_TRUE(apart(v));
-            v.setView(to);
-            ASSERT_TRUE(apart(v));
-            // As the profile would bring them back.
-            ListView again(large, small);
-            again.resize(400, 300);
-            again.show();
-            again.setView(to);
-            for (int n = 1; n <= 30; ++n) {
-                again.Add(QString::number(n), v.Text(n), 1, 1);
-                again.setLeft(n, v.Left(n));
-                again.setTop(n, v.Top(n));
-            }
-            QApplication::processEvents();
-            for (int n = 1; n <= 30; ++n) {
-                EXPECT_EQ(again.Left(n), v.Left(n)) << n;
-                EXPECT_EQ(again.Top(n), v.Top(n)) << n;
-                EXPECT_EQ(again.visualRect(again.model()->index(n - 1, 0)), v.visualRect(v.model()->index(n - 1, 0)));
-            }
-        }
-}
-
-TEST_F(ViewChangeTest, OnlyCollidingItemsMoveAndOverlapsMadeByHandStay)
-{
-    const double tpp = platform::twipsPerPixel(view);
-    view.show();
-    view.setView(1);
-    for (int n = 1; n <= 3; ++n)
-        add(QStringLiteral("item %1").arg(n), n);
-    // Small icons one above the other, 22 px apart, and one far away.
-    view.setLeft(1, 0), view.setTop(1, 0);
-    view.setLeft(2, 0), view.setTop(2, 22 * tpp);
-    view.setLeft(3, 240 * tpp), view.setTop(3, 200 * tpp);
-    QApplication::processEvents();
-    const QRect third = itemRect(3);
-    view.setView(0);
-    EXPECT_TRUE(apart(view));
-    EXPECT_EQ(itemRect(1).topLeft(), QPoint(0, 0));
-    EXPECT_EQ(itemRect(3).topLeft(), third.topLeft());
-    // The nearest free cell: the one below (70 px) is nearer than the one beside (80 px).
-    EXPECT_EQ(itemRect(2).topLeft(), QPoint(1, 70));
-
-    // Laid on top of each other by hand, they stay so, also through a relayout.
-    view.setLeft(2, 0), view.setTop(2, 0);
-    add(QStringLiteral("new"), 4);
-    QApplication::processEvents();
-    EXPECT_EQ(itemRect(2).topLeft(), QPoint(0, 0));
-    EXPECT_EQ(view.Top(2), 0);
-}
 
 TEST_F(ListViewTest, IconsSitOnOneGridAndRenamingMovesNothing)
 {
@@ -336,6 +246,55 @@ TEST_F(ListViewTest, ItemTooltipShowsCaptionAndTarget)
     add(QStringLiteral("a caption"), 1);
     view.setItemDetail([](int i) { return QStringLiteral("/target/%1").arg(i); });
     EXPECT_EQ(view.model()->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("a caption\n/target/1"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ListViewTest, TypingMatchesCaptionsAsShownWithoutTheirWrappingBreaks)
+{
+    view.show();
+    add(QStringLiteral("bravo-note-001"), 1);
+    add(QStringLiteral("bravo-note-101"), 2);
+    EXPECT_EQ(view.model()->index(1, 0).data(Qt::DisplayRole).toString(), QStringLiteral("bravo-note-101"));
+    view.setFocus();
+    QTest::keyClicks(&view, QStringLiteral("bravo-note-1"));
+    EXPECT_EQ(view.SelectedItem(), 2);
+}
+
+TEST(FittedLines, WholeLinesOnlyTheLastEndingInAnEllipsis)
+{
+    QFont font;
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("wwwwwwww"));
+    const int twoAndAHalf = metrics.height() * 5 / 2;
+    for (const QString &text : {QStringLiteral("a caption of many words that goes on and on and on"),
+                                QStringLiteral("averyveryverylongfilenamewithoutanybreakatallinit.txt")}) {
+        const QStringList lines = platform::fittedLines(text, font, width, twoAndAHalf).split(QChar::LineSeparator);
+        ASSERT_EQ(lines.size(), 2) << text.toStdString();
+        EXPECT_TRUE(lines[1].endsWith(QChar(0x2026)));
+        for (const QString &line : lines)
+            EXPECT_LE(metrics.horizontalAdvance(line), width);
+    }
+    EXPECT_EQ(platform::fittedLines(QStringLiteral("short"), font, width, twoAndAHalf), QStringLiteral("short"));
+}
+
+TEST_F(ListViewTest, ASelectedLargeIconShowsItsWholeCaptionBelowItsCell)
+{
+    view.show();
+    add(QStringLiteral("a long caption that takes more lines than the cell has room for"), 1);
+    auto highlighted = [&] {
+        QApplication::processEvents();
+        const QImage image = view.viewport()->grab().toImage();
+        int n = 0;
+        for (int x = 0; x < 80; ++x)
+            n += image.pixelColor(x, 84) == view.palette().color(QPalette::Active, QPalette::Highlight);
+        return n > 20;
+    };
+    EXPECT_FALSE(highlighted());
+    view.setSelectedItem(1);
+    EXPECT_TRUE(highlighted());
 }
 
 } // namespace
