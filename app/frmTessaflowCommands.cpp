@@ -126,8 +126,14 @@ void frmTessaflow::addTargets(const QStringList &targets)
 void frmTessaflow::mnuPaste_Click()
 {
     const platform::Clipboard &clipboard = m_services.clipboard ? *m_services.clipboard : m_systemClipboard;
-    if (const QMimeData *data = clipboard.contents())
-        addTargets(shortcuts::pastedTargets(*data));
+    const QMimeData *data = clipboard.contents();
+    if (!data)
+        return;
+    shortcuts::PasteNotes notes;
+    const QStringList targets = shortcuts::pastedTargets(*data, &notes);
+    if (const QString text = shortcuts::pasteNotesText(notes); !text.isEmpty())
+        m_services.dialogs.notify(QLatin1String(kProductName), text);
+    addTargets(targets);
 }
 
 void frmTessaflow::mnuAddFiles_Click()

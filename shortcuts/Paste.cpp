@@ -24,9 +24,10 @@ QList<QUrl> gnomeCopiedUrls(const QByteArray &data)
     return urls;
 }
 
-QStringList typedUris(const QString &text)
+QStringList typedUris(const QString &text, PasteNotes *notes)
 {
     QStringList targets;
+    // Every line is looked at: prose after the first lines is still prose.
     for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QString typed = line.trimmed();
         if (typed.isEmpty())
@@ -37,27 +38,52 @@ QStringList typedUris(const QString &text)
             targets << typed;
         else
             return {}; // prose with a link in it is not a list of links
-        if (targets.size() >= kMaxDropNames)
-            break;
+    }
+    if (targets.size() > kMaxDropNames) {
+        notes->lines = targets.size();
+        targets.resize(kMaxDropNames);
     }
     return targets;
 }
 
+// The files of a copy, as a drop takes them.
+QStringList copiedPaths(const QList<QUrl> &urls, PasteNotes *notes)
+{
+    if (urls.size() > kMaxDropNames)
+        notes->lines = urls.size();
+    return droppedPaths(urls, &notes->refused);
+}
+
 } // namespace
 
-QStringList pastedTargets(const QMimeData &data)
+QStringList pastedTargets(const QMimeData &data, PasteNotes *notes)
 {
+    PasteNotes ignored;
+    if (!notes)
+        notes = &ignored;
+    *notes = {};
     if (data.hasFormat(kGnomeCopiedFiles)) {
-        const QStringList paths = droppedPaths(gnomeCopiedUrls(data.data(kGnomeCopiedFiles)));
-        if (!paths.isEmpty())
+        const QStringList paths = copiedPaths(gnomeCopiedUrls(data.data(kGnomeCopiedFiles)), notes);
+        if (!paths.isEmpty() || !notes->refused.isEmpty())
             return paths;
     }
     if (data.hasUrls()) {
-        const QStringList paths = droppedPaths(data.urls());
-        if (!paths.isEmpty())
+        const QStringList paths = copiedPaths(data.urls(), notes);
+        if (!paths.isEmpty() || !notes->refused.isEmpty())
             return paths;
     }
-    return data.hasText() ? typedUris(data.text()) : QStringList();
+    *notes = {};
+    return data.hasText() ? typedUris(data.text(), notes) : QStringList();
+}
+
+QString pasteNotesText(const PasteNotes &notes)
+{
+    QStringList parts;
+    if (notes.lines > kMaxDropNames)
+        parts << QStringLiteral("Only the first %1 of the %2 lines pasted were taken.").arg(kMaxDropNames).arg(notes.lines);
+    if (!notes.refused.isEmpty())
+        parts << refusedNamesText(notes.refused);
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 QMimeData *exportedData(const QStringList &targets)

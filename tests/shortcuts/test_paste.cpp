@@ -40,6 +40,22 @@ TEST(PastedTargets, FilesAsAFileManagerCopiesThemAndTypedUris)
         EXPECT_TRUE(pastedTargets(*data).isEmpty());
 }
 
+TEST(PastedTargets, WhatIsLeftOutIsSaid)
+{
+    QString lines;
+    for (int i = 0; i < 4002; ++i)
+        lines += QStringLiteral("https://example.org/%1\n").arg(i);
+    QMimeData links;
+    links.setText(lines);
+    shortcuts::PasteNotes notes;
+    EXPECT_EQ(pastedTargets(links, &notes).last(), QStringLiteral("https://example.org/3999"));
+    EXPECT_EQ(shortcuts::pasteNotesText(notes), QStringLiteral("Only the first 4000 of the 4002 lines pasted were taken."));
+    // Prose after the first 4000 lines is still prose.
+    links.setText(lines + QStringLiteral("and that was all of them\n"));
+    EXPECT_TRUE(pastedTargets(links, &notes).isEmpty());
+    EXPECT_TRUE(shortcuts::pasteNotesText(notes).isEmpty());
+}
+
 using PasteTest = OpenWindowFixture;
 
 TEST_F(PasteTest, DraggingShortcutsOutCarriesTheirTargetsInEveryView)
@@ -86,6 +102,14 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->lstPrograms().List(2), QStringLiteral("https://example.org/x"));
     EXPECT_TRUE(readProfile().contains("2=https://example.org/x|x|"));
+
+    // A name that is not UTF-8 is named, as a drop names it.
+    EXPECT_TRUE(dialogs.shown.empty());
+    clipboard.fill().setData(QStringLiteral("x-special/gnome-copied-files"), "copy\nfile:///d/bad%FFname");
+    QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("/d/bad\uFFFDname")));
+    EXPECT_EQ(list().Count(), 3);
 }
 
 TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)
