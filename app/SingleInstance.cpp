@@ -25,7 +25,6 @@ namespace app {
 using namespace InstanceSocket;
 
 namespace {
-constexpr int kConnectMs = 1000;
 // The running copy may be busy loading a large profile.
 constexpr int kAnswerMs = 10000;
 constexpr int kLockMs = 15000;
@@ -215,15 +214,16 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
         *error = why;
         return result(HandOver::Failed);
     };
-    // A name nobody listens on (left by a crashed copy) refuses at once.
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
-        int soError = 0;
-        socklen_t length = sizeof soError;
-        if (errno != EINPROGRESS && errno != EAGAIN)
+    // A name nobody listens on (left by a crashed copy) refuses at once. A
+    // full backlog (a copy that is busy, or flooded) is asked again: a
+    // Unix socket does not go on connecting in the background.
+    const QDeadlineTimer connectDeadline(kAnswerMs);
+    while (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 && errno != EISCONN) {
+        if (errno != EAGAIN && errno != EINTR)
             return result(HandOver::NoCopy);
-        if (!waitFor(fd, POLLOUT, QDeadlineTimer(kConnectMs))
-            || ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &length) != 0 || soError != 0)
-            return result(HandOver::NoCopy);
+        if (connectDeadline.hasExpired())
+            return failed(QStringLiteral("the running copy does not answer"));
+        ::usleep(10 * 1000);
     }
     if (!peerIsThisUser(fd))
         return failed(QStringLiteral("%1 is served by another user; nothing handed over").arg(m_name));
