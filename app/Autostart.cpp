@@ -34,8 +34,8 @@ bool Autostart::enabled() const
     const auto entry = platform::DesktopEntry::read(m_entryPath, QString());
     if (!entry)
         return false;
-    const QStringList arguments = platform::DesktopEntry::execArguments(entry->exec);
-    return !arguments.isEmpty() && sameFile(arguments.first()) == sameFile(m_executable);
+    const QString program = platform::DesktopEntry::execProgram(entry->exec);
+    return !program.isEmpty() && sameFile(program) == sameFile(m_executable);
 }
 
 bool Autostart::setEnabled(bool on, QString *error)
@@ -50,6 +50,13 @@ bool Autostart::setEnabled(bool on, QString *error)
             return fail(QStringLiteral("could not remove %1").arg(m_entryPath));
         return true;
     }
+    // Written by the rules or not at all: a path written raw could end the
+    // Exec line and add keys of its own.
+    QString why;
+    const auto exec = platform::DesktopEntry::execValue(
+        {QFileInfo(m_executable).absoluteFilePath(), QStringLiteral("--minimized")}, &why);
+    if (!exec)
+        return fail(QStringLiteral("no login entry can start this copy: %1").arg(why));
     const QString folder = QFileInfo(m_entryPath).absolutePath();
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("could not create %1").arg(folder));
@@ -58,11 +65,11 @@ bool Autostart::setEnabled(bool on, QString *error)
                        "Type=Application\n"
                        "Name=Tessaflow\n"
                        "Comment=Launch files, folders and web addresses from one window\n"
-                       "Exec=%1 --minimized\n"
+                       "Exec=%1\n"
                        "Icon=tessaflow\n"
                        "Terminal=false\n"
                        "X-GNOME-Autostart-enabled=true\n")
-            .arg(platform::DesktopEntry::execArgument(QFileInfo(m_executable).absoluteFilePath()));
+            .arg(*exec);
     QSaveFile file(m_entryPath);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("could not write %1: %2").arg(m_entryPath, file.errorString()));

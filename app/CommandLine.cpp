@@ -60,6 +60,24 @@ std::optional<QString> commandLineTarget(const QString &argument, const QString 
     return std::nullopt;
 }
 
+std::optional<QString> handedOverTarget(const QString &target, QString *refusal)
+{
+    auto refuse = [refusal](const QString &why) {
+        *refusal = why;
+        return std::nullopt;
+    };
+    if (target.isEmpty() || target.contains(QChar(0)))
+        return refuse(QStringLiteral("an empty or broken name, not added"));
+    const bool absolute = target.startsWith(u'/') || target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)
+                          || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
+                          || platform::PathOps::HasUrlScheme(target);
+    if (!absolute)
+        return refuse(QStringLiteral("not an absolute path, not added: %1").arg(target));
+    if (const auto checked = commandLineTarget(target, QStringLiteral("/")))
+        return checked;
+    return refuse(QStringLiteral("not found, not added: %1").arg(target));
+}
+
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDir)
 {
     QCommandLineParser parser;

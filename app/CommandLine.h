@@ -31,4 +31,11 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
 // nothing for a path that does not exist.
 std::optional<QString> commandLineTarget(const QString &argument, const QString &workingDir);
 
+// A target a later start handed over, checked as the command line checks
+// it; the sender's working folder is not known here, so only absolute paths
+// (and URIs, and addresses starting "www.") count. Nothing, with the line to
+// report to the sender, for anything else: an empty name, a relative one, one
+// that names nothing.
+std::optional<QString> handedOverTarget(const QString &target, QString *refusal);
+
 } // namespace app

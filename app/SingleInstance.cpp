@@ -1,17 +1,14 @@
 #include "app/SingleInstance.h"
 
 #include <QCryptographicHash>
-#include <QDataStream>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -20,68 +17,58 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "app/CommandLine.h"
+#include "app/InstanceSocket.h"
+
 namespace app {
 
+using namespace InstanceSocket;
+
 namespace {
-// A request: the targets as a QDataStream string list. The answer is one byte.
-constexpr char kTaken = 'k';
-constexpr int kConnectMs = 1000;
 // The running copy may be busy loading a large profile.
 constexpr int kAnswerMs = 10000;
 constexpr int kLockMs = 15000;
-// More than any honest command line; a longer request is dropped.
-constexpr qsizetype kMaxRequest = 64 * 1024 * 1024;
+// A later start sends its request at once; a connection that has not sent
+// it by then never will.
+constexpr int kRequestMs = 5000;
+// Connections open at once; past that the oldest is closed, so a flood of
+// silent ones can neither use up the descriptors nor keep out a real start.
+constexpr qsizetype kMaxConnections = 16;
+// After accept() failed for want of descriptors or memory: asked again
+// only after this, instead of at once and for ever.
+constexpr int kAcceptPauseMs = 250;
+// What the answer says of the refused targets, at most.
+constexpr int kRefusalLines = 10;
+constexpr int kRefusalLength = 1024;
 
-bool socketAddress(const QString &name, sockaddr_un *address)
-{
-    const QByteArray path = QFile::encodeName(name);
-    std::memset(address, 0, sizeof *address);
-    address->sun_family = AF_UNIX;
-    if (path.size() >= qsizetype(sizeof address->sun_path))
-        return false;
-    std::memcpy(address->sun_path, path.constData(), path.size());
-    return true;
-}
+QString errorText() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// Waits for `events` on `fd` until `deadline`; false on time-out or error.
-bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
-{
-    for (;;) {
-        pollfd p{fd, events, 0};
-        const int ready = ::poll(&p, 1, int(qMax<qint64>(0, deadline.remainingTime())));
-        if (ready > 0)
-            return true;
-        if (ready == 0 || errno != EINTR)
-            return false;
-    }
-}
+} // namespace
 
-bool sendAll(int fd, const QByteArray &data, const QDeadlineTimer &deadline)
-{
-    qsizetype sent = 0;
-    while (sent < data.size()) {
-        const ssize_t n = ::send(fd, data.constData() + sent, size_t(data.size() - sent), MSG_NOSIGNAL);
-        if (n > 0)
-            sent += n;
-        else if (n < 0 && errno == EINTR)
-            continue;
-        else if (n < 0 && errno == EAGAIN && waitFor(fd, POLLOUT, deadline))
-            continue;
-        else
-            return false;
-    }
-    return true;
-}
-
-// One later start's connection: reads its request, answers, closes.
-class Connection : public QObject {
+// One later start's connection: reads its request within kRequestMs, is
+// answered, closes.
+class SingleInstance::Connection : public QObject {
 public:
-    Connection(int fd, SingleInstance *owner, std::function<void(const QStringList &)> done)
-        : QObject(owner), m_fd(fd), m_notifier(fd, QSocketNotifier::Read), m_done(std::move(done))
+    Connection(int fd, SingleInstance &owner)
+        : QObject(&owner), m_fd(fd), m_owner(owner), m_notifier(fd, QSocketNotifier::Read)
     {
         connect(&m_notifier, &QSocketNotifier::activated, this, &Connection::readSome);
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] { m_owner.drop(this); });
+        m_deadline.start(kRequestMs);
     }
-    ~Connection() override { ::close(m_fd); }
+    ~Connection() override { close(); }
+    int fd() const { return m_fd; }
+    // At once, not when the object goes: the descriptor is what is scarce.
+    void close()
+    {
+        if (m_fd < 0)
+            return;
+        m_notifier.setEnabled(false);
+        m_deadline.stop();
+        ::close(m_fd);
+        m_fd = -1;
+    }
 
 private:
     void readSome()
@@ -90,43 +77,40 @@ private:
         for (;;) {
             const ssize_t n = ::recv(m_fd, chunk, sizeof chunk, 0);
             if (n > 0) {
+                // Never more than one message is kept: a request that
+                // announces more is refused by decode() below, unread.
+                if (m_request.size() + n > 4 + kMaxMessage)
+                    return m_owner.drop(this);
                 m_request.append(chunk, n);
-                if (m_request.size() > kMaxRequest)
-                    return finish();
                 continue;
             }
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0 && errno == EAGAIN)
                 break;
-            return finish(); // closed before the request was whole
+            return m_owner.drop(this); // closed before the request was whole
         }
-        QDataStream in(m_request);
-        QStringList targets;
-        in >> targets;
-        if (in.status() != QDataStream::Ok)
-            return; // more to come
-        ::send(m_fd, &kTaken, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-        finish();
-        m_done(targets);
-    }
-    void finish()
-    {
-        m_notifier.setEnabled(false);
-        deleteLater();
+        QStringList received;
+        switch (decode(m_request, &received)) {
+        case Parsed::Incomplete:
+            return;
+        case Parsed::Invalid:
+            return m_owner.drop(this);
+        case Parsed::Whole:
+            return m_owner.answer(this, received);
+        }
     }
 
     int m_fd;
+    SingleInstance &m_owner;
     QSocketNotifier m_notifier;
+    QTimer m_deadline;
     QByteArray m_request;
-    std::function<void(const QStringList &)> m_done;
 };
 
-} // namespace
-
-SingleInstance::SingleInstance(const QString &profilePath, QObject *parent)
-    : QObject(parent), m_name(serverName(profilePath))
+SingleInstance::SingleInstance(const QString &profilePath, QObject *parent) : QObject(parent)
 {
+    m_name = serverName(profilePath, &m_noFolder);
 }
 
 SingleInstance::~SingleInstance()
@@ -137,11 +121,15 @@ SingleInstance::~SingleInstance()
     }
 }
 
-QString SingleInstance::serverName(const QString &profilePath)
+QString SingleInstance::serverName(const QString &profilePath, QString *why)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    QString problem;
+    const QString folder = privateFolder(&problem);
+    if (folder.isEmpty()) {
+        if (why)
+            *why = problem;
+        return {};
+    }
     const QByteArray hash = QCryptographicHash::hash(QFileInfo(profilePath).absoluteFilePath().toUtf8(),
                                                      QCryptographicHash::Sha256)
                                 .toHex()
@@ -151,11 +139,22 @@ QString SingleInstance::serverName(const QString &profilePath)
 
 SingleInstance::Start SingleInstance::start(const QStringList &targets, QString *error)
 {
+    QString ignored;
+    QString &why = error ? *error : ignored;
+    if (m_name.isEmpty()) {
+        why = QStringLiteral("no private folder for the running-copy socket (%1); going on without one").arg(m_noFolder);
+        return Start::First;
+    }
     // Held only for the moment of deciding. An flock, not a lock file with
     // contents: nothing is written or synced at every start, and the kernel
     // drops it when a copy dies, so no lock is ever stale.
     const QByteArray lockPath = QFile::encodeName(m_name + QStringLiteral(".lock"));
-    const int lock = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    int lock = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    struct stat lockInfo = {};
+    if (lock >= 0 && (::fstat(lock, &lockInfo) != 0 || !S_ISREG(lockInfo.st_mode))) {
+        ::close(lock);
+        lock = -1;
+    }
     const QDeadlineTimer lockDeadline(kLockMs);
     while (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || lockDeadline.hasExpired())
@@ -170,29 +169,36 @@ SingleInstance::Start SingleInstance::start(const QStringList &targets, QString 
                 ::close(fd); // also releases the lock
         }
     } unlock{lock};
-    if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
-        if (error)
-            *error = QStringLiteral("could not lock %1; going on without handing shortcuts over")
-                         .arg(QFile::decodeName(lockPath));
-        return Start::First;
-    }
+    // Without the lock two copies started at the same moment may both go
+    // on; a socket that is there is still found and used.
+    if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0)
+        why = QStringLiteral("could not lock %1").arg(QFile::decodeName(lockPath));
 
-    switch (handOver(targets)) {
-    case HandOver::Done:
-        return Start::HandedOver;
-    case HandOver::NoAnswer:
-        if (error)
-            *error = QStringLiteral("the running copy does not answer");
+    QString what;
+    switch (lookAt(m_name, &what)) {
+    case Found::SomethingElse:
+        why = QStringLiteral("%1 %2, where the running copy's socket belongs; remove it and start again")
+                  .arg(m_name, what);
         return Start::Failed;
-    case HandOver::NoCopy:
+    case Found::OurSocket:
+        switch (handOver(targets, &why)) {
+        case HandOver::Done:
+            return Start::HandedOver;
+        case HandOver::Failed:
+            return Start::Failed;
+        case HandOver::NoCopy:
+            break; // left by a copy that crashed
+        }
+        break;
+    case Found::Nothing:
         break;
     }
     // Without a socket the launcher still works; later starts just make copies.
-    listen(error);
+    listen(&why);
     return Start::First;
 }
 
-SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets) const
+SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QString *error)
 {
     sockaddr_un address;
     if (!socketAddress(m_name, &address))
@@ -204,38 +210,39 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets) co
         ::close(fd);
         return r;
     };
-    // A name nobody listens on (none, or left by a crashed copy) refuses at once.
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
-        int soError = 0;
-        socklen_t length = sizeof soError;
-        if (errno != EINPROGRESS && errno != EAGAIN)
+    auto failed = [&](const QString &why) {
+        *error = why;
+        return result(HandOver::Failed);
+    };
+    // A name nobody listens on (left by a crashed copy) refuses at once. A
+    // full backlog (a copy that is busy, or flooded) is asked again: a
+    // Unix socket does not go on connecting in the background.
+    const QDeadlineTimer connectDeadline(kAnswerMs);
+    while (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 && errno != EISCONN) {
+        if (errno != EAGAIN && errno != EINTR)
             return result(HandOver::NoCopy);
-        if (!waitFor(fd, POLLOUT, QDeadlineTimer(kConnectMs))
-            || ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &length) != 0 || soError != 0)
-            return result(HandOver::NoCopy);
+        if (connectDeadline.hasExpired())
+            return failed(QStringLiteral("the running copy does not answer"));
+        ::usleep(10 * 1000);
     }
-    QByteArray request;
-    QDataStream out(&request, QIODevice::WriteOnly);
-    out << targets;
+    if (!peerIsThisUser(fd))
+        return failed(QStringLiteral("%1 is served by another user; nothing handed over").arg(m_name));
+    const QByteArray request = encode(targets);
+    if (request.size() > 4 + kMaxMessage)
+        return failed(QStringLiteral("too many shortcuts to hand over at once"));
     const QDeadlineTimer deadline(kAnswerMs);
-    if (!sendAll(fd, request, deadline))
-        return result(HandOver::NoAnswer);
-    char answer = 0;
-    for (;;) {
-        if (!waitFor(fd, POLLIN, deadline))
-            return result(HandOver::NoAnswer);
-        const ssize_t n = ::recv(fd, &answer, 1, 0);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN))
-            continue;
-        return result(n == 1 && answer == kTaken ? HandOver::Done : HandOver::NoAnswer);
-    }
+    QStringList answer;
+    if (!sendAll(fd, request, deadline) || !receiveMessage(fd, deadline, &answer) || answer.isEmpty())
+        return failed(QStringLiteral("the running copy does not answer"));
+    m_taken = answer.first().toInt();
+    m_refusals = answer.mid(1);
+    return result(HandOver::Done);
 }
 
 bool SingleInstance::listen(QString *error)
 {
     auto fail = [&](const QString &why) {
-        if (error)
-            *error = QStringLiteral("could not listen on %1: %2").arg(m_name, why);
+        *error = QStringLiteral("could not listen on %1: %2").arg(m_name, why);
         if (m_listener >= 0)
             ::close(m_listener);
         m_listener = -1;
@@ -244,18 +251,20 @@ bool SingleInstance::listen(QString *error)
     sockaddr_un address;
     if (!socketAddress(m_name, &address))
         return fail(QStringLiteral("the name is too long"));
-    // Nobody answers on the name: whatever is left there is stale.
-    ::unlink(address.sun_path);
+    // Nobody answers on the name: a socket of ours left there is stale.
+    QString what;
+    if (lookAt(m_name, &what) == Found::OurSocket)
+        ::unlink(address.sun_path);
     m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (m_listener < 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return fail(errorText());
     if (::bind(m_listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    // Only this user may hand shortcuts over.
+        return fail(errorText());
+    // The folder is private already; the socket is too.
     ::chmod(address.sun_path, S_IRUSR | S_IWUSR);
     if (::listen(m_listener, 16) != 0) {
         ::unlink(address.sun_path);
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return fail(errorText());
     }
     return true;
 }
@@ -275,12 +284,59 @@ void SingleInstance::takeConnections()
     for (;;) {
         const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR || errno == ECONNABORTED)
                 continue;
+            if (errno != EAGAIN && errno != EWOULDBLOCK) {
+                // Out of descriptors or memory: the connection stays in the
+                // backlog, and asking again at once would only spin.
+                m_notifier->setEnabled(false);
+                QTimer::singleShot(kAcceptPauseMs, this, [this] {
+                    m_notifier->setEnabled(true);
+                    takeConnections();
+                });
+            }
             return;
         }
-        new Connection(fd, this, [this](const QStringList &targets) { emit requested(targets); });
+        if (!peerIsThisUser(fd)) {
+            ::close(fd);
+            continue;
+        }
+        if (m_connections.size() >= kMaxConnections)
+            drop(m_connections.first());
+        m_connections << new Connection(fd, *this);
     }
+}
+
+void SingleInstance::answer(Connection *connection, const QStringList &received)
+{
+    QStringList accepted;
+    QStringList answer{QString()};
+    qsizetype more = 0;
+    for (const QString &target : received) {
+        QString refusal;
+        if (const auto checked = handedOverTarget(target, &refusal))
+            accepted << *checked;
+        else if (answer.size() <= kRefusalLines)
+            answer << refusal.left(kRefusalLength);
+        else
+            ++more;
+    }
+    if (more)
+        answer << QStringLiteral("%1 more not added").arg(more);
+    answer[0] = QString::number(accepted.size());
+    // A few kilobytes at most: the socket's buffer takes it at once.
+    const QByteArray reply = encode(answer);
+    [[maybe_unused]] const ssize_t sent = ::send(connection->fd(), reply.constData(), size_t(reply.size()),
+                                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+    drop(connection);
+    emit requested(accepted);
+}
+
+void SingleInstance::drop(Connection *connection)
+{
+    m_connections.removeOne(connection);
+    connection->close();
+    connection->deleteLater();
 }
 
 } // namespace app

@@ -162,9 +162,9 @@ bool frmTessaflow::Save_Config()
     const bool saved = config::Save_Config(m_ini, *this, m_list, &reason);
     if (!saved)
         reportSaveFailure(reason);
+    // Each kept version has a file of its own, and the user hears of each.
     const QString backup = m_ini.file().takeBackupNotice();
-    if (!backup.isEmpty() && !m_backupShown) {
-        m_backupShown = true;
+    if (!backup.isEmpty()) {
         report(QStringLiteral("%1 was changed by another program since Tessaflow read it. That version was kept "
                               "as %2 before the shortcuts shown here were saved.")
                    .arg(m_ini.path(), backup),

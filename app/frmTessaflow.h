@@ -157,7 +157,6 @@ private:
     // Set once the profile has been read: before that a save could only
     // replace the stored shortcuts with none.
     bool m_profileLoaded = false;
-    bool m_backupShown = false;
 };
 
 } // namespace app

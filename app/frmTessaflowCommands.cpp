@@ -141,7 +141,7 @@ void frmTessaflow::mnuPaste_Click()
     if (!pasted.shortcuts.isEmpty() && shortcuts::AddDropped(m_list, pasted.shortcuts))
         Save_Config();
     // Said only when something was left out.
-    const QString report = shortcuts::pasteReport(m_list.count() - before, pasted.skipped);
+    const QString report = shortcuts::pasteReport(pasted, m_list.count() - before);
     if (!report.isEmpty())
         m_services.dialogs.notify(QLatin1String(kProductName), report);
 }

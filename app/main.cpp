@@ -29,7 +29,10 @@ int main(int argc, char *argv[])
     QString why;
     switch (instance.start(command.targets, &why)) {
     case app::SingleInstance::Start::HandedOver:
-        return 0;
+        for (const QString &refusal : instance.refusals())
+            std::fprintf(stderr, "tessaflow: %s\n", qPrintable(refusal));
+        // As on the command line: 1 when shortcuts were given and none was added.
+        return !command.targets.isEmpty() && instance.taken() == 0 ? 1 : 0;
     case app::SingleInstance::Start::Failed:
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
         return 1;

@@ -1,20 +1,14 @@
 #include "config/Config.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "platform/profile/NumberText.h"
 #include "config/ShortcutEntry.h"
+#include "config/StoredEntries.h"
 
 namespace config {
 
 using platform::numberOf;
 using platform::numberText;
 using platform::wholeNumberOf;
-
-namespace {
-bool isNumberedKey(const QString &key, int *number);
-} // namespace
 
 int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list, QString *error)
 {
@@ -32,16 +26,8 @@ int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList
     if (const auto view = wholeNumberOf(read(QStringLiteral("SView"))))
         list.lstButtons.setView(*view);
 
-    // Every numbered key the section holds, in ascending order, whatever the gaps.
-    std::vector<int> numbers;
-    for (const QString &key : doc.keys(kSection))
-        if (int number = 0; isNumberedKey(key, &number))
-            numbers.push_back(number);
-    std::sort(numbers.begin(), numbers.end());
-
     int added = 0;
-    for (const int number : numbers) {
-        const QString value = read(QString::number(number));
+    for (const QString &value : storedEntryValues(doc)) {
         const auto entry = decodeEntry(value);
         // Each new item's images are the next ones in the lists, so every
         // item shows its own icon even after gaps in a hand-edited file.
@@ -57,21 +43,6 @@ int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList
     return added;
 }
 
-namespace {
-
-bool isNumberedKey(const QString &key, int *number)
-{
-    // "0" or up to nine digits without a leading zero: "01" and "1e3" are not numbers.
-    if (key.isEmpty() || key.size() > 9 || (key.size() > 1 && key[0] == u'0'))
-        return false;
-    for (const QChar c : key)
-        if (c < u'0' || c > u'9')
-            return false;
-    *number = key.toInt();
-    return true;
-}
-
-} // namespace
 
 bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts::ShortcutList &list,
                  QString *error)
@@ -92,23 +63,13 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
     write(QStringLiteral("Arrange"), numberText(view.Arrange()));
     write(QStringLiteral("SView"), numberText(view.View()));
 
-    const int shown = view.Count();
-    for (int i = 0; i < shown; ++i)
-        write(QString::number(i), encodeEntry({list.lstPrograms.List(i), view.Text(i + 1),
-                                               numberText(view.Left(i + 1)), numberText(view.Top(i + 1))}));
+    QStringList values;
+    for (int i = 0; i < view.Count(); ++i)
+        values << encodeEntry({list.lstPrograms.List(i), view.Text(i + 1), numberText(view.Left(i + 1)),
+                               numberText(view.Top(i + 1))});
     // Entries read but not shown follow the shown ones, as they were.
-    const int n = shown + int(list.unshown.size());
-    for (int i = shown; i < n; ++i)
-        write(QString::number(i), list.unshown[i - shown]);
-    for (int k = n; k <= kLastWrittenKey; ++k)
-        write(QString::number(k), QString());
-    // Entries of a longer list that has since shrunk must not come back at the
-    // next start: empty the numbered keys beyond the list that are still there.
-    for (const QString &key : doc.keys(kSection)) {
-        int number = 0;
-        if (isNumberedKey(key, &number) && number > kLastWrittenKey && number >= n)
-            write(key, QString());
-    }
+    values << list.unshown;
+    writeEntryValues(doc, values);
     return update.save(doc, error);
 }
 

@@ -5,14 +5,10 @@
 #include <optional>
 
 #include "config/IniFile.h"
+#include "config/StoredEntries.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace config {
-
-// The one section of the profile, named after the product.
-inline const QString kSection = QStringLiteral("Tessaflow");
-// Entries up to this key are always written; emptied ones as "key=".
-inline constexpr int kLastWrittenKey = 100;
 
 // The main window's outer frame, in twips, as the profile stores it: while the
 // window is minimised, hidden or maximised, the frame it had in the normal

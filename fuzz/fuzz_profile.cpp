@@ -1,5 +1,5 @@
-// libFuzzer target: arbitrary bytes through the profile parser, the entry
-// codec and the number text. Aborts when a property below does not hold; the
+// libFuzzer target: arbitrary bytes through the profile parser, the stored
+// entries, the entry codec and the number text. Aborts when a property below does not hold; the
 // sanitizers report everything else.
 #include <QByteArray>
 #include <QString>
@@ -9,6 +9,7 @@
 
 #include "platform/profile/NumberText.h"
 #include "config/ShortcutEntry.h"
+#include "config/StoredEntries.h"
 #include "platform/profile/ProfileFile.h"
 
 namespace {
@@ -35,6 +36,21 @@ std::optional<config::ShortcutEntry> throughProfile(const config::ShortcutEntry 
     return config::decodeEntry(again.value(QStringLiteral("Tessaflow"), QStringLiteral("0")));
 }
 
+// What a start keeps of the stored entries and a save writes back: shown
+// ones re-encoded, then the unshown ones (no four fields) as they were;
+// values shorter than two characters are absent.
+QStringList keptEntries(const platform::ProfileDocument &doc)
+{
+    QStringList shown, unshown;
+    for (const QString &value : config::storedEntryValues(doc)) {
+        if (const auto entry = config::decodeEntry(value))
+            shown << config::encodeEntry(*entry);
+        else if (value.size() >= 2)
+            unshown << value;
+    }
+    return shown + unshown;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -51,6 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &section : {QStringLiteral("Tessaflow"), QStringLiteral("tessaflow")})
         for (const QString &key : doc.keys(section))
             check(reread.value(section, key) == doc.value(section, key), "a value changed through a save");
+
+    // Load, save, load: every entry comes back once, whole, in its place;
+    // none is dropped and no stale line shows one twice.
+    const QStringList kept = keptEntries(doc);
+    auto saved = doc;
+    config::writeEntryValues(saved, kept);
+    check(keptEntries(platform::ProfileDocument::parse(saved.serialize())) == kept,
+          "the entries read after a save are not the ones saved");
 
     // The entry codec: any target and caption (split at the first NUL) read back.
     const qsizetype split = bytes.indexOf('\0');

@@ -25,7 +25,8 @@ QString localPath(const QUrl &url, QStringList *refused)
     if (!url.isValid() || url.isRelative() || !url.isLocalFile())
         return {};
     const QString path = url.toLocalFile();
-    if (path.isEmpty())
+    // "%00" would cut the name short at the first call that takes it.
+    if (path.isEmpty() || path.contains(QChar(0)))
         return {};
     if (!isUtf8Path(url)) {
         if (refused)

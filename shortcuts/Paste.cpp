@@ -28,6 +28,7 @@ QList<QUrl> gnomeCopiedUrls(const QByteArray &data)
 Pasted typedLines(const QString &text)
 {
     Pasted result;
+    // Every line is looked at, so that what is skipped is counted whole.
     for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         if (line.trimmed().isEmpty())
             continue;
@@ -35,16 +36,21 @@ Pasted typedLines(const QString &text)
             result.shortcuts << *shortcut;
         else
             ++result.skipped;
-        if (result.shortcuts.size() >= kMaxDropNames)
-            break;
+    }
+    if (result.shortcuts.size() > kMaxDropNames) {
+        result.offered = result.shortcuts.size();
+        result.shortcuts.resize(kMaxDropNames);
     }
     return result;
 }
 
-Pasted ofPaths(const QStringList &paths)
+// The files of a copy, as a drop takes them.
+Pasted copied(const QList<QUrl> &urls)
 {
     Pasted result;
-    for (const QString &path : paths)
+    if (urls.size() > kMaxDropNames)
+        result.offered = urls.size();
+    for (const QString &path : droppedPaths(urls, &result.refused))
         result.shortcuts.append({path, QString()});
     return result;
 }
@@ -54,16 +60,31 @@ Pasted ofPaths(const QStringList &paths)
 Pasted pasted(const QMimeData &data)
 {
     if (data.hasFormat(kGnomeCopiedFiles)) {
-        const QStringList paths = droppedPaths(gnomeCopiedUrls(data.data(kGnomeCopiedFiles)));
-        if (!paths.isEmpty())
-            return ofPaths(paths);
+        Pasted files = copied(gnomeCopiedUrls(data.data(kGnomeCopiedFiles)));
+        if (!files.shortcuts.isEmpty() || !files.refused.isEmpty())
+            return files;
     }
     if (data.hasUrls()) {
-        const QStringList paths = droppedPaths(data.urls());
-        if (!paths.isEmpty())
-            return ofPaths(paths);
+        Pasted files = copied(data.urls());
+        if (!files.shortcuts.isEmpty() || !files.refused.isEmpty())
+            return files;
     }
     return data.hasText() ? typedLines(data.text()) : Pasted();
+}
+
+QString pasteReport(const Pasted &pasted, int added)
+{
+    QStringList parts;
+    if (pasted.offered > kMaxDropNames)
+        parts << QStringLiteral("Only the first %1 of the %2 lines pasted were taken.")
+                     .arg(kMaxDropNames)
+                     .arg(pasted.offered);
+    if (!pasted.refused.isEmpty())
+        parts << refusedNamesText(pasted.refused);
+    // Refused names are reason enough for a paste that added nothing.
+    if (pasted.skipped > 0 || (added == 0 && pasted.refused.isEmpty()))
+        parts << pasteReport(added, pasted.skipped);
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 QMimeData *exportedData(const QStringList &targets)

@@ -9,17 +9,29 @@ class QMimeData;
 
 namespace shortcuts {
 
-// What a paste adds, in order, and how many lines of text it skipped.
+// What a paste adds, in order, and what it left out.
 struct Pasted {
     QList<DroppedShortcut> shortcuts;
+    // Lines of text that were not a file, folder or web address (blank lines
+    // are no lines).
     int skipped = 0;
+    // Names that are not UTF-8, refused as a drop refuses them.
+    QStringList refused;
+    // When more than kMaxDropNames were offered, how many: only the first
+    // kMaxDropNames are taken.
+    qsizetype offered = 0;
 };
 
 // The files and folders a file manager copied (text/uri-list, or
 // x-special/gnome-copied-files: "copy" or "cut" and then one URI a line),
 // taken as a drop takes them; else each line of copied text as pastedLine()
-// takes it, lines it does not take counted as skipped (blank ones are not).
+// takes it. Every line is looked at.
 Pasted pasted(const QMimeData &data);
+
+// What to tell the user after a paste that added `added` shortcuts: what was
+// cut, refused or skipped, or that nothing could be added. Empty when the
+// paste added everything it offered.
+QString pasteReport(const Pasted &pasted, int added);
 
 // What dragging shortcuts out hands over: every target as text/uri-list
 // (files and folders as encoded file:// URIs), and as plain text one a line

@@ -1,8 +1,8 @@
 #include "platform/desktop/DesktopEntry.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
+
+#include "platform/desktop/RegularFile.h"
 
 namespace platform::DesktopEntry {
 
@@ -68,14 +68,14 @@ QString userLocale()
 KeyFile readKeyFile(const QString &path)
 {
     KeyFile groups;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return groups;
     QHash<QString, QString> *group = nullptr;
     // Such files are small; a huge one is not one of them. Read in one go:
     // reading line by line with a length cap allocated (and mapped) a buffer
-    // of the cap's size for every line.
-    const QByteArray text = file.read(4 * 1024 * 1024);
+    // of the cap's size for every line. A shortcut's target may be a FIFO
+    // named x.desktop: only a regular file is read.
+    QByteArray text;
+    if (readRegularFile(path, 4 * 1024 * 1024, &text) != FileRead::Done)
+        return groups;
     qsizetype at = 0;
     for (int lines = 0; at < text.size() && lines < 10000; ++lines) {
         qsizetype end = text.indexOf('\n', at);
@@ -124,7 +124,7 @@ std::optional<Entry> read(const QString &path) { return read(path, userLocale())
 
 QString execArgument(const QString &argument)
 {
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    static const QString reserved = QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`");
     bool quote = argument.isEmpty();
     for (const QChar c : argument)
         quote = quote || reserved.contains(c);
@@ -139,8 +139,53 @@ QString execArgument(const QString &argument)
     }
     if (quote)
         arg = QLatin1Char('"') + arg + QLatin1Char('"');
-    // The value's own escape layer: a backslash is written doubled.
-    return arg.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    // The value's own escape layer: a line break would end the line, and
+    // what follows it would be read as keys of their own.
+    QString value;
+    value.reserve(arg.size());
+    for (const QChar c : std::as_const(arg)) {
+        switch (c.unicode()) {
+        case u'\\': value += QLatin1String("\\\\"); break;
+        case u'\n': value += QLatin1String("\\n"); break;
+        case u'\t': value += QLatin1String("\\t"); break;
+        case u'\r': value += QLatin1String("\\r"); break;
+        default: value += c; break;
+        }
+    }
+    return value;
+}
+
+std::optional<QString> execValue(const QStringList &arguments, QString *why)
+{
+    auto refuse = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
+    if (arguments.isEmpty() || arguments.first().isEmpty())
+        return refuse(QStringLiteral("there is no program to start"));
+    for (const QString &argument : arguments) {
+        for (const QChar c : argument) {
+            const bool control = (c.unicode() < 0x20 && c != u'\n' && c != u'\t' && c != u'\r') || c.unicode() == 0x7f;
+            // What could not be decoded from the file name is no longer that name.
+            if (control || c == QChar::ReplacementCharacter)
+                return refuse(QStringLiteral("%1 holds characters a desktop entry cannot hold").arg(argument));
+        }
+    }
+    QStringList words;
+    // GLib looks the program up before it turns "%%" back into "%", so it
+    // finds no program whose path holds one; env, found on every PATH,
+    // starts it instead. env would take a first word holding "=" for a
+    // variable to set.
+    const QString &program = arguments.first();
+    if (program.contains(u'%')) {
+        if (program.contains(u'='))
+            return refuse(QStringLiteral("%1 holds both \"%\" and \"=\", which no desktop can start").arg(program));
+        words << QStringLiteral("/usr/bin/env");
+    }
+    for (const QString &argument : arguments)
+        words << execArgument(argument);
+    return words.join(u' ');
 }
 
 QStringList execArguments(const QString &exec)
@@ -178,6 +223,14 @@ QStringList execArguments(const QString &exec)
     if (any)
         arguments << current;
     return arguments;
+}
+
+QString execProgram(const QString &exec)
+{
+    const QStringList arguments = execArguments(exec);
+    if (arguments.size() >= 2 && arguments.first() == QLatin1String("/usr/bin/env"))
+        return arguments[1];
+    return arguments.value(0);
 }
 
 } // namespace platform::DesktopEntry

@@ -31,11 +31,20 @@ std::optional<Entry> read(const QString &path, const QString &locale);
 // The same for the user's language (LC_ALL, LC_MESSAGES, LANG).
 std::optional<Entry> read(const QString &path);
 
-// One argument of an Exec line, quoted where the rules ask for it and with
-// the string escapes applied, ready to be written after "Exec=".
+// One argument of an Exec line, quoted where the rules ask for it, "%"
+// doubled, and with the string escapes applied (\\, \n, \t, \r), ready to
+// be written after "Exec=".
 QString execArgument(const QString &argument);
+// A whole Exec value that starts the program arguments.first() with the
+// rest, as GLib, KDE and systemd read it. Nothing, with the reason, when an
+// argument holds what no entry can carry (other control characters, a name
+// that could not be decoded).
+std::optional<QString> execValue(const QStringList &arguments, QString *why = nullptr);
 // The arguments of an Exec value as read() returns it, quotes removed.
 QStringList execArguments(const QString &exec);
+// The program an Exec value starts: its first argument, or the one after
+// the env that execValue() puts in front of some.
+QString execProgram(const QString &exec);
 
 } // namespace DesktopEntry
 } // namespace platform

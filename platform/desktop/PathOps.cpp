@@ -1,10 +1,10 @@
 #include "platform/desktop/PathOps.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/desktop/RegularFile.h"
 #include "platform/desktop/SchemeHandlers.h"
 
 namespace platform::PathOps {
@@ -171,11 +171,19 @@ std::optional<bool> IsProgram(const QString &path)
 {
     if (!QFileInfo(path).isExecutable())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO or a device with an execute bit is no program, and opening it
+    // to look could wait for ever.
+    QByteArray head;
+    switch (readRegularFile(path, 4, &head)) {
+    case FileRead::Done:
+        return head == QByteArray("\x7f" "ELF", 4) || head.startsWith("#!");
+    case FileRead::Unreadable:
         return std::nullopt;
-    const QByteArray head = file.read(4);
-    return head == QByteArray("\x7f" "ELF", 4) || head.startsWith("#!");
+    case FileRead::Missing:
+    case FileRead::NotRegular:
+        break;
+    }
+    return false;
 }
 
 } // namespace platform::PathOps

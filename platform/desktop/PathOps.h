@@ -28,7 +28,8 @@ QString GetFileName(const QString &path);
 bool HasUrlScheme(const QString &text);
 // Whether a file is a program the system runs itself: the execute bit, and
 // an ELF binary or a "#!" script by its first bytes. Nothing when it has the
-// execute bit but its bytes cannot be read (execute-only).
+// execute bit but its bytes cannot be read (execute-only). Only a regular
+// file is opened, never waiting: a FIFO or device is no program.
 std::optional<bool> IsProgram(const QString &path);
 // The absolute, normalised path ("." and ".." resolved, no trailing separator),
 // a relative path taken against the current directory. Empty for empty text.

@@ -16,6 +16,8 @@
 #include <QtEndian>
 #include <QtMath>
 
+#include "platform/desktop/RegularFile.h"
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -141,13 +143,19 @@ void writeAtomically(const QString &path, const QByteArray &data)
         file.setAutoRemove(false);
 }
 
+// Only a regular file is an entry: anything else found in the folder (a
+// FIFO would block the start for good) is ignored and drawn afresh.
 QByteArray readSmallFile(const QString &path, qint64 limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QByteArray data;
+    if (readRegularFile(path, limit + 1, &data) != FileRead::Done || data.size() > limit)
         return {};
-    QByteArray data = file.read(limit + 1);
-    return data.size() > limit ? QByteArray() : data;
+    return data;
+}
+
+bool isRegularFile(const QString &path, struct stat *info)
+{
+    return ::stat(QFile::encodeName(path).constData(), info) == 0 && S_ISREG(info->st_mode);
 }
 
 class CachedThemeIconEngine : public QIconEngine {
@@ -305,13 +313,13 @@ QIcon cachedThemeIcon(const QString &name, const QString &folder)
     const QString has = theme + QLatin1Char('/') + name + QLatin1String(".has");
     const QString lacks = theme + QLatin1Char('/') + name + QLatin1String(".lacks");
     struct stat hasInfo {};
-    if (::stat(QFile::encodeName(has).constData(), &hasInfo) == 0) {
+    if (isRegularFile(has, &hasInfo)) {
         // Empty when the name is the one asked for, as it nearly always is.
         const QString known = hasInfo.st_size == 0 ? name : QString::fromLatin1(readSmallFile(has, 256));
         if (plainName(known))
             return QIcon(new CachedThemeIconEngine(name, known, theme, QIcon()));
     }
-    if (QFileInfo::exists(lacks))
+    if (struct stat lacksInfo {}; isRegularFile(lacks, &lacksInfo))
         return {};
     const QIcon themed = QIcon::fromTheme(name);
     if (themed.isNull()) {

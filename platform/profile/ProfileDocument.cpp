@@ -151,12 +151,14 @@ bool startsLikeHeader(const QString &line)
 // Why a section/key/value cannot be stored so that it reads back the same;
 // empty when it can. Line breaks would split the line, and a key that starts
 // like a comment or a header, or holds "=", would be read as something else.
+// Only a LF ends a line, so a CR inside a value (a hand-edited file has them)
+// reads back as it was; at the value's ends it is trimmed like any blank.
 QString ProfileDocument::unstorableReason(const QString &section, const QString &key, const QString &value)
 {
     const QString k = key.trimmed();
     if (k.isEmpty())
         return QStringLiteral("the key name is empty");
-    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value))
+    if (hasLineBreak(section) || hasLineBreak(key) || value.contains(u'\n'))
         return QStringLiteral("a profile entry cannot hold a line break");
     if (k.contains(u'=') || k.startsWith(u'[') || isComment(k))
         return QStringLiteral("the key name \"%1\" cannot be stored in a profile").arg(k);

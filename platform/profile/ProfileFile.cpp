@@ -93,8 +93,8 @@ bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
     if (m_file.m_known && stamp.exists && stamp != *m_file.m_known) {
         // Another writer's version: kept before ours replaces it, or not
         // replaced at all.
-        const QString backup = m_file.m_path + QStringLiteral(".bak");
-        if (!writeBackup(backup, bytes, error))
+        const QString backup = keepBackup(m_file.m_path, bytes, error);
+        if (backup.isEmpty())
             return false;
         m_file.m_backupNotice = backup;
     }

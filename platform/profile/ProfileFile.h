@@ -31,8 +31,8 @@ public:
     bool write(const QString &section, const QString &key, const QString &value,
                QString *error = nullptr) const;
 
-    // Where the last save kept another writer's version of the file, once;
-    // empty when it kept none.
+    // Where the last save kept another writer's version of the file (each
+    // such version in a file of its own), once; empty when it kept none.
     QString takeBackupNotice() const { return std::exchange(m_backupNotice, QString()); }
 
 private:
@@ -45,7 +45,7 @@ private:
 
 // One read-modify-write of the profile under its lock. When the file changed
 // on disk since this copy last read or wrote it, load() first keeps that
-// version as PATH.bak, so no other writer's shortcuts are lost silently.
+// version (see keepBackup), so no other writer's shortcuts are lost silently.
 class ProfileUpdate {
 public:
     explicit ProfileUpdate(const ProfileFile &file) : m_file(file), m_lock(file.path()) {}

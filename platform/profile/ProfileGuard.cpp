@@ -1,12 +1,14 @@
 #include "platform/profile/ProfileGuard.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -24,6 +26,8 @@ qint64 mtimeNs(const struct stat &st) { return qint64(st.st_mtim.tv_sec) * 10000
 
 QString kindOf(mode_t mode)
 {
+    if (S_ISLNK(mode))
+        return QStringLiteral("it is a symbolic link");
     if (S_ISDIR(mode))
         return QStringLiteral("it is a folder");
     if (S_ISFIFO(mode))
@@ -97,19 +101,93 @@ ProfileStamp stampOfWritten(const QString &path, const QByteArray &bytes)
     return {true, bytes.size(), mtimeNs(st), hashOf(bytes)};
 }
 
-bool writeBackup(const QString &backupPath, const QByteArray &bytes, QString *error)
+namespace {
+
+// The number N of a name PROFILE.bak.N ("1", "2", ... no leading zero); 0 for any other name.
+int backupNumber(const QString &name, const QString &numberedPrefix)
 {
-    if (!mayReplace(backupPath, error))
-        return false;
-    QSaveFile file(backupPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(backupPath, reason));
+    if (!name.startsWith(numberedPrefix) || name.size() == numberedPrefix.size() || name.size() > numberedPrefix.size() + 9
+        || name.at(numberedPrefix.size()) == u'0')
+        return 0;
+    int number = 0;
+    for (const QChar c : QStringView(name).sliced(numberedPrefix.size())) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        number = number * 10 + (c.unicode() - u'0');
     }
-    if (!file.commit())
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(backupPath, file.errorString()));
-    return true;
+    return number;
+}
+
+// Writes a new file, never one that is there already and never through a
+// link (O_EXCL refuses both). EEXIST when the name is taken.
+int writeNewFile(const QByteArray &name, const QByteArray &bytes)
+{
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    qsizetype written = 0;
+    int error = 0;
+    while (written < bytes.size() && !error) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n > 0)
+            written += n;
+        else if (n < 0 && errno != EINTR)
+            error = errno;
+    }
+    // On disk before the profile it keeps is replaced.
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error)
+        ::unlink(name.constData());
+    return error;
+}
+
+} // namespace
+
+QString keepBackup(const QString &profilePath, const QByteArray &bytes, QString *error)
+{
+    const QFileInfo profile(profilePath);
+    const QDir folder = profile.dir();
+    const QString first = profile.fileName() + QStringLiteral(".bak");
+    const QString numberedPrefix = first + u'.';
+    // The numbered backups there now; the names in use are looked at by hand,
+    // as in removeStaleTemporaries.
+    std::vector<int> numbers;
+    QDirIterator names(folder.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (names.hasNext())
+        if (const int n = backupNumber(names.nextFileInfo().fileName(), numberedPrefix))
+            numbers.push_back(n);
+    std::sort(numbers.begin(), numbers.end());
+
+    QString name = first;
+    int next = numbers.empty() ? 1 : numbers.back() + 1;
+    for (int attempt = 0;; ++attempt) {
+        const int result = writeNewFile(QFile::encodeName(folder.filePath(name)), bytes);
+        if (result == 0)
+            break;
+        // Taken (by the user's own PROFILE.bak, a link, a backup another copy
+        // just made): the next name.
+        if (result != EEXIST || attempt > 100 || next >= 999999999) {
+            fail(error, QStringLiteral("Cannot keep the other version of %1 as %2: %3")
+                            .arg(profilePath, folder.filePath(name), QString::fromLocal8Bit(std::strerror(result))));
+            return {};
+        }
+        name = numberedPrefix + QString::number(next++);
+    }
+    if (name != first)
+        numbers.push_back(next - 1);
+
+    // The oldest of our own numbered backups go; PROFILE.bak may be one the
+    // user keeps, and anything that is not a plain file of ours stays too.
+    for (size_t i = 0; i + size_t(kKeptBackups) < numbers.size(); ++i) {
+        const QByteArray old = QFile::encodeName(folder.filePath(numberedPrefix + QString::number(numbers[i])));
+        struct stat st = {};
+        if (::lstat(old.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlink(old.constData());
+    }
+    return folder.filePath(name);
 }
 
 ProfileLock::ProfileLock(const QString &profilePath) : m_profilePath(profilePath) {}
@@ -118,15 +196,32 @@ ProfileLock::~ProfileLock() = default;
 
 bool ProfileLock::acquire(QString *error)
 {
-    m_lock = std::make_unique<QLockFile>(m_profilePath + QStringLiteral(".lock"));
-    // A save takes well under a second; a holder that died is detected by
-    // QLockFile from its process id and the lock taken over.
-    if (m_lock->tryLock(5000))
-        return true;
-    if (m_lock->error() == QLockFile::LockFailedError)
-        return fail(error, QStringLiteral("Cannot write %1: another program keeps it locked (%1.lock)").arg(m_profilePath));
+    const QString lockPath = m_profilePath + QStringLiteral(".lock");
+    // QLockFile reads what it finds at the name, and opening a FIFO waits for
+    // a writer for good: only a regular file is ever taken for a lock.
+    struct stat st = {};
+    if (::lstat(QFile::encodeName(lockPath).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return fail(error, QStringLiteral("Cannot write %1: %2 is in the way of its lock: %3")
+                               .arg(m_profilePath, lockPath, kindOf(st.st_mode)));
+    m_lock = std::make_unique<QLockFile>(lockPath);
+    // Another copy's save holds it for milliseconds; a holder that died is
+    // detected by QLockFile from its process id and the lock taken over.
+    // Waiting long would freeze the window at every save (and delay the end
+    // on SIGTERM) while a live process keeps it.
+    const QDeadlineTimer deadline(kLockWaitMs);
+    for (;;) {
+        if (m_lock->tryLock(0))
+            return true;
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            m_lock.reset();
+            return true;
+        }
+        if (deadline.hasExpired())
+            break;
+        QThread::msleep(20);
+    }
     m_lock.reset();
-    return true;
+    return fail(error, QStringLiteral("Cannot write %1: another program keeps it locked (%1.lock)").arg(m_profilePath));
 }
 
 int removeStaleTemporaries(const QString &profilePath, std::chrono::seconds minAge)

@@ -31,19 +31,32 @@ bool mayReplace(const QString &path, QString *error);
 // The stamp of the file just written with these bytes.
 ProfileStamp stampOfWritten(const QString &path, const QByteArray &bytes);
 
-// Keeps `bytes` as PATH.bak, atomically, replacing an older one.
-bool writeBackup(const QString &backupPath, const QByteArray &bytes, QString *error);
+// How many numbered backups (PROFILE.bak.N) are kept at most.
+inline constexpr int kKeptBackups = 10;
+
+// Keeps `bytes`, another writer's version of the profile, in a file of its
+// own beside it: PROFILE.bak when that name is free, else PROFILE.bak.N, one
+// above the highest N there. Never replaces anything, never writes through a
+// link, and the file is on disk when this returns. Of the numbered backups
+// the oldest beyond kKeptBackups are removed; PROFILE.bak (which may be one
+// the user keeps) never is. Returns the file's path, or empty with a reason.
+QString keepBackup(const QString &profilePath, const QByteArray &bytes, QString *error);
+
+// How long a save waits for another writer's lock.
+inline constexpr int kLockWaitMs = 750;
 
 // The profile's advisory lock, a QLockFile beside it, held for one
 // read-modify-write so two writers never interleave. A folder where no lock
-// can be created goes without (the save there fails with its own reason).
+// can be created goes without (the save there fails with its own reason);
+// anything but a regular file at the lock's name is reported, never read.
 class ProfileLock {
 public:
     explicit ProfileLock(const QString &profilePath);
     ~ProfileLock();
     ProfileLock(const ProfileLock &) = delete;
     ProfileLock &operator=(const ProfileLock &) = delete;
-    // False (with a reason) when another writer holds it too long.
+    // False (with a reason) when another writer holds it for longer than
+    // kLockWaitMs, or the lock's name is taken by something else.
     bool acquire(QString *error);
 
 private:

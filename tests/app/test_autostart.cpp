@@ -1,6 +1,8 @@
 // Starting at login: the entry in the autostart folder and the tray item
 // that writes it; starting hidden in the tray.
 #include <QApplication>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "platform/desktop/DesktopEntry.h"
@@ -72,6 +74,44 @@ TEST_F(AutostartTest, AFailedWriteIsReportedAndLeavesTheItemUnchecked)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, QStringLiteral("error"));
     EXPECT_FALSE(window->mPopupSys().findChild<QAction *>(QStringLiteral("mPopLogin"))->isChecked());
+}
+
+// The entry as the desktop reads it: valid, and started by GLib (as GNOME and
+// most sessions start login entries) as this very program, wherever it is.
+TEST(LoginEntry, DesktopsStartTheRightProgramFromAnyFolder)
+{
+    const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    const QString validate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    ASSERT_FALSE(gio.isEmpty() || validate.isEmpty()) << "scripts/deps.sh installs libglib2.0-bin and desktop-file-utils";
+    QTemporaryDir dir;
+    const QString entryPath = dir.filePath(QStringLiteral("autostart/tessaflow.desktop")), ran = dir.filePath(QStringLiteral("ran"));
+    // The second: a line break in a folder name must not end the Exec line.
+    for (const QString folder : {QStringLiteral("my \"apps\" 100% $HOME \\ 'q' \u00e9t\u00e9 \u65e5\u672c"),
+                                 QStringLiteral("q\nExec=touch INJECTED #\tx")}) {
+        const QString program = dir.filePath(folder + QStringLiteral("/tessaflow"));
+        QDir().mkpath(QFileInfo(program).path());
+        QFile script(program);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s|' \"$0\" \"$@\" > '" + QFile::encodeName(ran) + "'\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        app::Autostart entry(entryPath, program);
+        ASSERT_TRUE(entry.setEnabled(true));
+        EXPECT_TRUE(entry.enabled());
+        QProcess check, launch;
+        check.start(validate, {entryPath});
+        launch.setWorkingDirectory(dir.path());
+        launch.start(gio, {QStringLiteral("launch"), entryPath});
+        ASSERT_TRUE(check.waitForFinished(10000) && launch.waitForFinished(10000));
+        EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().constData();
+        EXPECT_EQ(launch.exitCode(), 0) << launch.readAllStandardError().constData();
+        QFile result(ran);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result.size() > 0; }, 5000));
+        ASSERT_TRUE(result.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(result.readAll()), program + QStringLiteral("|--minimized|"));
+        result.remove();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("INJECTED"))));
 }
 
 TEST_F(AutostartTest, MinimizedStartsHiddenInTheTrayOnlyWhenThereIsOne)

@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/CommandLine.h"
 #include "support/QtPrinters.h"
 
@@ -58,6 +60,28 @@ TEST(CommandLine, PathsAndUrisBecomeTargetsInOrderAndMissingPathsAreReported)
         app::parseCommandLine({"tessaflow", "missing.txt", "file:///no/such/file"}, dir.path());
     EXPECT_EQ(nothing.exitStatus, 1);
     EXPECT_EQ(nothing.errors.count(QStringLiteral("not found")), 2);
+}
+
+TEST(CommandLine, TargetsHandedOverAreCheckedWithoutTheSendersWorkingFolder)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a b.txt"));
+    QFile(file).open(QIODevice::WriteOnly);
+    const struct {
+        QString handed, target; // a null target: refused, and why
+        const char *refusal;
+    } rows[] = {
+        {QUrl::fromLocalFile(file).toString(), file, ""},
+        {QStringLiteral("www.example.net"), QStringLiteral("http://www.example.net"), ""},
+        {QString(), QString(), "an empty or broken name, not added"},
+        {QStringLiteral("a b.txt"), QString(), "not an absolute path, not added: a b.txt"},
+        {file + QStringLiteral(".gone"), QString(), "not found, not added: "},
+    };
+    for (const auto &row : rows) {
+        QString refusal;
+        EXPECT_EQ(app::handedOverTarget(row.handed, &refusal).value_or(QString()), row.target);
+        EXPECT_EQ(refusal.left(int(std::strlen(row.refusal))), QLatin1String(row.refusal));
+    }
 }
 
 } // namespace

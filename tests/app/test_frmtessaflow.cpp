@@ -167,19 +167,23 @@ TEST_F(MainWindowTest, AProfileThatIsNoPlainFileIsReportedOnceAndNeverWritten)
     EXPECT_TRUE(QFileInfo(profile).isFile() == false && QFileInfo::exists(profile));
 }
 
-TEST_F(MainWindowTest, AnotherCopysSavedVersionIsKeptAndTheUserToldOnce)
+TEST_F(MainWindowTest, EachVersionAnotherCopySavedIsKeptAndTheUserToldEachTime)
 {
     writeProfile("[Tessaflow]\n0=http://mine.org|mine||\n");
     auto window = open();
-    for (const char *theirs : {"[Tessaflow]\n0=http://theirs.org|theirs||\n", "[Tessaflow]\n0=http://again.org|x||\n"}) {
-        writeProfile(theirs);
+    const char *versions[] = {"[Tessaflow]\n0=http://theirs.org|theirs||\n", "[Tessaflow]\n0=http://again.org|x||\n"};
+    const QString kept[] = {profile + QStringLiteral(".bak"), profile + QStringLiteral(".bak.1")};
+    for (int i = 0; i < 2; ++i) {
+        writeProfile(versions[i]);
         ASSERT_TRUE(window->Save_Config());
-        QFile bak(profile + QStringLiteral(".bak"));
-        ASSERT_TRUE(bak.open(QIODevice::ReadOnly));
-        EXPECT_EQ(bak.readAll(), theirs);
+        ASSERT_EQ(dialogs.shown.size(), size_t(i + 1));
+        EXPECT_TRUE(dialogs.shown[i].text.contains(kept[i])) << dialogs.shown[i].text.toStdString();
     }
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].text.contains(profile + QStringLiteral(".bak")));
+    for (int i = 0; i < 2; ++i) {
+        QFile bak(kept[i]);
+        ASSERT_TRUE(bak.open(QIODevice::ReadOnly));
+        EXPECT_EQ(bak.readAll(), versions[i]);
+    }
     EXPECT_TRUE(readProfile().contains("0=http://mine.org|mine|"));
 }
 

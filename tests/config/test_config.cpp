@@ -189,6 +189,19 @@ TEST_F(ConfigTest, EntriesPastTheImageLimitAreWrittenBackUnchanged)
     EXPECT_TRUE(saved.contains("\n3=\n"));
 }
 
+TEST_F(ConfigTest, AnUnshownEntryWithAStrayCrComesBackWholeAndNothingTwice)
+{
+    // Hand-edited: a bare CR inside a line is not a line break.
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/1|one||\n1=hand\rwritten\n2=/a/2|two||\n");
+    EXPECT_EQ(Load_Config(ini, frame, list), 2);
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).contains("\n2=hand\rwritten\n"));
+    Restarted again(icons);
+    EXPECT_EQ(Load_Config(ini, frame, again.list), 2);
+    EXPECT_EQ(again.programs.items(), (QStringList{"/a/1", "/a/2"}));
+    EXPECT_EQ(again.list.unshown, QStringList{"hand\rwritten"});
+}
+
 TEST_F(ConfigTest, AnotherWritersVersionIsKeptAsBakBeforeASave)
 {
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/mine|mine||\n");

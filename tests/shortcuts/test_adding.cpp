@@ -35,6 +35,8 @@ TEST_F(AddingTest, OnlyLocalFilesOfADropCountInOrderAndAtMost4000)
               QStringList{"/d/ok"});
     ASSERT_EQ(refused.size(), 1);
     EXPECT_TRUE(shortcuts::refusedNamesText(refused).contains(QStringLiteral("/d/bad\uFFFDname")));
+    // "%00" would cut the name short: no such file can exist.
+    EXPECT_EQ(droppedPaths(QList<QUrl>{QUrl::fromEncoded("file:///d/a%00b")}), QStringList());
 
     QList<QUrl> many;
     for (int i = 0; i < 4100; ++i)

@@ -50,6 +50,23 @@ TEST(PastedTargets, FilesAsAFileManagerCopiesThemAndTypedUris)
     EXPECT_TRUE(pastedTargets(image).isEmpty());
 }
 
+TEST(PastedTargets, WhatIsLeftOutIsSaid)
+{
+    QString lines;
+    for (int i = 0; i < 4002; ++i)
+        lines += QStringLiteral("https://example.org/%1\n").arg(i);
+    QMimeData links;
+    links.setText(lines + QStringLiteral("and that was all of them\n"));
+    // Every line is looked at, past the first 4000 too.
+    const shortcuts::Pasted paste = shortcuts::pasted(links);
+    EXPECT_EQ(paste.shortcuts.size(), 4000);
+    EXPECT_EQ(paste.shortcuts.last().target, QStringLiteral("https://example.org/3999"));
+    EXPECT_EQ(paste.skipped, 1);
+    EXPECT_EQ(shortcuts::pasteReport(paste, 4000),
+              QStringLiteral("Only the first 4000 of the 4002 lines pasted were taken.\n\n"
+                             "4000 shortcuts added; 1 line was not a file, folder or web address"));
+}
+
 using PasteTest = OpenWindowFixture;
 
 TEST_F(PasteTest, DraggingShortcutsOutCarriesTheirTargetsInEveryView)
@@ -102,6 +119,15 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     EXPECT_TRUE(readProfile().contains("2=https://example.org/x|example.org \u203A x|"));
     EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("2 shortcuts added; 1 line was not a file, folder or web address"));
     EXPECT_EQ(list().SelectedItem(), 4);
+
+    // A name that is not UTF-8 is named, as a drop names it, and only that is said.
+    const auto shown = dialogs.shown.size();
+    clipboard.fill().setData(QStringLiteral("x-special/gnome-copied-files"), "copy\nfile:///d/bad%FFname");
+    QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.shown.size(), shown + 1);
+    EXPECT_TRUE(dialogs.shown.back().text.contains(QStringLiteral("/d/bad\uFFFDname")));
+    EXPECT_FALSE(dialogs.shown.back().text.contains(QStringLiteral("added")));
+    EXPECT_EQ(list().Count(), 4);
 }
 
 TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)

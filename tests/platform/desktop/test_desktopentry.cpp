@@ -47,4 +47,15 @@ TEST(DesktopEntry, ExecArgumentsRoundTrip)
     EXPECT_EQ(DesktopEntry::execArgument(QStringLiteral("/my apps/t")), QStringLiteral("\"/my apps/t\""));
 }
 
+TEST(DesktopEntry, ExecValuesAreOneLineOrRefused)
+{
+    EXPECT_EQ(*DesktopEntry::execValue({QStringLiteral("/a\nb\tc\\d"), QStringLiteral("-x")}),
+              QStringLiteral("\"/a\\nb\\tc\\\\\\\\d\" -x"));
+    // GLib looks a program up before it undoes "%%": one with "%" goes through env.
+    EXPECT_EQ(*DesktopEntry::execValue({QStringLiteral("/x/100%/t")}), QStringLiteral("/usr/bin/env /x/100%%/t"));
+    for (const QString &program : {QStringLiteral("/a\x01b/t"), QStringLiteral("/bad\ufffdname/t"),
+                                   QStringLiteral("/a=b/100%/t"), QString()})
+        EXPECT_FALSE(DesktopEntry::execValue({program})) << program.toStdString();
+}
+
 } // namespace

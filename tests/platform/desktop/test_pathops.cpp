@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace platform::PathOps;
 
 namespace {
@@ -92,6 +94,15 @@ TEST_F(PathOpsFiles, FileAndFolderExistence)
     ASSERT_TRUE(QDir::setCurrent(at("sub dir")));
     EXPECT_TRUE(FileExists(QStringLiteral("../Report.final.txt")));
     EXPECT_TRUE(FolderExists(QStringLiteral("deeper")));
+}
+
+TEST_F(PathOpsFiles, OnlyARegularFileIsOpenedToSeeWhetherItIsAProgram)
+{
+    // A FIFO with an execute bit: opening it to read would wait for a writer for good.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(at("pipe")).constData(), 0700), 0);
+    ASSERT_TRUE(QFile::link(at("pipe"), at("to-pipe")));
+    for (const char *name : {"pipe", "to-pipe", "sub dir", "missing"})
+        EXPECT_EQ(IsProgram(at(name)), std::optional<bool>(false)) << name;
 }
 
 TEST_F(PathOpsFiles, RelativePathsAgainstTheWorkingFolderWithoutResolvingLinks)

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/icons/IconLookup.h"
 
 using platform::cachedThemeIcon;
@@ -93,6 +95,25 @@ TEST_F(ThemeIconCacheTest, DamagedEntriesFallBackToTheTheme)
     note.write("../../x y");
     note.close();
     EXPECT_EQ(cachedThemeIcon(name, m_cache).name(), theme.name());
+}
+
+TEST_F(ThemeIconCacheTest, AnythingButAFileInTheCacheIsIgnoredNeverWaitedOn)
+{
+    // Opening a FIFO to read it would wait for a writer for good.
+    auto fifoAt = [](const QString &path) { return QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; };
+    const QString name = QStringLiteral("text-x-python");
+    const QImage expected = picture(QIcon::fromTheme(name), 32, 1.0);
+    picture(cachedThemeIcon(name, m_cache), 32, 1.0);
+    const QStringList entries = filesUnder(m_cache, name + QStringLiteral("-32x32*"));
+    ASSERT_EQ(entries.size(), 1);
+    ASSERT_TRUE(fifoAt(entries[0]));
+    EXPECT_EQ(picture(cachedThemeIcon(name, m_cache), 32, 1.0), expected);
+
+    typeIconNames(QStringLiteral(".pdf"), m_cache);
+    const QStringList names = filesUnder(m_cache, QStringLiteral("pdf.names"));
+    ASSERT_EQ(names.size(), 1);
+    ASSERT_TRUE(fifoAt(names[0]));
+    EXPECT_EQ(typeIconNames(QStringLiteral(".pdf"), m_cache).icon, QStringLiteral("application-pdf"));
 }
 
 TEST_F(ThemeIconCacheTest, TypeNamesMatchTheMimeDatabase)

@@ -3,54 +3,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDateTime>
-#include <QLockFile>
-#include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/time.h>
-#include <thread>
 #include <unistd.h>
+
+#include "ProfileFileFixture.h"
 
 using platform::ProfileDocument;
 using platform::ProfileFile;
 
 namespace {
 
-class ProfileFileTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-
-    QString path(const QString &name = QStringLiteral("profile.ini")) const { return m_dir.filePath(name); }
-
-    void put(const QByteArray &bytes, const QString &name = QStringLiteral("profile.ini")) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(bytes), bytes.size());
-    }
-
-    QByteArray get(const QString &name = QStringLiteral("profile.ini")) const
-    {
-        QFile f(path(name));
-        if (!f.open(QIODevice::ReadOnly))
-            return "<unreadable>";
-        return f.readAll();
-    }
-
-    QStringList entries() const
-    {
-        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
-
-    QTemporaryDir m_dir;
-};
+using ProfileFileTest = testing_support::ProfileFileTest;
 
 // --- reading ---------------------------------------------------------------
 
@@ -412,85 +380,6 @@ TEST_F(ProfileFileTest, ALinkToAPlainFileIsWrittenThroughAndStays)
     ASSERT_TRUE(file.write("S", "k", "2"));
     EXPECT_TRUE(QFileInfo(path("link.ini")).isSymLink());
     EXPECT_EQ(get("real.ini"), "[S]\nk=2\n");
-}
-
-TEST_F(ProfileFileTest, ASaveWaitsForAnotherWritersLock)
-{
-    put("[S]\nk=1\n");
-    QLockFile other(path() + ".lock");
-    ASSERT_TRUE(other.tryLock(0));
-    std::atomic<bool> written = false;
-    std::thread writer([&] { written = ProfileFile(path()).write("S", "k", "2"); });
-    QThread::msleep(300);
-    EXPECT_FALSE(written) << "wrote while another writer held the lock";
-    EXPECT_EQ(get(), "[S]\nk=1\n");
-    other.unlock();
-    writer.join();
-    EXPECT_TRUE(written);
-    EXPECT_EQ(get(), "[S]\nk=2\n");
-}
-
-TEST_F(ProfileFileTest, OnlyOldTemporaryFilesOfOurSavesAreRemoved)
-{
-    for (const char *name : {"profile.ini.Ab3xYz", "profile.ini.Q1w2E3", "profile.ini.backup", "profile.ini.bak",
-                             "profile.ini.Ab3xYz7", "other.ini.Ab3xYz"})
-        put("[S]\n", name);
-    // Old enough, but for one that a running save may still be writing.
-    const qint64 old = QDateTime::currentSecsSinceEpoch() - 60;
-    for (const QString &name : entries()) {
-        if (name == "profile.ini.Q1w2E3")
-            continue;
-        const struct timeval times[2] = {{old, 0}, {old, 0}};
-        ASSERT_EQ(::utimes(QFile::encodeName(path(name)).constData(), times), 0);
-    }
-    EXPECT_EQ(platform::removeStaleTemporaries(path()), 1);
-    EXPECT_EQ(entries(), (QStringList{"other.ini.Ab3xYz", "profile.ini.Ab3xYz7", "profile.ini.backup",
-                                      "profile.ini.bak", "profile.ini.Q1w2E3"}));
-}
-
-// --- the document on its own -------------------------------------------------
-
-TEST(ProfileDocumentTest, WritesAfterWritesFollowTheSameRules)
-{
-    // Keys added earlier are found, replaced and followed like any other.
-    auto doc = ProfileDocument::parse("[A]\nk=1\n[B]\nx=1\n; end of B\n[a]\nk=dup\n");
-    doc.setValue("a", "Neu", "1");
-    doc.setValue("C", "c1", "1");
-    doc.setValue("A", "NEU", "2");
-    doc.setValue("a", "\u00c4rger", "3");
-    doc.setValue("c", "c2", "2");
-    doc.setValue("B", "y", "2");
-    doc.setValue("A", "\u00e4RGER", "4");
-    EXPECT_EQ(doc.value("A", "neu"), "2");
-    EXPECT_EQ(doc.value("a", "\u00c4RGER"), "4");
-    EXPECT_EQ(doc.keys("A"), (QStringList{"k", "Neu", "\u00c4rger"}));
-    EXPECT_EQ(doc.keys("C"), (QStringList{"c1", "c2"}));
-    EXPECT_FALSE(doc.contains("B", "k"));
-    EXPECT_EQ(doc.serialize(), "[A]\nk=1\nNeu=2\n\xC3\x84rger=4\n[B]\nx=1\ny=2\n; end of B\n[a]\nk=dup\n"
-                               "[C]\nc1=1\nc2=2\n");
-}
-
-TEST(ProfileDocumentTest, SerializeGivesBackWhatWasParsed)
-{
-    const QByteArray lf = "; c\n\n[A]\n  x = 1  \njunk\n[B]\n";
-    EXPECT_EQ(ProfileDocument::parse(lf).serialize(), lf);
-    const QByteArray crlf = "[A]\r\nx=1\r\n";
-    const ProfileDocument doc = ProfileDocument::parse(crlf);
-    EXPECT_TRUE(doc.usesCrLf());
-    EXPECT_EQ(doc.serialize(), crlf);
-    EXPECT_EQ(ProfileDocument::parse("").serialize(), "");
-    EXPECT_EQ(ProfileDocument::parse("[A]").serialize(), "[A]\n");
-}
-
-TEST(ProfileDocumentTest, StrayCarriageReturnsSettleAfterOneRound)
-{
-    for (const QByteArray bytes : {QByteArray("a\nb\r\r\nc\r"), QByteArray("a\r\r\nb\rc\n\r\n"),
-                                   QByteArray("\r\n\r\r"), QByteArray("k=v\rw\r\nx\xff\r\r\n"),
-                                   QByteArray("\xef\xbb\xbf[A]\n\xef\xbb\xbf\xef\xbb\xbf\n"),
-                                   QByteArray("\xef\xbb\xbf\xef\xbb\xbf")}) {
-        const QByteArray once = ProfileDocument::parse(bytes).serialize();
-        EXPECT_EQ(ProfileDocument::parse(once).serialize(), once) << bytes.toHex().constData();
-    }
 }
 
 } // namespace
