@@ -9,6 +9,9 @@ namespace app {
 void Program::prepare()
 {
     QApplication::setApplicationName(QStringLiteral("Tessaflow"));
+    // The installed desktop entry's id: Wayland compositors and taskbars take
+    // the program's icon and name from it, portals know who asks.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessaflow"));
     // The window may be hidden in the tray while another one closes; the
     // program ends when the main window is unloaded, not before.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -140,6 +140,7 @@ void frmTessaflow::Form_Load()
     m_profileLoaded = true;
 
     m_trayIconData = makeTrayIconData(windowIcon(), QLatin1String(kProductName));
+    m_services.tray.setHostChanged([this] { trayHostChanged(); });
     m_services.tray.add(m_trayIconData.hIcon, m_trayIconData.szTip, [this](int code) { Form_MouseMove(code); });
 
     setWindowTitle(windowTitle() + QStringLiteral(" - v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
@@ -226,6 +227,13 @@ void frmTessaflow::Form_MouseMove(int code)
     default:
         break;
     }
+}
+
+void frmTessaflow::trayHostChanged()
+{
+    // Hidden in a tray that has gone: minimised instead, so it can be reached.
+    if (!m_unloaded && isHidden() && !m_services.tray.available())
+        showMinimized();
 }
 
 void frmTessaflow::restore()
