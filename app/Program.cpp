@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/Resources.h"
+#include "platform/widgets/Accessibility.h"
 
 namespace app {
 
@@ -16,6 +17,7 @@ void Program::prepare()
     // program ends when the main window is unloaded, not before.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
+    platform::installAccessibleWindowRoles();
     platform::IconLookup::ensureIconTheme();
 }
 

@@ -78,6 +78,8 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     m_lstButtons->setPlaceholderText(
         QStringLiteral("Drop files, folders or links here \u2014 or press Insert or Ctrl+V"));
     m_lstButtons->setItemDetail([this](int i) { return shortcuts::targetDetail(m_lstPrograms.List(i - 1)); });
+    m_lstButtons->setAccessibleName(QStringLiteral("Shortcuts"));
+    m_lstButtons->setCountText(shortcuts::countText);
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
