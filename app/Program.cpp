@@ -25,6 +25,7 @@ Program::Program(const QString &profilePath)
     : m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener})
 {
     m_dialogs.setParent(&m_window);
+    m_tray.setMenu(&m_window.mPopupSys());
     QObject::connect(&m_signalWatcher, &SignalWatcher::terminationRequested, &m_window,
                      &frmTessaflow::closeOnSignal);
 }

@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QtEndian>
 
+#include "platform/desktop/DBusMenu.h"
 #include "platform/desktop/Tray.h"
 
 namespace platform {
 
 namespace {
 const QString kObjectPath = QStringLiteral("/StatusNotifierItem");
+const QString kMenuPath = QStringLiteral("/MenuBar");
 
 // The sizes panels draw: hosts pick the nearest.
 SniImages imagesOf(const QIcon &icon)
@@ -68,7 +70,8 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, SniToolTip &tip)
     return argument;
 }
 
-StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(int)> clicked)
+StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(int)> clicked,
+                                       QMenu *menu)
     : m_service(QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid())),
       m_tip(tip),
       m_images(imagesOf(icon)),
@@ -79,6 +82,8 @@ StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &tip, st
     qDBusRegisterMetaType<SniImages>();
     qDBusRegisterMetaType<SniToolTip>();
     QDBusConnection bus = QDBusConnection::sessionBus();
+    if (menu && bus.isConnected())
+        m_menu = std::make_unique<DBusMenu>(*menu, kMenuPath);
     m_valid = bus.isConnected() &&
               bus.registerObject(kObjectPath, this,
                                  QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
@@ -91,6 +96,12 @@ StatusNotifierItem::~StatusNotifierItem()
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.unregisterService(m_service);
     bus.unregisterObject(kObjectPath);
+}
+
+QDBusObjectPath StatusNotifierItem::menu() const
+{
+    // Without an exported menu, hosts ask for it with ContextMenu.
+    return QDBusObjectPath(m_menu && m_menu->valid() ? kMenuPath : QStringLiteral("/NO_DBUSMENU"));
 }
 
 void StatusNotifierItem::registerWithWatcher()

@@ -6,8 +6,13 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMenu;
 
 namespace platform {
+
+class DBusMenu;
 
 // One picture as the tray protocol over D-Bus carries it: ARGB32 pixels in
 // network byte order.
@@ -28,7 +33,9 @@ struct SniToolTip {
 // The tray icon as a StatusNotifierItem on the session bus, the tray of KDE,
 // of GNOME's extension and of most Wayland panels. It is told to the
 // desktop's org.kde.StatusNotifierWatcher by registerWithWatcher(), again
-// whenever a watcher comes back. Clicks arrive as the tray's mouse codes.
+// whenever a watcher comes back. Clicks arrive as the tray's mouse codes; a
+// menu given is offered for the host to draw (else hosts ask for it with
+// ContextMenu, which reports a right click).
 class StatusNotifierItem : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -48,7 +55,8 @@ class StatusNotifierItem : public QObject {
     Q_PROPERTY(QDBusObjectPath Menu READ menu)
 public:
     // Exports the item on the session bus; valid() says whether that worked.
-    StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(int code)> clicked);
+    StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(int code)> clicked,
+                       QMenu *menu = nullptr);
     ~StatusNotifierItem() override;
     bool valid() const { return m_valid; }
     const QString &serviceName() const { return m_service; }
@@ -65,8 +73,7 @@ public:
     SniImages noImages() const { return {}; }
     SniToolTip toolTip() const { return {QString(), {}, m_tip, QString()}; }
     bool itemIsMenu() const { return false; }
-    // No exported menu: hosts ask for it with ContextMenu.
-    QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
+    QDBusObjectPath menu() const;
 
 public slots:
     void Activate(int x, int y);
@@ -89,6 +96,7 @@ private:
     QString m_tip;
     SniImages m_images;
     std::function<void(int)> m_clicked;
+    std::unique_ptr<DBusMenu> m_menu;
     bool m_valid = false;
 };
 

@@ -76,10 +76,13 @@ void SystemTray::watcherCame()
     // One icon at a time: a host that also embeds X11 icons would show both.
     m_icon.reset();
     if (!m_item)
-        m_item = std::make_unique<StatusNotifierItem>(m_image, m_tip, [this](int code) {
-            if (m_callback)
-                m_callback(code);
-        });
+        m_item = std::make_unique<StatusNotifierItem>(
+            m_image, m_tip,
+            [this](int code) {
+                if (m_callback)
+                    m_callback(code);
+            },
+            m_menu);
     m_item->registerWithWatcher();
     if (m_hostChanged)
         m_hostChanged();

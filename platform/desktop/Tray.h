@@ -6,6 +6,7 @@
 #include <memory>
 
 class QDBusServiceWatcher;
+class QMenu;
 class QSystemTrayIcon;
 
 namespace platform {
@@ -53,6 +54,8 @@ public:
     bool add(const QIcon &icon, const QString &tip, Callback callback) override;
     bool remove() override;
     void setHostChanged(std::function<void()> changed) override { m_hostChanged = std::move(changed); }
+    // The tray menu, which D-Bus hosts draw themselves; give it before add().
+    void setMenu(QMenu *menu) { m_menu = menu; }
 
 private:
     void watcherCame();
@@ -63,6 +66,7 @@ private:
     QString m_tip;
     Callback m_callback;
     std::function<void()> m_hostChanged;
+    QMenu *m_menu = nullptr;
     bool m_added = false;
     std::unique_ptr<QDBusServiceWatcher> m_watcher;
     std::unique_ptr<StatusNotifierItem> m_item;

@@ -8,6 +8,10 @@
                                    ItemIsMenu and the sizes of its IconPixmap
   snwatcher.py call NAME METHOD    call Activate, SecondaryActivate or
                                    ContextMenu at 0,0
+  snwatcher.py menu NAME           as a host shows the item's menu: AboutToShow,
+                                   then one line per entry of GetLayout
+                                   ("-" for a separator, "[x]"/"[ ]" for checks)
+  snwatcher.py click NAME LABEL    send "clicked" for the entry labelled LABEL
 
 Runs with Debian's own python3 (python3-dbus, python3-gi).
 """
@@ -18,6 +22,7 @@ import dbus.service
 
 WATCHER = 'org.kde.StatusNotifierWatcher'
 ITEM = 'org.kde.StatusNotifierItem'
+MENU = 'com.canonical.dbusmenu'
 INTROSPECTION = """<node><interface name="org.kde.StatusNotifierWatcher">
 <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/></method>
 <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/></method>
@@ -95,6 +100,36 @@ def call(name, method):
     getattr(item(name), method)(dbus.Int32(0), dbus.Int32(0), dbus_interface=ITEM)
 
 
+def entries(name):
+    bus = dbus.SessionBus()
+    path = item(name).Get(ITEM, 'Menu', dbus_interface=dbus.PROPERTIES_IFACE)
+    menu = bus.get_object(name, path)
+    menu.AboutToShow(dbus.Int32(0), dbus_interface=MENU)
+    revision, (root, props, children) = menu.GetLayout(0, -1, dbus.Array([], signature='s'), dbus_interface=MENU)
+    return menu, [(int(c[0]), dict(c[1])) for c in children]
+
+
+def show_menu(name):
+    for _, props in entries(name)[1]:
+        if props.get('type') == 'separator':
+            print('-')
+            continue
+        check = ''
+        if props.get('toggle-type') == 'checkmark':
+            check = '[x] ' if props.get('toggle-state') == 1 else '[ ] '
+        print(check + props.get('label', ''))
+
+
+def click(name, label):
+    menu, found = entries(name)
+    for entry_id, props in found:
+        if props.get('label') == label:
+            menu.Event(dbus.Int32(entry_id), 'clicked', dbus.Int32(0, variant_level=1), dbus.UInt32(0),
+                       dbus_interface=MENU)
+            return
+    sys.exit('no entry labelled %s' % label)
+
+
 if __name__ == '__main__':
     command = sys.argv[1:2]
     if command == ['watch']:
@@ -103,5 +138,9 @@ if __name__ == '__main__':
         show(sys.argv[2])
     elif command == ['call']:
         call(sys.argv[2], sys.argv[3])
+    elif command == ['menu']:
+        show_menu(sys.argv[2])
+    elif command == ['click']:
+        click(sys.argv[2], sys.argv[3])
     else:
         sys.exit(__doc__)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tray coming late and coming back, in a private X session with a private
 # session bus: a stand-in StatusNotifierWatcher (snwatcher.py) started after
-# the launcher is told of its item, again after it restarts; while there is
+# the launcher is told of its item, again after it restarts, and its menu
+# works as a host draws it; while there is
 # no tray at all, minimising leaves the window minimised; a window hidden in
 # a tray that goes comes back minimised; an X11 tray started last embeds the
 # icon. Ends with "N passed, N failed".
@@ -84,14 +85,29 @@ check "ContextMenu pops up the tray menu" wait_for 5 menu_up
 xdotool key Escape
 wait_for 3 eval '! menu_up' || true
 
-# 5. The watcher goes while the window is hidden: it comes back (minimised,
+# 5. The menu a host draws itself: its entries, a click on Start at Login
+# (the check mark follows), Restore.
+menu_now() { "$python" "$snwatcher" menu "$item" 2>&1 | tr '\n' '|'; }
+xdotool windowminimize "$win"
+wait_for 5 hidden || die "the window was not hidden before the menu"
+check "the item offers the tray menu: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[ ] Start at _Login|-|_Exit|" ]]'
+"$python" "$snwatcher" click "$item" 'Start at _Login'
+login_entry=$XDG_CONFIG_HOME/autostart/tessaflow.desktop
+check "Start at Login from that menu writes the login entry" wait_for 5 eval '[[ -f $login_entry ]]'
+check "the check mark follows: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[x] Start at _Login|-|_Exit|" ]]'
+"$python" "$snwatcher" click "$item" 'Start at _Login'
+wait_for 5 eval '[[ ! -e $login_entry ]]' || failed "the second click did not remove the login entry"
+"$python" "$snwatcher" click "$item" _Restore
+check "Restore from that menu brings the window back" wait_for 5 state_is Normal
+
+# 6. The watcher goes while the window is hidden: it comes back (minimised,
 # where the window manager honours that).
 xdotool windowminimize "$win"
 wait_for 5 hidden || die "the window was not hidden before the watcher went"
 stop_watcher
 check "a window hidden in a tray that went is mapped again" wait_for 5 eval '[[ -n $(wm_state) ]]'
 
-# 6. The watcher comes back: told of the item again, which works as before.
+# 7. The watcher comes back: told of the item again, which works as before.
 start_watcher
 check "a restarted watcher is told of the item again" wait_for 5 registered
 xdotool windowactivate "$win" 2>/dev/null || xdotool windowmap "$win"
@@ -101,7 +117,7 @@ check "minimising hides to the restarted tray" wait_for 5 hidden
 "$python" "$snwatcher" call "$item" Activate
 check "its Activate brings the window back" wait_for 5 state_is Normal
 
-# 7. No watcher any more; an X11 tray started last embeds the icon.
+# 8. No watcher any more; an X11 tray started last embeds the icon.
 stop_watcher
 trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 >"$tmp/trayer.log" 2>&1 &
 tray_pid=$!
