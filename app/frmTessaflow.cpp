@@ -78,6 +78,8 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     m_lstButtons->setPlaceholderText(
         QStringLiteral("Drop files, folders or links here \u2014 or press Insert or Ctrl+V"));
     m_lstButtons->setItemDetail([this](int i) { return shortcuts::targetDetail(m_lstPrograms.List(i - 1)); });
+    m_lstButtons->setAccessibleName(QStringLiteral("Shortcuts"));
+    m_lstButtons->setCountText(shortcuts::countText);
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
@@ -140,6 +142,7 @@ void frmTessaflow::Form_Load()
     m_profileLoaded = true;
 
     m_trayIconData = makeTrayIconData(windowIcon(), QLatin1String(kProductName));
+    m_services.tray.setHostChanged([this] { trayHostChanged(); });
     m_services.tray.add(m_trayIconData.hIcon, m_trayIconData.szTip, [this](int code) { Form_MouseMove(code); });
 
     setWindowTitle(windowTitle() + QStringLiteral(" - v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
@@ -226,6 +229,13 @@ void frmTessaflow::Form_MouseMove(int code)
     default:
         break;
     }
+}
+
+void frmTessaflow::trayHostChanged()
+{
+    // Hidden in a tray that has gone: minimised instead, so it can be reached.
+    if (!m_unloaded && isHidden() && !m_services.tray.available())
+        showMinimized();
 }
 
 void frmTessaflow::restore()

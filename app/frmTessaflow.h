@@ -104,6 +104,7 @@ public:
     double frameLeft() const override;
     double frameHeight() const override;
     double frameWidth() const override;
+    bool framePositionKnown() const override { return platform::windowPositionKnown(); }
     void setFrame(std::optional<double> top, std::optional<double> left, std::optional<double> height,
                   std::optional<double> width) override;
 
@@ -124,6 +125,7 @@ private:
     // Closes the window, also from the tray, and ends the program.
     void unload();
     void restore();
+    void trayHostChanged();
     void popUpContextMenu(const QPoint &globalPos);
     void addKeyboardCommands();
     void addDesktopCommands();

@@ -55,8 +55,10 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
     auto write = [&](const QString &key, const QString &value) { doc.setValue(kSection, key, value); };
 
     // The frame is the window's restore bounds, right in every state.
-    write(QStringLiteral("Top"), numberText(window.frameTop()));
-    write(QStringLiteral("Left"), numberText(window.frameLeft()));
+    if (window.framePositionKnown()) {
+        write(QStringLiteral("Top"), numberText(window.frameTop()));
+        write(QStringLiteral("Left"), numberText(window.frameLeft()));
+    }
     write(QStringLiteral("Height"), numberText(window.frameHeight()));
     write(QStringLiteral("Width"), numberText(window.frameWidth()));
     const platform::ListView &view = list.lstButtons;

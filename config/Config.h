@@ -22,6 +22,9 @@ public:
     virtual double frameLeft() const = 0;
     virtual double frameHeight() const = 0;
     virtual double frameWidth() const = 0;
+    // False where the window system never tells a window where it is (a
+    // Wayland session): the stored Top and Left are then kept as they are.
+    virtual bool framePositionKnown() const { return true; }
     // Applies the values that are there; a missing one keeps the current value.
     virtual void setFrame(std::optional<double> top, std::optional<double> left,
                           std::optional<double> height, std::optional<double> width) = 0;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Tessaflow with its tests in build-tests/ and runs them all; exits
 # non-zero when anything fails. Needs no display: unit tests use the offscreen
-# platform, and the end-to-end scripts bring their own X server.
+# platform, and the end-to-end scripts bring their own X server, session bus
+# or Wayland compositor.
 #
 #   ./scripts/test.sh [--sanitize] [--fuzz[=SECONDS]]
 #
@@ -42,6 +43,12 @@ fi
 # Signals at start-up and kills during saves, on the real program.
 bash tests/e2e/signals.sh "$build"
 bash tests/e2e/crash.sh "$build"
+# The tray over D-Bus coming late and coming back; screen readers over AT-SPI.
+bash tests/e2e/tray.sh "$build"
+bash tests/e2e/a11y.sh "$build"
+# A Wayland session (headless weston): start, hand-over, SIGTERM, the stored
+# position. (--toggle is checked there too once the launcher has it.)
+bash tests/e2e/wayland.sh "$build"
 
 if ((fuzz_seconds > 0)); then
   ./scripts/fuzz.sh "$fuzz_seconds"

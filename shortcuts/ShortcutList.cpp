@@ -35,6 +35,13 @@ QString targetDetail(const QString &target)
     return isMissing(target) ? target + QStringLiteral("\nThis file or folder is missing.") : target;
 }
 
+QString countText(int count)
+{
+    if (count == 0)
+        return QStringLiteral("No shortcuts");
+    return count == 1 ? QStringLiteral("1 shortcut") : QStringLiteral("%1 shortcuts").arg(count);
+}
+
 bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,
                const QString &szLeft, const QString &szTop)
 {

@@ -43,6 +43,9 @@ bool isMissing(const QString &target);
 // missing when it is.
 QString targetDetail(const QString &target);
 
+// How many shortcuts the list holds, as screen readers say it.
+QString countText(int count);
+
 // Adds one shortcut at the end of the list: its icon pair by file type, a
 // caption (the file name when sName is empty), the target (absolute path, or
 // a web address unchanged) and, only while icons are placed by hand, the

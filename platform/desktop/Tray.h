@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+class QDBusServiceWatcher;
+class QMenu;
 class QSystemTrayIcon;
 
 namespace platform {
@@ -31,9 +33,19 @@ public:
     virtual bool available() const = 0;
     virtual bool add(const QIcon &icon, const QString &tip, Callback callback) = 0;
     virtual bool remove() = 0;
+    // Called after add() whenever a tray host came or went, so that a window
+    // hidden in a tray that is gone can be brought back.
+    virtual void setHostChanged(std::function<void()> changed) = 0;
 };
 
-// The desktop's own tray, through QSystemTrayIcon.
+class StatusNotifierItem;
+
+// The desktop's tray: a StatusNotifierItem of our own whenever a
+// StatusNotifierWatcher is on the session bus (also one that comes after the
+// program, or comes back), else Qt's QSystemTrayIcon, which on X11 embeds the
+// icon in a tray that is there or comes later. Qt decides once per process
+// whether its icon goes over D-Bus, at its first look: it is asked only while
+// no watcher is there, so its icon always takes the X11 way.
 class SystemTray : public Tray {
 public:
     SystemTray();
@@ -41,8 +53,23 @@ public:
     bool available() const override;
     bool add(const QIcon &icon, const QString &tip, Callback callback) override;
     bool remove() override;
+    void setHostChanged(std::function<void()> changed) override { m_hostChanged = std::move(changed); }
+    // The tray menu, which D-Bus hosts draw themselves; give it before add().
+    void setMenu(QMenu *menu) { m_menu = menu; }
 
 private:
+    void watcherCame();
+    void watcherWent();
+    void showEmbedded();
+
+    QIcon m_image;
+    QString m_tip;
+    Callback m_callback;
+    std::function<void()> m_hostChanged;
+    QMenu *m_menu = nullptr;
+    bool m_added = false;
+    std::unique_ptr<QDBusServiceWatcher> m_watcher;
+    std::unique_ptr<StatusNotifierItem> m_item;
     std::unique_ptr<QSystemTrayIcon> m_icon;
 };
 

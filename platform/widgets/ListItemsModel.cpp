@@ -38,7 +38,11 @@ QVariant ListItemsModel::data(const QModelIndex &index, int role) const
     const Item &item = items[index.row()];
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        // As shown: never the breaks the large-icon view draws into it.
         return shownCaption(item.text);
+    case Qt::AccessibleDescriptionRole:
+        return detail ? detail(index.row() + 1) : QString();
     case Qt::EditRole:
         return item.text;
     case Qt::DecorationRole:

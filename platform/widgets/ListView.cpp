@@ -117,6 +117,7 @@ bool ListView::StartLabelEdit()
 void ListView::setPlaceholderText(const QString &text)
 {
     m_placeholder = text;
+    describeCount();
     viewport()->update();
 }
 
@@ -169,6 +170,29 @@ void ListView::initViewItemOption(QStyleOptionViewItem *option) const
 }
 
 void ListView::setItemDetail(std::function<QString(int)> detail) { m_model->detail = std::move(detail); }
+
+void ListView::setCountText(std::function<QString(int)> countText)
+{
+    if (!m_countText) {
+        connect(m_model, &QAbstractItemModel::rowsInserted, this, &ListView::describeCount);
+        connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListView::describeCount);
+        connect(m_model, &QAbstractItemModel::modelReset, this, &ListView::describeCount);
+    }
+    m_countText = std::move(countText);
+    describeCount();
+}
+
+void ListView::describeCount()
+{
+    if (!m_countText)
+        return;
+    QString text = m_countText(Count());
+    if (Count() == 0 && !m_placeholder.isEmpty())
+        text += QStringLiteral(". ") + m_placeholder;
+    // Qt tells screen readers of the change.
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
+}
 
 void ListView::keyPressEvent(QKeyEvent *event)
 {

@@ -77,8 +77,12 @@ public:
     // program they are dropped on; until it is set, items only move inside.
     using DragData = ListItemsModel::DragData;
     void setDragData(DragData dragData);
-    // Shown under the caption in item i's tooltip (the shortcut's target).
+    // Shown under the caption in item i's tooltip (the shortcut's target),
+    // and what screen readers say of the item after its caption.
     void setItemDetail(std::function<QString(int)> detail);
+    // What screen readers are told of the number of items, kept up to date;
+    // an empty list adds its placeholder text.
+    void setCountText(std::function<QString(int count)> countText);
 
 signals:
     // A double-click anywhere in the list.
@@ -118,6 +122,7 @@ private:
     double position(int i, bool left) const;
     bool setPosition(int i, std::optional<double> left, std::optional<double> top);
     void keepHandMoves();
+    void describeCount();
 
     ListItemsModel *m_model;
     int m_view = 0;
@@ -130,6 +135,7 @@ private:
     // The drag hovering over the list carries something to add.
     bool m_dropUsable = false;
     QString m_placeholder;
+    std::function<QString(int)> m_countText;
 };
 
 } // namespace platform

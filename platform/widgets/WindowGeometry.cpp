@@ -11,6 +11,8 @@ namespace platform {
 
 QRect outerGeometry(const QWidget &window) { return window.frameGeometry(); }
 
+bool windowPositionKnown() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 void setOuterGeometry(QWidget &window, std::optional<int> left, std::optional<int> top,
                       std::optional<int> width, std::optional<int> height)
 {
@@ -83,6 +85,9 @@ QRect RestoreBounds::bounds() const { return m_seen.isEmpty() ? outerGeometry(m_
 
 void RestoreBounds::showNormalAtBounds()
 {
+    // A compositor minimises without telling: mapped anew, the window is back.
+    if (!windowPositionKnown() && m_window.isVisible() && !m_window.isActiveWindow())
+        m_window.hide();
     m_window.setWindowState(m_window.windowState() &
                             ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (!m_seen.isEmpty()) {

@@ -15,6 +15,10 @@ namespace platform {
 // framed the window, so apply stored geometry after the window is exposed.
 QRect outerGeometry(const QWidget &window);
 
+// False where the window system never tells a window where it is, nor lets
+// it choose (Wayland): a position read there is only what was last asked for.
+bool windowPositionKnown();
+
 // Sets the outer frame's position and size; a missing value keeps the current
 // one. A size below one pixel is ignored. A frame that would lie entirely off
 // every screen (a monitor that is gone) keeps the place the window system gave
@@ -43,7 +47,10 @@ public:
 
     // The last normal outer frame; the current one until there is any.
     QRect bounds() const;
-    // Shows the window in the normal state at its restore bounds.
+    // Shows the window in the normal state at its restore bounds. Where the
+    // program is not told that the window was minimised (Wayland), a window
+    // that does not have the focus is mapped anew, which brings it back
+    // from wherever the compositor put it.
     void showNormalAtBounds();
 
 protected:

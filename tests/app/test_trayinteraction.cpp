@@ -93,6 +93,26 @@ TEST_F(TrayInteractionTest, RightClickPopsUpTheTrayMenuAndLeavesTheWindowHidden)
     EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(TrayInteractionTest, AWindowHiddenInATrayThatGoesIsMinimisedAndTheTrayComingBackLeavesIt)
+{
+    hideToTray();
+    tray.setHost(false);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->frameState(), 1);
+    // Without a tray, minimising keeps the window minimised; a tray that
+    // comes back changes nothing until the next minimise.
+    tray.setHost(true);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isVisible());
+    window->showNormal();
+    QApplication::processEvents();
+    tray.setHost(false); // a shown window stays as it is
+    EXPECT_EQ(window->frameState(), 0);
+    tray.setHost(true);
+    hideToTray();
+}
+
 TEST_F(TrayInteractionTest, ExitFromTheHiddenWindowSavesItsLastPlaceAndRemovesTheIcon)
 {
     window->move(90, 60);

@@ -65,6 +65,20 @@ TEST_F(ConfigTest, GeometryIsWrittenInEveryState)
     }
 }
 
+TEST_F(ConfigTest, APositionTheWindowSystemNeverToldIsNotWritten)
+{
+    // A Wayland window does not know where it is: the stored place stays, the
+    // size is kept, and a profile without a place gets none.
+    frame.positionKnown = false;
+    frame.width = 6000;
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nTop=15\nLeft=30\nHeight=45\nWidth=60\n");
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).startsWith("[Tessaflow]\nTop=15\nLeft=30\nHeight=4320\nWidth=6000\n"));
+    writeFile(QStringLiteral("tsw.ini"), "");
+    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).startsWith("[Tessaflow]\nHeight=4320\nWidth=6000\nArrange=0\n"));
+}
+
 TEST_F(ConfigTest, EmptyListAndLongListsEmptyEveryKeyBeyondTheList)
 {
     // An empty list still writes every key up to 100.

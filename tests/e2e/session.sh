@@ -11,6 +11,8 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 name=''
 passed=0 failed=0
 xvfb_pid='' wm_pid='' tray_pid='' app_pid=''
+# Other processes a script starts (a session bus, stand-ins), stopped at the end.
+extra_pids=()
 
 say() { printf '%s: %s\n' "$name" "$*"; }
 die() { printf '%s: %s\n' "$name" "$*" >&2; exit 1; }
@@ -23,6 +25,8 @@ session_cleanup() {
   local status=$?
   trap - EXIT INT TERM
   stop "$app_pid"
+  local pid
+  for pid in "${extra_pids[@]}"; do stop "$pid"; done
   stop "$tray_pid"
   stop "$wm_pid"
   stop "$xvfb_pid"

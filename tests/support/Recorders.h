@@ -21,8 +21,17 @@ public:
     bool shown = false;
     QString tip;
     Callback callback;
+    std::function<void()> hostChanged;
 
     bool available() const override { return hostPresent; }
+    void setHostChanged(std::function<void()> changed) override { hostChanged = std::move(changed); }
+    // The desktop's tray host comes or goes.
+    void setHost(bool present)
+    {
+        hostPresent = present;
+        if (hostChanged)
+            hostChanged();
+    }
     bool add(const QIcon &, const QString &t, Callback cb) override
     {
         ++adds;

@@ -18,7 +18,9 @@ struct FakeFrame : config::WindowFrame {
     int state = 0;
     double top = 1440, left = 1200, height = 4320, width = 5760;
     int sets = 0;
+    bool positionKnown = true;
     int frameState() const override { return state; }
+    bool framePositionKnown() const override { return positionKnown; }
     double frameTop() const override { return top; }
     double frameLeft() const override { return left; }
     double frameHeight() const override { return height; }

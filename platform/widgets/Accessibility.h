@@ -1,0 +1,11 @@
+#pragma once
+
+namespace platform {
+
+// Tells screen readers that a top-level window made of a plain QWidget (the
+// main window, the options dialog) is a window: Qt gives such a widget the
+// role of a mere filler, and readers then never announce its title.
+// Call once the application exists.
+void installAccessibleWindowRoles();
+
+} // namespace platform

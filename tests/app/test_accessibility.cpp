@@ -1,0 +1,144 @@
+// What screen readers get through Qt's accessibility interface: the list and
+// its shortcuts, the focus following the selection, and the dialogs' controls.
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "platform/widgets/Accessibility.h"
+#include "shortcuts/Adding.h"
+#include "support/WindowFixture.h"
+
+using namespace testing_support;
+
+namespace {
+
+QAccessibleInterface *accessible(QObject *object) { return QAccessible::queryAccessibleInterface(object); }
+
+// A control's name as a screen reader gets it: its own, or that of the label
+// it is labelled by (Qt names a combo box on Linux by its value).
+QString spokenName(QWidget *widget)
+{
+    QAccessibleInterface *iface = accessible(widget);
+    if (!iface)
+        return {};
+    for (const auto &[label, relation] : iface->relations(QAccessible::Label))
+        if (!label->text(QAccessible::Name).isEmpty())
+            return label->text(QAccessible::Name);
+    return qobject_cast<QComboBox *>(widget) ? QString() : iface->text(QAccessible::Name);
+}
+
+// Every control the keyboard reaches in `dialog`, with the name it is read by.
+QStringList controlNames(QWidget *dialog)
+{
+    QStringList names;
+    for (QWidget *w : dialog->findChildren<QWidget *>())
+        if (w->isVisibleTo(dialog) && w->focusPolicy() != Qt::NoFocus && !w->focusProxy())
+            names << spokenName(w);
+    return names;
+}
+
+class AccessibilityTest : public OpenWindowFixture {
+protected:
+    // Qt keeps an object's interface once made: the roles come before the window.
+    void SetUp() override
+    {
+        platform::installAccessibleWindowRoles();
+        OpenWindowFixture::SetUp();
+    }
+    QAccessibleInterface *listInterface() { return accessible(&list()); }
+    QString itemText(int row, QAccessible::Text t) { return listInterface()->child(row)->text(t); }
+};
+
+TEST_F(AccessibilityTest, TheListAndEachShortcutSayWhatTheyAre)
+{
+    // Windows made of plain widgets are windows, named by their titles.
+    EXPECT_EQ(accessible(window.get())->role(), QAccessible::Window);
+    EXPECT_EQ(accessible(window.get())->text(QAccessible::Name), window->windowTitle());
+    EXPECT_EQ(accessible(&list())->role(), QAccessible::List);
+    window->mnuOptions_Click();
+    EXPECT_EQ(accessible(window->frmOptions())->role(), QAccessible::Window);
+    window->frmOptions()->close();
+
+    QAccessibleInterface *iface = listInterface();
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::List);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Shortcuts"));
+    EXPECT_TRUE(iface->text(QAccessible::Description).startsWith(QStringLiteral("No shortcuts. Drop files")));
+
+    QFile file(dir.filePath(QStringLiteral("Quarterly_report_of_the_northern_region_2024.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString gone = dir.filePath(QStringLiteral("gone.txt"));
+    window->addTargets({file.fileName(), gone, QStringLiteral("https://example.org/")});
+    list().grab(); // painted: the large-icon view breaks long captions when drawing them
+    EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("3 shortcuts"));
+    ASSERT_EQ(iface->childCount(), 3);
+    EXPECT_EQ(iface->child(0)->role(), QAccessible::ListItem);
+    EXPECT_EQ(itemText(0, QAccessible::Name), QStringLiteral("Quarterly_report_of_the_northern_region_2024.txt"));
+    EXPECT_EQ(itemText(0, QAccessible::Description), file.fileName());
+    EXPECT_EQ(itemText(1, QAccessible::Name), QStringLiteral("gone.txt"));
+    EXPECT_EQ(itemText(1, QAccessible::Description), gone + QStringLiteral("\nThis file or folder is missing."));
+    EXPECT_EQ(itemText(2, QAccessible::Description), QStringLiteral("https://example.org/"));
+
+    list().setSelectedItem(2);
+    window->mnuDelete_Click();
+    EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("2 shortcuts"));
+    list().setSelectedItem(1);
+    window->mnuDelete_Click();
+    EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("1 shortcut"));
+}
+
+TEST_F(AccessibilityTest, TheFocusMovesWithTheSelection)
+{
+    window->addTargets({QStringLiteral("https://one.example/"), QStringLiteral("https://two.example/"),
+                        QStringLiteral("https://three.example/")});
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    list().setFocus();
+    for (int view : {0, 2}) {
+        list().setView(view);
+        list().setSelectedItem(1);
+        QTest::keyClick(&list(), view == 0 ? Qt::Key_Right : Qt::Key_Down);
+        QAccessibleInterface *focused = listInterface()->focusChild();
+        ASSERT_NE(focused, nullptr) << view;
+        EXPECT_EQ(focused->text(QAccessible::Name), QStringLiteral("two.example")) << view;
+        EXPECT_TRUE(focused->state().focused) << view;
+        EXPECT_TRUE(focused->state().selected) << view;
+        EXPECT_FALSE(listInterface()->child(0)->state().selected) << view;
+    }
+}
+
+TEST_F(AccessibilityTest, EveryDialogControlIsNamedByItsLabel)
+{
+    window->mnuOptions_Click();
+    options::frmOptions *options = window->frmOptions();
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(spokenName(options->cmbArrange()), QStringLiteral("Arrangement:"));
+    EXPECT_EQ(spokenName(options->cmbView()), QStringLiteral("View:"));
+    EXPECT_EQ(spokenName(options->chkLogin()), QStringLiteral("Start at login"));
+    EXPECT_EQ(spokenName(options->cmdClose()), QStringLiteral("Close"));
+    EXPECT_FALSE(controlNames(options).contains(QString())) << controlNames(options).join(u'|').toStdString();
+    options->close();
+
+    // The Add URL prompt, as the real dialog shows it.
+    platform::WidgetDialogs dialogs(window.get());
+    QStringList prompt;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        prompt << spokenName(box->findChild<QLineEdit *>()) << controlNames(box);
+        box->close();
+    });
+    dialogs.inputText(shortcuts::kUrlPromptTitle, shortcuts::kUrlPrompt, QStringLiteral("http://"), {});
+    ASSERT_FALSE(prompt.isEmpty());
+    EXPECT_EQ(prompt.first(), shortcuts::kUrlPrompt);
+    EXPECT_FALSE(prompt.contains(QString())) << prompt.join(u'|').toStdString();
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# What a screen reader finds of the real launcher over AT-SPI, in a private X
+# session with its own session and accessibility buses: the window, the list
+# named "Shortcuts" with its count, and each shortcut's caption, role and
+# target ("missing" for one that is gone). Ends with "N passed, N failed".
+#
+#   bash tests/e2e/a11y.sh [BUILD_DIR]
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+session_start a11y "${1:-build-tests}"
+python=/usr/bin/python3
+launcher=/usr/libexec/at-spi-bus-launcher
+[[ -x $launcher ]] || die "missing $launcher (run scripts/deps.sh: at-spi2-core)"
+"$python" -c 'import pyatspi' 2>/dev/null || die "Debian's python3-pyatspi is needed (run scripts/deps.sh)"
+
+dbus-daemon --session --nofork --print-address=3 3>"$tmp/bus" >"$tmp/bus.log" 2>&1 &
+extra_pids+=($!)
+wait_for 5 eval '[[ -s $tmp/bus ]]' || die "dbus-daemon did not start: $(cat "$tmp/bus.log")"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus")
+"$launcher" --launch-immediately >"$tmp/at-spi.log" 2>&1 &
+extra_pids+=($!)
+
+# Two files, one of them gone, and a web address, with stored captions.
+mkdir -p "$tmp/files"
+echo x >"$tmp/files/report.txt"
+printf '[Tessaflow]\r\n0=%s|Report|0|0\r\n1=%s|Old notes|0|0\r\n2=https://example.org/|example.org|0|0\r\n' \
+  "$tmp/files/report.txt" "$tmp/files/notes.txt" >"$ini"
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+launch
+wait_for 10 started || die "the launcher did not start: $(tail -n 5 "$tmp/tessaflow.log")"
+listed() { "$python" "$repo/tests/e2e/atspi.py" "$app_pid" >"$tmp/atspi.out" 2>"$tmp/atspi.err"; }
+wait_for 10 listed || true
+expected="window: Tessaflow by tessaflow.org - v1.1.0
+list: Shortcuts|list|3 shortcuts
+item: Report|list item|$tmp/files/report.txt
+item: Old notes|list item|$tmp/files/notes.txt / This file or folder is missing.
+item: example.org|list item|https://example.org/"
+if [[ $(cat "$tmp/atspi.out") == "$expected" ]]; then
+  pass
+  say "ok - AT-SPI lists the window, the list and its three shortcuts"
+else
+  failed "AT-SPI gave: $(cat "$tmp/atspi.out" "$tmp/atspi.err")"
+fi
+
+kill -TERM "$app_pid"
+status=0
+wait "$app_pid" || status=$?
+app_pid=''
+if ((status == 0)); then pass; else failed "SIGTERM ended the launcher with status $status"; fi
+session_end
