@@ -1,8 +1,11 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include "app/Resources.h"
+#include "platform/desktop/X11GlobalKey.h"
+#include "platform/portal/PortalGlobalKey.h"
 
 namespace app {
 
@@ -16,8 +19,22 @@ void Program::prepare()
     platform::IconLookup::ensureIconTheme();
 }
 
+namespace {
+std::unique_ptr<platform::GlobalKey> desktopGlobalKey()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb"))
+        return std::make_unique<platform::X11GlobalKey>();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return std::make_unique<platform::PortalGlobalKey>();
+    return std::make_unique<platform::NoGlobalKey>();
+}
+} // namespace
+
 Program::Program(const QString &profilePath)
-    : m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener})
+    : m_globalKey(desktopGlobalKey()),
+      m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener, nullptr, nullptr, nullptr, m_globalKey.get(),
+                             &m_activation})
 {
     m_dialogs.setParent(&m_window);
     QObject::connect(&m_signalWatcher, &SignalWatcher::terminationRequested, &m_window,

@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "Version.h"
+#include "config/HotKey.h"
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/WindowGeometry.h"
 #include "shortcuts/ContextMenu.h"
@@ -138,6 +139,7 @@ void frmTessaflow::Form_Load()
 
     Load_Config();
     m_profileLoaded = true;
+    useHotKey(config::hotKeyOf(m_hotKeyText));
 
     m_trayIconData = makeTrayIconData(windowIcon(), QLatin1String(kProductName));
     m_services.tray.add(m_trayIconData.hIcon, m_trayIconData.szTip, [this](int code) { Form_MouseMove(code); });
@@ -159,7 +161,12 @@ void frmTessaflow::Load_Config()
 bool frmTessaflow::Save_Config()
 {
     QString reason;
-    const bool saved = config::Save_Config(m_ini, *this, m_list, &reason);
+    bool saved;
+    {
+        // What is saved is the whole list, never what a filter shows of it.
+        platform::ListView::Unfiltered unfiltered(*m_lstButtons);
+        saved = config::Save_Config(m_ini, *this, m_list, &reason);
+    }
     if (!saved)
         reportSaveFailure(reason);
     // Each kept version has a file of its own, and the user hears of each.
@@ -197,9 +204,10 @@ void frmTessaflow::report(const QString &text, bool failure)
         m_services.dialogs.notify(QLatin1String(kProductName), text);
 }
 
-void frmTessaflow::showFromAnotherStart(const QStringList &targets)
+void frmTessaflow::showFromAnotherStart(const QStringList &targets, const QString &token)
 {
-    restore();
+    m_shownByKey = false;
+    restore(token);
     addTargets(targets);
 }
 
@@ -214,6 +222,7 @@ void frmTessaflow::Form_MouseMove(int code)
     switch (code) {
     case platform::TrayCode::LeftButtonUp:
     case platform::TrayCode::LeftButtonDoubleClick:
+        m_shownByKey = false;
         restore();
         break;
     case platform::TrayCode::RightButtonUp:
@@ -228,17 +237,24 @@ void frmTessaflow::Form_MouseMove(int code)
     }
 }
 
-void frmTessaflow::restore()
+void frmTessaflow::restore(const QString &token)
 {
     // Targets may have gone missing or come back while the window was away.
     shortcuts::RefreshIcons(m_list);
     // Normal size (out of minimised or maximised) where it was, to the front.
     m_restoreBounds->showNormalAtBounds();
     raise();
-    activateWindow();
+    if (m_services.activation)
+        m_services.activation->activate(*this, token);
+    else
+        activateWindow();
 }
 
-void frmTessaflow::mPopRestore_Click() { restore(); }
+void frmTessaflow::mPopRestore_Click()
+{
+    m_shownByKey = false;
+    restore();
+}
 
 void frmTessaflow::mPopExit_Click() { unload(); }
 

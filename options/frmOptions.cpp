@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeySequenceEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,16 +23,19 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 }
 
 frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
-                       std::function<void(const QString &)> launch, StartAtLogin login)
+                       std::function<void(const QString &)> launch, StartAtLogin login, ShowHideKey key)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lstButtons(lstButtons),
       m_saveConfig(std::move(saveConfig)),
       m_launch(std::move(launch)),
       m_login(std::move(login)),
+      m_key(std::move(key)),
       m_cmbArrange(new QComboBox(this)),
       m_cmbView(new QComboBox(this)),
       m_cmdWWW(new LinkLabel(QLatin1String(app::kWebHost), this)),
       m_chkLogin(new QCheckBox(QStringLiteral("Start at &login"), this)),
+      m_txtKey(new QKeySequenceEdit(this)),
+      m_lblKeyProblem(new QLabel(this)),
       m_cmdClose(new QPushButton(QStringLiteral("&Close"), this))
 {
     setObjectName(QStringLiteral("frmOptions"));
@@ -68,6 +72,14 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
 
     m_chkLogin->setObjectName(QStringLiteral("chkLogin"));
     m_chkLogin->setVisible(bool(m_login.enabled));
+    m_txtKey->setObjectName(QStringLiteral("txtKey"));
+    m_txtKey->setClearButtonEnabled(true);
+    m_txtKey->setToolTip(QStringLiteral("Press the keys that show and hide Tessaflow from anywhere"));
+    m_txtKey->setVisible(bool(m_key.set));
+    m_lblKeyProblem->setObjectName(QStringLiteral("lblKeyProblem"));
+    m_lblKeyProblem->setWordWrap(true);
+    m_lblKeyProblem->setTextFormat(Qt::PlainText);
+    m_lblKeyProblem->setHidden(true);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     layOut();
 
@@ -77,6 +89,8 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     connect(m_chkLogin, &QCheckBox::clicked, this, &frmOptions::chkLogin_Click);
     connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
     Form_Load();
+    // Connected after the current key is shown, so showing it sets nothing.
+    connect(m_txtKey, &QKeySequenceEdit::keySequenceChanged, this, &frmOptions::txtKey_Change);
 }
 
 void frmOptions::layOut()
@@ -99,10 +113,15 @@ void frmOptions::layOut()
     grid->addWidget(label(QStringLiteral("&View:"), m_cmbView), 1, 0);
     grid->addWidget(m_cmbView, 1, 1);
     grid->addWidget(m_chkLogin, 2, 1);
+    if (m_key.set) {
+        grid->addWidget(label(QStringLiteral("Show/hide &key:"), m_txtKey), 3, 0);
+        grid->addWidget(m_txtKey, 3, 1);
+        grid->addWidget(m_lblKeyProblem, 4, 0, 1, 2);
+    }
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_cmdWWW, 1);
     bottom->addWidget(m_cmdClose);
-    grid->addLayout(bottom, 3, 0, 1, 2);
+    grid->addLayout(bottom, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     // A fixed size, with room for the whole title in the window manager's
     // title bar beside its icon and buttons.
@@ -112,7 +131,8 @@ void frmOptions::layOut()
     setFixedSize(std::max(sizeHint().width(), title), sizeHint().height());
     setTabOrder(m_cmbArrange, m_cmbView);
     setTabOrder(m_cmbView, m_chkLogin);
-    setTabOrder(m_chkLogin, m_cmdClose);
+    setTabOrder(m_chkLogin, m_txtKey);
+    setTabOrder(m_txtKey, m_cmdClose);
 }
 
 void frmOptions::Form_Load()
@@ -124,6 +144,34 @@ void frmOptions::Form_Load()
     const int view = m_lstButtons.View();
     m_cmbView->setCurrentIndex(view < m_cmbView->count() ? view : -1);
     showLogin();
+    if (m_key.current)
+        m_txtKey->setKeySequence(m_key.current());
+    showKeyProblem();
+}
+
+void frmOptions::showKeyProblem()
+{
+    const QString problem = m_key.problem ? m_key.problem() : QString();
+    m_lblKeyProblem->setText(problem);
+    m_lblKeyProblem->setHidden(problem.isEmpty());
+    // A fixed size: the box grows by the lines of the problem and back.
+    if (layout()) {
+        layout()->activate();
+        setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : sizeHint().height());
+    }
+}
+
+void frmOptions::txtKey_Change()
+{
+    // One key with its modifiers: a second one pressed replaces the first.
+    QKeySequence keys = m_txtKey->keySequence();
+    if (keys.count() > 1) {
+        keys = QKeySequence(keys[keys.count() - 1]);
+        const QSignalBlocker quiet(m_txtKey);
+        m_txtKey->setKeySequence(keys);
+    }
+    if (m_key.set)
+        m_key.set(keys);
 }
 
 void frmOptions::showLogin()

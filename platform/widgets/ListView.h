@@ -6,9 +6,12 @@
 #include <QUrl>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/icons/ImageList.h"
 #include "platform/widgets/ListItemsModel.h"
+
+class QLabel;
 
 namespace platform {
 
@@ -80,6 +83,39 @@ public:
     // Shown under the caption in item i's tooltip (the shortcut's target).
     void setItemDetail(std::function<QString(int)> detail);
 
+    // --- finding by typing (ListViewFilter.cpp) ---
+    // Shows the items `matches` (1-based, best first) and selects the first:
+    // while icons are placed by hand every icon stays in its place and the
+    // others are faded; otherwise only the matches show, in that order.
+    void showMatches(const std::vector<int> &matches);
+    // The whole list again, scrolled and selected as before the filter began.
+    void showAll();
+    bool filtered() const;
+    // The n-th item as shown (1-based): among the matches while filtered,
+    // else in list order; 0 when there is none.
+    int shownItem(int n) const;
+    // Shown in a small line at the bottom of the list while not empty.
+    void setFilterText(const QString &text);
+    QString filterText() const;
+    // The view index of item i; invalid while a filter hides it.
+    QModelIndex indexOf(int i) const;
+    // The list without the filter's order for as long as it lives, so that
+    // what is saved is what the unfiltered list holds.
+    class Unfiltered {
+    public:
+        explicit Unfiltered(ListView &list);
+        ~Unfiltered();
+        Unfiltered(const Unfiltered &) = delete;
+        Unfiltered &operator=(const Unfiltered &) = delete;
+
+    private:
+        ListView &m_list;
+        std::vector<int> m_matches;
+        int m_selected = 0;
+        QPoint m_scroll;
+        bool m_active = false;
+    };
+
 signals:
     // A double-click anywhere in the list.
     void DblClick();
@@ -87,6 +123,15 @@ signals:
     void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
     // The user changed item i's caption in place.
     void AfterLabelEdit(int i);
+    // Printable text typed into the list (which, unlike a plain list, never
+    // selects by the start of a caption); Backspace and Escape in it.
+    void TextTyped(const QString &text);
+    void BackspaceTyped();
+    void EscapeTyped();
+    // Items were added, removed or renamed.
+    void ItemsChanged();
+    // A change of view or arrangement ended the filter.
+    void FilterEnded();
     // Files or links were dropped from outside: those that can become
     // shortcuts, in the drop's order, with each link's title where the drag
     // gave one.
@@ -104,6 +149,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void keyboardSearch(const QString &search) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     bool validItem(int i) const { return i >= 1 && i <= Count(); }
@@ -118,6 +165,11 @@ private:
     double position(int i, bool left) const;
     bool setPosition(int i, std::optional<double> left, std::optional<double> top);
     void keepHandMoves();
+    int itemOf(const QModelIndex &index) const;
+    // Up/Down and Ctrl+N/Ctrl+P while filtered: the next or previous match.
+    bool stepThroughMatches(QKeyEvent *event);
+    void endFilterForLayout();
+    void placeFilterLine();
 
     ListItemsModel *m_model;
     int m_view = 0;
@@ -130,6 +182,10 @@ private:
     // The drag hovering over the list carries something to add.
     bool m_dropUsable = false;
     QString m_placeholder;
+    // Where the list stood when a filter began, given back when it ends.
+    int m_selectedBeforeFilter = 0;
+    QPoint m_scrollBeforeFilter;
+    QLabel *m_filterLine = nullptr;
 };
 
 } // namespace platform
