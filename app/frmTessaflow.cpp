@@ -161,12 +161,7 @@ void frmTessaflow::Load_Config()
 bool frmTessaflow::Save_Config()
 {
     QString reason;
-    bool saved;
-    {
-        // What is saved is the whole list, never what a filter shows of it.
-        platform::ListView::Unfiltered unfiltered(*m_lstButtons);
-        saved = config::Save_Config(m_ini, *this, m_list, &reason);
-    }
+    const bool saved = config::Save_Config(m_ini, *this, m_list, &reason);
     if (!saved)
         reportSaveFailure(reason);
     // Each kept version has a file of its own, and the user hears of each.

@@ -16,6 +16,7 @@ namespace {
 
 constexpr xcb_keysym_t kNumLock = 0xff7f;
 constexpr xcb_keysym_t kScrollLock = 0xff14;
+constexpr quint32 kRepeatGapMs = 500;
 constexpr quint16 kKeyModifiers = keys::kShift | keys::kControl | keys::kMod1 | keys::kMod4;
 
 // The modifier mask the keyboard gives a lock key, 0 when it has none.
@@ -94,7 +95,7 @@ void X11GlobalKey::set(const QKeySequence &key)
     for (const xcb_keycode_t *code = codes.get(); *code != XCB_NO_SYMBOL; ++code) {
         m_keycodes.push_back(*code);
         for (const quint16 mask : m_masks)
-            cookies.push_back(xcb_grab_key_checked(m_connection, 1, m_root, mask, *code, XCB_GRAB_MODE_ASYNC,
+            cookies.push_back(xcb_grab_key_checked(m_connection, 0, m_root, mask, *code, XCB_GRAB_MODE_ASYNC,
                                                    XCB_GRAB_MODE_ASYNC));
     }
     bool taken = false;
@@ -126,7 +127,7 @@ bool X11GlobalKey::nativeEventFilter(const QByteArray &eventType, void *message,
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
     auto *key = reinterpret_cast<xcb_key_press_event_t *>(event);
-    if (key->event != m_root || (key->state & kKeyModifiers) != m_modifiers
+    if ((key->state & kKeyModifiers) != m_modifiers
         || std::find(m_keycodes.begin(), m_keycodes.end(), key->detail) == m_keycodes.end())
         return false;
     if (type == XCB_KEY_RELEASE) {
@@ -134,12 +135,14 @@ bool X11GlobalKey::nativeEventFilter(const QByteArray &eventType, void *message,
         m_releasedAt = key->time;
         return false;
     }
-    // A press at the very time of the last release is the keyboard repeating.
-    if (m_down || key->time == m_releasedAt) {
-        m_down = true;
-        return false;
-    }
+    // The keyboard repeating a held key: presses without a release between
+    // them, or a press at the very time of the last release. A release that
+    // never came does not hold up the next press for long.
+    const bool repeat = (m_down && key->time - m_pressedAt < kRepeatGapMs) || key->time == m_releasedAt;
     m_down = true;
+    m_pressedAt = key->time;
+    if (repeat)
+        return false;
     // After Qt has taken the press's time as the user's last action, which
     // lets the window come to the front.
     const QString token = QStringLiteral("_TIME%1").arg(key->time);

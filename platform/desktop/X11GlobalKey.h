@@ -10,7 +10,8 @@ struct xcb_connection_t;
 
 namespace platform {
 
-// A passive grab of the key on the root window of Qt's X connection, once
+// A passive grab of the key on the root window (every event of the key goes
+// there, also while one of this program's windows has the focus) of Qt's X connection, once
 // for each combination of Caps Lock, Num Lock and Scroll Lock, so the key
 // works whatever lights are on. A key another program holds (BadAccess) is
 // reported, and nothing of it stays grabbed.
@@ -32,6 +33,7 @@ private:
     // Auto-repeat while the key is held toggles nothing.
     bool m_down = false;
     quint32 m_releasedAt = 0;
+    quint32 m_pressedAt = 0;
     // What runs after the press goes when this does.
     QObject m_context;
 };

@@ -28,11 +28,12 @@ ListView::ListView(const ImageList &large, const ImageList &small, QWidget *pare
     setDefaultDropAction(Qt::MoveAction);
     setAcceptDrops(true);
     applySettings();
+    connect(this, &ListView::ItemsChanged, this, [this] { m_unfilteredPlaces.clear(); });
 }
 
 ListView::~ListView() = default;
 
-int ListView::Count() const { return m_model->rowCount(); }
+int ListView::Count() const { return static_cast<int>(m_model->items.size()); }
 
 bool ListView::hasKey(const QString &key) const { return m_model->keys.contains(key); }
 

@@ -99,8 +99,7 @@ public:
     QString filterText() const;
     // The view index of item i; invalid while a filter hides it.
     QModelIndex indexOf(int i) const;
-    // The list without the filter's order for as long as it lives, so that
-    // what is saved is what the unfiltered list holds.
+    // The list without the filter's order for as long as it lives.
     class Unfiltered {
     public:
         explicit Unfiltered(ListView &list);
@@ -169,6 +168,8 @@ private:
     // Up/Down and Ctrl+N/Ctrl+P while filtered: the next or previous match.
     bool stepThroughMatches(QKeyEvent *event);
     void endFilterForLayout();
+    // Where item i stands in the list laid out without the filter.
+    QPoint unfilteredPlace(int i) const;
     void placeFilterLine();
 
     ListItemsModel *m_model;
@@ -186,6 +187,8 @@ private:
     int m_selectedBeforeFilter = 0;
     QPoint m_scrollBeforeFilter;
     QLabel *m_filterLine = nullptr;
+    // Each item's place without the filter, measured once for many questions.
+    mutable std::vector<QPoint> m_unfilteredPlaces;
 };
 
 } // namespace platform

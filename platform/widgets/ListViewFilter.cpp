@@ -28,6 +28,7 @@ bool ListView::filtered() const { return m_model->filtering(); }
 
 void ListView::showMatches(const std::vector<int> &matches)
 {
+    m_unfilteredPlaces.clear();
     if (!filtered()) {
         m_selectedBeforeFilter = SelectedItem();
         m_scrollBeforeFilter = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
@@ -54,6 +55,7 @@ void ListView::showAll()
 {
     if (!filtered())
         return;
+    m_unfilteredPlaces.clear();
     m_model->setFilter(false, {}, false);
     executeDelayedItemsLayout();
     clearSelection();
@@ -148,8 +150,24 @@ void ListView::placeFilterLine()
     m_filterLine->raise();
 }
 
+QPoint ListView::unfilteredPlace(int i) const
+{
+    // What is saved is what the whole list holds, never what a filter shows
+    // of it: the list is laid out once without the filter and looked at.
+    if (m_unfilteredPlaces.size() != size_t(Count())) {
+        auto *self = const_cast<ListView *>(this);
+        const Unfiltered unfiltered(*self);
+        self->executeDelayedItemsLayout();
+        m_unfilteredPlaces.clear();
+        for (int row = 0; row < Count(); ++row)
+            m_unfilteredPlaces.push_back(rectForIndex(m_model->index(row)).topLeft());
+    }
+    return validItem(i) ? m_unfilteredPlaces[i - 1] : QPoint();
+}
+
 void ListView::resizeEvent(QResizeEvent *event)
 {
+    m_unfilteredPlaces.clear();
     QListView::resizeEvent(event);
     placeFilterLine();
 }

@@ -34,7 +34,12 @@ double ListView::position(int i, bool left) const
         if (item.position)
             return left ? item.position->x() : item.position->y();
     }
-    // Where the list has put the item itself.
+    // Where the list has put the item itself: without a filter, which shows
+    // some items only and in another order.
+    if (m_model->hidesOthers()) {
+        const QPointF twips = twipsOf(unfilteredPlace(i));
+        return left ? twips.x() : twips.y();
+    }
     const_cast<ListView *>(this)->executeDelayedItemsLayout();
     const QPointF twips = twipsOf(rectForIndex(indexOf(i)).topLeft());
     return left ? twips.x() : twips.y();
