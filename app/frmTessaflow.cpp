@@ -97,6 +97,8 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     // A caption renamed in place is kept at once, as after a delete.
     connect(m_lstButtons, &platform::ListView::AfterLabelEdit, this, [this] { Save_Config(); });
     addKeyboardCommands();
+    // Escape with nothing typed: away as the show/hide key sends it.
+    connect(&m_finder, &shortcuts::Finder::dismissed, this, &frmTessaflow::hideAway);
 
     // The tray menu: shown only as a pop-up at the tray icon.
     m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));

@@ -34,7 +34,7 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
       m_cmbView(new QComboBox(this)),
       m_cmdWWW(new LinkLabel(QLatin1String(app::kWebHost), this)),
       m_chkLogin(new QCheckBox(QStringLiteral("Start at &login"), this)),
-      m_txtKey(new QKeySequenceEdit(this)),
+      m_txtKey(new OneKeyEdit(this)),
       m_lblKeyProblem(new QLabel(this)),
       m_cmdClose(new QPushButton(QStringLiteral("&Close"), this))
 {
@@ -161,17 +161,24 @@ void frmOptions::showKeyProblem()
     }
 }
 
+void OneKeyEdit::keyPressEvent(QKeyEvent *event)
+{
+    QKeySequenceEdit::keyPressEvent(event);
+    const QKeySequence keys = keySequence();
+    if (keys.isEmpty())
+        return; // a modifier alone, so far
+    // Done with this key: shown, reported, and the next press starts anew.
+    {
+        const QSignalBlocker quiet(this);
+        setKeySequence(QKeySequence());
+    }
+    setKeySequence(QKeySequence(keys[0]));
+}
+
 void frmOptions::txtKey_Change()
 {
-    // One key with its modifiers: a second one pressed replaces the first.
-    QKeySequence keys = m_txtKey->keySequence();
-    if (keys.count() > 1) {
-        keys = QKeySequence(keys[keys.count() - 1]);
-        const QSignalBlocker quiet(m_txtKey);
-        m_txtKey->setKeySequence(keys);
-    }
     if (m_key.set)
-        m_key.set(keys);
+        m_key.set(m_txtKey->keySequence());
 }
 
 void frmOptions::showLogin()

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QWidget>
 #include <functional>
 
 class QCheckBox;
 class QComboBox;
-class QKeySequenceEdit;
 class QPushButton;
 
 namespace platform {
@@ -25,6 +25,17 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// One key with its modifiers, taken as soon as it is pressed (a plain
+// QKeySequenceEdit waits a second for more keys of a sequence).
+class OneKeyEdit : public QKeySequenceEdit {
+    Q_OBJECT
+public:
+    using QKeySequenceEdit::QKeySequenceEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // Starting at login, as the tray menu's item sets it.
@@ -85,7 +96,7 @@ private:
     QComboBox *m_cmbView;
     LinkLabel *m_cmdWWW;
     QCheckBox *m_chkLogin;
-    QKeySequenceEdit *m_txtKey;
+    OneKeyEdit *m_txtKey;
     QLabel *m_lblKeyProblem;
     QPushButton *m_cmdClose;
 };
