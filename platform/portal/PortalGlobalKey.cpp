@@ -33,8 +33,6 @@ PortalGlobalKey::PortalGlobalKey(const QDBusConnection &bus, QObject *parent) : 
 {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<PortalShortcuts>();
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
-                  SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 }
 
 PortalGlobalKey::~PortalGlobalKey() { closeSession(); }
@@ -97,6 +95,10 @@ void PortalGlobalKey::sessionCreated(uint response, const QVariantMap &results)
     if (response != 0 || m_session.isEmpty()) {
         fail(QStringLiteral("The desktop portal did not open a session for the key."));
         return;
+    }
+    if (!m_listening) {
+        m_listening = m_bus.connect(kService, kPath, kInterface, QStringLiteral("Activated"), this,
+                                    SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     }
     const QString trigger = keys::portalTrigger(m_key[0]);
     const PortalShortcuts shortcuts{

@@ -37,6 +37,7 @@ private:
     QString m_session;
     QString m_requestPath;
     int m_serial = 0;
+    bool m_listening = false;
 };
 
 } // namespace platform
