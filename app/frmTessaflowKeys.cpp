@@ -1,5 +1,6 @@
 #include "app/frmTessaflow.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <cstdio>
 

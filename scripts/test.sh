@@ -42,6 +42,8 @@ fi
 # Signals at start-up and kills during saves, on the real program.
 bash tests/e2e/signals.sh "$build"
 bash tests/e2e/crash.sh "$build"
+# The show/hide key, --toggle and typing to find, on the real program.
+bash tests/e2e/keys.sh "$build"
 
 if ((fuzz_seconds > 0)); then
   ./scripts/fuzz.sh "$fuzz_seconds"

@@ -1,6 +1,9 @@
 #include "platform/desktop/WindowActivation.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
@@ -11,12 +14,14 @@ namespace platform {
 
 namespace {
 
+constexpr int kSettleMs = 150;
+
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr),
         std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The X server's present time: a property changed on a window of a private
@@ -90,6 +95,15 @@ void DesktopActivation::activate(QWidget &window, const QString &token)
     window.activateWindow();
     if (platform == QLatin1String("xcb"))
         activateOnX11(window, token);
+    // Hidden and shown again at once, the window can get the keyboard back
+    // before Qt noticed it had lost it: Qt then keys it but never calls it
+    // active again, and shortcuts such as Enter do nothing. Put right once
+    // the window system has answered.
+    QPointer<QWidget> shown(&window);
+    QTimer::singleShot(kSettleMs, &window, [shown] {
+        if (shown && QGuiApplication::focusWindow() == shown->windowHandle() && !shown->isActiveWindow())
+            QApplication::setActiveWindow(shown);
+    });
 }
 
 } // namespace platform

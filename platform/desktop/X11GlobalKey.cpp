@@ -127,14 +127,16 @@ bool X11GlobalKey::nativeEventFilter(const QByteArray &eventType, void *message,
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
     auto *key = reinterpret_cast<xcb_key_press_event_t *>(event);
-    if ((key->state & kKeyModifiers) != m_modifiers
-        || std::find(m_keycodes.begin(), m_keycodes.end(), key->detail) == m_keycodes.end())
+    if (std::find(m_keycodes.begin(), m_keycodes.end(), key->detail) == m_keycodes.end())
         return false;
+    // The modifiers may be let go first: a release counts whatever they are.
     if (type == XCB_KEY_RELEASE) {
         m_down = false;
         m_releasedAt = key->time;
         return false;
     }
+    if ((key->state & kKeyModifiers) != m_modifiers)
+        return false;
     // The keyboard repeating a held key: presses without a release between
     // them, or a press at the very time of the last release. A release that
     // never came does not hold up the next press for long.
