@@ -114,8 +114,13 @@ void frmOptions::layOut()
     grid->addWidget(m_cmbView, 1, 1);
     grid->addWidget(m_chkLogin, 2, 1);
     if (m_key.set) {
-        grid->addWidget(label(QStringLiteral("Show/hide &key:"), m_txtKey), 3, 0);
-        grid->addWidget(m_txtKey, 3, 1);
+        // Below the designed rows, on a line of its own: the label column
+        // keeps its width and every other control its place.
+        auto *key = new QHBoxLayout;
+        key->setSpacing(edge);
+        key->addWidget(label(QStringLiteral("Show/hide &key:"), m_txtKey));
+        key->addWidget(m_txtKey, 1);
+        grid->addLayout(key, 3, 0, 1, 2);
         grid->addWidget(m_lblKeyProblem, 4, 0, 1, 2);
     }
     auto *bottom = new QHBoxLayout;
@@ -163,16 +168,25 @@ void frmOptions::showKeyProblem()
 
 void OneKeyEdit::keyPressEvent(QKeyEvent *event)
 {
-    QKeySequenceEdit::keyPressEvent(event);
-    const QKeySequence keys = keySequence();
-    if (keys.isEmpty())
-        return; // a modifier alone, so far
-    // Done with this key: shown, reported, and the next press starts anew.
+    // A modifier alone is no key yet: the one shown stays until the key comes.
+    switch (event->key()) {
+    case Qt::Key_Control: case Qt::Key_Shift: case Qt::Key_Alt: case Qt::Key_Meta: case Qt::Key_AltGr:
+    case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_unknown:
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    QKeySequence pressed;
     {
+        // Recorded quietly, then reported once as one key; the next press starts anew.
         const QSignalBlocker quiet(this);
+        QKeySequenceEdit::keyPressEvent(event);
+        pressed = keySequence();
         setKeySequence(QKeySequence());
     }
-    setKeySequence(QKeySequence(keys[0]));
+    if (!pressed.isEmpty())
+        setKeySequence(QKeySequence(pressed[0]));
 }
 
 void frmOptions::txtKey_Change()
