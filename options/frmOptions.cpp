@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -166,6 +167,16 @@ void frmOptions::showKeyProblem()
     }
 }
 
+bool OneKeyEdit::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier)
+            return QWidget::event(event);
+    }
+    return QKeySequenceEdit::event(event);
+}
+
 void OneKeyEdit::keyPressEvent(QKeyEvent *event)
 {
     // A modifier alone is no key yet: the one shown stays until the key comes.
@@ -174,6 +185,12 @@ void OneKeyEdit::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_unknown:
         event->accept();
         return;
+    case Qt::Key_Escape:
+        if (event->modifiers() == Qt::NoModifier) {
+            event->ignore();
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -193,6 +210,9 @@ void frmOptions::txtKey_Change()
 {
     if (m_key.set)
         m_key.set(m_txtKey->keySequence());
+    // Taken: the keys that follow (Alt+C, Tab) act on the dialog again.
+    if (!m_txtKey->keySequence().isEmpty())
+        m_cmdClose->setFocus(Qt::TabFocusReason);
 }
 
 void frmOptions::showLogin()

@@ -35,6 +35,8 @@ public:
     using QKeySequenceEdit::QKeySequenceEdit;
 
 protected:
+    // Escape still closes the dialog: it is never taken as the key.
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
 
