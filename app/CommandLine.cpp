@@ -89,6 +89,11 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
     const QCommandLineOption minimized(QStringLiteral("minimized"),
                                        QStringLiteral("Start hidden in the tray, when there is one."));
     parser.addOption(minimized);
+    const QCommandLineOption toggle(
+        QStringLiteral("toggle"),
+        QStringLiteral("Show the running copy, or hide it when it is the active window, as the show/hide key does "
+                       "(bind this to a key in the desktop's keyboard settings). Starts Tessaflow when none runs."));
+    parser.addOption(toggle);
     parser.addPositionalArgument(QStringLiteral("targets"),
                                  QStringLiteral("Files, folders or web addresses to add as shortcuts."),
                                  QStringLiteral("[PATH|URL...]"));
@@ -110,6 +115,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
         return result;
     }
     result.minimized = parser.isSet(minimized);
+    result.toggle = parser.isSet(toggle);
     const QStringList given = parser.positionalArguments();
     for (const QString &argument : given) {
         if (const auto target = commandLineTarget(argument, workingDir))

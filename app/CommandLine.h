@@ -16,6 +16,9 @@ struct CommandLine {
     QString errors;
     // Start hidden in the tray (the login entry passes it).
     bool minimized = false;
+    // Show the running copy, or hide it when it is the active window, as the
+    // show/hide key does; a first start is shown.
+    bool toggle = false;
     // The shortcuts to add, in order: absolute paths of existing files and
     // folders, and URIs as given.
     QStringList targets;

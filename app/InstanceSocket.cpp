@@ -59,6 +59,47 @@ bool isPrivateFolder(const QString &path, QString *why)
 
 } // namespace
 
+namespace {
+const QString kTokenEntry = QStringLiteral("\u0001token=");
+const QString kToggleEntry = QStringLiteral("\u0001toggle");
+// Activation tokens are short printable ASCII; anything else is not one.
+constexpr qsizetype kMaxToken = 512;
+bool plausibleToken(const QString &token)
+{
+    if (token.isEmpty() || token.size() > kMaxToken)
+        return false;
+    for (const QChar c : token)
+        if (c.unicode() <= 0x20 || c.unicode() >= 0x7f)
+            return false;
+    return true;
+}
+} // namespace
+
+QStringList encodeRequest(const QStringList &targets, const QString &token, bool toggle)
+{
+    QStringList request;
+    if (toggle)
+        request << kToggleEntry;
+    if (plausibleToken(token))
+        request << kTokenEntry + token;
+    return request + targets;
+}
+
+void decodeRequest(const QStringList &request, QStringList *targets, QString *token, bool *toggle)
+{
+    targets->clear();
+    token->clear();
+    *toggle = false;
+    for (const QString &entry : request) {
+        if (entry == kToggleEntry)
+            *toggle = true;
+        else if (entry.startsWith(kTokenEntry) && plausibleToken(entry.mid(kTokenEntry.size())))
+            *token = entry.mid(kTokenEntry.size());
+        else if (!entry.startsWith(QChar(1)))
+            *targets << entry;
+    }
+}
+
 QByteArray encode(const QStringList &strings)
 {
     QByteArray body;

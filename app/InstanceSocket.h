@@ -22,6 +22,12 @@ inline constexpr qsizetype kMaxMessage = 8 * 1024 * 1024;
 // string as four bytes of length and its UTF-8.
 QByteArray encode(const QStringList &strings);
 
+// A later start's request: its targets, led by what it asks besides them (an
+// activation token, a toggle), each marked so that no target can be taken
+// for it and a copy that knows no such entries refuses them as targets.
+QStringList encodeRequest(const QStringList &targets, const QString &token, bool toggle);
+void decodeRequest(const QStringList &request, QStringList *targets, QString *token, bool *toggle);
+
 enum class Parsed {
     Incomplete, // more is to come
     Whole,

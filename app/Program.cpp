@@ -1,9 +1,12 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include "app/Resources.h"
 #include "platform/widgets/Accessibility.h"
+#include "platform/desktop/X11GlobalKey.h"
+#include "platform/portal/PortalGlobalKey.h"
 
 namespace app {
 
@@ -21,8 +24,22 @@ void Program::prepare()
     platform::IconLookup::ensureIconTheme();
 }
 
+namespace {
+std::unique_ptr<platform::GlobalKey> desktopGlobalKey()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb"))
+        return std::make_unique<platform::X11GlobalKey>();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return std::make_unique<platform::PortalGlobalKey>();
+    return std::make_unique<platform::NoGlobalKey>();
+}
+} // namespace
+
 Program::Program(const QString &profilePath)
-    : m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener})
+    : m_globalKey(desktopGlobalKey()),
+      m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener, nullptr, nullptr, nullptr, m_globalKey.get(),
+                             &m_activation})
 {
     m_dialogs.setParent(&m_window);
     m_tray.setMenu(&m_window.mPopupSys());

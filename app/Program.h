@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "app/SignalWatcher.h"
 #include "app/frmTessaflow.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/icons/IconLookup.h"
 #include "platform/desktop/Opener.h"
+#include "platform/desktop/GlobalKey.h"
 #include "platform/desktop/Tray.h"
+#include "platform/desktop/WindowActivation.h"
 
 namespace app {
 
@@ -28,6 +31,9 @@ private:
     platform::WidgetDialogs m_dialogs;
     platform::DetachedSpawner m_spawner;
     platform::DesktopOpener m_opener{m_spawner, m_dialogs};
+    platform::DesktopActivation m_activation;
+    // The show/hide key the desktop allows: a grab on X11, the portal elsewhere.
+    std::unique_ptr<platform::GlobalKey> m_globalKey;
     frmTessaflow m_window;
     SignalWatcher m_signalWatcher;
 };

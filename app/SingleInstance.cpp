@@ -137,7 +137,8 @@ QString SingleInstance::serverName(const QString &profilePath, QString *why)
     return folder + QStringLiteral("/tessaflow-") + QString::fromLatin1(hash);
 }
 
-SingleInstance::Start SingleInstance::start(const QStringList &targets, QString *error)
+SingleInstance::Start SingleInstance::start(const QStringList &targets, QString *error, const QString &token,
+                                            bool toggle)
 {
     QString ignored;
     QString &why = error ? *error : ignored;
@@ -181,7 +182,7 @@ SingleInstance::Start SingleInstance::start(const QStringList &targets, QString 
                   .arg(m_name, what);
         return Start::Failed;
     case Found::OurSocket:
-        switch (handOver(targets, &why)) {
+        switch (handOver(encodeRequest(targets, token, toggle), &why)) {
         case HandOver::Done:
             return Start::HandedOver;
         case HandOver::Failed:
@@ -307,8 +308,12 @@ void SingleInstance::takeConnections()
     }
 }
 
-void SingleInstance::answer(Connection *connection, const QStringList &received)
+void SingleInstance::answer(Connection *connection, const QStringList &request)
 {
+    QStringList received;
+    QString token;
+    bool toggle = false;
+    decodeRequest(request, &received, &token, &toggle);
     QStringList accepted;
     QStringList answer{QString()};
     qsizetype more = 0;
@@ -329,7 +334,7 @@ void SingleInstance::answer(Connection *connection, const QStringList &received)
     [[maybe_unused]] const ssize_t sent = ::send(connection->fd(), reply.constData(), size_t(reply.size()),
                                                  MSG_NOSIGNAL | MSG_DONTWAIT);
     drop(connection);
-    emit requested(accepted);
+    emit requested(accepted, token, toggle);
 }
 
 void SingleInstance::drop(Connection *connection)

@@ -32,7 +32,10 @@ public:
     };
     // Decides under a lock file, so that of two copies started at the same
     // moment exactly one goes on. A socket left by a crashed copy is removed.
-    Start start(const QStringList &targets, QString *error = nullptr);
+    // `token` (the desktop's activation token) lets the running copy come to
+    // the front; with `toggle` it goes away instead when it is active.
+    Start start(const QStringList &targets, QString *error = nullptr, const QString &token = QString(),
+                bool toggle = false);
     // After HandedOver: how many targets the running copy took, and what it
     // said of the others.
     int taken() const { return m_taken; }
@@ -47,13 +50,14 @@ public:
 
 signals:
     // A later start asked to be shown, with these shortcuts to add (checked
-    // as the command line checks them).
-    void requested(const QStringList &targets);
+    // as the command line checks them) and its activation token; or, with
+    // `toggle`, to be shown or hidden as the show/hide key does.
+    void requested(const QStringList &targets, const QString &token, bool toggle);
 
 private:
     class Connection;
     enum class HandOver { NoCopy, Done, Failed };
-    HandOver handOver(const QStringList &targets, QString *error);
+    HandOver handOver(const QStringList &request, QString *error);
     bool listen(QString *error);
     void takeConnections();
     void answer(Connection *connection, const QStringList &received);

@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "Version.h"
+#include "config/HotKey.h"
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/WindowGeometry.h"
 #include "shortcuts/ContextMenu.h"
@@ -98,6 +99,8 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     // A caption renamed in place is kept at once, as after a delete.
     connect(m_lstButtons, &platform::ListView::AfterLabelEdit, this, [this] { Save_Config(); });
     addKeyboardCommands();
+    // Escape with nothing typed: away as the show/hide key sends it.
+    connect(&m_finder, &shortcuts::Finder::dismissed, this, &frmTessaflow::hideAway);
 
     // The tray menu: shown only as a pop-up at the tray icon.
     m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
@@ -140,6 +143,7 @@ void frmTessaflow::Form_Load()
 
     Load_Config();
     m_profileLoaded = true;
+    useHotKey(config::hotKeyOf(m_hotKeyText));
 
     m_trayIconData = makeTrayIconData(windowIcon(), QLatin1String(kProductName));
     m_services.tray.setHostChanged([this] { trayHostChanged(); });
@@ -200,9 +204,10 @@ void frmTessaflow::report(const QString &text, bool failure)
         m_services.dialogs.notify(QLatin1String(kProductName), text);
 }
 
-void frmTessaflow::showFromAnotherStart(const QStringList &targets)
+void frmTessaflow::showFromAnotherStart(const QStringList &targets, const QString &token)
 {
-    restore();
+    m_shownByKey = false;
+    restore(token);
     addTargets(targets);
 }
 
@@ -217,6 +222,7 @@ void frmTessaflow::Form_MouseMove(int code)
     switch (code) {
     case platform::TrayCode::LeftButtonUp:
     case platform::TrayCode::LeftButtonDoubleClick:
+        m_shownByKey = false;
         restore();
         break;
     case platform::TrayCode::RightButtonUp:
@@ -238,17 +244,24 @@ void frmTessaflow::trayHostChanged()
         showMinimized();
 }
 
-void frmTessaflow::restore()
+void frmTessaflow::restore(const QString &token)
 {
     // Targets may have gone missing or come back while the window was away.
     shortcuts::RefreshIcons(m_list);
     // Normal size (out of minimised or maximised) where it was, to the front.
     m_restoreBounds->showNormalAtBounds();
     raise();
-    activateWindow();
+    if (m_services.activation)
+        m_services.activation->activate(*this, token);
+    else
+        activateWindow();
 }
 
-void frmTessaflow::mPopRestore_Click() { restore(); }
+void frmTessaflow::mPopRestore_Click()
+{
+    m_shownByKey = false;
+    restore();
+}
 
 void frmTessaflow::mPopExit_Click() { unload(); }
 

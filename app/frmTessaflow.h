@@ -13,6 +13,8 @@
 #include "platform/desktop/Clipboard.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/desktop/FileChooser.h"
+#include "platform/desktop/GlobalKey.h"
+#include "platform/desktop/WindowActivation.h"
 #include "platform/icons/IconLookup.h"
 #include "platform/icons/ImageList.h"
 #include "platform/widgets/ListBox.h"
@@ -20,6 +22,7 @@
 #include "platform/desktop/Opener.h"
 #include "platform/desktop/Tray.h"
 #include "platform/widgets/WindowGeometry.h"
+#include "shortcuts/Finder.h"
 #include "shortcuts/Icons.h"
 #include "shortcuts/ShortcutList.h"
 
@@ -35,6 +38,9 @@ struct Services {
     platform::Clipboard *clipboard = nullptr;
     platform::FileChooser *fileChooser = nullptr;
     Autostart *autostart = nullptr;
+    // Left out: no show/hide key, and windows raised the plain way.
+    platform::GlobalKey *globalKey = nullptr;
+    platform::WindowActivation *activation = nullptr;
 };
 
 // The launcher's one lasting window: the shortcut list filling it, the hidden
@@ -73,7 +79,17 @@ public:
     void addTargets(const QStringList &targets);
     // A later start of the program: back from the tray, to the front, and
     // its shortcuts added.
-    void showFromAnotherStart(const QStringList &targets);
+    void showFromAnotherStart(const QStringList &targets, const QString &token = QString());
+    // The show/hide key or `--toggle`: the window comes to the front, or goes
+    // away when it is the active window already. `token` lets it come forward.
+    void toggle(const QString &token = QString());
+    // Away as minimising sends it: to the tray when there is one.
+    void hideAway();
+    // Shown by the key or --toggle: goes away again once a shortcut is opened.
+    bool shownByKey() const { return m_shownByKey; }
+    void setShownByKey() { m_shownByKey = true; }
+    // What went wrong with the show/hide key; empty when it works.
+    const QString &hotKeyProblem() const { return m_hotKeyProblem; }
     // Started with --minimized: hidden in the tray, when there is one.
     void startMinimized();
     void mnuPaste_Click();
@@ -96,6 +112,7 @@ public:
     platform::ImageList &IconList() { return m_iconList; }
     platform::ImageList &IconListSml() { return m_iconListSml; }
     shortcuts::ShortcutList &shortcutList() { return m_list; }
+    shortcuts::Finder &finder() { return m_finder; }
     const QString &profilePath() const { return m_ini.path(); }
 
     // WindowFrame
@@ -107,6 +124,8 @@ public:
     bool framePositionKnown() const override { return platform::windowPositionKnown(); }
     void setFrame(std::optional<double> top, std::optional<double> left, std::optional<double> height,
                   std::optional<double> width) override;
+    std::optional<QString> hotKey() const override { return m_hotKeyText; }
+    void setHotKey(const QString &stored) override { m_hotKeyText = stored; }
 
     static QIcon applicationIcon();
     static QString designedTitle();
@@ -124,8 +143,11 @@ private:
     void Form_Unload();
     // Closes the window, also from the tray, and ends the program.
     void unload();
-    void restore();
     void trayHostChanged();
+    void restore(const QString &token = QString());
+    void useHotKey(const QKeySequence &key);
+    void hotKeyReported(const QString &problem);
+    void openedShortcut();
     void popUpContextMenu(const QPoint &globalPos);
     void addKeyboardCommands();
     void addDesktopCommands();
@@ -142,6 +164,7 @@ private:
     platform::ListView *m_lstButtons;
     shortcuts::Icons m_icons;
     shortcuts::ShortcutList m_list;
+    shortcuts::Finder m_finder{m_list};
     QMenu *m_mPopupSys;
     QMenu *m_mnuPopup;
     QPointer<options::frmOptions> m_frmOptions;
@@ -159,6 +182,11 @@ private:
     // Set once the profile has been read: before that a save could only
     // replace the stored shortcuts with none.
     bool m_profileLoaded = false;
+    // The show/hide key as stored, and what went wrong with it.
+    QString m_hotKeyText;
+    QString m_hotKeyProblem;
+    QString m_hotKeyReported;
+    bool m_shownByKey = false;
 };
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include <QShortcut>
 
 #include "Version.h"
+#include "config/HotKey.h"
 #include "shortcuts/Adding.h"
 #include "shortcuts/ContextMenu.h"
 #include "shortcuts/Deleting.h"
@@ -29,15 +30,21 @@ void frmTessaflow::lstButtons_DblClick() { mnuOpen_Click(); }
 
 void frmTessaflow::mnuOpen_Click()
 {
+    const int selected = m_lstButtons->SelectedItem();
+    const bool opens = selected && !shortcuts::isMissing(m_lstPrograms.List(selected - 1));
     // A shortcut whose target is gone may be removed instead, after a question.
     if (shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs))
         Save_Config();
+    else if (opens)
+        openedShortcut();
 }
 
 void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
 {
     QStringList refused;
     const auto dropped = shortcuts::droppedShortcuts(urls, titles, &refused);
+    if (!dropped.isEmpty())
+        m_finder.clear(); // what is added shows
     if (!refused.isEmpty())
         m_services.dialogs.notify(QLatin1String(kProductName), shortcuts::refusedNamesText(refused));
     if (dropped.isEmpty())
@@ -50,6 +57,7 @@ void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QString
 
 void frmTessaflow::mnuURL_Click()
 {
+    m_finder.clear();
     shortcuts::AddUrl(m_list, m_services.dialogs);
     Save_Config();
 }
@@ -75,7 +83,13 @@ void frmTessaflow::mnuOptions_Click()
         m_frmOptions = new options::frmOptions(
             *m_lstButtons, [this] { Save_Config(); }, [this](const QString &url) { Launch(url); },
             {[this] { return (m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled(); },
-             [this](bool on) { mPopLogin_Click(on); }});
+             [this](bool on) { mPopLogin_Click(on); }},
+            {[this] { return config::hotKeyOf(m_hotKeyText); },
+             [this](const QKeySequence &key) {
+                 m_hotKeyText = config::hotKeyText(key);
+                 useHotKey(key);
+             },
+             [this] { return m_hotKeyProblem; }});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());
@@ -92,12 +106,21 @@ void frmTessaflow::addKeyboardCommands()
         auto *shortcut = new QShortcut(keys, m_lstButtons, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, std::move(run));
     };
+    // Alt+1 … Alt+9: the first nine shortcuts as shown, the matches' order
+    // while typing finds some.
+    for (int n = 1; n <= 9; ++n)
+        bind(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n)), [this, n] {
+            if (const int item = m_lstButtons->shownItem(n)) {
+                m_lstButtons->setSelectedItem(item);
+                mnuOpen_Click();
+            }
+        });
     bind(QKeySequence(Qt::Key_Return), [this] { mnuOpen_Click(); });
     bind(QKeySequence(Qt::Key_Enter), [this] { mnuOpen_Click(); });
     bind(QKeySequence(QKeySequence::Delete), [this] { mnuDelete_Click(); });
     auto menuAtSelection = [this] {
         const int selected = m_lstButtons->SelectedItem();
-        const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->model()->index(selected - 1, 0))
+        const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->indexOf(selected))
                                     : QRect(m_lstButtons->viewport()->rect().center(), QSize(1, 1));
         popUpContextMenu(m_lstButtons->viewport()->mapToGlobal(item.center()));
     };
@@ -126,6 +149,8 @@ void frmTessaflow::addDesktopCommands()
 
 void frmTessaflow::addTargets(const QStringList &targets)
 {
+    if (!targets.isEmpty())
+        m_finder.clear(); // what is added shows
     // As a drop: a failed add ends it without a save.
     if (!targets.isEmpty() && shortcuts::AddDropped(m_list, targets))
         Save_Config();
@@ -137,6 +162,8 @@ void frmTessaflow::mnuPaste_Click()
     const QMimeData *data = clipboard.contents();
     const shortcuts::Pasted pasted = data ? shortcuts::pasted(*data) : shortcuts::Pasted();
     const int before = m_list.count();
+    if (!pasted.shortcuts.isEmpty())
+        m_finder.clear(); // what is added shows
     // As a drop: a failed add ends it without a save.
     if (!pasted.shortcuts.isEmpty() && shortcuts::AddDropped(m_list, pasted.shortcuts))
         Save_Config();

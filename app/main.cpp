@@ -27,7 +27,12 @@ int main(int argc, char *argv[])
     const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
     app::SingleInstance instance(profile);
     QString why;
-    switch (instance.start(command.targets, &why)) {
+    // The desktop's proof that the user asked for the window: the running
+    // copy may come to the front with it.
+    QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        token = qEnvironmentVariable("DESKTOP_STARTUP_ID");
+    switch (instance.start(command.targets, &why, token, command.toggle)) {
     case app::SingleInstance::Start::HandedOver:
         for (const QString &refusal : instance.refusals())
             std::fprintf(stderr, "tessaflow: %s\n", qPrintable(refusal));
@@ -49,10 +54,19 @@ int main(int argc, char *argv[])
     // Ended by a signal during start-up: the event loop would never be told to quit.
     if (window.isUnloaded())
         return 0;
-    if (command.minimized)
+    if (command.minimized && !command.toggle)
         window.startMinimized();
+    // Started by --toggle: shown, and away again once a shortcut is opened.
+    if (command.toggle)
+        window.setShownByKey();
     window.addTargets(command.targets);
-    QObject::connect(&instance, &app::SingleInstance::requested, &window, &app::frmTessaflow::showFromAnotherStart);
+    QObject::connect(&instance, &app::SingleInstance::requested, &window,
+                     [&window](const QStringList &targets, const QString &token, bool toggle) {
+                         if (toggle && targets.isEmpty())
+                             window.toggle(token);
+                         else
+                             window.showFromAnotherStart(targets, token);
+                     });
     instance.serve();
     // The first paint lays out text: the fonts must have been read by then.
     fonts.wait();

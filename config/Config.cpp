@@ -25,6 +25,8 @@ int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList
         list.lstButtons.setArrange(*arrange);
     if (const auto view = wholeNumberOf(read(QStringLiteral("SView"))))
         list.lstButtons.setView(*view);
+    // As stored: a value this copy cannot read is kept for the one that can.
+    window.setHotKey(read(QStringLiteral("HotKey")));
 
     int added = 0;
     for (const QString &value : storedEntryValues(doc)) {
@@ -64,6 +66,11 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
     const platform::ListView &view = list.lstButtons;
     write(QStringLiteral("Arrange"), numberText(view.Arrange()));
     write(QStringLiteral("SView"), numberText(view.View()));
+    // Written once there is a key, and emptied when it is taken away; a
+    // profile that never had one gets no line for it.
+    const auto hotKey = window.hotKey();
+    if (hotKey && (!hotKey->isEmpty() || !doc.value(kSection, QStringLiteral("HotKey")).isEmpty()))
+        write(QStringLiteral("HotKey"), *hotKey);
 
     QStringList values;
     for (int i = 0; i < view.Count(); ++i)

@@ -28,6 +28,10 @@ public:
     // Applies the values that are there; a missing one keeps the current value.
     virtual void setFrame(std::optional<double> top, std::optional<double> left,
                           std::optional<double> height, std::optional<double> width) = 0;
+    // The show/hide key (see HotKey.h) as the profile stores it; nothing
+    // where the window does not keep one, and the stored value stays.
+    virtual std::optional<QString> hotKey() const { return std::nullopt; }
+    virtual void setHotKey(const QString &) {}
 };
 
 // Applies the stored geometry, then the arrangement, then the view, then adds

@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,16 +24,19 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 }
 
 frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
-                       std::function<void(const QString &)> launch, StartAtLogin login)
+                       std::function<void(const QString &)> launch, StartAtLogin login, ShowHideKey key)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lstButtons(lstButtons),
       m_saveConfig(std::move(saveConfig)),
       m_launch(std::move(launch)),
       m_login(std::move(login)),
+      m_key(std::move(key)),
       m_cmbArrange(new QComboBox(this)),
       m_cmbView(new QComboBox(this)),
       m_cmdWWW(new LinkLabel(QLatin1String(app::kWebHost), this)),
       m_chkLogin(new QCheckBox(QStringLiteral("Start at &login"), this)),
+      m_txtKey(new OneKeyEdit(this)),
+      m_lblKeyProblem(new QLabel(this)),
       m_cmdClose(new QPushButton(QStringLiteral("&Close"), this))
 {
     setObjectName(QStringLiteral("frmOptions"));
@@ -68,6 +73,14 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
 
     m_chkLogin->setObjectName(QStringLiteral("chkLogin"));
     m_chkLogin->setVisible(bool(m_login.enabled));
+    m_txtKey->setObjectName(QStringLiteral("txtKey"));
+    m_txtKey->setClearButtonEnabled(true);
+    m_txtKey->setToolTip(QStringLiteral("Press the keys that show and hide Tessaflow from anywhere"));
+    m_txtKey->setVisible(bool(m_key.set));
+    m_lblKeyProblem->setObjectName(QStringLiteral("lblKeyProblem"));
+    m_lblKeyProblem->setWordWrap(true);
+    m_lblKeyProblem->setTextFormat(Qt::PlainText);
+    m_lblKeyProblem->setHidden(true);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     layOut();
 
@@ -77,6 +90,8 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     connect(m_chkLogin, &QCheckBox::clicked, this, &frmOptions::chkLogin_Click);
     connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
     Form_Load();
+    // Connected after the current key is shown, so showing it sets nothing.
+    connect(m_txtKey, &QKeySequenceEdit::keySequenceChanged, this, &frmOptions::txtKey_Change);
 }
 
 void frmOptions::layOut()
@@ -99,10 +114,20 @@ void frmOptions::layOut()
     grid->addWidget(label(QStringLiteral("&View:"), m_cmbView), 1, 0);
     grid->addWidget(m_cmbView, 1, 1);
     grid->addWidget(m_chkLogin, 2, 1);
+    if (m_key.set) {
+        // Below the designed rows, on a line of its own: the label column
+        // keeps its width and every other control its place.
+        auto *key = new QHBoxLayout;
+        key->setSpacing(edge);
+        key->addWidget(label(QStringLiteral("Show/hide &key:"), m_txtKey));
+        key->addWidget(m_txtKey, 1);
+        grid->addLayout(key, 3, 0, 1, 2);
+        grid->addWidget(m_lblKeyProblem, 4, 0, 1, 2);
+    }
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_cmdWWW, 1);
     bottom->addWidget(m_cmdClose);
-    grid->addLayout(bottom, 3, 0, 1, 2);
+    grid->addLayout(bottom, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     // A fixed size, with room for the whole title in the window manager's
     // title bar beside its icon and buttons.
@@ -112,7 +137,8 @@ void frmOptions::layOut()
     setFixedSize(std::max(sizeHint().width(), title), sizeHint().height());
     setTabOrder(m_cmbArrange, m_cmbView);
     setTabOrder(m_cmbView, m_chkLogin);
-    setTabOrder(m_chkLogin, m_cmdClose);
+    setTabOrder(m_chkLogin, m_txtKey);
+    setTabOrder(m_txtKey, m_cmdClose);
 }
 
 void frmOptions::Form_Load()
@@ -124,6 +150,69 @@ void frmOptions::Form_Load()
     const int view = m_lstButtons.View();
     m_cmbView->setCurrentIndex(view < m_cmbView->count() ? view : -1);
     showLogin();
+    if (m_key.current)
+        m_txtKey->setKeySequence(m_key.current());
+    showKeyProblem();
+}
+
+void frmOptions::showKeyProblem()
+{
+    const QString problem = m_key.problem ? m_key.problem() : QString();
+    m_lblKeyProblem->setText(problem);
+    m_lblKeyProblem->setHidden(problem.isEmpty());
+    // A fixed size: the box grows by the lines of the problem and back.
+    if (layout()) {
+        layout()->activate();
+        setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width()) : sizeHint().height());
+    }
+}
+
+bool OneKeyEdit::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier)
+            return QWidget::event(event);
+    }
+    return QKeySequenceEdit::event(event);
+}
+
+void OneKeyEdit::keyPressEvent(QKeyEvent *event)
+{
+    // A modifier alone is no key yet: the one shown stays until the key comes.
+    switch (event->key()) {
+    case Qt::Key_Control: case Qt::Key_Shift: case Qt::Key_Alt: case Qt::Key_Meta: case Qt::Key_AltGr:
+    case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_unknown:
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        if (event->modifiers() == Qt::NoModifier) {
+            event->ignore();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QKeySequence pressed;
+    {
+        // Recorded quietly, then reported once as one key; the next press starts anew.
+        const QSignalBlocker quiet(this);
+        QKeySequenceEdit::keyPressEvent(event);
+        pressed = keySequence();
+        setKeySequence(QKeySequence());
+    }
+    if (!pressed.isEmpty())
+        setKeySequence(QKeySequence(pressed[0]));
+}
+
+void frmOptions::txtKey_Change()
+{
+    if (m_key.set)
+        m_key.set(m_txtKey->keySequence());
+    // Taken: the keys that follow (Alt+C, Tab) act on the dialog again.
+    if (!m_txtKey->keySequence().isEmpty())
+        m_cmdClose->setFocus(Qt::TabFocusReason);
 }
 
 void frmOptions::showLogin()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QWidget>
 #include <functional>
@@ -26,27 +27,52 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// One key with its modifiers, taken as soon as it is pressed (a plain
+// QKeySequenceEdit waits a second for more keys of a sequence).
+class OneKeyEdit : public QKeySequenceEdit {
+    Q_OBJECT
+public:
+    using QKeySequenceEdit::QKeySequenceEdit;
+
+protected:
+    // Escape still closes the dialog: it is never taken as the key.
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
 // Starting at login, as the tray menu's item sets it.
 struct StartAtLogin {
     std::function<bool()> enabled;
     std::function<void(bool)> setEnabled;
 };
 
-// The options dialog: how the shortcut list shows and places its icons, and
-// whether the launcher starts at login. A choice changes the list at once;
+// The key that shows and hides the launcher from anywhere: the one set, a new
+// one to take (none to release it), and what went wrong with it.
+struct ShowHideKey {
+    std::function<QKeySequence()> current;
+    std::function<void(const QKeySequence &)> set;
+    std::function<QString()> problem;
+};
+
+// The options dialog: how the shortcut list shows and places its icons,
+// whether the launcher starts at login, and its show/hide key. A choice changes the list at once;
 // the profile is saved when the dialog closes. Modeless, with no owner, so it
 // can stay open beside the main window and while that is hidden in the tray.
 class frmOptions : public QWidget {
     Q_OBJECT
 public:
     frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
-               std::function<void(const QString &)> launch, StartAtLogin login = {});
+               std::function<void(const QString &)> launch, StartAtLogin login = {}, ShowHideKey key = {});
 
     QComboBox *cmbArrange() const { return m_cmbArrange; }
     QComboBox *cmbView() const { return m_cmbView; }
     LinkLabel *cmdWWW() const { return m_cmdWWW; }
     QCheckBox *chkLogin() const { return m_chkLogin; }
     QPushButton *cmdClose() const { return m_cmdClose; }
+    QKeySequenceEdit *txtKey() const { return m_txtKey; }
+    QLabel *lblKeyProblem() const { return m_lblKeyProblem; }
+    // Shows what went wrong with the show/hide key, or nothing once it works.
+    void showKeyProblem();
     // Shows again whether the launcher starts at login, after the tray menu
     // changed it.
     void showLogin();
@@ -60,16 +86,20 @@ private:
     void cmbView_Click(int index);
     void cmdWWW_Click();
     void chkLogin_Click(bool checked);
+    void txtKey_Change();
     void layOut();
 
     platform::ListView &m_lstButtons;
     std::function<void()> m_saveConfig;
     std::function<void(const QString &)> m_launch;
     StartAtLogin m_login;
+    ShowHideKey m_key;
     QComboBox *m_cmbArrange;
     QComboBox *m_cmbView;
     LinkLabel *m_cmdWWW;
     QCheckBox *m_chkLogin;
+    OneKeyEdit *m_txtKey;
+    QLabel *m_lblKeyProblem;
     QPushButton *m_cmdClose;
 };
 

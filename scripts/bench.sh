@@ -118,12 +118,12 @@ echo "In process (Google Benchmark, real time, median of 3 repetitions):"
 echo
 echo "| operation | 21 | 1000 | 4000 | 10 000 | 4000 / 1000 |"
 echo "|---|---|---|---|---|---|"
-row() { # LABEL BENCHMARK
+row() { # LABEL BENCHMARK [ARGUMENT AFTER n]
   local line="| $1" v a b
   for n in 21 1000 4000 10000; do
-    v=$(ms "$2/$n"); line+=" | ${v:+$v ms}"
+    v=$(ms "$2/$n${3:-}"); line+=" | ${v:+$v ms}"
   done
-  a=$(ms "$2/1000"); b=$(ms "$2/4000")
+  a=$(ms "$2/1000${3:-}"); b=$(ms "$2/4000${3:-}")
   if [[ -n $a && -n $b ]]; then line+=" | $(ratio "$b" "$a")× |"; else line+=" | |"; fi
   echo "$line"
 }
@@ -133,6 +133,11 @@ row "a drop of n files onto the window, its save included" DropFiles
 row "the same file added n times" AddSameFile
 row "delete one, save included" DeleteOne
 row "views and arrangements switched (6 layouts)" SwitchViews
+row "the show/hide key: from the tray to the list's first paint" ShowFromTray
+row "the plain Qt launcher: its hidden window shown to the first paint" PlainShowHidden
+row "the first key typed to the filtered list's paint, arranged automatically" FirstKeystroke /1
+row "the first key typed to the list's paint, placed by hand (others faded)" FirstKeystroke /0
+row "one more key narrowing the filter to the list's paint" NarrowingKeystroke
 echo
 echo "Large profiles (whole process; a run that has not ended after 60 s counts as not finishing):"
 echo
@@ -158,4 +163,8 @@ echo "| 1 000 000 other keys: start < 3 s | ${bigStart:-not finished} ms | $(ver
 echo "| 1 000 000 other keys: exit < 3 s | ${bigExit:-not finished} ms | $(verdict "$bigExit" "<" 3000) |"
 echo "| a drop of 4000 files, its save included < 300 ms | $(ms DropFiles/4000) ms | $(verdict "$(ms DropFiles/4000)" "<" 300) |"
 echo "| Save_Config, 4000 shortcuts < 30 ms | $(ms SaveProfile/4000) ms | $(verdict "$(ms SaveProfile/4000)" "<" 30) |"
+tray=$(ms ShowFromTray/1000)
+typed=$(printf '%s\n' "$(ms FirstKeystroke/10000/1)" "$(ms FirstKeystroke/10000/0)" "$(ms NarrowingKeystroke/10000)" | sort -g | tail -1)
+echo "| the show/hide key to the first paint from the tray, 1000 shortcuts < 30 ms | $tray ms (plain Qt launcher: $(ms PlainShowHidden/1000) ms) | $(verdict "$tray" "<" 30) |"
+echo "| a keystroke to the filtered list's paint, 10 000 shortcuts < 16 ms | $typed ms | $(verdict "$typed" "<" 16) |"
 echo "| 4000 / 1000: load, save, drop ≤ 5 | $ld× / $sv× / $dr× | $(verdict "$(printf '%s\n' "$ld" "$sv" "$dr" | sort -g | tail -1)" "<=" 5) |"

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ qt6-base-dev
   libfontconfig-dev     # read ahead of Qt at start-up
+  pkg-config libxcb1-dev libxcb-keysyms1-dev   # the show/hide key's grab on X11
+  dbus-daemon python3-dbus python3-gi          # a stand-in desktop portal for the tests
   libqt6svg6            # SVG icon engine plugin (Debian 12 has no qt6-svg-plugins)
   breeze-icon-theme
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -49,6 +49,8 @@ bash tests/e2e/a11y.sh "$build"
 # A Wayland session (headless weston): start, hand-over, SIGTERM, the stored
 # position. (--toggle is checked there too once the launcher has it.)
 bash tests/e2e/wayland.sh "$build"
+# The show/hide key, --toggle and typing to find, on the real program.
+bash tests/e2e/keys.sh "$build"
 
 if ((fuzz_seconds > 0)); then
   ./scripts/fuzz.sh "$fuzz_seconds"

@@ -9,6 +9,14 @@ namespace {
 // A caption is shown at most this long: laying out megabytes of a hand-edited
 // caption would hold up start-up for seconds. The whole text stays stored.
 constexpr qsizetype kMaxShownCaption = 1024;
+
+// What a tooltip adds for the first nine shortcuts shown.
+QString openingKeyLine(int shownNumber)
+{
+    if (shownNumber < 1 || shownNumber > 9)
+        return {};
+    return QStringLiteral("\nAlt+%1 opens it").arg(shownNumber);
+}
 } // namespace
 
 QString shownCaption(const QString &text)
@@ -28,14 +36,17 @@ ListItemsModel::ListItemsModel(const ImageList &large, const ImageList &small, Q
 
 int ListItemsModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(items.size());
+    if (parent.isValid())
+        return 0;
+    return static_cast<int>(hidesOthers() ? m_matches.size() : items.size());
 }
 
 QVariant ListItemsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Item &item = items[index.row()];
+    const int row = itemRow(index.row());
+    const Item &item = items[row];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
@@ -54,7 +65,7 @@ QVariant ListItemsModel::data(const QModelIndex &index, int role) const
         return fixedSize.isValid() ? QVariant(fixedSize) : QVariant();
     case Qt::ToolTipRole:
         // The whole caption and target, which the cell may cut short.
-        return detail ? item.text + QLatin1Char('\n') + detail(index.row() + 1) : item.text;
+        return (detail ? item.text + QLatin1Char('\n') + detail(row + 1) : item.text) + openingKeyLine(shownNumber(row));
     default:
         return {};
     }
@@ -63,6 +74,9 @@ QVariant ListItemsModel::data(const QModelIndex &index, int role) const
 Qt::ItemFlags ListItemsModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractListModel::flags(index);
+    // What a filter fades is out of reach until it ends.
+    if (index.isValid() && filtering() && !hidesOthers() && !m_matchNumber[index.row()])
+        return f & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     // Every item can be dragged out; moved inside only when placed by hand.
     if (index.isValid() && (movable || dragData))
         f |= Qt::ItemIsDragEnabled;
@@ -78,12 +92,13 @@ bool ListItemsModel::setData(const QModelIndex &index, const QVariant &value, in
     const QString text = value.toString();
     if (text.trimmed().isEmpty())
         return false;
-    if (text == items[index.row()].text)
+    const int row = itemRow(index.row());
+    if (text == items[row].text)
         return true;
-    items[index.row()].text = text;
+    items[row].text = text;
     emit dataChanged(index, index);
     if (onEdited)
-        onEdited(index.row() + 1);
+        onEdited(row + 1);
     return true;
 }
 
@@ -98,33 +113,91 @@ QMimeData *ListItemsModel::mimeData(const QModelIndexList &indexes) const
         return QAbstractListModel::mimeData(indexes);
     QList<int> rows;
     for (const QModelIndex &index : indexes)
-        rows << index.row() + 1;
+        rows << itemRow(index.row()) + 1;
     std::sort(rows.begin(), rows.end());
     return dragData(rows);
 }
 
 void ListItemsModel::append(Item item)
 {
+    // A filter does not show what was added after it began.
+    if (hidesOthers()) {
+        keys.insert(item.key);
+        items.push_back(std::move(item));
+        m_matchNumber.push_back(0);
+        return;
+    }
     const int row = rowCount();
     beginInsertRows({}, row, row);
     keys.insert(item.key);
     items.push_back(std::move(item));
+    if (filtering())
+        m_matchNumber.push_back(0);
     endInsertRows();
 }
 
 void ListItemsModel::remove(int row)
 {
-    beginRemoveRows({}, row, row);
+    const int shown = viewRow(row);
+    if (shown >= 0)
+        beginRemoveRows({}, shown, shown);
     keys.remove(items[row].key);
     // A number freed for a caption may be the lowest free one again.
     nextNumber.clear();
     items.erase(items.begin() + row);
-    endRemoveRows();
+    if (filtering()) {
+        // The matches after it move up one place, and every item after it one row.
+        m_matchNumber.erase(m_matchNumber.begin() + row);
+        std::erase(m_matches, row);
+        for (int &match : m_matches)
+            match -= match > row ? 1 : 0;
+        for (size_t i = 0; i < m_matches.size(); ++i)
+            m_matchNumber[m_matches[i]] = int(i) + 1;
+    }
+    if (shown >= 0)
+        endRemoveRows();
+}
+
+void ListItemsModel::changed(int row)
+{
+    const int shown = viewRow(row);
+    if (shown >= 0)
+        emit dataChanged(index(shown), index(shown));
+}
+
+int ListItemsModel::viewRow(int itemRow) const
+{
+    if (!hidesOthers())
+        return itemRow;
+    return m_matchNumber[itemRow] - 1;
+}
+
+int ListItemsModel::shownNumber(int itemRow) const
+{
+    return filtering() ? m_matchNumber[itemRow] : itemRow + 1;
+}
+
+void ListItemsModel::setFilter(bool filtering, const std::vector<int> &matches, bool hideOthers)
+{
+    // Showing fewer items or another order is a new layout; fading only
+    // changes how each looks, so the icons placed by hand stay put.
+    const bool reset = hideOthers || hidesOthers();
+    if (reset)
+        beginResetModel();
+    m_matches = filtering ? matches : std::vector<int>();
+    m_matchNumber.assign(filtering ? items.size() : 0, 0);
+    for (size_t i = 0; i < m_matches.size(); ++i)
+        m_matchNumber[m_matches[i]] = int(i) + 1;
+    m_hideOthers = filtering && hideOthers;
+    if (reset)
+        endResetModel();
+    else
+        changedAll();
 }
 
 void ListItemsModel::changedAll()
 {
-    if (!items.empty())
+    if (rowCount() > 0)
         emit dataChanged(index(0), index(rowCount() - 1));
 }
 

@@ -65,8 +65,24 @@ public:
 
     void append(Item item);
     void remove(int row);
-    void changed(int row) { emit dataChanged(index(row), index(row)); }
+    void changed(int row);
     void changedAll();
+
+    // A filter over the items: `matches` (item rows, best first) are shown;
+    // with `hideOthers` only they, in that order, else every item in its
+    // place with the others faded and out of reach. An empty `matches` with
+    // `filtering` false ends it.
+    void setFilter(bool filtering, const std::vector<int> &matches, bool hideOthers);
+    bool filtering() const { return !m_matchNumber.empty(); }
+    bool hidesOthers() const { return m_hideOthers && filtering(); }
+    // The item row a view row shows, and the view row of an item row (-1
+    // while a filter hides it).
+    int itemRow(int viewRow) const { return hidesOthers() ? m_matches[viewRow] : viewRow; }
+    int viewRow(int itemRow) const;
+    // Where an item (row) stands among those shown, from 1; 0 for one a
+    // filter does not match.
+    int shownNumber(int itemRow) const;
+    const std::vector<int> &matches() const { return m_matches; }
 
     std::vector<Item> items;
     // The items' keys, so that a key check does not walk the list; and per
@@ -82,6 +98,10 @@ public:
 
 private:
     const ImageList &m_large;
+    // While filtering: per item row its number among the matches, or 0.
+    std::vector<int> m_matchNumber;
+    std::vector<int> m_matches;
+    bool m_hideOthers = false;
     const ImageList &m_small;
 };
 

@@ -18,18 +18,22 @@ ListView::ListView(const ImageList &large, const ImageList &small, QWidget *pare
     setSelectionMode(QAbstractItemView::SingleSelection);
     // F2 edits the selected caption in place.
     setEditTriggers(QAbstractItemView::EditKeyPressed);
-    m_model->onEdited = [this](int i) { emit AfterLabelEdit(i); };
+    m_model->onEdited = [this](int i) {
+        emit ItemsChanged();
+        emit AfterLabelEdit(i);
+    };
     setUniformItemSizes(false);
     setTextElideMode(Qt::ElideRight);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
     setAcceptDrops(true);
     applySettings();
+    connect(this, &ListView::ItemsChanged, this, [this] { m_unfilteredPlaces.clear(); });
 }
 
 ListView::~ListView() = default;
 
-int ListView::Count() const { return m_model->rowCount(); }
+int ListView::Count() const { return static_cast<int>(m_model->items.size()); }
 
 bool ListView::hasKey(const QString &key) const { return m_model->keys.contains(key); }
 
@@ -52,6 +56,7 @@ bool ListView::Add(const QString &key, const QString &text, int icon, int smallI
     if (hasKey(key))
         return false;
     m_model->append({key, text, icon, smallIcon, std::nullopt, std::nullopt, std::nullopt, std::nullopt});
+    emit ItemsChanged();
     return true;
 }
 
@@ -60,6 +65,7 @@ bool ListView::Remove(int i)
     if (!validItem(i))
         return false;
     m_model->remove(i - 1);
+    emit ItemsChanged();
     return true;
 }
 
@@ -74,30 +80,31 @@ bool ListView::setText(int i, const QString &text)
         return false;
     m_model->items[i - 1].text = text;
     m_model->changed(i - 1);
+    emit ItemsChanged();
     return true;
 }
 
 int ListView::SelectedItem() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? 0 : selected.first().row() + 1;
+    return selected.isEmpty() ? 0 : itemOf(selected.first());
 }
 
 void ListView::setSelectedItem(int i)
 {
-    if (validItem(i))
-        setCurrentIndex(m_model->index(i - 1));
+    if (validItem(i) && indexOf(i).isValid())
+        setCurrentIndex(indexOf(i));
     else
         clearSelection();
 }
 
 void ListView::showItem(int i)
 {
-    if (!validItem(i))
+    if (!validItem(i) || !indexOf(i).isValid())
         return;
     // Scrolling needs the item's place, which the next layout gives.
     executeDelayedItemsLayout();
-    const QModelIndex index = m_model->index(i - 1);
+    const QModelIndex index = indexOf(i);
     setCurrentIndex(index);
     scrollTo(index);
     setFocus(Qt::OtherFocusReason);
@@ -108,7 +115,7 @@ bool ListView::StartLabelEdit()
     const int i = SelectedItem();
     if (!validItem(i))
         return false;
-    const QModelIndex index = m_model->index(i - 1);
+    const QModelIndex index = indexOf(i);
     scrollTo(index);
     edit(index);
     return true;
@@ -142,7 +149,7 @@ void ListView::paintEvent(QPaintEvent *event)
         return;
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    const QModelIndex index = m_model->index(selected - 1);
+    const QModelIndex index = indexOf(selected);
     option.rect = visualRect(index);
     option.state |= QStyle::State_Selected;
     static_cast<ItemDelegate *>(itemDelegate())->paintWholeCaption(&painter, option, index);
@@ -196,6 +203,21 @@ void ListView::describeCount()
 
 void ListView::keyPressEvent(QKeyEvent *event)
 {
+    if (stepThroughMatches(event))
+        return;
+    if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier) {
+        emit BackspaceTyped();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && state() != EditingState) {
+        emit EscapeTyped();
+        return;
+    }
+    // A blank selects in a plain list; in a filter it is part of the text.
+    if (event->key() == Qt::Key_Space && filtered() && !(event->modifiers() & ~Qt::ShiftModifier)) {
+        emit TextTyped(QStringLiteral(" "));
+        return;
+    }
     QListView::keyPressEvent(event);
     switch (event->key()) {
     case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:

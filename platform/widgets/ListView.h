@@ -6,9 +6,12 @@
 #include <QUrl>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/icons/ImageList.h"
 #include "platform/widgets/ListItemsModel.h"
+
+class QLabel;
 
 namespace platform {
 
@@ -84,6 +87,38 @@ public:
     // an empty list adds its placeholder text.
     void setCountText(std::function<QString(int count)> countText);
 
+    // --- finding by typing (ListViewFilter.cpp) ---
+    // Shows the items `matches` (1-based, best first) and selects the first:
+    // while icons are placed by hand every icon stays in its place and the
+    // others are faded; otherwise only the matches show, in that order.
+    void showMatches(const std::vector<int> &matches);
+    // The whole list again, scrolled and selected as before the filter began.
+    void showAll();
+    bool filtered() const;
+    // The n-th item as shown (1-based): among the matches while filtered,
+    // else in list order; 0 when there is none.
+    int shownItem(int n) const;
+    // Shown in a small line at the bottom of the list while not empty.
+    void setFilterText(const QString &text);
+    QString filterText() const;
+    // The view index of item i; invalid while a filter hides it.
+    QModelIndex indexOf(int i) const;
+    // The list without the filter's order for as long as it lives.
+    class Unfiltered {
+    public:
+        explicit Unfiltered(ListView &list);
+        ~Unfiltered();
+        Unfiltered(const Unfiltered &) = delete;
+        Unfiltered &operator=(const Unfiltered &) = delete;
+
+    private:
+        ListView &m_list;
+        std::vector<int> m_matches;
+        int m_selected = 0;
+        QPoint m_scroll;
+        bool m_active = false;
+    };
+
 signals:
     // A double-click anywhere in the list.
     void DblClick();
@@ -91,6 +126,15 @@ signals:
     void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
     // The user changed item i's caption in place.
     void AfterLabelEdit(int i);
+    // Printable text typed into the list (which, unlike a plain list, never
+    // selects by the start of a caption); Backspace and Escape in it.
+    void TextTyped(const QString &text);
+    void BackspaceTyped();
+    void EscapeTyped();
+    // Items were added, removed or renamed.
+    void ItemsChanged();
+    // A change of view or arrangement ended the filter.
+    void FilterEnded();
     // Files or links were dropped from outside: those that can become
     // shortcuts, in the drop's order, with each link's title where the drag
     // gave one.
@@ -108,6 +152,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void keyboardSearch(const QString &search) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     bool validItem(int i) const { return i >= 1 && i <= Count(); }
@@ -123,6 +169,13 @@ private:
     bool setPosition(int i, std::optional<double> left, std::optional<double> top);
     void keepHandMoves();
     void describeCount();
+    int itemOf(const QModelIndex &index) const;
+    // Up/Down and Ctrl+N/Ctrl+P while filtered: the next or previous match.
+    bool stepThroughMatches(QKeyEvent *event);
+    void endFilterForLayout();
+    // Where item i stands in the list laid out without the filter.
+    QPoint unfilteredPlace(int i) const;
+    void placeFilterLine();
 
     ListItemsModel *m_model;
     int m_view = 0;
@@ -136,6 +189,12 @@ private:
     bool m_dropUsable = false;
     QString m_placeholder;
     std::function<QString(int)> m_countText;
+    // Where the list stood when a filter began, given back when it ends.
+    int m_selectedBeforeFilter = 0;
+    QPoint m_scrollBeforeFilter;
+    QLabel *m_filterLine = nullptr;
+    // Each item's place without the filter, measured once for many questions.
+    mutable std::vector<QPoint> m_unfilteredPlaces;
 };
 
 } // namespace platform

@@ -34,9 +34,14 @@ double ListView::position(int i, bool left) const
         if (item.position)
             return left ? item.position->x() : item.position->y();
     }
-    // Where the list has put the item itself.
+    // Where the list has put the item itself: without a filter, which shows
+    // some items only and in another order.
+    if (m_model->hidesOthers()) {
+        const QPointF twips = twipsOf(unfilteredPlace(i));
+        return left ? twips.x() : twips.y();
+    }
     const_cast<ListView *>(this)->executeDelayedItemsLayout();
-    const QPointF twips = twipsOf(rectForIndex(m_model->index(i - 1)).topLeft());
+    const QPointF twips = twipsOf(rectForIndex(indexOf(i)).topLeft());
     return left ? twips.x() : twips.y();
 }
 
@@ -81,6 +86,7 @@ bool ListView::setView(int view)
         return false;
     if (view == m_view)
         return true;
+    endFilterForLayout();
     // The icons' own places stay as they are; the new view lays out from
     // them, moving only those that would now cover another.
     m_separateOverlaps = m_arrange == 0 && (view == 0 || view == 1);
@@ -95,6 +101,7 @@ bool ListView::setArrange(int arrange)
         return false;
     if (arrange == m_arrange)
         return true;
+    endFilterForLayout();
     // Icons that were arranged automatically stay where they stand when the
     // user takes over the placing: that becomes their own place.
     if (arrange == 0 && (m_view == 0 || m_view == 1))

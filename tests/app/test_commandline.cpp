@@ -85,3 +85,48 @@ TEST(CommandLine, TargetsHandedOverAreCheckedWithoutTheSendersWorkingFolder)
 }
 
 } // namespace
+
+#include "app/InstanceSocket.h"
+
+namespace {
+
+TEST(CommandLine, ToggleAndTheActivationTokenReachTheRunningCopy)
+{
+    const app::CommandLine command =
+        app::parseCommandLine({QStringLiteral("tessaflow"), QStringLiteral("--toggle")}, QDir::tempPath());
+    EXPECT_FALSE(command.exitStatus);
+    EXPECT_TRUE(command.toggle);
+    EXPECT_TRUE(command.targets.isEmpty());
+
+    using app::InstanceSocket::decodeRequest;
+    using app::InstanceSocket::encodeRequest;
+    const struct {
+        QStringList targets;
+        QString token;
+        bool toggle;
+        QString tokenRead;
+    } rows[] = {
+        {{}, QStringLiteral("abc_TIME42"), true, QStringLiteral("abc_TIME42")},
+        {{QStringLiteral("/a b"), QStringLiteral("http://x")}, {}, false, {}},
+        {{QStringLiteral("/a")}, QStringLiteral("two words"), false, {}},          // not a token: left out
+        {{}, QString(600, QLatin1Char('t')), true, {}},                            // far too long for one
+    };
+    for (const auto &row : rows) {
+        QStringList targets;
+        QString token;
+        bool toggle = !row.toggle;
+        decodeRequest(encodeRequest(row.targets, row.token, row.toggle), &targets, &token, &toggle);
+        EXPECT_EQ(targets, row.targets);
+        EXPECT_EQ(token, row.tokenRead);
+        EXPECT_EQ(toggle, row.toggle);
+    }
+    // What an older start sends is all targets; a marked entry is never one.
+    QStringList targets;
+    QString token;
+    bool toggle = true;
+    decodeRequest({QStringLiteral("/x"), QStringLiteral("\u0001other")}, &targets, &token, &toggle);
+    EXPECT_EQ(targets, QStringList{QStringLiteral("/x")});
+    EXPECT_FALSE(toggle);
+}
+
+} // namespace

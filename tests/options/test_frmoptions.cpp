@@ -54,7 +54,8 @@ TEST_F(OptionsTest, TheDialogAsDesigned)
         if (label->buddy())
             labels << label->text() + QStringLiteral(" -> ") + label->buddy()->objectName();
     labels.sort();
-    EXPECT_EQ(labels, (QStringList{"&Arrangement: -> cmbArrange", "&View: -> cmbView"}));
+    EXPECT_EQ(labels,
+              (QStringList{"&Arrangement: -> cmbArrange", "&View: -> cmbView", "Show/hide &key: -> txtKey"}));
     EXPECT_EQ(dialog->chkLogin()->text(), QStringLiteral("Start at &login"));
     EXPECT_EQ(dialog->cmdClose()->text(), QStringLiteral("&Close"));
     EXPECT_EQ(dialog->cmbArrange()->toolTip(), QStringLiteral("Select Shortcut Arrangement"));
@@ -72,7 +73,8 @@ TEST_F(OptionsTest, TheDialogAsDesigned)
     for (QWidget *w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             tabOrder << w->objectName();
-    EXPECT_EQ(tabOrder, (QStringList{"cmbArrange", "cmbView", "chkLogin", "cmdClose"}));
+    EXPECT_EQ(tabOrder, (QStringList{"cmbArrange", "cmbView", "chkLogin", "txtKey", "qt_keysequenceedit_lineedit",
+                                     "cmdClose"}));
 }
 
 TEST_F(OptionsTest, ItOpensCentredOverTheMainWindowOnItsScreen)

@@ -2,10 +2,14 @@
 
 #include <QMimeData>
 #include <QStringList>
+#include <QWidget>
+#include <vector>
 #include <memory>
 
 #include "platform/desktop/Clipboard.h"
 #include "platform/desktop/FileChooser.h"
+#include "platform/desktop/GlobalKey.h"
+#include "platform/desktop/WindowActivation.h"
 
 namespace testing_support {
 
@@ -39,6 +43,31 @@ public:
         ++shown;
         openedIn << QStringLiteral("folders:") + folder;
         return answer;
+    }
+};
+
+// A global key the test presses; each key set is recorded and answered
+// with `answer` as the problem.
+class RecordingGlobalKey : public platform::GlobalKey {
+public:
+    std::vector<QKeySequence> keys;
+    QString answer;
+    void set(const QKeySequence &key) override
+    {
+        keys.push_back(key);
+        problem(key.isEmpty() ? QString() : answer);
+    }
+    void press(const QString &token = QString()) { pressed(token); }
+};
+
+// Records the token of every activation, then activates as Qt does.
+class RecordingActivation : public platform::WindowActivation {
+public:
+    QStringList tokens;
+    void activate(QWidget &window, const QString &token) override
+    {
+        tokens << token;
+        window.activateWindow();
     }
 };
 

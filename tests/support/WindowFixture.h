@@ -28,12 +28,15 @@ protected:
     QString profile = dir.filePath(QStringLiteral("tsw.ini"));
     RecordingClipboard clipboard;
     RecordingFileChooser fileChooser;
+    RecordingGlobalKey globalKey;
+    RecordingActivation activation;
     app::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
                              dir.filePath(QStringLiteral("bin/tessaflow"))};
 
     std::unique_ptr<app::frmTessaflow> open()
     {
-        auto window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener, &clipboard, &fileChooser, &autostart});
+        auto window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener, &clipboard, &fileChooser, &autostart,
+                                                                                      &globalKey, &activation});
         window->Form_Load();
         return window;
     }

@@ -245,7 +245,9 @@ TEST_F(ListViewTest, ItemTooltipShowsCaptionAndTarget)
 {
     add(QStringLiteral("a caption"), 1);
     view.setItemDetail([](int i) { return QStringLiteral("/target/%1").arg(i); });
-    EXPECT_EQ(view.model()->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("a caption\n/target/1"));
+    // The first nine say which Alt+digit opens them.
+    EXPECT_EQ(view.model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("a caption\n/target/1\nAlt+1 opens it"));
 }
 
 } // namespace
@@ -258,9 +260,13 @@ TEST_F(ListViewTest, TypingMatchesCaptionsAsShownWithoutTheirWrappingBreaks)
     add(QStringLiteral("bravo-note-001"), 1);
     add(QStringLiteral("bravo-note-101"), 2);
     EXPECT_EQ(view.model()->index(1, 0).data(Qt::DisplayRole).toString(), QStringLiteral("bravo-note-101"));
+    // Typing no longer selects by a caption's start: the text goes to the finder.
+    QString typed;
+    QObject::connect(&view, &platform::ListView::TextTyped, [&](const QString &text) { typed += text; });
     view.setFocus();
     QTest::keyClicks(&view, QStringLiteral("bravo-note-1"));
-    EXPECT_EQ(view.SelectedItem(), 2);
+    EXPECT_EQ(typed, QStringLiteral("bravo-note-1"));
+    EXPECT_EQ(view.SelectedItem(), 0);
 }
 
 TEST(FittedLines, WholeLinesOnlyTheLastEndingInAnEllipsis)

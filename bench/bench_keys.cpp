@@ -1,0 +1,181 @@
+// The keyboard way in: from the show/hide key to the window's first paint
+// when it comes back from the tray (against a plain Qt launcher showing its
+// hidden window), and from a keystroke to the filtered list's paint.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdlib>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "Data.h"
+#include "app/frmTessaflow.h"
+#include "platform/desktop/Opener.h"
+#include "platform/desktop/Spawner.h"
+#include "platform/widgets/Dialogs.h"
+
+namespace {
+
+// Runs the event loop until `widget` has painted once.
+class PaintWait : public QObject {
+public:
+    explicit PaintWait(QWidget *widget) : m_widget(widget) { widget->installEventFilter(this); }
+    ~PaintWait() override { m_widget->removeEventFilter(this); }
+    void arm() { m_painted = false; }
+    // Gives up after a second: a window that never paints is no measure.
+    void wait()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!m_painted && waited.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (!m_painted)
+            std::abort();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted = true;
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+    bool m_painted = false;
+};
+
+// A tray that is always there, so hiding goes to it as on a desktop.
+struct AlwaysTray : platform::Tray {
+    bool available() const override { return true; }
+    bool add(const QIcon &, const QString &, Callback) override { return true; }
+    bool remove() override { return true; }
+};
+
+// The main window on a profile of n shortcuts, loaded and painted.
+struct Launcher {
+    QTemporaryDir dir;
+    platform::IconLookup icons;
+    AlwaysTray tray;
+    platform::WidgetDialogs dialogs;
+    platform::DetachedSpawner spawner;
+    platform::DesktopOpener opener{spawner, dialogs};
+    std::unique_ptr<app::frmTessaflow> window;
+    Launcher(int count, int arrange)
+    {
+        const QString profile = dir.filePath(QStringLiteral("tsw.ini"));
+        bench::writeProfile(profile, bench::makeTargets(dir.filePath(QStringLiteral("files")), count));
+        window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener});
+        window->Form_Load();
+        window->lstButtons().setArrange(arrange);
+        QApplication::processEvents();
+    }
+    platform::ListView &list() { return window->lstButtons(); }
+    void key(int key, const QString &text = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&list(), &press);
+    }
+};
+
+// The show/hide key pressed while the window is in the tray, until the list
+// has painted.
+void ShowFromTray(benchmark::State &state)
+{
+    Launcher launcher(int(state.range(0)), 0);
+    PaintWait painted(launcher.list().viewport());
+    for (auto _ : state) {
+        state.PauseTiming();
+        launcher.window->hide();
+        QApplication::processEvents();
+        painted.arm();
+        state.ResumeTiming();
+        launcher.window->toggle();
+        painted.wait();
+    }
+}
+BENCHMARK(ShowFromTray)->Arg(21)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The plain Qt launcher (a QListWidget in icon mode with QFileIconProvider
+// icons) showing its hidden window, until its list has painted.
+void PlainShowHidden(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QListWidget list;
+    list.setViewMode(QListView::IconMode);
+    list.setIconSize(QSize(32, 32));
+    list.setGridSize(QSize(80, 70));
+    list.setWordWrap(true);
+    list.setResizeMode(QListView::Adjust);
+    list.resize(346, 232);
+    QFileIconProvider provider;
+    for (const QString &target : bench::makeTargets(dir.filePath(QStringLiteral("files")), int(state.range(0)))) {
+        const QFileInfo info(target);
+        list.addItem(new QListWidgetItem(provider.icon(info), info.fileName()));
+    }
+    list.show();
+    QApplication::processEvents();
+    PaintWait painted(list.viewport());
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.hide();
+        QApplication::processEvents();
+        painted.arm();
+        state.ResumeTiming();
+        list.show();
+        list.raise();
+        list.activateWindow();
+        painted.wait();
+    }
+}
+BENCHMARK(PlainShowHidden)->Arg(21)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The first key typed into the whole list ("f": most captions match), until
+// the filtered list has painted; arranged automatically (only the matches,
+// best first) or by hand (every icon in its place, the others faded).
+void FirstKeystroke(benchmark::State &state)
+{
+    Launcher launcher(int(state.range(0)), int(state.range(1)));
+    PaintWait painted(launcher.list().viewport());
+    for (auto _ : state) {
+        state.PauseTiming();
+        launcher.window->finder().clear();
+        QApplication::processEvents();
+        painted.arm();
+        state.ResumeTiming();
+        launcher.key(Qt::Key_F, QStringLiteral("f"));
+        painted.wait();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(FirstKeystroke)
+    ->Args({1000, 1})->Args({4000, 1})->Args({10000, 1})->Args({1000, 0})->Args({10000, 0})
+    ->Unit(benchmark::kMillisecond);
+
+// One more key narrowing what was typed ("file" to "file1"), until the list
+// has painted, arranged automatically.
+void NarrowingKeystroke(benchmark::State &state)
+{
+    Launcher launcher(int(state.range(0)), 1);
+    PaintWait painted(launcher.list().viewport());
+    for (const char c : {'f', 'i', 'l', 'e'})
+        launcher.key(Qt::Key_A + (c - 'a'), QString(QLatin1Char(c)));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        launcher.key(Qt::Key_Backspace);
+        QApplication::processEvents();
+        painted.arm();
+        state.ResumeTiming();
+        launcher.key(Qt::Key_1, QStringLiteral("1"));
+        painted.wait();
+    }
+}
+BENCHMARK(NarrowingKeystroke)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace

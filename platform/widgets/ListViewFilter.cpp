@@ -1,0 +1,206 @@
+#include "platform/widgets/ListView.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "platform/widgets/ListItemsModel.h"
+
+// Finding by typing: the list shows the matches of what was typed (or fades
+// the others where icons are placed by hand), and gives back exactly what it
+// showed before once the filter ends.
+namespace platform {
+
+QModelIndex ListView::indexOf(int i) const
+{
+    if (!validItem(i))
+        return {};
+    const int row = m_model->viewRow(i - 1);
+    return row >= 0 ? m_model->index(row) : QModelIndex();
+}
+
+int ListView::itemOf(const QModelIndex &index) const
+{
+    return index.isValid() ? m_model->itemRow(index.row()) + 1 : 0;
+}
+
+bool ListView::filtered() const { return m_model->filtering(); }
+
+void ListView::showMatches(const std::vector<int> &matches)
+{
+    m_unfilteredPlaces.clear();
+    if (!filtered()) {
+        m_selectedBeforeFilter = SelectedItem();
+        m_scrollBeforeFilter = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    }
+    std::vector<int> rows;
+    rows.reserve(matches.size());
+    for (int i : matches)
+        if (validItem(i))
+            rows.push_back(i - 1);
+    // Where icons are placed by hand they keep their places; elsewhere the
+    // best match comes first.
+    m_model->setFilter(true, rows, !freePlacement());
+    executeDelayedItemsLayout();
+    if (rows.empty()) {
+        clearSelection();
+        setCurrentIndex(QModelIndex());
+    } else {
+        showItem(rows.front() + 1);
+    }
+    viewport()->update();
+}
+
+void ListView::showAll()
+{
+    if (!filtered())
+        return;
+    m_unfilteredPlaces.clear();
+    m_model->setFilter(false, {}, false);
+    executeDelayedItemsLayout();
+    clearSelection();
+    setCurrentIndex(QModelIndex());
+    if (validItem(m_selectedBeforeFilter))
+        setCurrentIndex(indexOf(m_selectedBeforeFilter));
+    horizontalScrollBar()->setValue(m_scrollBeforeFilter.x());
+    verticalScrollBar()->setValue(m_scrollBeforeFilter.y());
+    viewport()->update();
+}
+
+int ListView::shownItem(int n) const
+{
+    if (!filtered())
+        return validItem(n) ? n : 0;
+    const auto &matches = m_model->matches();
+    return n >= 1 && n <= int(matches.size()) ? matches[n - 1] + 1 : 0;
+}
+
+bool ListView::stepThroughMatches(QKeyEvent *event)
+{
+    if (!filtered())
+        return false;
+    const bool control = event->modifiers() == Qt::ControlModifier;
+    int step = 0;
+    if ((event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier) || (control && event->key() == Qt::Key_N))
+        step = 1;
+    else if ((event->key() == Qt::Key_Up && event->modifiers() == Qt::NoModifier) || (control && event->key() == Qt::Key_P))
+        step = -1;
+    if (!step)
+        return false;
+    const auto &matches = m_model->matches();
+    if (!matches.empty()) {
+        const int now = m_model->shownNumber(SelectedItem() - 1);
+        const int next = std::clamp(SelectedItem() && now ? now + step : 1, 1, int(matches.size()));
+        m_keyboardUsed = true;
+        showItem(matches[next - 1] + 1);
+    }
+    event->accept();
+    return true;
+}
+
+void ListView::keyboardSearch(const QString &search)
+{
+    // Only text that can be shown: no control characters.
+    if (!search.isEmpty() && search.front().isPrint())
+        emit TextTyped(search);
+}
+
+void ListView::endFilterForLayout()
+{
+    if (!filtered())
+        return;
+    showAll();
+    setFilterText(QString());
+    emit FilterEnded();
+}
+
+void ListView::setFilterText(const QString &text)
+{
+    if (!m_filterLine) {
+        if (text.isEmpty())
+            return;
+        m_filterLine = new QLabel(this);
+        m_filterLine->setObjectName(QStringLiteral("filterLine"));
+        m_filterLine->setAutoFillBackground(true);
+        m_filterLine->setFrameShape(QFrame::Box);
+        m_filterLine->setMargin(2);
+        m_filterLine->setTextFormat(Qt::PlainText);
+        QPalette line = m_filterLine->palette();
+        line.setColor(QPalette::Window, line.color(QPalette::ToolTipBase));
+        line.setColor(QPalette::WindowText, line.color(QPalette::ToolTipText));
+        m_filterLine->setPalette(line);
+    }
+    m_filterLine->setText(text);
+    m_filterLine->setVisible(!text.isEmpty());
+    placeFilterLine();
+}
+
+QString ListView::filterText() const { return m_filterLine ? m_filterLine->text() : QString(); }
+
+void ListView::placeFilterLine()
+{
+    if (!m_filterLine || m_filterLine->isHidden())
+        return;
+    // Along the bottom of the list, over the icons: the list keeps its size,
+    // so nothing moves while typing.
+    const QRect room = viewport()->geometry();
+    const int height = m_filterLine->sizeHint().height();
+    const int width = std::min(room.width() - 8, std::max(m_filterLine->sizeHint().width(), room.width() / 3));
+    m_filterLine->setGeometry(room.right() - width - 3, room.bottom() - height - 3, width, height);
+    m_filterLine->raise();
+}
+
+QPoint ListView::unfilteredPlace(int i) const
+{
+    // What is saved is what the whole list holds, never what a filter shows
+    // of it: the list is laid out once without the filter and looked at.
+    if (m_unfilteredPlaces.size() != size_t(Count())) {
+        auto *self = const_cast<ListView *>(this);
+        const Unfiltered unfiltered(*self);
+        self->executeDelayedItemsLayout();
+        m_unfilteredPlaces.clear();
+        for (int row = 0; row < Count(); ++row)
+            m_unfilteredPlaces.push_back(rectForIndex(m_model->index(row)).topLeft());
+    }
+    return validItem(i) ? m_unfilteredPlaces[i - 1] : QPoint();
+}
+
+void ListView::resizeEvent(QResizeEvent *event)
+{
+    m_unfilteredPlaces.clear();
+    QListView::resizeEvent(event);
+    placeFilterLine();
+}
+
+ListView::Unfiltered::Unfiltered(ListView &list) : m_list(list)
+{
+    // Fading moves nothing; only a filter that hides and orders items is put aside.
+    if (!list.m_model->hidesOthers())
+        return;
+    m_active = true;
+    for (int row : list.m_model->matches())
+        m_matches.push_back(row + 1);
+    m_selected = list.SelectedItem();
+    const QPoint scroll(list.horizontalScrollBar()->value(), list.verticalScrollBar()->value());
+    list.m_model->setFilter(false, {}, false);
+    list.executeDelayedItemsLayout();
+    m_scroll = scroll;
+}
+
+ListView::Unfiltered::~Unfiltered()
+{
+    if (!m_active)
+        return;
+    std::vector<int> rows;
+    for (int i : m_matches)
+        if (m_list.validItem(i))
+            rows.push_back(i - 1);
+    m_list.m_model->setFilter(true, rows, true);
+    m_list.executeDelayedItemsLayout();
+    if (m_list.indexOf(m_selected).isValid())
+        m_list.setCurrentIndex(m_list.indexOf(m_selected));
+    m_list.horizontalScrollBar()->setValue(m_scroll.x());
+    m_list.verticalScrollBar()->setValue(m_scroll.y());
+}
+
+} // namespace platform

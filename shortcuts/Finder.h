@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "shortcuts/Finding.h"
+#include "shortcuts/ShortcutList.h"
+
+namespace shortcuts {
+
+// Typing in the list finds shortcuts: each printable key adds to the text,
+// Backspace takes the last character back, Escape clears it; the list shows
+// the matches best first (see Finding.h) and the text in a small line.
+class Finder : public QObject {
+    Q_OBJECT
+public:
+    Finder(ShortcutList &list, QObject *parent = nullptr);
+
+    const QString &text() const { return m_text; }
+    void type(const QString &more);
+    void erase();
+    // The whole list again, as it was before the typing began.
+    void clear();
+
+signals:
+    // Escape with nothing typed: the window goes away.
+    void dismissed();
+
+private:
+    void apply();
+
+    ShortcutList &m_list;
+    QString m_text;
+    // The captions and target names as matching compares them, made again
+    // after the list changed.
+    std::vector<Findable> m_findable;
+    bool m_stale = true;
+};
+
+} // namespace shortcuts

@@ -1,0 +1,154 @@
+// The show/hide key, --toggle, Alt+digits and Escape: how the window comes
+// and goes, and the key in the profile and the options dialog.
+#include <QApplication>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/WindowFixture.h"
+
+using namespace testing_support;
+
+namespace {
+
+class HotKeyTest : public WindowFixture {
+protected:
+    std::unique_ptr<app::frmTessaflow> window;
+    QStringList targets;
+    void start(const QByteArray &profileText)
+    {
+        writeProfile(profileText);
+        window = open();
+        for (const char *name : {"budget.ods", "my report.txt", "report 2024.pdf"}) {
+            QFile f(dir.filePath(QString::fromUtf8(name)));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            targets << f.fileName();
+        }
+        window->addTargets(targets);
+        window->activateWindow();
+        QApplication::processEvents();
+    }
+    bool shown() const { return window->isVisible() && !window->isMinimized(); }
+};
+
+TEST_F(HotKeyTest, TheStoredKeyIsTakenAndTheDialogChangesItAtOnceAndSavesItOnClose)
+{
+    start("[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n");
+    ASSERT_EQ(globalKey.keys.size(), 1u);
+    EXPECT_EQ(globalKey.keys[0], QKeySequence(QStringLiteral("Ctrl+Alt+K")));
+    window->mnuOptions_Click();
+    options::frmOptions *dialog = window->frmOptions();
+    EXPECT_EQ(dialog->txtKey()->keySequence(), QKeySequence(QStringLiteral("Ctrl+Alt+K")));
+    EXPECT_TRUE(dialog->lblKeyProblem()->isHidden());
+    // Held by another program: the dialog says so.
+    globalKey.answer = QStringLiteral("Ctrl+Alt+J is already used by another program");
+    dialog->txtKey()->setFocus();
+    const size_t before = globalKey.keys.size();
+    // The modifiers pressed first change nothing; the key with them is taken once.
+    QTest::keyClick(dialog->txtKey(), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(globalKey.keys.size(), before + 1);
+    // Taken, the focus moves on, so Alt+C closes the dialog again instead of
+    // becoming the key; Escape is never taken.
+    EXPECT_TRUE(dialog->cmdClose()->hasFocus() || !dialog->isActiveWindow());
+    QTest::keyClick(dialog->txtKey(), Qt::Key_Escape);
+    EXPECT_EQ(globalKey.keys.size(), before + 1);
+    EXPECT_EQ(globalKey.keys.back(), QKeySequence(QStringLiteral("Ctrl+Alt+J")));
+    EXPECT_FALSE(dialog->lblKeyProblem()->isHidden());
+    EXPECT_EQ(dialog->lblKeyProblem()->text(), globalKey.answer);
+    EXPECT_EQ(window->hotKeyProblem(), globalKey.answer);
+    dialog->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(readProfile().contains("\r\nHotKey=Ctrl+Alt+J\r\n"));
+    // Cleared, it is released and stored empty.
+    window->mnuOptions_Click();
+    window->frmOptions()->txtKey()->clear();
+    EXPECT_TRUE(globalKey.keys.back().isEmpty());
+    window->frmOptions()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(readProfile().contains("\r\nHotKey=\r\n"));
+}
+
+TEST_F(HotKeyTest, NoKeyByDefaultAndNoLineForIt)
+{
+    start("[Tessaflow]\r\nSView=1\r\n");
+    ASSERT_EQ(globalKey.keys.size(), 1u);
+    EXPECT_TRUE(globalKey.keys[0].isEmpty());
+    window->Save_Config();
+    EXPECT_FALSE(readProfile().contains("HotKey"));
+}
+
+TEST_F(HotKeyTest, TheKeyBringsTheWindowAndSendsItBackAndAnOpenedShortcutSendsItBackToo)
+{
+    start("[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n");
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        globalKey.press(QStringLiteral("_TIME42"));
+        // Active, it goes the way minimising sends it: to the tray.
+        EXPECT_TRUE(window->isHidden());
+        globalKey.press(QStringLiteral("_TIME43"));
+        QApplication::processEvents();
+        EXPECT_TRUE(shown());
+        EXPECT_EQ(activation.tokens.back(), QStringLiteral("_TIME43"));
+        EXPECT_TRUE(window->lstButtons().hasFocus() || !QApplication::focusWidget());
+        // Shown by the key: opening a shortcut sends it back.
+        QTest::keyClicks(&window->lstButtons(), QStringLiteral("rep"));
+        EXPECT_EQ(window->lstButtons().filterText(), QStringLiteral("rep"));
+        window->mnuOpen_Click();
+        ASSERT_FALSE(opener.opened.isEmpty());
+        EXPECT_EQ(opener.opened.back(), targets[2]);
+        QApplication::processEvents();
+        EXPECT_FALSE(shown());
+        // The next time it comes back with nothing typed.
+        globalKey.press();
+        QApplication::processEvents();
+        EXPECT_TRUE(shown());
+        EXPECT_TRUE(window->lstButtons().filterText().isEmpty());
+    }
+    // Without a tray, minimised instead.
+    tray.hostPresent = false;
+    window->hideAway();
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
+    // Brought back from the tray instead, it stays after opening one.
+    tray.hostPresent = true;
+    globalKey.press();
+    QApplication::processEvents();
+    tray.click(platform::TrayCode::LeftButtonUp);
+    QApplication::processEvents();
+    window->lstButtons().setSelectedItem(1);
+    window->mnuOpen_Click();
+    EXPECT_TRUE(shown());
+}
+
+TEST_F(HotKeyTest, AltDigitsOpenTheShortcutsAsShownAndEscapeWithNothingTypedHides)
+{
+    start("[Tessaflow]\r\n");
+    platform::ListView &list = window->lstButtons();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_2, Qt::AltModifier);
+    EXPECT_EQ(opener.opened, QStringList{targets[1]});
+    QTest::keyClicks(&list, QStringLiteral("rep"));
+    QTest::keyClick(&list, Qt::Key_2, Qt::AltModifier); // the second match: "my report.txt"
+    // Opening ends the typing; the window, shown another way, stays.
+    EXPECT_FALSE(list.filtered());
+    QTest::keyClicks(&list, QStringLiteral("rep"));
+    QTest::keyClick(&list, Qt::Key_3, Qt::AltModifier); // only two match
+    QTest::keyClick(&list, Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(opener.opened, (QStringList{targets[1], targets[1], targets[2]}));
+    EXPECT_TRUE(shown());
+    // Escape clears what was typed, then hides.
+    QTest::keyClicks(&list, QStringLiteral("rep"));
+    QTest::keyClick(&list, Qt::Key_Escape);
+    EXPECT_TRUE(shown());
+    EXPECT_FALSE(list.filtered());
+    QTest::keyClick(&list, Qt::Key_Escape);
+    EXPECT_TRUE(window->isHidden());
+    // A later start hands over its token.
+    window->showFromAnotherStart({}, QStringLiteral("wayland-token-1"));
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(activation.tokens.back(), QStringLiteral("wayland-token-1"));
+}
+
+} // namespace

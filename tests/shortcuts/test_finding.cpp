@@ -1,0 +1,153 @@
+// Finding shortcuts by typing: the ranking rules, and the list while a
+// filter is on in every view and arrangement.
+#include <QTest>
+
+#include "config/Config.h"
+#include "shortcuts/Deleting.h"
+#include "shortcuts/Finder.h"
+#include "support/ShortcutFixture.h"
+
+using namespace testing_support;
+using shortcuts::Match;
+
+namespace {
+
+Match match(const QString &typed, const QString &caption, const QString &target = QStringLiteral("/x/zzz"))
+{
+    const auto item = shortcuts::findable(caption, target);
+    return shortcuts::matchOf(shortcuts::foldedForFinding(typed), item.caption, item.targetName);
+}
+
+TEST(Finding, EachKindOfMatchRanksInItsPlace)
+{
+    EXPECT_EQ(match("rep", "Report.pdf"), Match::CaptionStart);
+    EXPECT_EQ(match("REP", "report.pdf"), Match::CaptionStart); // letter case
+    EXPECT_EQ(match("rep", "my report.txt"), Match::WordStart);
+    EXPECT_EQ(match("mr", "my report.txt"), Match::WordStart); // initials
+    EXPECT_EQ(match("rt", "my report.txt"), Match::WordStart); // initials from a later word
+    EXPECT_EQ(match("rep", "prepare.sh"), Match::CaptionPart);
+    EXPECT_EQ(match("nts", "notes.md"), Match::InOrder);
+    EXPECT_EQ(match("ete", "Été photos"), Match::CaptionStart); // accents
+    EXPECT_EQ(match("été", "ete.txt"), Match::CaptionStart);
+    EXPECT_EQ(match("doc", "Files", "/home/me/Documents"), Match::TargetOnly);
+    EXPECT_EQ(match("exa", "Start page", "https://www.example.org/start"), Match::TargetOnly); // the host
+    EXPECT_EQ(match("start", "Home", "https://example.org/start"), Match::None);                // not the path
+    EXPECT_EQ(match("xyz", "notes.md"), Match::None);
+    EXPECT_EQ(match("ba", "abc"), Match::None); // letters out of order
+    // Accents, letter case and invisible breaks go; the letters stay.
+    EXPECT_EQ(shortcuts::foldedForFinding(QStringLiteral("Ça\u200Bva ÅNGSTRÖM")), QStringLiteral("cava angstrom"));
+}
+
+TEST(Finding, BestFirstAndTiesInListOrder)
+{
+    std::vector<shortcuts::Findable> items;
+    for (const char *caption : {"prepare.sh", "zebra.png", "my report.txt", "report 2024.pdf", "Report old", "rxexp"})
+        items.push_back(shortcuts::findable(QString::fromUtf8(caption), QStringLiteral("/x/") + caption));
+    EXPECT_EQ(shortcuts::rankedMatches(QStringLiteral("rep"), items), (std::vector<int>{4, 5, 3, 1, 6}));
+    EXPECT_TRUE(shortcuts::rankedMatches(QStringLiteral("qq"), items).empty());
+}
+
+class FinderTest : public ShortcutFixture {
+protected:
+    shortcuts::Finder finder{list};
+    void SetUp() override
+    {
+        view.resize(420, 300);
+        view.show();
+        for (const char *name : {"budget.ods", "my report.txt", "notes.md", "prepare.sh", "readme.txt",
+                                 "report 2024.pdf", "zebra.png"})
+            ASSERT_TRUE(shortcuts::AddButton(list, touch(QString::fromUtf8(name)), QString(), list.nextImageIndex()));
+        QApplication::processEvents();
+    }
+    // The captions as the view shows them, in its rows' order; faded ones in brackets.
+    QStringList shown() const
+    {
+        QStringList out;
+        for (int row = 0; row < view.model()->rowCount(); ++row) {
+            const QModelIndex index = view.model()->index(row, 0);
+            const QString text = index.data().toString();
+            out << ((index.flags() & Qt::ItemIsEnabled) ? text : QLatin1Char('[') + text + QLatin1Char(']'));
+        }
+        return out;
+    }
+    std::vector<QRect> places() const
+    {
+        std::vector<QRect> out;
+        for (int i = 1; i <= view.Count(); ++i)
+            out.push_back(view.visualRect(view.indexOf(i)));
+        return out;
+    }
+    QByteArray saved()
+    {
+        FakeFrame frame;
+        EXPECT_TRUE(config::Save_Config(config::IniFile(path(QStringLiteral("tsw.ini"))), frame, list));
+        return readFile(QStringLiteral("tsw.ini"));
+    }
+};
+
+TEST_F(FinderTest, TypingFiltersEveryViewAndArrangementAndClearingGivesItAllBack)
+{
+    for (int arrange : {0, 1, 2}) {
+        for (int v : {0, 1, 2}) {
+            SCOPED_TRACE(QStringLiteral("arrange %1 view %2").arg(arrange).arg(v).toStdString());
+            view.setArrange(arrange);
+            view.setView(v);
+            view.setSelectedItem(7);
+            QApplication::processEvents();
+            const auto before = places();
+            const QByteArray stored = saved();
+            view.setFocus();
+            QTest::keyClicks(&view, QStringLiteral("rep"));
+            EXPECT_EQ(view.filterText(), QStringLiteral("rep"));
+            if (arrange == 0 && v != 2)
+                EXPECT_EQ(shown(), (QStringList{"[budget.ods]", "my report.txt", "[notes.md]", "prepare.sh",
+                                                "[readme.txt]", "report 2024.pdf", "[zebra.png]"}));
+            else
+                EXPECT_EQ(shown(), (QStringList{"report 2024.pdf", "my report.txt", "prepare.sh"}));
+            // The best match is selected; Down and Ctrl+N go on through the matches, Up and Ctrl+P back.
+            EXPECT_EQ(view.SelectedItem(), 6);
+            QTest::keyClick(&view, Qt::Key_Down);
+            EXPECT_EQ(view.SelectedItem(), 2);
+            QTest::keyClick(&view, Qt::Key_N, Qt::ControlModifier);
+            EXPECT_EQ(view.SelectedItem(), 4);
+            QTest::keyClick(&view, Qt::Key_P, Qt::ControlModifier);
+            EXPECT_EQ(view.SelectedItem(), 2);
+            EXPECT_EQ(view.shownItem(1), 6);
+            EXPECT_EQ(view.shownItem(3), 4);
+            EXPECT_EQ(view.shownItem(4), 0);
+            // A save while filtered writes what the whole list holds.
+            EXPECT_EQ(saved(), stored);
+            QTest::keyClick(&view, Qt::Key_Backspace);
+            EXPECT_EQ(finder.text(), QStringLiteral("re"));
+            QTest::keyClick(&view, Qt::Key_Escape);
+            EXPECT_TRUE(finder.text().isEmpty());
+            EXPECT_FALSE(view.filtered());
+            QApplication::processEvents();
+            EXPECT_EQ(places(), before);
+            EXPECT_EQ(view.SelectedItem(), 7);
+            EXPECT_EQ(saved(), stored);
+        }
+    }
+}
+
+TEST_F(FinderTest, DeletingWhileFilteredKeepsTheFilterAndAViewChangeEndsIt)
+{
+    view.setArrange(1);
+    QTest::keyClicks(&view, QStringLiteral("rep"));
+    ASSERT_TRUE(shortcuts::RemoveShortcut(list, 2));
+    EXPECT_EQ(shown(), (QStringList{"report 2024.pdf", "prepare.sh"}));
+    EXPECT_EQ(view.shownItem(2), 3);
+    QTest::keyClicks(&view, QStringLiteral("o"));
+    EXPECT_EQ(shown(), (QStringList{"report 2024.pdf"}));
+    // Escape with nothing typed asks for the window to go away.
+    bool dismissed = false;
+    QObject::connect(&finder, &shortcuts::Finder::dismissed, [&] { dismissed = true; });
+    view.setView(2);
+    EXPECT_FALSE(view.filtered());
+    EXPECT_TRUE(finder.text().isEmpty());
+    EXPECT_TRUE(view.filterText().isEmpty());
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_TRUE(dismissed);
+}
+
+} // namespace
