@@ -16,7 +16,7 @@ packages=(
   xclip                 # the X clipboard from the end-to-end run
   dbus python3-dbus python3-gi   # a private session bus and a stand-in tray watcher
   at-spi2-core python3-pyatspi   # the accessibility bus and a screen reader's view of it
-  weston qt6-wayland    # a headless Wayland session and Qt's platform for it
+  weston qt6-wayland    # a Wayland session (on Xvfb) and Qt's platform for it
   libglib2.0-bin        # gio, which starts desktop entries
   appstream desktop-file-utils   # checks of the installed metadata
   dpkg-dev file         # cpack -G DEB

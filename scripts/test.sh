@@ -46,8 +46,8 @@ bash tests/e2e/crash.sh "$build"
 # The tray over D-Bus coming late and coming back; screen readers over AT-SPI.
 bash tests/e2e/tray.sh "$build"
 bash tests/e2e/a11y.sh "$build"
-# A Wayland session (headless weston): start, hand-over, SIGTERM, the stored
-# position. (--toggle is checked there too once the launcher has it.)
+# A Wayland session (weston on a private Xvfb): start, hand-over, --toggle,
+# SIGTERM, the stored position.
 bash tests/e2e/wayland.sh "$build"
 # The show/hide key, --toggle and typing to find, on the real program.
 bash tests/e2e/keys.sh "$build"

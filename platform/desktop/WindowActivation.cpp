@@ -5,9 +5,11 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <xcb/xcb.h>
 
 namespace platform {
@@ -15,6 +17,9 @@ namespace platform {
 namespace {
 
 constexpr int kSettleMs = 150;
+// How long the desktop has to make the window active before it asks for
+// attention instead.
+constexpr int kActiveWithinMs = 500;
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
@@ -86,13 +91,24 @@ quint32 startupIdTime(const QString &token)
     return ok ? time : 0;
 }
 
+DesktopActivation::DesktopActivation(Alert alert, QString platform)
+    : m_alert(alert ? std::move(alert) : Alert([](QWidget &window) { QApplication::alert(&window); })),
+      m_platform(std::move(platform))
+{
+}
+
 void DesktopActivation::activate(QWidget &window, const QString &token)
 {
-    const QString platform = QGuiApplication::platformName();
+    const QString platform = m_platform.isEmpty() ? QGuiApplication::platformName() : m_platform;
+    const bool wayland = platform.startsWith(QLatin1String("wayland"));
     // Qt's Wayland client hands this token to the compositor with the request.
-    if (platform.startsWith(QLatin1String("wayland")) && !token.isEmpty())
+    if (wayland && !token.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
     window.activateWindow();
+    // A token is good for one request: never left for a later one, nor for
+    // the programs the launcher starts.
+    if (wayland)
+        qunsetenv("XDG_ACTIVATION_TOKEN");
     if (platform == QLatin1String("xcb"))
         activateOnX11(window, token);
     // Hidden and shown again at once, the window can get the keyboard back
@@ -103,6 +119,25 @@ void DesktopActivation::activate(QWidget &window, const QString &token)
     QTimer::singleShot(kSettleMs, &window, [shown] {
         if (shown && QGuiApplication::focusWindow() == shown->windowHandle() && !shown->isActiveWindow())
             QApplication::setActiveWindow(shown);
+    });
+    // Without a token a Wayland compositor keeps the window where it is.
+    if (wayland && token.isEmpty()) {
+        m_alert(window);
+        return;
+    }
+    // Refused (focus stealing prevention, a token that has expired): the
+    // window at least asks for attention. Active for a moment counts too: the
+    // user may have gone on to another window since.
+    auto becameActive = std::make_shared<bool>(window.isActiveWindow());
+    const QMetaObject::Connection watch = QObject::connect(
+        qGuiApp, &QGuiApplication::focusWindowChanged, &window, [shown, becameActive](QWindow *focus) {
+            if (shown && focus && focus == shown->windowHandle())
+                *becameActive = true;
+        });
+    QTimer::singleShot(kActiveWithinMs, &window, [alert = m_alert, shown, becameActive, watch] {
+        QObject::disconnect(watch);
+        if (shown && shown->isVisible() && !shown->isMinimized() && !*becameActive && !shown->isActiveWindow())
+            alert(*shown);
     });
 }
 

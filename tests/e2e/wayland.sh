@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The real launcher in a Wayland session: a headless weston compositor and
-# Qt's wayland platform. A start with a file, a second start that hands its
-# file over, SIGTERM that saves; the stored Top and Left, which a Wayland
-# client cannot know, come out as they went in, and a profile without them
-# gets none. Ends with "N passed, N failed".
+# The real launcher in a Wayland session: weston and Qt's wayland platform.
+# weston runs on its X11 back-end inside a private Xvfb, which gives it a
+# seat: the window can hold the keyboard, as on a desktop. A start with a
+# file, a second start that hands its file over, --toggle putting the window
+# away and bringing it back, SIGTERM that saves; the stored Top and Left,
+# which a Wayland client cannot know, come out as they went in, and a profile
+# without them gets none. Ends with "N passed, N failed".
 #
 #   bash tests/e2e/wayland.sh [BUILD_DIR]
 #
@@ -13,7 +15,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 name=wayland
 passed=0 failed=0
-weston_pid='' app_pid=''
+xvfb_pid='' weston_pid='' app_pid=''
 say() { printf '%s: %s\n' "$name" "$*"; }
 die() { printf '%s: %s\n' "$name" "$*" >&2; exit 1; }
 check() {
@@ -29,7 +31,9 @@ if [[ -d $build_arg ]]; then build=$(cd "$build_arg" && pwd)
 elif [[ -d $repo/$build_arg ]]; then build=$(cd "$repo/$build_arg" && pwd)
 else die "build folder '$build_arg' not found"; fi
 [[ -x $build/tessaflow ]] || die "no tessaflow executable in $build"
-command -v weston >/dev/null 2>&1 || die "missing weston (run scripts/deps.sh)"
+for tool in weston Xvfb; do
+  command -v "$tool" >/dev/null 2>&1 || die "missing $tool (run scripts/deps.sh)"
+done
 [[ -n $(find /usr/lib -path '*qt6/plugins/platforms/libqwayland-generic.so' -print -quit 2>/dev/null) ]] ||
   die "missing Qt's wayland platform (run scripts/deps.sh: qt6-wayland)"
 
@@ -39,6 +43,7 @@ cleanup() {
   trap - EXIT INT TERM
   stop "$app_pid"
   stop "$weston_pid"
+  stop "$xvfb_pid"
   if ((status == 0)); then rm -rf "$tmp"; else say "kept $tmp"; fi
   exit "$status"
 }
@@ -51,10 +56,13 @@ export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_
 export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tessaflow-wayland LC_ALL=C.UTF-8
 unset DISPLAY DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP XDG_SESSION_TYPE QT_QPA_PLATFORMTHEME
 
-renderer=()
-[[ -z ${WAYLAND_SHOT:-} ]] || renderer=(--use-pixman --debug)
-weston --backend=headless-backend.so "${renderer[@]}" --socket="$WAYLAND_DISPLAY" --width=800 --height=600 \
-  >"$tmp/weston.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+xvfb_pid=$!
+wait_for 10 eval '[[ -s $tmp/display ]]' || die "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"
+debug=()
+[[ -z ${WAYLAND_SHOT:-} ]] || debug=(--debug)
+DISPLAY=":$(head -n 1 "$tmp/display")" XAUTHORITY=/dev/null weston --backend=x11-backend.so --use-pixman "${debug[@]}" \
+  --socket="$WAYLAND_DISPLAY" --width=800 --height=600 >"$tmp/weston.log" 2>&1 &
 weston_pid=$!
 wait_for 10 eval '[[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]]' || die "weston did not start: $(tail -n 5 "$tmp/weston.log")"
 
@@ -73,16 +81,20 @@ run() {
   app_pid=$!
   wait_for 10 saved "$1" || die "the launcher did not start and add $1: $(tail -n 5 "$tmp/tessaflow.log")"
 }
-# end: SIGTERM, which saves; sets $status.
+# end: SIGTERM, which saves; sets $status. One that never ends fails the run
+# (killed: 137) rather than holding it up.
 end() {
   kill -TERM "$app_pid"
+  wait_for 10 eval '! alive $app_pid' || { say "no end 10 s after SIGTERM: killed"; kill -9 "$app_pid"; }
   status=0
   wait "$app_pid" || status=$?
   app_pid=''
 }
 
 printf '[Tessaflow]\r\nTop=1500\r\nLeft=2250\r\nHeight=3600\r\nWidth=5400\r\n' >"$ini"
-run "$tmp/files/one.txt"
+# The client's side of the protocol, logged by libwayland, shows where the
+# window is: put away (minimised, or its toplevel gone) or holding the keyboard.
+WAYLAND_DEBUG=client run "$tmp/files/one.txt"
 check "started on Wayland and added its argument" saved "$tmp/files/one.txt"
 
 second=0
@@ -90,7 +102,25 @@ timeout 20 "$app" "$tmp/files/two.txt" >"$tmp/second.log" 2>&1 || second=$?
 check "a second start hands over and ends with status 0 ($second)" eval '((second == 0))'
 check "the running copy added the second start's argument" wait_for 5 saved "$tmp/files/two.txt"
 
-# --toggle: a check goes here once the launcher has it.
+# The protocol lines since line $1 of the log: those of one --toggle.
+since() { tail -n "+$1" "$tmp/tessaflow.log"; }
+keyboard() { since 1 | grep -oE 'wl_keyboard@[0-9]+\.(enter|leave)' | tail -n 1 | sed 's/.*\.//'; }
+away() { since "$1" | grep -qE 'xdg_toplevel@[0-9]+\.(set_minimized|destroy)\(' && [[ $(keyboard) == leave ]]; }
+back() { since "$1" | grep -qE 'wl_keyboard@[0-9]+\.enter' && [[ $(keyboard) == enter ]]; }
+copies() { pgrep -f -- "^$app( |\$)" | tr '\n' ' ' | sed 's/ $//'; }
+toggle() {
+  mark=$(($(wc -l <"$tmp/tessaflow.log") + 1))
+  toggled=0
+  timeout 20 "$app" --toggle >>"$tmp/toggle.log" 2>&1 || toggled=$?
+}
+check "the window holds the keyboard before --toggle" wait_for 5 eval '[[ $(keyboard) == enter ]]'
+toggle
+check "--toggle ends with status 0 ($toggled)" eval '((toggled == 0))'
+check "--toggle puts the active window away" wait_for 5 away "$mark"
+toggle
+check "--toggle again ends with status 0 ($toggled)" eval '((toggled == 0))'
+check "--toggle brings it back with the keyboard" wait_for 5 back "$mark"
+check "the running copy stays the only one ($(copies))" eval '[[ $(copies) == "$app_pid" ]]'
 
 if [[ -n ${WAYLAND_SHOT:-} ]]; then
   sleep 1 # past the compositor's animations
