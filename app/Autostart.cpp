@@ -1,5 +1,6 @@
 #include "app/Autostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +48,7 @@ bool Autostart::setEnabled(bool on, QString *error)
     };
     if (!on) {
         if (QFile::exists(m_entryPath) && !QFile::remove(m_entryPath))
-            return fail(QStringLiteral("could not remove %1").arg(m_entryPath));
+            return fail(QCoreApplication::translate("Autostart", "could not remove %1").arg(m_entryPath));
         return true;
     }
     // Written by the rules or not at all: a path written raw could end the
@@ -56,10 +57,10 @@ bool Autostart::setEnabled(bool on, QString *error)
     const auto exec = platform::DesktopEntry::execValue(
         {QFileInfo(m_executable).absoluteFilePath(), QStringLiteral("--minimized")}, &why);
     if (!exec)
-        return fail(QStringLiteral("no login entry can start this copy: %1").arg(why));
+        return fail(QCoreApplication::translate("Autostart", "no login entry can start this copy: %1").arg(why));
     const QString folder = QFileInfo(m_entryPath).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("could not create %1").arg(folder));
+        return fail(QCoreApplication::translate("Autostart", "could not create %1").arg(folder));
     const QString text =
         QStringLiteral("[Desktop Entry]\n"
                        "Type=Application\n"
@@ -72,10 +73,10 @@ bool Autostart::setEnabled(bool on, QString *error)
             .arg(*exec);
     QSaveFile file(m_entryPath);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("could not write %1: %2").arg(m_entryPath, file.errorString()));
+        return fail(QCoreApplication::translate("Autostart", "could not write %1: %2").arg(m_entryPath, file.errorString()));
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(QStringLiteral("could not write %1: %2").arg(m_entryPath, file.errorString()));
+        return fail(QCoreApplication::translate("Autostart", "could not write %1: %2").arg(m_entryPath, file.errorString()));
     return true;
 }
 

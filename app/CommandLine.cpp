@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -67,15 +68,15 @@ std::optional<QString> handedOverTarget(const QString &target, QString *refusal)
         return std::nullopt;
     };
     if (target.isEmpty() || target.contains(QChar(0)))
-        return refuse(QStringLiteral("an empty or broken name, not added"));
+        return refuse(QCoreApplication::translate("CommandLine", "an empty or broken name, not added"));
     const bool absolute = target.startsWith(u'/') || target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)
                           || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
                           || platform::PathOps::HasUrlScheme(target);
     if (!absolute)
-        return refuse(QStringLiteral("not an absolute path, not added: %1").arg(target));
+        return refuse(QCoreApplication::translate("CommandLine", "not an absolute path, not added: %1").arg(target));
     if (const auto checked = commandLineTarget(target, QStringLiteral("/")))
         return checked;
-    return refuse(QStringLiteral("not found, not added: %1").arg(target));
+    return refuse(QCoreApplication::translate("CommandLine", "not found, not added: %1").arg(target));
 }
 
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDir)

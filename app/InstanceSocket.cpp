@@ -1,5 +1,6 @@
 #include "app/InstanceSocket.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -31,12 +32,16 @@ quint32 lengthAt(const QByteArray &in, qsizetype at)
 QString kindOf(const struct stat &st)
 {
     if (S_ISLNK(st.st_mode))
-        return QStringLiteral("is a symbolic link");
+        //: Follows a path.
+        return QCoreApplication::translate("InstanceSocket", "is a symbolic link");
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("is a folder");
+        //: Follows a path.
+        return QCoreApplication::translate("InstanceSocket", "is a folder");
     if (S_ISSOCK(st.st_mode))
-        return QStringLiteral("is a socket of another user");
-    return QStringLiteral("is not a socket");
+        //: Follows a path.
+        return QCoreApplication::translate("InstanceSocket", "is a socket of another user");
+    //: Follows a path.
+    return QCoreApplication::translate("InstanceSocket", "is not a socket");
 }
 
 bool isPrivateFolder(const QString &path, QString *why)
@@ -45,13 +50,17 @@ bool isPrivateFolder(const QString &path, QString *why)
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         *why = QString::fromLocal8Bit(std::strerror(errno));
     else if (S_ISLNK(st.st_mode))
-        *why = QStringLiteral("is a symbolic link");
+        *why = QCoreApplication::translate("InstanceSocket", "is a symbolic link");
     else if (!S_ISDIR(st.st_mode))
-        *why = QStringLiteral("is not a folder");
+        //: Follows a path.
+        *why = QCoreApplication::translate("InstanceSocket", "is not a folder");
     else if (st.st_uid != ::geteuid())
-        *why = QStringLiteral("belongs to another user");
+        //: Follows a path.
+        *why = QCoreApplication::translate("InstanceSocket", "belongs to another user");
     else if ((st.st_mode & 077) != 0)
-        *why = QStringLiteral("may be used by other users (mode %1)").arg(st.st_mode & 0777, 3, 8, QLatin1Char('0'));
+        //: Follows a path; %1 is the folder's permissions in octal.
+        *why = QCoreApplication::translate("InstanceSocket", "may be used by other users (mode %1)")
+                   .arg(st.st_mode & 0777, 3, 8, QLatin1Char('0'));
     else
         return true;
     return false;
@@ -160,7 +169,8 @@ QString privateFolder(QString *why)
     QString problem;
     if (isPrivateFolder(own, &problem))
         return own;
-    *why = QStringLiteral("%1 %2").arg(own, problem);
+    //: %1 is a folder's path, %2 what is wrong with it ("is a symbolic link").
+    *why = QCoreApplication::translate("InstanceSocket", "%1 %2").arg(own, problem);
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "app/Resources.h"
+#include "app/Translations.h"
 #include "platform/widgets/Accessibility.h"
 #include "platform/desktop/X11GlobalKey.h"
 #include "platform/portal/PortalGlobalKey.h"
@@ -20,6 +21,7 @@ void Program::prepare()
     // program ends when the main window is unloaded, not before.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
+    installTranslations(*QCoreApplication::instance());
     platform::installAccessibleWindowRoles();
     platform::IconLookup::ensureIconTheme();
 }

@@ -19,7 +19,7 @@ namespace app {
 // before a Program is made.
 class Program {
 public:
-    // Application name, quitting, resources and icon theme.
+    // Application name, quitting, resources, translations and icon theme.
     static void prepare();
 
     explicit Program(const QString &profilePath);

@@ -143,7 +143,8 @@ SingleInstance::Start SingleInstance::start(const QStringList &targets, QString 
     QString ignored;
     QString &why = error ? *error : ignored;
     if (m_name.isEmpty()) {
-        why = QStringLiteral("no private folder for the running-copy socket (%1); going on without one").arg(m_noFolder);
+        //: %1 says why there is none.
+        why = tr("no private folder for the running-copy socket (%1); going on without one").arg(m_noFolder);
         return Start::First;
     }
     // Held only for the moment of deciding. An flock, not a lock file with
@@ -173,12 +174,13 @@ SingleInstance::Start SingleInstance::start(const QStringList &targets, QString 
     // Without the lock two copies started at the same moment may both go
     // on; a socket that is there is still found and used.
     if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0)
-        why = QStringLiteral("could not lock %1").arg(QFile::decodeName(lockPath));
+        why = tr("could not lock %1").arg(QFile::decodeName(lockPath));
 
     QString what;
     switch (lookAt(m_name, &what)) {
     case Found::SomethingElse:
-        why = QStringLiteral("%1 %2, where the running copy's socket belongs; remove it and start again")
+        //: %1 is a path, %2 what is there instead ("is a folder").
+        why = tr("%1 %2, where the running copy's socket belongs; remove it and start again")
                   .arg(m_name, what);
         return Start::Failed;
     case Found::OurSocket:
@@ -223,18 +225,18 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
         if (errno != EAGAIN && errno != EINTR)
             return result(HandOver::NoCopy);
         if (connectDeadline.hasExpired())
-            return failed(QStringLiteral("the running copy does not answer"));
+            return failed(tr("the running copy does not answer"));
         ::usleep(10 * 1000);
     }
     if (!peerIsThisUser(fd))
-        return failed(QStringLiteral("%1 is served by another user; nothing handed over").arg(m_name));
+        return failed(tr("%1 is served by another user; nothing handed over").arg(m_name));
     const QByteArray request = encode(targets);
     if (request.size() > 4 + kMaxMessage)
-        return failed(QStringLiteral("too many shortcuts to hand over at once"));
+        return failed(tr("too many shortcuts to hand over at once"));
     const QDeadlineTimer deadline(kAnswerMs);
     QStringList answer;
     if (!sendAll(fd, request, deadline) || !receiveMessage(fd, deadline, &answer) || answer.isEmpty())
-        return failed(QStringLiteral("the running copy does not answer"));
+        return failed(tr("the running copy does not answer"));
     m_taken = answer.first().toInt();
     m_refusals = answer.mid(1);
     return result(HandOver::Done);
@@ -243,7 +245,8 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
 bool SingleInstance::listen(QString *error)
 {
     auto fail = [&](const QString &why) {
-        *error = QStringLiteral("could not listen on %1: %2").arg(m_name, why);
+        //: %1 is the socket's path, %2 why.
+        *error = tr("could not listen on %1: %2").arg(m_name, why);
         if (m_listener >= 0)
             ::close(m_listener);
         m_listener = -1;
@@ -251,7 +254,7 @@ bool SingleInstance::listen(QString *error)
     };
     sockaddr_un address;
     if (!socketAddress(m_name, &address))
-        return fail(QStringLiteral("the name is too long"));
+        return fail(tr("the name is too long"));
     // Nobody answers on the name: a socket of ours left there is stale.
     QString what;
     if (lookAt(m_name, &what) == Found::OurSocket)
@@ -327,7 +330,7 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
             ++more;
     }
     if (more)
-        answer << QStringLiteral("%1 more not added").arg(more);
+        answer << (more == 1 ? tr("1 more not added") : tr("%n more not added", nullptr, int(more)));
     answer[0] = QString::number(accepted.size());
     // A few kilobytes at most: the socket's buffer takes it at once.
     const QByteArray reply = encode(answer);

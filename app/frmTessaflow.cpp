@@ -45,7 +45,8 @@ QIcon frmTessaflow::applicationIcon()
 
 QString frmTessaflow::designedTitle()
 {
-    return QStringLiteral("%1 by %2").arg(QLatin1String(kProductName), QLatin1String(kWebHost));
+    //: The window title: %1 is the program's name, %2 its web site.
+    return tr("%1 by %2").arg(QLatin1String(kProductName), QLatin1String(kWebHost));
 }
 
 frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidget *parent)
@@ -55,7 +56,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_lstButtons(new platform::ListView(m_iconList, m_iconListSml, this)),
       m_icons(services.iconLookup),
       m_list{*m_lstButtons, m_lstPrograms, m_iconList, m_iconListSml, m_icons},
-      m_mPopupSys(new QMenu(QStringLiteral("&SysTray"), this)),
+      m_mPopupSys(new QMenu(tr("&SysTray"), this)),
       m_mnuPopup(shortcuts::makeContextMenu(
           {[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); }, [this] { mnuURL_Click(); },
            [this] { mnuOptions_Click(); }, [this] { m_lstButtons->StartLabelEdit(); }, [this] { mnuPaste_Click(); },
@@ -75,11 +76,12 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
-    m_lstButtons->setToolTip(QStringLiteral("Drag & Drop files to Add"));
+    m_lstButtons->setToolTip(tr("Drag & Drop files to Add"));
     m_lstButtons->setPlaceholderText(
-        QStringLiteral("Drop files, folders or links here \u2014 or press Insert or Ctrl+V"));
+        tr("Drop files, folders or links here — or press Insert or Ctrl+V"));
     m_lstButtons->setItemDetail([this](int i) { return shortcuts::targetDetail(m_lstPrograms.List(i - 1)); });
-    m_lstButtons->setAccessibleName(QStringLiteral("Shortcuts"));
+    //: What a screen reader calls the list of shortcuts.
+    m_lstButtons->setAccessibleName(tr("Shortcuts"));
     m_lstButtons->setCountText(shortcuts::countText);
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
@@ -104,11 +106,11 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
 
     // The tray menu: shown only as a pop-up at the tray icon.
     m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
-    QAction *restore = m_mPopupSys->addAction(QStringLiteral("&Restore"), this, &frmTessaflow::mPopRestore_Click);
+    QAction *restore = m_mPopupSys->addAction(tr("&Restore"), this, &frmTessaflow::mPopRestore_Click);
     restore->setObjectName(QStringLiteral("mPopRestore"));
     addDesktopCommands();
     m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
-    QAction *exit = m_mPopupSys->addAction(QStringLiteral("&Exit"), this, &frmTessaflow::mPopExit_Click);
+    QAction *exit = m_mPopupSys->addAction(tr("&Exit"), this, &frmTessaflow::mPopExit_Click);
     exit->setObjectName(QStringLiteral("mPopExit"));
 }
 
@@ -149,7 +151,8 @@ void frmTessaflow::Form_Load()
     m_services.tray.setHostChanged([this] { trayHostChanged(); });
     m_services.tray.add(m_trayIconData.hIcon, m_trayIconData.szTip, [this](int code) { Form_MouseMove(code); });
 
-    setWindowTitle(windowTitle() + QStringLiteral(" - v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    //: Appended to the window title: the version number.
+    setWindowTitle(windowTitle() + tr(" - v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
 }
 
 void frmTessaflow::Load_Config()
@@ -158,7 +161,8 @@ void frmTessaflow::Load_Config()
     if (!config::Load_Config(m_ini, *this, m_list, &reason) && !reason.isEmpty()) {
         // Without a box to wait on: the program goes on, and a later save
         // that fails for the same reason says nothing more.
-        report(QStringLiteral("The shortcuts could not be read from %1: %2").arg(m_ini.path(), reason), false);
+        //: %1 is the profile's path, %2 why it could not be read.
+        report(tr("The shortcuts could not be read from %1: %2").arg(m_ini.path(), reason), false);
         m_saveFailureShown = true;
     }
 }
@@ -172,8 +176,9 @@ bool frmTessaflow::Save_Config()
     // Each kept version has a file of its own, and the user hears of each.
     const QString backup = m_ini.file().takeBackupNotice();
     if (!backup.isEmpty()) {
-        report(QStringLiteral("%1 was changed by another program since Tessaflow read it. That version was kept "
-                              "as %2 before the shortcuts shown here were saved.")
+        //: %1 is the profile's path, %2 the file that keeps the version found on disk.
+        report(tr("%1 was changed by another program since Tessaflow read it. That version was kept "
+                  "as %2 before the shortcuts shown here were saved.")
                    .arg(m_ini.path(), backup),
                false);
     }
@@ -182,7 +187,8 @@ bool frmTessaflow::Save_Config()
 
 void frmTessaflow::reportSaveFailure(const QString &reason)
 {
-    const QString text = QStringLiteral("The shortcuts could not be saved to %1: %2").arg(m_ini.path(), reason);
+    //: %1 is the profile's path, %2 why it could not be written.
+    const QString text = tr("The shortcuts could not be saved to %1: %2").arg(m_ini.path(), reason);
     // Once per run: the shortcuts stay in the window and the next save that
     // works writes them all.
     if (m_saveFailureShown && !m_endingOnSignal)

@@ -138,7 +138,7 @@ void frmTessaflow::addDesktopCommands()
     bind(QKeySequence(Qt::Key_Insert), &frmTessaflow::mnuAddFiles_Click);
 
     // The check mark says what the login entry does now, whoever changed it.
-    m_mPopLogin = m_mPopupSys->addAction(QStringLiteral("Start at &Login"));
+    m_mPopLogin = m_mPopupSys->addAction(tr("Start at &Login"));
     m_mPopLogin->setObjectName(QStringLiteral("mPopLogin"));
     m_mPopLogin->setCheckable(true);
     connect(m_mPopLogin, &QAction::triggered, this, &frmTessaflow::mPopLogin_Click);
@@ -176,13 +176,13 @@ void frmTessaflow::mnuPaste_Click()
 void frmTessaflow::mnuAddFiles_Click()
 {
     platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
-    addChosen(chooser.chooseFiles(this, QStringLiteral("Tessaflow - Add Files"), m_chooserFolder));
+    addChosen(chooser.chooseFiles(this, tr("Tessaflow - Add Files"), m_chooserFolder));
 }
 
 void frmTessaflow::mnuAddFolders_Click()
 {
     platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
-    addChosen(chooser.chooseFolders(this, QStringLiteral("Tessaflow - Add Folders"), m_chooserFolder));
+    addChosen(chooser.chooseFolders(this, tr("Tessaflow - Add Folders"), m_chooserFolder));
 }
 
 void frmTessaflow::addChosen(const QStringList &chosen)
@@ -198,7 +198,8 @@ void frmTessaflow::mPopLogin_Click(bool checked)
     QString reason;
     if (!autostart.setEnabled(checked, &reason))
         m_services.dialogs.showError(QLatin1String(kProductName),
-                                     QStringLiteral("Starting at login could not be changed: %1").arg(reason));
+                                     //: %1 says why.
+                                     tr("Starting at login could not be changed: %1").arg(reason));
     m_mPopLogin->setChecked(autostart.enabled());
     // The options dialog's box says the same.
     if (m_frmOptions)

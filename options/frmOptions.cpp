@@ -34,13 +34,13 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
       m_cmbArrange(new QComboBox(this)),
       m_cmbView(new QComboBox(this)),
       m_cmdWWW(new LinkLabel(QLatin1String(app::kWebHost), this)),
-      m_chkLogin(new QCheckBox(QStringLiteral("Start at &login"), this)),
+      m_chkLogin(new QCheckBox(tr("Start at &login"), this)),
       m_txtKey(new OneKeyEdit(this)),
       m_lblKeyProblem(new QLabel(this)),
-      m_cmdClose(new QPushButton(QStringLiteral("&Close"), this))
+      m_cmdClose(new QPushButton(tr("&Close"), this))
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Tessaflow - Options"));
+    setWindowTitle(tr("Tessaflow - Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Escape closes the dialog as its close button does, saving the choices.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -50,16 +50,22 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     setAutoFillBackground(true);
 
     m_cmbArrange->setObjectName(QStringLiteral("cmbArrange"));
-    m_cmbArrange->addItems({QStringLiteral("Manual Icons"), QStringLiteral("Auto Arrange Icons Left"),
-                            QStringLiteral("Auto Arrange Icons Top")});
-    m_cmbArrange->setToolTip(QStringLiteral("Select Shortcut Arrangement"));
+    //: How the icons are arranged: placed by hand.
+    m_cmbArrange->addItems({tr("Manual Icons"),
+                            //: Arranged automatically, in columns from the left.
+                            tr("Auto Arrange Icons Left"),
+                            //: Arranged automatically, in rows from the top.
+                            tr("Auto Arrange Icons Top")});
+    m_cmbArrange->setToolTip(tr("Select Shortcut Arrangement"));
 
     m_cmbView->setObjectName(QStringLiteral("cmbView"));
-    m_cmbView->addItems({QStringLiteral("Large Icons"), QStringLiteral("Small Icons"), QStringLiteral("List View")});
-    m_cmbView->setToolTip(QStringLiteral("Select Shortcut View"));
+    //: A view of the shortcuts.
+    m_cmbView->addItems({tr("Large Icons"), tr("Small Icons"), tr("List View")});
+    m_cmbView->setToolTip(tr("Select Shortcut View"));
 
     m_cmdWWW->setObjectName(QStringLiteral("cmdWWW"));
-    m_cmdWWW->setToolTip(QStringLiteral("Visit %1").arg(QLatin1String(app::kWebUrl)));
+    //: %1 is the program's web site.
+    m_cmdWWW->setToolTip(tr("Visit %1").arg(QLatin1String(app::kWebUrl)));
     m_cmdWWW->setFocusPolicy(Qt::NoFocus);
     m_cmdWWW->setCursor(Qt::PointingHandCursor);
     QFont font(QStringLiteral("Sans Serif"));
@@ -75,7 +81,7 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     m_chkLogin->setVisible(bool(m_login.enabled));
     m_txtKey->setObjectName(QStringLiteral("txtKey"));
     m_txtKey->setClearButtonEnabled(true);
-    m_txtKey->setToolTip(QStringLiteral("Press the keys that show and hide Tessaflow from anywhere"));
+    m_txtKey->setToolTip(tr("Press the keys that show and hide Tessaflow from anywhere"));
     m_txtKey->setVisible(bool(m_key.set));
     m_lblKeyProblem->setObjectName(QStringLiteral("lblKeyProblem"));
     m_lblKeyProblem->setWordWrap(true);
@@ -109,9 +115,9 @@ void frmOptions::layOut()
         l->setBuddy(buddy);
         return l;
     };
-    grid->addWidget(label(QStringLiteral("&Arrangement:"), m_cmbArrange), 0, 0);
+    grid->addWidget(label(tr("&Arrangement:"), m_cmbArrange), 0, 0);
     grid->addWidget(m_cmbArrange, 0, 1);
-    grid->addWidget(label(QStringLiteral("&View:"), m_cmbView), 1, 0);
+    grid->addWidget(label(tr("&View:"), m_cmbView), 1, 0);
     grid->addWidget(m_cmbView, 1, 1);
     grid->addWidget(m_chkLogin, 2, 1);
     if (m_key.set) {
@@ -119,7 +125,7 @@ void frmOptions::layOut()
         // keeps its width and every other control its place.
         auto *key = new QHBoxLayout;
         key->setSpacing(edge);
-        key->addWidget(label(QStringLiteral("Show/hide &key:"), m_txtKey));
+        key->addWidget(label(tr("Show/hide &key:"), m_txtKey));
         key->addWidget(m_txtKey, 1);
         grid->addLayout(key, 3, 0, 1, 2);
         grid->addWidget(m_lblKeyProblem, 4, 0, 1, 2);

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ qt6-base-dev
   libfontconfig-dev     # read ahead of Qt at start-up
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n   # lupdate/lrelease, and Qt's own texts in other languages
   pkg-config libxcb1-dev libxcb-keysyms1-dev   # the show/hide key's grab on X11
   dbus-daemon python3-dbus python3-gi          # a stand-in desktop portal for the tests
   libqt6svg6            # SVG icon engine plugin (Debian 12 has no qt6-svg-plugins)

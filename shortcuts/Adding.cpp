@@ -1,5 +1,6 @@
 #include "shortcuts/Adding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
@@ -49,8 +50,10 @@ QStringList droppedPaths(const QList<QUrl> &urls, QStringList *refused)
 
 QString refusedNamesText(const QStringList &refused)
 {
-    return QStringLiteral("These names are not valid UTF-8; Tessaflow could only store them as different names, "
-                          "which would not open. Rename them to add them:\n%1")
+    //: %1 is the list of names, one a line.
+    return QCoreApplication::translate("Adding",
+                                       "These names are not valid UTF-8; Tessaflow could only store them as different "
+                                       "names, which would not open. Rename them to add them:\n%1")
         .arg(refused.join(u'\n'));
 }
 
@@ -120,7 +123,9 @@ QString urlRefusal(const QString &answer)
 
 bool AddUrl(ShortcutList &list, platform::Dialogs &dialogs)
 {
-    const auto target = urlTarget(dialogs.inputText(kUrlPromptTitle, kUrlPrompt, kUrlDefault, urlRefusal));
+    const auto target = urlTarget(dialogs.inputText(QCoreApplication::translate("Adding", kUrlPromptTitle),
+                                                  QCoreApplication::translate("Adding", kUrlPrompt), kUrlDefault,
+                                                  urlRefusal));
     if (!target || !AddButton(list, *target, webCaption(*target), list.nextImageIndex()))
         return false;
     list.lstButtons.showItem(list.count());

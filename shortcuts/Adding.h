@@ -45,8 +45,8 @@ bool AddDropped(ShortcutList &list, const QStringList &paths);
 bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped);
 
 // The prompt of "&Add URL Shortcut".
-inline const QString kUrlPromptTitle = QStringLiteral("Tessaflow - Add URL");
-inline const QString kUrlPrompt = QStringLiteral("Please enter the URL");
+inline constexpr char kUrlPromptTitle[] = QT_TRANSLATE_NOOP("Adding", "Tessaflow - Add URL");
+inline constexpr char kUrlPrompt[] = QT_TRANSLATE_NOOP("Adding", "Please enter the URL");
 inline const QString kUrlDefault = QStringLiteral("http://www.");
 
 // The target to add for the prompt's answer, or nothing: Cancel, an empty

@@ -1,5 +1,6 @@
 #include "shortcuts/ContextMenu.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace shortcuts {
@@ -45,11 +46,12 @@ protected:
 
 QMenu *makeContextMenu(const ContextMenuCommands &commands, QWidget *parent)
 {
-    auto *menu = new Menu(QStringLiteral("Popup"), parent);
+    //: The context menu's title; most desktops do not show it.
+    auto *menu = new Menu(QCoreApplication::translate("ContextMenu", "Popup"), parent);
     menu->setObjectName(QStringLiteral("mnuPopup"));
-    auto add = [menu](const char *name, const QString &caption, const std::function<void()> &run,
+    auto add = [menu](const char *name, const char *caption, const std::function<void()> &run,
                       const QKeySequence &keys = {}) {
-        QAction *action = menu->addAction(caption);
+        QAction *action = menu->addAction(QCoreApplication::translate("ContextMenu", caption));
         action->setObjectName(QLatin1String(name));
         // Shown only: the list's own keys run the command, and a menu that
         // is not in a menu bar never fires its actions' shortcuts.
@@ -61,16 +63,20 @@ QMenu *makeContextMenu(const ContextMenuCommands &commands, QWidget *parent)
         });
         return action;
     };
-    QAction *open = add("mnuOpen", QStringLiteral("&Open Shortcut"), commands.open, QKeySequence(Qt::Key_Return));
-    QAction *rename = add("mnuRename", QStringLiteral("&Rename"), commands.rename, QKeySequence(Qt::Key_F2));
-    QAction *remove = add("mnuDelete", QStringLiteral("&Delete Shortcut"), commands.remove, QKeySequence::Delete);
+    QAction *open =
+        add("mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), commands.open, QKeySequence(Qt::Key_Return));
+    QAction *rename =
+        add("mnuRename", QT_TRANSLATE_NOOP("ContextMenu", "&Rename"), commands.rename, QKeySequence(Qt::Key_F2));
+    QAction *remove =
+        add("mnuDelete", QT_TRANSLATE_NOOP("ContextMenu", "&Delete Shortcut"), commands.remove, QKeySequence::Delete);
     menu->addSeparator()->setObjectName(QStringLiteral("mnuline1"));
-    add("mnuURL", QStringLiteral("&Add URL Shortcut"), commands.addUrl);
-    add("mnuPaste", QStringLiteral("&Paste"), commands.paste, QKeySequence(Qt::CTRL | Qt::Key_V));
-    add("mnuAddFiles", QStringLiteral("Add &Files\u2026"), commands.addFiles, QKeySequence(Qt::Key_Insert));
-    add("mnuAddFolders", QStringLiteral("Add Fo&lder\u2026"), commands.addFolders);
+    add("mnuURL", QT_TRANSLATE_NOOP("ContextMenu", "&Add URL Shortcut"), commands.addUrl);
+    add("mnuPaste", QT_TRANSLATE_NOOP("ContextMenu", "&Paste"), commands.paste, QKeySequence(Qt::CTRL | Qt::Key_V));
+    add("mnuAddFiles", QT_TRANSLATE_NOOP("ContextMenu", "Add &Files\u2026"), commands.addFiles,
+        QKeySequence(Qt::Key_Insert));
+    add("mnuAddFolders", QT_TRANSLATE_NOOP("ContextMenu", "Add Fo&lder\u2026"), commands.addFolders);
     menu->addSeparator()->setObjectName(QStringLiteral("mnuline2"));
-    add("mnuOptions", QStringLiteral("&Options"), commands.options);
+    add("mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), commands.options);
     QObject::connect(menu, &QMenu::aboutToShow, menu, [=, has = commands.hasSelection] {
         const bool selected = !has || has();
         for (QAction *action : {open, rename, remove})

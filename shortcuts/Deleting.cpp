@@ -1,10 +1,13 @@
 #include "shortcuts/Deleting.h"
 
+#include <QCoreApplication>
+
 namespace shortcuts {
 
 QString deleteQuestion(const QString &caption)
 {
-    return QStringLiteral("Are you sure you want to delete ") + caption + QLatin1Char('?');
+    //: %1 is the shortcut's caption.
+    return QCoreApplication::translate("Deleting", "Are you sure you want to delete %1?").arg(caption);
 }
 
 bool RemoveShortcut(ShortcutList &list, int i)

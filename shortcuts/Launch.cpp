@@ -1,5 +1,7 @@
 #include "shortcuts/Launch.h"
 
+#include <QCoreApplication>
+
 #include "platform/desktop/PathOps.h"
 #include "shortcuts/Deleting.h"
 
@@ -30,7 +32,9 @@ bool OpenSelected(const ShortcutList &list, platform::Opener &opener)
 
 QString missingQuestion(const QString &caption, const QString &target)
 {
-    return QStringLiteral("%1 cannot be opened: \u201C%2\u201D is missing.\n\nRemove this shortcut?").arg(caption, target);
+    //: %1 is the shortcut's caption, %2 the file or folder it opens.
+    return QCoreApplication::translate("Launch", "%1 cannot be opened: \u201C%2\u201D is missing.\n\nRemove this shortcut?")
+        .arg(caption, target);
 }
 
 bool OpenOrOfferRemoval(ShortcutList &list, platform::Opener &opener, platform::Dialogs &dialogs)

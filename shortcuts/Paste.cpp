@@ -1,5 +1,6 @@
 #include "shortcuts/Paste.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 #include <QUrl>
 
@@ -76,9 +77,9 @@ QString pasteReport(const Pasted &pasted, int added)
 {
     QStringList parts;
     if (pasted.offered > kMaxDropNames)
-        parts << QStringLiteral("Only the first %1 of the %2 lines pasted were taken.")
-                     .arg(kMaxDropNames)
-                     .arg(pasted.offered);
+        parts << QCoreApplication::translate("Paste", "Only the first %1 of the %n lines pasted were taken.", nullptr,
+                                             pasted.offered)
+                     .arg(kMaxDropNames);
     if (!pasted.refused.isEmpty())
         parts << refusedNamesText(pasted.refused);
     // Refused names are reason enough for a paste that added nothing.

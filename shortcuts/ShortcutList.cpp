@@ -1,5 +1,6 @@
 #include "shortcuts/ShortcutList.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "platform/profile/NumberText.h"
@@ -32,14 +33,18 @@ bool isMissing(const QString &target) { return !target.isEmpty() && !isWebAddres
 
 QString targetDetail(const QString &target)
 {
-    return isMissing(target) ? target + QStringLiteral("\nThis file or folder is missing.") : target;
+    if (!isMissing(target))
+        return target;
+    return target + u'\n' + QCoreApplication::translate("ShortcutList", "This file or folder is missing.");
 }
 
 QString countText(int count)
 {
+    // Read out to screen readers as the list's description.
     if (count == 0)
-        return QStringLiteral("No shortcuts");
-    return count == 1 ? QStringLiteral("1 shortcut") : QStringLiteral("%1 shortcuts").arg(count);
+        return QCoreApplication::translate("ShortcutList", "No shortcuts");
+    return count == 1 ? QCoreApplication::translate("ShortcutList", "1 shortcut")
+                      : QCoreApplication::translate("ShortcutList", "%n shortcuts", nullptr, count);
 }
 
 bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,

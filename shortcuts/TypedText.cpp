@@ -1,5 +1,6 @@
 #include "shortcuts/TypedText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -81,14 +82,16 @@ std::optional<QString> webAddressOf(const QString &text, QString *why)
         return std::nullopt;
     };
     if (typed.isEmpty())
-        return refuse(QStringLiteral("Type a web address, such as example.com, or press Cancel."));
+        return refuse(QCoreApplication::translate("TypedText", "Type a web address, such as example.com, or press Cancel."));
     if (platform::PathOps::HasUrlScheme(typed))
         return typed;
     if (hasBlank(typed))
-        return refuse(QStringLiteral("This is not a web address: it has blanks and no scheme such as https://."));
+        return refuse(QCoreApplication::translate("TypedText",
+                                                  "This is not a web address: it has blanks and no scheme such as https://."));
     if (!startsWithHost(typed))
-        return refuse(QStringLiteral("This is not a web address: it has no scheme such as https:// and no host "
-                                     "such as example.com."));
+        return refuse(QCoreApplication::translate("TypedText",
+                                                  "This is not a web address: it has no scheme such as https:// and no "
+                                                  "host such as example.com."));
     return QStringLiteral("http://") + typed;
 }
 
@@ -125,15 +128,16 @@ QString pasteReport(int added, int skipped)
 {
     if (skipped == 0 && added > 0)
         return {};
-    const QString addedText = added == 0   ? QStringLiteral("No shortcut added")
-                              : added == 1 ? QStringLiteral("1 shortcut added")
-                                           : QStringLiteral("%1 shortcuts added").arg(added);
-    if (skipped == 0)
-        return addedText + QStringLiteral("; the clipboard holds no file, folder or web address");
-    const QString skippedText = skipped == 1
-        ? QStringLiteral("1 line was not a file, folder or web address")
-        : QStringLiteral("%1 lines were not a file, folder or web address").arg(skipped);
-    return addedText + QStringLiteral("; ") + skippedText;
+    const QString addedText = added == 0   ? QCoreApplication::translate("TypedText", "No shortcut added")
+                              : added == 1 ? QCoreApplication::translate("TypedText", "1 shortcut added")
+                                           : QCoreApplication::translate("TypedText", "%n shortcuts added", nullptr, added);
+    const QString skippedText =
+        skipped == 0   ? QCoreApplication::translate("TypedText", "the clipboard holds no file, folder or web address")
+        : skipped == 1 ? QCoreApplication::translate("TypedText", "1 line was not a file, folder or web address")
+                       : QCoreApplication::translate("TypedText", "%n lines were not a file, folder or web address",
+                                                     nullptr, skipped);
+    //: A paste's report: %1 says how many shortcuts were added, %2 what of the clipboard was not taken.
+    return QCoreApplication::translate("TypedText", "%1; %2").arg(addedText, skippedText);
 }
 
 } // namespace shortcuts

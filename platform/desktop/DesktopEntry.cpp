@@ -1,5 +1,6 @@
 #include "platform/desktop/DesktopEntry.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include "platform/desktop/RegularFile.h"
@@ -163,13 +164,15 @@ std::optional<QString> execValue(const QStringList &arguments, QString *why)
         return std::nullopt;
     };
     if (arguments.isEmpty() || arguments.first().isEmpty())
-        return refuse(QStringLiteral("there is no program to start"));
+        return refuse(QCoreApplication::translate("DesktopEntry", "there is no program to start"));
     for (const QString &argument : arguments) {
         for (const QChar c : argument) {
             const bool control = (c.unicode() < 0x20 && c != u'\n' && c != u'\t' && c != u'\r') || c.unicode() == 0x7f;
             // What could not be decoded from the file name is no longer that name.
             if (control || c == QChar::ReplacementCharacter)
-                return refuse(QStringLiteral("%1 holds characters a desktop entry cannot hold").arg(argument));
+                //: %1 is a program or an argument given to it.
+                return refuse(
+                    QCoreApplication::translate("DesktopEntry", "%1 holds characters a desktop entry cannot hold").arg(argument));
         }
     }
     QStringList words;
@@ -180,7 +183,9 @@ std::optional<QString> execValue(const QStringList &arguments, QString *why)
     const QString &program = arguments.first();
     if (program.contains(u'%')) {
         if (program.contains(u'='))
-            return refuse(QStringLiteral("%1 holds both \"%\" and \"=\", which no desktop can start").arg(program));
+            //: %1 is the program's path.
+            return refuse(QCoreApplication::translate("DesktopEntry", "%1 holds both \"%\" and \"=\", which no desktop can start")
+                              .arg(program));
         words << QStringLiteral("/usr/bin/env");
     }
     for (const QString &argument : arguments)

@@ -1,5 +1,6 @@
 #include "platform/desktop/Opener.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,7 +17,8 @@ const QString kTitle = QStringLiteral("Tessaflow");
 
 QString quoted(const QString &text)
 {
-    return QStringLiteral("\u201C%1\u201D").arg(text);
+    //: Quotation marks around a file name, folder or address.
+    return QCoreApplication::translate("Opener", "\u201C%1\u201D").arg(text);
 }
 
 bool isWebAddress(const QString &target) { return PathOps::HasUrlScheme(target); }
@@ -26,7 +28,7 @@ std::optional<Command> desktopOpener(const QString &argument, QString *reason)
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (program.isEmpty()) {
         if (reason)
-            *reason = QStringLiteral("No program to open it is installed (xdg-open is missing).");
+            *reason = QCoreApplication::translate("Opener", "No program to open it is installed (xdg-open is missing).");
         return std::nullopt;
     }
     return Command{program, {argument}, true};
@@ -37,25 +39,28 @@ QString exitReason(const Command &command, int exitCode)
     if (QFileInfo(command.program).fileName() == QLatin1String("xdg-open")) {
         switch (exitCode) {
         case 1:
-            return QStringLiteral("The desktop's opener (xdg-open) reported an error in its command line.");
+            return QCoreApplication::translate("Opener", "The desktop's opener (xdg-open) reported an error in its command line.");
         case 2:
-            return QStringLiteral("The file or folder does not exist.");
+            return QCoreApplication::translate("Opener", "The file or folder does not exist.");
         case 3:
-            return QStringLiteral("No program to open it is installed.");
+            return QCoreApplication::translate("Opener", "No program to open it is installed.");
         case 4:
-            return QStringLiteral("Opening it failed.");
+            return QCoreApplication::translate("Opener", "Opening it failed.");
         case 5:
-            return QStringLiteral("You do not have permission to open it.");
+            return QCoreApplication::translate("Opener", "You do not have permission to open it.");
         default:
             break;
         }
     }
-    return QStringLiteral("%1 ended with code %2.").arg(QFileInfo(command.program).fileName()).arg(exitCode);
+    //: %1 is the program's file name, %2 the number it ended with.
+    return QCoreApplication::translate("Opener", "%1 ended with code %2.")
+        .arg(QFileInfo(command.program).fileName(), QString::number(exitCode));
 }
 
 QString failureText(const QString &target, const QString &reason)
 {
-    return QStringLiteral("Could not open %1.\n\n%2").arg(quoted(target), reason);
+    //: %1 is the quoted target, %2 the reason it could not be opened.
+    return QCoreApplication::translate("Opener", "Could not open %1.\n\n%2").arg(quoted(target), reason);
 }
 
 } // namespace
@@ -65,7 +70,7 @@ std::optional<Command> DesktopOpener::commandFor(const QString &target, QString 
     if (target.isEmpty()) {
         // QDir would turn "" into the current folder and open that.
         if (reason)
-            *reason = QStringLiteral("There is nothing to open.");
+            *reason = QCoreApplication::translate("Opener", "There is nothing to open.");
         return std::nullopt;
     }
     if (isWebAddress(target))
@@ -79,7 +84,7 @@ std::optional<Command> DesktopOpener::commandFor(const QString &target, QString 
         if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
             return desktopOpener(QStringLiteral("http://") + target, reason);
         if (reason)
-            *reason = QStringLiteral("The file or folder %1 does not exist.").arg(quoted(target));
+            *reason = QCoreApplication::translate("Opener", "The file or folder %1 does not exist.").arg(quoted(target));
         return std::nullopt;
     }
     if (info.isDir())
@@ -118,8 +123,9 @@ void DesktopOpener::open(const QString &target)
         if (!result.started) {
             const QString why = result.error != 0
                 ? QString::fromStdString(std::generic_category().message(result.error))
-                : QStringLiteral("unknown reason");
-            dialogs->notify(kTitle, failureText(target, QStringLiteral("%1 could not be started: %2.")
+                : QCoreApplication::translate("Opener", "unknown reason");
+            //: %1 is the quoted program, %2 the system's reason.
+            dialogs->notify(kTitle, failureText(target, QCoreApplication::translate("Opener", "%1 could not be started: %2.")
                                                             .arg(quoted(command.program), why)));
             return;
         }

@@ -85,7 +85,10 @@ void X11GlobalKey::set(const QKeySequence &key)
     std::unique_ptr<xcb_keycode_t, decltype(&std::free)> codes(
         x && symbols ? xcb_key_symbols_get_keycode(symbols.get(), x->keysym) : nullptr, std::free);
     if (!codes || *codes.get() == XCB_NO_SYMBOL) {
-        problem(QStringLiteral("%1 cannot be used as the show/hide key: this keyboard has no such key.").arg(name));
+        //: %1 is the key, such as Ctrl+Alt+T.
+        problem(QCoreApplication::translate("X11GlobalKey",
+                                            "%1 cannot be used as the show/hide key: this keyboard has no such key.")
+                    .arg(name));
         return;
     }
     m_modifiers = x->modifiers;
@@ -109,8 +112,10 @@ void X11GlobalKey::set(const QKeySequence &key)
         // Half a key would fire only with some lights on: none of it stays.
         release();
         const QString text =
-            QStringLiteral("%1 is already used by another program, so it cannot show and hide Tessaflow. "
-                           "Choose another key.")
+            //: %1 is the key, such as Ctrl+Alt+T.
+            QCoreApplication::translate("X11GlobalKey",
+                                        "%1 is already used by another program, so it cannot show and hide Tessaflow. "
+                                        "Choose another key.")
                 .arg(name);
         problem(text);
         return;

@@ -46,7 +46,7 @@ void PortalGlobalKey::set(const QKeySequence &key)
         return;
     }
     if (!m_bus.isConnected()) {
-        fail(QStringLiteral("There is no session bus to reach the desktop portal through."));
+        fail(tr("There is no session bus to reach the desktop portal through."));
         return;
     }
     request(QStringLiteral("CreateSession"), {},
@@ -80,12 +80,13 @@ void PortalGlobalKey::request(const QString &method, QList<QVariant> arguments, 
             return;
         const QString name = reply.error().name();
         if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown"))
-            fail(QStringLiteral("No desktop portal answers here."));
+            fail(tr("No desktop portal answers here."));
         else if (name == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")
                  || name == QLatin1String("org.freedesktop.DBus.Error.UnknownInterface"))
-            fail(QStringLiteral("The desktop portal here has no global shortcuts."));
+            fail(tr("The desktop portal here has no global shortcuts."));
         else
-            fail(QStringLiteral("The desktop portal did not take the key (%1).").arg(reply.error().message()));
+            //: %1 is the portal's own error message.
+            fail(tr("The desktop portal did not take the key (%1).").arg(reply.error().message()));
     });
 }
 
@@ -93,7 +94,7 @@ void PortalGlobalKey::sessionCreated(uint response, const QVariantMap &results)
 {
     m_session = pathOf(results.value(QStringLiteral("session_handle")));
     if (response != 0 || m_session.isEmpty()) {
-        fail(QStringLiteral("The desktop portal did not open a session for the key."));
+        fail(tr("The desktop portal did not open a session for the key."));
         return;
     }
     if (!m_listening) {
@@ -101,9 +102,11 @@ void PortalGlobalKey::sessionCreated(uint response, const QVariantMap &results)
                                     SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     }
     const QString trigger = keys::portalTrigger(m_key[0]);
+    //: How the desktop's keyboard settings name the show/hide key.
+    const QString description = tr("Show or hide Tessaflow");
     const PortalShortcuts shortcuts{
         {kShortcutId,
-         {{QStringLiteral("description"), QStringLiteral("Show or hide Tessaflow")},
+         {{QStringLiteral("description"), description},
           {QStringLiteral("preferred_trigger"), trigger}}}};
     request(QStringLiteral("BindShortcuts"),
             {QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(shortcuts), QString()}, {},
@@ -113,7 +116,7 @@ void PortalGlobalKey::sessionCreated(uint response, const QVariantMap &results)
 void PortalGlobalKey::shortcutsBound(uint response, const QVariantMap &)
 {
     if (response != 0)
-        fail(QStringLiteral("The desktop did not allow the key."));
+        fail(tr("The desktop did not allow the key."));
     else
         problem(QString());
 }

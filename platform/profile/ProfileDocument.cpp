@@ -1,5 +1,6 @@
 #include "platform/profile/ProfileDocument.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -157,11 +158,11 @@ QString ProfileDocument::unstorableReason(const QString &section, const QString 
 {
     const QString k = key.trimmed();
     if (k.isEmpty())
-        return QStringLiteral("the key name is empty");
+        return QCoreApplication::translate("ProfileDocument", "the key name is empty");
     if (hasLineBreak(section) || hasLineBreak(key) || value.contains(u'\n'))
-        return QStringLiteral("a profile entry cannot hold a line break");
+        return QCoreApplication::translate("ProfileDocument", "a profile entry cannot hold a line break");
     if (k.contains(u'=') || k.startsWith(u'[') || isComment(k))
-        return QStringLiteral("the key name \"%1\" cannot be stored in a profile").arg(k);
+        return QCoreApplication::translate("ProfileDocument", "the key name \"%1\" cannot be stored in a profile").arg(k);
     return {};
 }
 

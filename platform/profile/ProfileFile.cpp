@@ -1,5 +1,6 @@
 #include "platform/profile/ProfileFile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <utility>
 
@@ -25,7 +26,7 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
 {
     const auto fail = [&](QSaveFile &file) {
         if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(m_path, file.errorString());
+            *error = QCoreApplication::translate("ProfileFile", "Cannot write %1: %2").arg(m_path, file.errorString());
         return false;
     };
     // QSaveFile writes a temporary file beside the target and renames it over
@@ -42,8 +43,9 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
         if (error) {
             const QString reason = file.error() != QFileDevice::NoError
                                        ? file.errorString()
-                                       : QStringLiteral("only part of the data could be written (disk full?)");
-            *error = QStringLiteral("Cannot write %1: %2").arg(m_path, reason);
+                                       : QCoreApplication::translate("ProfileFile",
+                                                                     "only part of the data could be written (disk full?)");
+            *error = QCoreApplication::translate("ProfileFile", "Cannot write %1: %2").arg(m_path, reason);
         }
         file.cancelWriting();
         return false;
@@ -70,7 +72,7 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     const QString reason = ProfileDocument::unstorableReason(section, key, value);
     if (!reason.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(m_path, reason);
+            *error = QCoreApplication::translate("ProfileFile", "Cannot write %1: %2").arg(m_path, reason);
         return false;
     }
     ProfileUpdate update(*this);

@@ -1,5 +1,6 @@
 #include "platform/profile/ProfileGuard.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -27,14 +28,14 @@ qint64 mtimeNs(const struct stat &st) { return qint64(st.st_mtim.tv_sec) * 10000
 QString kindOf(mode_t mode)
 {
     if (S_ISLNK(mode))
-        return QStringLiteral("it is a symbolic link");
+        return QCoreApplication::translate("ProfileGuard", "it is a symbolic link");
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("ProfileGuard", "it is a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a FIFO, not a regular file");
+        return QCoreApplication::translate("ProfileGuard", "it is a FIFO, not a regular file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a regular file");
-    return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("ProfileGuard", "it is a device, not a regular file");
+    return QCoreApplication::translate("ProfileGuard", "it is not a regular file");
 }
 
 bool fail(QString *error, const QString &text)
@@ -51,7 +52,10 @@ bool readProfileBytes(const QString &path, QByteArray &bytes, ProfileStamp &stam
     bytes.clear();
     stamp = {};
     const QByteArray name = QFile::encodeName(path);
-    const auto cannot = [&](const QString &why) { return fail(error, QStringLiteral("Cannot read %1: %2").arg(path, why)); };
+    const auto cannot = [&](const QString &why) {
+        //: %1 is the profile's path, %2 the reason.
+        return fail(error, QCoreApplication::translate("ProfileGuard", "Cannot read %1: %2").arg(path, why));
+    };
     struct stat st = {};
     if (::stat(name.constData(), &st) != 0) {
         // No file (or no folder on the way): an empty profile.
@@ -90,7 +94,7 @@ bool mayReplace(const QString &path, QString *error)
     struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
         return true;
-    return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, kindOf(st.st_mode)));
+    return fail(error, QCoreApplication::translate("ProfileGuard", "Cannot write %1: %2").arg(path, kindOf(st.st_mode)));
 }
 
 ProfileStamp stampOfWritten(const QString &path, const QByteArray &bytes)
@@ -170,7 +174,8 @@ QString keepBackup(const QString &profilePath, const QByteArray &bytes, QString 
         // Taken (by the user's own PROFILE.bak, a link, a backup another copy
         // just made): the next name.
         if (result != EEXIST || attempt > 100 || next >= 999999999) {
-            fail(error, QStringLiteral("Cannot keep the other version of %1 as %2: %3")
+            //: %1 is the profile's path, %2 the backup's path, %3 the system's reason.
+            fail(error, QCoreApplication::translate("ProfileGuard", "Cannot keep the other version of %1 as %2: %3")
                             .arg(profilePath, folder.filePath(name), QString::fromLocal8Bit(std::strerror(result))));
             return {};
         }
@@ -201,7 +206,8 @@ bool ProfileLock::acquire(QString *error)
     // a writer for good: only a regular file is ever taken for a lock.
     struct stat st = {};
     if (::lstat(QFile::encodeName(lockPath).constData(), &st) == 0 && !S_ISREG(st.st_mode))
-        return fail(error, QStringLiteral("Cannot write %1: %2 is in the way of its lock: %3")
+        //: %1 is the profile's path, %2 its lock file's path, %3 what is there instead of a file.
+        return fail(error, QCoreApplication::translate("ProfileGuard", "Cannot write %1: %2 is in the way of its lock: %3")
                                .arg(m_profilePath, lockPath, kindOf(st.st_mode)));
     m_lock = std::make_unique<QLockFile>(lockPath);
     // Another copy's save holds it for milliseconds; a holder that died is
@@ -221,7 +227,8 @@ bool ProfileLock::acquire(QString *error)
         QThread::msleep(20);
     }
     m_lock.reset();
-    return fail(error, QStringLiteral("Cannot write %1: another program keeps it locked (%1.lock)").arg(m_profilePath));
+    return fail(error, QCoreApplication::translate("ProfileGuard", "Cannot write %1: another program keeps it locked (%1.lock)")
+                           .arg(m_profilePath));
 }
 
 int removeStaleTemporaries(const QString &profilePath, std::chrono::seconds minAge)

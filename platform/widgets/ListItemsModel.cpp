@@ -1,5 +1,6 @@
 #include "platform/widgets/ListItemsModel.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 #include <algorithm>
 
@@ -15,7 +16,8 @@ QString openingKeyLine(int shownNumber)
 {
     if (shownNumber < 1 || shownNumber > 9)
         return {};
-    return QStringLiteral("\nAlt+%1 opens it").arg(shownNumber);
+    //: A line of a shortcut's tooltip: %1 is a digit from 1 to 9; the key opens the shortcut.
+    return u'\n' + QCoreApplication::translate("ListItemsModel", "Alt+%1 opens it").arg(shownNumber);
 }
 } // namespace
 

@@ -195,7 +195,8 @@ void ListView::describeCount()
         return;
     QString text = m_countText(Count());
     if (Count() == 0 && !m_placeholder.isEmpty())
-        text += QStringLiteral(". ") + m_placeholder;
+        //: Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.
+        text = tr("%1. %2").arg(text, m_placeholder);
     // Qt tells screen readers of the change.
     if (text != accessibleDescription())
         setAccessibleDescription(text);

@@ -26,21 +26,24 @@ public:
 };
 
 // A file chooser that answers with `answer` and records the folder each
-// showing opened in ("folders:" in front when it chose folders).
+// showing opened in ("folders:" in front when it chose folders) and its title.
 class RecordingFileChooser : public platform::FileChooser {
 public:
     QStringList answer;
     int shown = 0;
     QStringList openedIn;
-    QStringList chooseFiles(QWidget *, const QString &, const QString &folder) override
+    QStringList titles;
+    QStringList chooseFiles(QWidget *, const QString &title, const QString &folder) override
     {
         ++shown;
+        titles << title;
         openedIn << folder;
         return answer;
     }
-    QStringList chooseFolders(QWidget *, const QString &, const QString &folder) override
+    QStringList chooseFolders(QWidget *, const QString &title, const QString &folder) override
     {
         ++shown;
+        titles << title;
         openedIn << QStringLiteral("folders:") + folder;
         return answer;
     }

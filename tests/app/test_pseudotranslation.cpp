@@ -1,0 +1,208 @@
+// With a pseudo-translation installed (every text of the .ts files wrapped in
+// [!! … !!]) the program is walked through: every text it shows must come
+// out wrapped, or else it did not go through Qt's translation.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <cerrno>
+#include <sys/stat.h>
+
+#include "Version.h"
+#include "app/CommandLine.h"
+#include "options/frmOptions.h"
+#include "platform/desktop/GlobalKey.h"
+#include "support/RecordingSpawner.h"
+#include "support/WindowFixture.h"
+
+using namespace testing_support;
+
+namespace {
+
+class PseudoTranslationTest : public WindowFixture {
+protected:
+    QTranslator pseudo;
+    QStringList stray;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(pseudo.load(QStringLiteral(PSEUDO_QM)));
+        QCoreApplication::installTranslator(&pseudo);
+    }
+    void TearDown() override
+    {
+        QCoreApplication::removeTranslator(&pseudo);
+        EXPECT_TRUE(stray.isEmpty()) << "shown untranslated:\n" << stray.join(QLatin1Char('\n')).toStdString();
+    }
+
+    // What the user gave (paths, captions, typed text) and the program's
+    // own name and site are shown as they are; wrapped texts are taken out,
+    // innermost first. Anything but numbers, blanks and punctuation left over
+    // was shown without going through the translation.
+    void see(const QString &where, const QString &text, const QStringList &given = {})
+    {
+        QString rest = text;
+        for (const QString &g : given + QStringList{dir.path(), QLatin1String(app::kWebUrl),
+                                                   QLatin1String(app::kWebHost), QLatin1String(app::kProductName)})
+            if (!g.isEmpty())
+                rest.remove(g);
+        static const QRegularExpression innermost(QStringLiteral("\\[!!((?!\\[!!).)*?!!\\]"),
+                                                  QRegularExpression::DotMatchesEverythingOption);
+        for (qsizetype before = -1; before != rest.size();) {
+            before = rest.size();
+            rest.remove(innermost);
+        }
+        static const QRegularExpression neutral(QStringLiteral("^[\\d\\s\\p{P}\\p{S}]*$"));
+        if (!neutral.match(rest).hasMatch())
+            stray << where + QStringLiteral(": ") + text;
+    }
+    void seeMenu(const QString &where, const QMenu &menu)
+    {
+        see(where, menu.title());
+        for (QAction *a : menu.actions()) {
+            see(where, a->text());
+            if (a->menu())
+                seeMenu(where + QStringLiteral(" > ") + a->text(), *a->menu());
+        }
+    }
+    void seeShown(const QStringList &given)
+    {
+        for (const auto &shown : dialogs.shown)
+            see(shown.kind, shown.title + QLatin1Char('\n') + shown.text, given);
+    }
+    QString touch(const QString &name)
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return f.fileName();
+    }
+};
+
+TEST_F(PseudoTranslationTest, TheWindowItsMenusTrayAndList)
+{
+    auto window = open();
+    see(QStringLiteral("title"), window->windowTitle());
+    see(QStringLiteral("tray tip"), tray.tip);
+    seeMenu(QStringLiteral("tray menu"), window->mPopupSys());
+    seeMenu(QStringLiteral("context menu"), window->mnuPopup());
+    platform::ListView &list = window->lstButtons();
+    see(QStringLiteral("list tooltip"), list.toolTip());
+    see(QStringLiteral("placeholder"), list.placeholderText());
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&list);
+    see(QStringLiteral("list name"), iface->text(QAccessible::Name));
+    see(QStringLiteral("empty list"), iface->text(QAccessible::Description));
+
+    const QString file = touch(QStringLiteral("notes.txt"));
+    const QString gone = dir.filePath(QStringLiteral("gone.txt"));
+    window->addTargets({file, gone, QStringLiteral("https://example.org/")});
+    const QStringList given{QStringLiteral("notes.txt"), QStringLiteral("gone.txt"),
+                            QStringLiteral("https://example.org/"), QStringLiteral("example.org")};
+    see(QStringLiteral("count"), iface->text(QAccessible::Description));
+    for (int row = 0; row < iface->childCount(); ++row) {
+        see(QStringLiteral("item name"), iface->child(row)->text(QAccessible::Name), given);
+        see(QStringLiteral("item description"), iface->child(row)->text(QAccessible::Description), given);
+        see(QStringLiteral("item tooltip"), list.model()->index(row, 0).data(Qt::ToolTipRole).toString(), given);
+    }
+    QTest::keyClicks(&list, QStringLiteral("no"));
+    for (QLabel *line : list.findChildren<QLabel *>())
+        see(QStringLiteral("filter line"), line->text(), {QStringLiteral("no")});
+}
+
+TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
+{
+    auto window = open();
+    const QString file = touch(QStringLiteral("notes.txt"));
+    const QString gone = dir.filePath(QStringLiteral("gone.txt"));
+    window->addTargets({file, gone});
+    // The names given, the URL prompt's "http://www." to type on, the name a
+    // drop carried (not UTF-8) and the program the desktop opens files with.
+    const QStringList given{QStringLiteral("notes.txt"), QStringLiteral("gone.txt"), QStringLiteral("two words"),
+                            QStringLiteral("http://a.example"), QStringLiteral("a.example"),
+                            QStringLiteral("http://www."), QStringLiteral("/d/bad\uFFFDname"),
+                            QStandardPaths::findExecutable(QStringLiteral("xdg-open"))};
+    dialogs.nextAnswer = platform::Dialogs::No;
+    window->lstButtons().setSelectedItem(1);
+    window->mnuDelete_Click();
+    window->lstButtons().setSelectedItem(2);
+    window->mnuOpen_Click(); // missing: offers to remove it
+    dialogs.nextInput = QStringLiteral("two words");
+    window->mnuURL_Click();
+    clipboard.fill().setText(QStringLiteral("http://a.example\nnot a thing"));
+    window->mnuPaste_Click();
+    clipboard.fill().setText(QStringLiteral("not a thing"));
+    window->mnuPaste_Click();
+    window->lstButtons_OLEDragDrop({QUrl::fromEncoded("file:///d/bad%FFname")});
+    window->mnuAddFiles_Click();
+    window->mnuAddFolders_Click();
+    for (const QString &title : fileChooser.titles)
+        see(QStringLiteral("file chooser"), title);
+    // Starting at login where its folder cannot be made.
+    touch(QStringLiteral("autostart"));
+    window->mPopLogin_Click(true);
+    // Opening fails.
+    RecordingSpawner spawner;
+    platform::DesktopOpener opener(spawner, dialogs);
+    opener.open(file);
+    ASSERT_FALSE(spawner.calls.empty());
+    spawner.finish(0, {false, ENOENT, 0});
+    EXPECT_GE(dialogs.shown.size(), 8u);
+    seeShown(given);
+    // What a second start is refused.
+    QString refusal;
+    (void)app::handedOverTarget(QStringLiteral("relative.txt"), &refusal);
+    see(QStringLiteral("handed over"), refusal, {QStringLiteral("relative.txt")});
+}
+
+TEST_F(PseudoTranslationTest, TheProfileCannotBeReadOrSavedOrWasChangedOnDisk)
+{
+    writeProfile("[Tessaflow]\n0=http://mine.org|mine||\n");
+    auto window = open();
+    writeProfile("[Tessaflow]\n0=http://theirs.org|theirs||\n");
+    window->Save_Config(); // keeps theirs as a backup and says so
+    window.reset();
+    const QString regular = profile;
+    profile = dir.filePath(QStringLiteral("fifo.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(profile).constData(), 0600), 0);
+    open().reset(); // cannot be read
+    profile = regular + QStringLiteral("/tsw.ini");
+    auto blocked = open();
+    blocked->Save_Config(); // cannot be written
+    blocked.reset();
+    EXPECT_GE(dialogs.shown.size(), 3u);
+    seeShown({QStringLiteral("tsw.ini"), QStringLiteral("fifo.ini")});
+}
+
+TEST_F(PseudoTranslationTest, TheOptionsDialogAndTheShowHideKey)
+{
+    platform::NoGlobalKey noKey;
+    app::frmTessaflow window(profile, app::Services{tray, dialogs, icons, opener, &clipboard, &fileChooser,
+                                                    &autostart, &noKey, &activation});
+    window.Form_Load();
+    window.mnuOptions_Click();
+    options::frmOptions *options = window.frmOptions();
+    ASSERT_NE(options, nullptr);
+    auto *key = options->findChild<QKeySequenceEdit *>();
+    ASSERT_NE(key, nullptr);
+    key->setKeySequence(QKeySequence(QStringLiteral("Ctrl+Alt+Space")));
+    const QStringList given{key->keySequence().toString(QKeySequence::NativeText)};
+    see(QStringLiteral("options title"), options->windowTitle());
+    for (QWidget *w : options->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QString where = QStringLiteral("options ") + w->objectName();
+        see(where, w->toolTip());
+        if (auto *label = qobject_cast<QLabel *>(w))
+            see(where, label->text(), given);
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            see(where, button->text());
+        if (auto *combo = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                see(where, combo->itemText(i));
+    }
+    EXPECT_FALSE(options->findChild<QLabel *>(QStringLiteral("lblKeyProblem"))->text().isEmpty());
+    options->close();
+}
+
+} // namespace

@@ -1,0 +1,787 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Adding</name>
+    <message>
+        <location filename="../shortcuts/Adding.cpp" line="+54"/>
+        <source>These names are not valid UTF-8; Tessaflow could only store them as different names, which would not open. Rename them to add them:
+%1</source>
+        <extracomment>%1 is the list of names, one a line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../shortcuts/Adding.h" line="+48"/>
+        <source>Tessaflow - Add URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter the URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <location filename="../app/Autostart.cpp" line="+51"/>
+        <source>could not remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no login entry can start this copy: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>could not create %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/CommandLine.cpp" line="+71"/>
+        <source>an empty or broken name, not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not an absolute path, not added: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not found, not added: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContextMenu</name>
+    <message>
+        <location filename="../shortcuts/ContextMenu.cpp" line="+50"/>
+        <source>Popup</source>
+        <extracomment>The context menu&apos;s title; most desktops do not show it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Open Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Add URL Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add &amp;Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add Fo&amp;lder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Deleting</name>
+    <message>
+        <location filename="../shortcuts/Deleting.cpp" line="+10"/>
+        <source>Are you sure you want to delete %1?</source>
+        <extracomment>%1 is the shortcut&apos;s caption.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <location filename="../platform/desktop/DesktopEntry.cpp" line="+167"/>
+        <source>there is no program to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 holds characters a desktop entry cannot hold</source>
+        <extracomment>%1 is a program or an argument given to it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 holds both &quot;%&quot; and &quot;=&quot;, which no desktop can start</source>
+        <extracomment>%1 is the program&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlobalKey</name>
+    <message>
+        <location filename="../platform/desktop/GlobalKey.cpp" line="+10"/>
+        <source>%1 To show and hide Tessaflow with a key, bind the command &quot;tessaflow --toggle&quot; to it in your desktop&apos;s keyboard settings.</source>
+        <extracomment>%1 is a sentence saying why the key cannot be taken here.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>This desktop gives programs no global keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InstanceSocket</name>
+    <message>
+        <location filename="../app/InstanceSocket.cpp" line="+36"/>
+        <location line="+17"/>
+        <source>is a symbolic link</source>
+        <extracomment>Follows a path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>is a folder</source>
+        <extracomment>Follows a path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>is a socket of another user</source>
+        <extracomment>Follows a path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>is not a socket</source>
+        <extracomment>Follows a path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>is not a folder</source>
+        <extracomment>Follows a path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>belongs to another user</source>
+        <extracomment>Follows a path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>may be used by other users (mode %1)</source>
+        <extracomment>Follows a path; %1 is the folder&apos;s permissions in octal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>%1 %2</source>
+        <extracomment>%1 is a folder&apos;s path, %2 what is wrong with it (&quot;is a symbolic link&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <location filename="../shortcuts/Launch.cpp" line="+36"/>
+        <source>%1 cannot be opened: “%2” is missing.
+
+Remove this shortcut?</source>
+        <extracomment>%1 is the shortcut&apos;s caption, %2 the file or folder it opens.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListItemsModel</name>
+    <message>
+        <location filename="../platform/widgets/ListItemsModel.cpp" line="+20"/>
+        <source>Alt+%1 opens it</source>
+        <extracomment>A line of a shortcut&apos;s tooltip: %1 is a digit from 1 to 9; the key opens the shortcut.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Opener</name>
+    <message>
+        <location filename="../platform/desktop/Opener.cpp" line="+21"/>
+        <source>“%1”</source>
+        <extracomment>Quotation marks around a file name, folder or address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No program to open it is installed (xdg-open is missing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The desktop&apos;s opener (xdg-open) reported an error in its command line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file or folder does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No program to open it is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Opening it failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You do not have permission to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 ended with code %2.</source>
+        <extracomment>%1 is the program&apos;s file name, %2 the number it ended with.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Could not open %1.
+
+%2</source>
+        <extracomment>%1 is the quoted target, %2 the reason it could not be opened.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>There is nothing to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The file or folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>unknown reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 could not be started: %2.</source>
+        <extracomment>%1 is the quoted program, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Paste</name>
+    <message numerus="yes">
+        <location filename="../shortcuts/Paste.cpp" line="+80"/>
+        <source>Only the first %1 of the %n lines pasted were taken.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDocument</name>
+    <message>
+        <location filename="../platform/profile/ProfileDocument.cpp" line="+161"/>
+        <source>the key name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a profile entry cannot hold a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the key name &quot;%1&quot; cannot be stored in a profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <location filename="../platform/profile/ProfileFile.cpp" line="+29"/>
+        <location line="+19"/>
+        <location line="+27"/>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>only part of the data could be written (disk full?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileGuard</name>
+    <message>
+        <location filename="../platform/profile/ProfileGuard.cpp" line="+31"/>
+        <source>it is a symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is a FIFO, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is a device, not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 is the profile&apos;s path, %2 the reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Cannot keep the other version of %1 as %2: %3</source>
+        <extracomment>%1 is the profile&apos;s path, %2 the backup&apos;s path, %3 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Cannot write %1: %2 is in the way of its lock: %3</source>
+        <extracomment>%1 is the profile&apos;s path, %2 its lock file&apos;s path, %3 what is there instead of a file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Cannot write %1: another program keeps it locked (%1.lock)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutList</name>
+    <message>
+        <location filename="../shortcuts/ShortcutList.cpp" line="+38"/>
+        <source>This file or folder is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n shortcuts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TypedText</name>
+    <message>
+        <location filename="../shortcuts/TypedText.cpp" line="+85"/>
+        <source>Type a web address, such as example.com, or press Cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>This is not a web address: it has blanks and no scheme such as https://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>This is not a web address: it has no scheme such as https:// and no host such as example.com.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>No shortcut added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 shortcut added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n shortcuts added</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the clipboard holds no file, folder or web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 line was not a file, folder or web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n lines were not a file, folder or web address</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; %2</source>
+        <extracomment>A paste&apos;s report: %1 says how many shortcuts were added, %2 what of the clipboard was not taken.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>X11GlobalKey</name>
+    <message>
+        <location filename="../platform/desktop/X11GlobalKey.cpp" line="+89"/>
+        <source>%1 cannot be used as the show/hide key: this keyboard has no such key.</source>
+        <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 is already used by another program, so it cannot show and hide Tessaflow. Choose another key.</source>
+        <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::SingleInstance</name>
+    <message>
+        <location filename="../app/SingleInstance.cpp" line="+147"/>
+        <source>no private folder for the running-copy socket (%1); going on without one</source>
+        <extracomment>%1 says why there is none.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>could not lock %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2, where the running copy&apos;s socket belongs; remove it and start again</source>
+        <extracomment>%1 is a path, %2 what is there instead (&quot;is a folder&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+11"/>
+        <source>the running copy does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>%1 is served by another user; nothing handed over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>too many shortcuts to hand over at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>could not listen on %1: %2</source>
+        <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the name is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>1 more not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n more not added</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>app::frmTessaflow</name>
+    <message>
+        <location filename="../app/frmTessaflow.cpp" line="+49"/>
+        <source>%1 by %2</source>
+        <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;SysTray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Drag &amp; Drop files to Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shortcuts</source>
+        <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source> - v%1.%2.%3</source>
+        <extracomment>Appended to the window title: the version number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The shortcuts could not be read from %1: %2</source>
+        <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
+        <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The shortcuts could not be saved to %1: %2</source>
+        <extracomment>%1 is the profile&apos;s path, %2 why it could not be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/frmTessaflowCommands.cpp" line="+141"/>
+        <source>Start at &amp;Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Tessaflow - Add Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Tessaflow - Add Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Starting at login could not be changed: %1</source>
+        <extracomment>%1 says why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>options::frmOptions</name>
+    <message>
+        <location filename="../options/frmOptions.cpp" line="+37"/>
+        <source>Start at &amp;login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tessaflow - Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Manual Icons</source>
+        <extracomment>How the icons are arranged: placed by hand.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auto Arrange Icons Left</source>
+        <extracomment>Arranged automatically, in columns from the left.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auto Arrange Icons Top</source>
+        <extracomment>Arranged automatically, in rows from the top.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select Shortcut Arrangement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Large Icons</source>
+        <extracomment>A view of the shortcuts.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Small Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>List View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select Shortcut View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Visit %1</source>
+        <extracomment>%1 is the program&apos;s web site.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Press the keys that show and hide Tessaflow from anywhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>&amp;Arrangement:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;View:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show/hide &amp;key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::ListView</name>
+    <message>
+        <location filename="../platform/widgets/ListView.cpp" line="+199"/>
+        <source>%1. %2</source>
+        <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>platform::PortalGlobalKey</name>
+    <message>
+        <location filename="../platform/portal/PortalGlobalKey.cpp" line="+49"/>
+        <source>There is no session bus to reach the desktop portal through.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>No desktop portal answers here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The desktop portal here has no global shortcuts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The desktop portal did not take the key (%1).</source>
+        <extracomment>%1 is the portal&apos;s own error message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The desktop portal did not open a session for the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Show or hide Tessaflow</source>
+        <extracomment>How the desktop&apos;s keyboard settings name the show/hide key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The desktop did not allow the key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
