@@ -14,12 +14,12 @@
     <message>
         <location filename="../shortcuts/Adding.h" line="+48"/>
         <source>Tessaflow - Add URL</source>
-        <translation>Tessaflow - Ajouter une adresse web</translation>
+        <translation>Tessaflow - Adresse web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the URL</source>
-        <translation>Veuillez saisir l’adresse web</translation>
+        <translation>Veuillez saisir l’adresse web à ajouter</translation>
     </message>
 </context>
 <context>
@@ -737,7 +737,7 @@ Supprimer ce raccourci ?</translation>
     <message>
         <location line="+8"/>
         <source>Show/hide &amp;key:</source>
-        <translation>&amp;Touche afficher/masquer :</translation>
+        <translation>Afficher/&amp;masquer :</translation>
     </message>
 </context>
 <context>
