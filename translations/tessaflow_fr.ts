@@ -8,17 +8,18 @@
         <source>These names are not valid UTF-8; Tessaflow could only store them as different names, which would not open. Rename them to add them:
 %1</source>
         <extracomment>%1 is the list of names, one a line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ces noms ne sont pas en UTF-8 valide ; Tessaflow ne pourrait les enregistrer que sous d’autres noms, qui ne s’ouvriraient pas. Renommez-les pour les ajouter :
+%1</translation>
     </message>
     <message>
         <location filename="../shortcuts/Adding.h" line="+48"/>
         <source>Tessaflow - Add URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Adresse web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l’adresse web à ajouter</translation>
     </message>
 </context>
 <context>
@@ -26,23 +27,23 @@
     <message>
         <location filename="../app/Autostart.cpp" line="+51"/>
         <source>could not remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de supprimer %1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>no login entry can start this copy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune entrée de démarrage ne peut lancer cet exemplaire du programme : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>could not create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+3"/>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -50,17 +51,17 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+71"/>
         <source>an empty or broken name, not added</source>
-        <translation type="unfinished"></translation>
+        <translation>nom vide ou endommagé, non ajouté</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not an absolute path, not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chemin non absolu, non ajouté : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>not found, not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>introuvable, non ajouté : %1</translation>
     </message>
 </context>
 <context>
@@ -69,47 +70,47 @@
         <location filename="../shortcuts/ContextMenu.cpp" line="+50"/>
         <source>Popup</source>
         <extracomment>The context menu&apos;s title; most desktops do not show it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menu contextuel</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>&amp;Open Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le raccourci</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Delete Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le raccourci</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Add URL Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une &amp;adresse web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coller</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add &amp;Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des &amp;fichiers…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Fo&amp;lder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;dossier…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ptions</translation>
     </message>
 </context>
 <context>
@@ -118,7 +119,7 @@
         <location filename="../shortcuts/Deleting.cpp" line="+10"/>
         <source>Are you sure you want to delete %1?</source>
         <extracomment>%1 is the shortcut&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer %1 ?</translation>
     </message>
 </context>
 <context>
@@ -126,19 +127,19 @@
     <message>
         <location filename="../platform/desktop/DesktopEntry.cpp" line="+167"/>
         <source>there is no program to start</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a aucun programme à lancer</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 holds characters a desktop entry cannot hold</source>
         <extracomment>%1 is a program or an argument given to it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient des caractères qu’un fichier .desktop ne peut pas contenir</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 holds both &quot;%&quot; and &quot;=&quot;, which no desktop can start</source>
         <extracomment>%1 is the program&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient à la fois « % » et « = », ce qu’aucun bureau ne peut lancer</translation>
     </message>
 </context>
 <context>
@@ -147,12 +148,12 @@
         <location filename="../platform/desktop/GlobalKey.cpp" line="+10"/>
         <source>%1 To show and hide Tessaflow with a key, bind the command &quot;tessaflow --toggle&quot; to it in your desktop&apos;s keyboard settings.</source>
         <extracomment>%1 is a sentence saying why the key cannot be taken here.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pour afficher et masquer Tessaflow avec une touche, associez la commande « tessaflow --toggle » à cette touche dans les paramètres du clavier de votre bureau.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>This desktop gives programs no global keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce bureau ne permet pas aux programmes de réserver des touches globales.</translation>
     </message>
 </context>
 <context>
@@ -162,49 +163,49 @@
         <location line="+17"/>
         <source>is a symbolic link</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>est un lien symbolique</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>is a folder</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>is a socket of another user</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>est un socket d’un autre utilisateur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>is not a socket</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un socket</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>is not a folder</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un dossier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>belongs to another user</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>appartient à un autre utilisateur</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>may be used by other users (mode %1)</source>
         <extracomment>Follows a path; %1 is the folder&apos;s permissions in octal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>peut être utilisé par d’autres utilisateurs (mode %1)</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>%1 %2</source>
         <extracomment>%1 is a folder&apos;s path, %2 what is wrong with it (&quot;is a symbolic link&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -215,7 +216,9 @@
 
 Remove this shortcut?</source>
         <extracomment>%1 is the shortcut&apos;s caption, %2 the file or folder it opens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1 : « %2 » est introuvable.
+
+Supprimer ce raccourci ?</translation>
     </message>
 </context>
 <context>
@@ -224,7 +227,7 @@ Remove this shortcut?</source>
         <location filename="../platform/widgets/ListItemsModel.cpp" line="+20"/>
         <source>Alt+%1 opens it</source>
         <extracomment>A line of a shortcut&apos;s tooltip: %1 is a digit from 1 to 9; the key opens the shortcut.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+%1 pour l’ouvrir</translation>
     </message>
 </context>
 <context>
@@ -233,43 +236,43 @@ Remove this shortcut?</source>
         <location filename="../platform/desktop/Opener.cpp" line="+21"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No program to open it is installed (xdg-open is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n’est installé pour l’ouvrir (xdg-open est absent).</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The desktop&apos;s opener (xdg-open) reported an error in its command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d’ouverture du bureau (xdg-open) a signalé une erreur dans sa ligne de commande.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file or folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ou le dossier n’existe pas.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No program to open it is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n’est installé pour l’ouvrir.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Opening it failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ouverture a échoué.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You do not have permission to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas l’autorisation de l’ouvrir.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 ended with code %2.</source>
         <extracomment>%1 is the program&apos;s file name, %2 the number it ended with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s’est terminé avec le code %2.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -277,28 +280,30 @@ Remove this shortcut?</source>
 
 %2</source>
         <extracomment>%1 is the quoted target, %2 the reason it could not be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1.
+
+%2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>There is nothing to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a rien à ouvrir.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The file or folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ou le dossier %1 n’existe pas.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>raison inconnue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 could not be started: %2.</source>
         <extracomment>%1 is the quoted program, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -306,9 +311,9 @@ Remove this shortcut?</source>
     <message numerus="yes">
         <location filename="../shortcuts/Paste.cpp" line="+80"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
+            <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
         </translation>
     </message>
 </context>
@@ -317,17 +322,17 @@ Remove this shortcut?</source>
     <message>
         <location filename="../platform/profile/ProfileDocument.cpp" line="+161"/>
         <source>the key name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la clé est vide</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>a profile entry cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>une entrée du profil ne peut pas contenir de saut de ligne</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the key name &quot;%1&quot; cannot be stored in a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de clé « %1 » ne peut pas être enregistré dans un profil</translation>
     </message>
 </context>
 <context>
@@ -337,12 +342,12 @@ Remove this shortcut?</source>
         <location line="+19"/>
         <location line="+27"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>only part of the data could be written (disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>seule une partie des données a pu être écrite (disque plein ?)</translation>
     </message>
 </context>
 <context>
@@ -350,55 +355,55 @@ Remove this shortcut?</source>
     <message>
         <location filename="../platform/profile/ProfileGuard.cpp" line="+31"/>
         <source>it is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien symbolique</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un dossier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un tube nommé (FIFO), pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un périphérique, pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cannot read %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Cannot keep the other version of %1 as %2: %3</source>
         <extracomment>%1 is the profile&apos;s path, %2 the backup&apos;s path, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver l’autre version de %1 sous le nom %2 : %3</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Cannot write %1: %2 is in the way of its lock: %3</source>
         <extracomment>%1 is the profile&apos;s path, %2 its lock file&apos;s path, %3 what is there instead of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1 : %2 empêche de le verrouiller : %3</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Cannot write %1: another program keeps it locked (%1.lock)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1 : un autre programme le garde verrouillé (%1.lock)</translation>
     </message>
 </context>
 <context>
@@ -406,24 +411,24 @@ Remove this shortcut?</source>
     <message>
         <location filename="../shortcuts/ShortcutList.cpp" line="+38"/>
         <source>This file or folder is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ou dossier est introuvable.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>No shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun raccourci</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 raccourci</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n raccourci</numerusform>
+            <numerusform>%n raccourcis</numerusform>
         </translation>
     </message>
 </context>
@@ -432,59 +437,59 @@ Remove this shortcut?</source>
     <message>
         <location filename="../shortcuts/TypedText.cpp" line="+85"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une adresse web, par exemple example.com, ou cliquez sur Annuler.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>This is not a web address: it has blanks and no scheme such as https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas une adresse web : le texte contient des espaces et aucun préfixe tel que https://.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This is not a web address: it has no scheme such as https:// and no host such as example.com.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas une adresse web : le texte n’a ni préfixe tel que https://, ni nom d’hôte tel que example.com.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>No shortcut added</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun raccourci ajouté</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 shortcut added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 raccourci ajouté</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n shortcuts added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n raccourci ajouté</numerusform>
+            <numerusform>%n raccourcis ajoutés</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the clipboard holds no file, folder or web address</source>
-        <translation type="unfinished"></translation>
+        <translation>le presse-papiers ne contient aucun fichier, dossier ou adresse web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was not a file, folder or web address</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne n’était ni un fichier, ni un dossier, ni une adresse web</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were not a file, folder or web address</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne n’était ni un fichier, ni un dossier, ni une adresse web</numerusform>
+            <numerusform>%n lignes n’étaient ni un fichier, ni un dossier, ni une adresse web</numerusform>
         </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1; %2</source>
         <extracomment>A paste&apos;s report: %1 says how many shortcuts were added, %2 what of the clipboard was not taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>
@@ -493,13 +498,13 @@ Remove this shortcut?</source>
         <location filename="../platform/desktop/X11GlobalKey.cpp" line="+89"/>
         <source>%1 cannot be used as the show/hide key: this keyboard has no such key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’utiliser %1 comme touche pour afficher/masquer : ce clavier n’a pas cette touche.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 is already used by another program, so it cannot show and hide Tessaflow. Choose another key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme utilise déjà %1 ; cette touche ne peut donc pas afficher et masquer Tessaflow. Choisissez-en une autre.</translation>
     </message>
 </context>
 <context>
@@ -508,57 +513,57 @@ Remove this shortcut?</source>
         <location filename="../app/SingleInstance.cpp" line="+147"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas de dossier privé pour le socket de l’instance déjà lancée (%1) ; le programme continue sans ce socket</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>could not lock %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de verrouiller %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 %2, where the running copy&apos;s socket belongs; remove it and start again</source>
         <extracomment>%1 is a path, %2 what is there instead (&quot;is a folder&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, à l’emplacement du socket de l’instance déjà lancée ; supprimez-le et relancez le programme</translation>
     </message>
     <message>
         <location line="+45"/>
         <location line="+11"/>
         <source>the running copy does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l’instance déjà lancée ne répond pas</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>%1 is served by another user; nothing handed over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est servi par un autre utilisateur ; rien n’a été transmis</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>too many shortcuts to hand over at once</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de raccourcis à transmettre en une fois</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>could not listen on %1: %2</source>
         <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écouter sur %1 : %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est trop long</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>1 more not added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 autre non ajouté</translation>
     </message>
     <message numerus="yes">
         <location line="+0"/>
         <source>%n more not added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre non ajouté</numerusform>
+            <numerusform>%n autres non ajoutés</numerusform>
         </translation>
     </message>
 </context>
@@ -568,83 +573,83 @@ Remove this shortcut?</source>
         <location filename="../app/frmTessaflow.cpp" line="+49"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 par %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;SysTray</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de &amp;notification</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Drag &amp; Drop files to Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez-déposez des fichiers ici pour les ajouter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez ici des fichiers, des dossiers ou des liens — ou appuyez sur Inser ou Ctrl+V</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shortcuts</source>
         <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+42"/>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> - v%1.%2.%3</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les raccourcis depuis %1 : %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
         <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The shortcuts could not be saved to %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les raccourcis dans %1 : %2</translation>
     </message>
     <message>
         <location filename="../app/frmTessaflowCommands.cpp" line="+141"/>
         <source>Start at &amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Tessaflow - Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tessaflow - Add Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Ajouter des dossiers</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier le lancement à l’ouverture de session : %1</translation>
     </message>
 </context>
 <context>
@@ -652,87 +657,87 @@ Remove this shortcut?</source>
     <message>
         <location filename="../options/frmOptions.cpp" line="+37"/>
         <source>Start at &amp;login</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tessaflow - Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Options</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Manual Icons</source>
         <extracomment>How the icons are arranged: placed by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Disposition manuelle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto Arrange Icons Left</source>
         <extracomment>Arranged automatically, in columns from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Disposition automatique à gauche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto Arrange Icons Top</source>
         <extracomment>Arranged automatically, in rows from the top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Disposition automatique en haut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select Shortcut Arrangement</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la disposition des raccourcis</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Large Icons</source>
         <extracomment>A view of the shortcuts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grandes icônes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Petites icônes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue en liste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select Shortcut View</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l’affichage des raccourcis</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Visit %1</source>
         <extracomment>%1 is the program&apos;s web site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visiter %1</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Press the keys that show and hide Tessaflow from anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur les touches qui affichent et masquent Tessaflow depuis n’importe où</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>&amp;Arrangement:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disposition :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage :</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show/hide &amp;key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/&amp;masquer :</translation>
     </message>
 </context>
 <context>
@@ -741,7 +746,7 @@ Remove this shortcut?</source>
         <location filename="../platform/widgets/ListView.cpp" line="+199"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -749,39 +754,39 @@ Remove this shortcut?</source>
     <message>
         <location filename="../platform/portal/PortalGlobalKey.cpp" line="+49"/>
         <source>There is no session bus to reach the desktop portal through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun bus de session ne permet d’atteindre le portail de bureau.</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>No desktop portal answers here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun portail de bureau ne répond ici.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The desktop portal here has no global shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le portail de bureau ne gère pas ici les raccourcis clavier globaux.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The desktop portal did not take the key (%1).</source>
         <extracomment>%1 is the portal&apos;s own error message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le portail de bureau n’a pas accepté la touche (%1).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The desktop portal did not open a session for the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le portail de bureau n’a pas ouvert de session pour la touche.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Show or hide Tessaflow</source>
         <extracomment>How the desktop&apos;s keyboard settings name the show/hide key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer Tessaflow</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The desktop did not allow the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bureau n’a pas autorisé la touche.</translation>
     </message>
 </context>
 </TS>
