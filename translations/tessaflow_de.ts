@@ -8,17 +8,18 @@
         <source>These names are not valid UTF-8; Tessaflow could only store them as different names, which would not open. Rename them to add them:
 %1</source>
         <extracomment>%1 is the list of names, one a line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Namen sind kein gültiges UTF-8; Tessaflow könnte sie nur unter anderen Namen speichern, die sich dann nicht öffnen ließen. Benennen Sie sie um, um sie hinzuzufügen:
+%1</translation>
     </message>
     <message>
         <location filename="../shortcuts/Adding.h" line="+48"/>
         <source>Tessaflow - Add URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Webadresse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please enter the URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Webadresse ein</translation>
     </message>
 </context>
 <context>
@@ -26,23 +27,23 @@
     <message>
         <location filename="../app/Autostart.cpp" line="+51"/>
         <source>could not remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht entfernt werden</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>no login entry can start this copy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Anmeldeeintrag kann dieses Programm starten: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>could not create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+3"/>
         <source>could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -50,17 +51,17 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+71"/>
         <source>an empty or broken name, not added</source>
-        <translation type="unfinished"></translation>
+        <translation>leerer oder beschädigter Name, nicht hinzugefügt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not an absolute path, not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein absoluter Pfad, nicht hinzugefügt: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>not found, not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gefunden, nicht hinzugefügt: %1</translation>
     </message>
 </context>
 <context>
@@ -69,47 +70,47 @@
         <location filename="../shortcuts/ContextMenu.cpp" line="+50"/>
         <source>Popup</source>
         <extracomment>The context menu&apos;s title; most desktops do not show it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kontextmenü</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>&amp;Open Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung ö&amp;ffnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Delete Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung &amp;löschen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Add URL Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webadresse hinzufügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add &amp;Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateien hinzufügen …</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Fo&amp;lder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner hinzufügen …</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;stellungen</translation>
     </message>
 </context>
 <context>
@@ -118,7 +119,7 @@
         <location filename="../shortcuts/Deleting.cpp" line="+10"/>
         <source>Are you sure you want to delete %1?</source>
         <extracomment>%1 is the shortcut&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
     </message>
 </context>
 <context>
@@ -126,19 +127,19 @@
     <message>
         <location filename="../platform/desktop/DesktopEntry.cpp" line="+167"/>
         <source>there is no program to start</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Programm zum Starten</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 holds characters a desktop entry cannot hold</source>
         <extracomment>%1 is a program or an argument given to it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Zeichen, die ein Desktop-Eintrag nicht enthalten kann</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 holds both &quot;%&quot; and &quot;=&quot;, which no desktop can start</source>
         <extracomment>%1 is the program&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält sowohl „%“ als auch „=“, was keine Arbeitsumgebung starten kann</translation>
     </message>
 </context>
 <context>
@@ -147,12 +148,12 @@
         <location filename="../platform/desktop/GlobalKey.cpp" line="+10"/>
         <source>%1 To show and hide Tessaflow with a key, bind the command &quot;tessaflow --toggle&quot; to it in your desktop&apos;s keyboard settings.</source>
         <extracomment>%1 is a sentence saying why the key cannot be taken here.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Um Tessaflow per Tastenkürzel ein- und auszublenden, weisen Sie dem Befehl „tessaflow --toggle“ in den Tastatureinstellungen Ihrer Arbeitsumgebung ein Tastenkürzel zu.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>This desktop gives programs no global keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung stellt Programmen keine globalen Tastenkürzel bereit.</translation>
     </message>
 </context>
 <context>
@@ -162,49 +163,49 @@
         <location line="+17"/>
         <source>is a symbolic link</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist ein symbolischer Link</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>is a folder</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>is a socket of another user</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Socket eines anderen Benutzers</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>is not a socket</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Socket</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>is not a folder</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Ordner</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>belongs to another user</source>
         <extracomment>Follows a path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>may be used by other users (mode %1)</source>
         <extracomment>Follows a path; %1 is the folder&apos;s permissions in octal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>darf von anderen Benutzern verwendet werden (Rechte %1)</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>%1 %2</source>
         <extracomment>%1 is a folder&apos;s path, %2 what is wrong with it (&quot;is a symbolic link&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -215,7 +216,9 @@
 
 Remove this shortcut?</source>
         <extracomment>%1 is the shortcut&apos;s caption, %2 the file or folder it opens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: „%2“ fehlt.
+
+Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
@@ -224,7 +227,7 @@ Remove this shortcut?</source>
         <location filename="../platform/widgets/ListItemsModel.cpp" line="+20"/>
         <source>Alt+%1 opens it</source>
         <extracomment>A line of a shortcut&apos;s tooltip: %1 is a digit from 1 to 9; the key opens the shortcut.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+%1 öffnet sie</translation>
     </message>
 </context>
 <context>
@@ -233,43 +236,43 @@ Remove this shortcut?</source>
         <location filename="../platform/desktop/Opener.cpp" line="+21"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No program to open it is installed (xdg-open is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Programm installiert, das es öffnen kann (xdg-open fehlt).</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The desktop&apos;s opener (xdg-open) reported an error in its command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Öffnungsprogramm der Arbeitsumgebung (xdg-open) hat einen Fehler in seiner Befehlszeile gemeldet.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file or folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei bzw. der Ordner existiert nicht.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No program to open it is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Programm installiert, das es öffnen kann.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Opening it failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Öffnen ist fehlgeschlagen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You do not have permission to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Berechtigung, es zu öffnen.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 ended with code %2.</source>
         <extracomment>%1 is the program&apos;s file name, %2 the number it ended with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde mit Code %2 beendet.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -277,28 +280,30 @@ Remove this shortcut?</source>
 
 %2</source>
         <extracomment>%1 is the quoted target, %2 the reason it could not be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden.
+
+%2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>There is nothing to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu öffnen.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The file or folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei bzw. der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>unknown reason</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Grund</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 could not be started: %2.</source>
         <extracomment>%1 is the quoted program, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -306,9 +311,9 @@ Remove this shortcut?</source>
     <message numerus="yes">
         <location filename="../shortcuts/Paste.cpp" line="+80"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>
+            <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>
         </translation>
     </message>
 </context>
@@ -317,17 +322,17 @@ Remove this shortcut?</source>
     <message>
         <location filename="../platform/profile/ProfileDocument.cpp" line="+161"/>
         <source>the key name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüsselname ist leer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>a profile entry cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Profileintrag kann keinen Zeilenumbruch enthalten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the key name &quot;%1&quot; cannot be stored in a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüsselname „%1“ kann nicht in einem Profil gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -337,12 +342,12 @@ Remove this shortcut?</source>
         <location line="+19"/>
         <location line="+27"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>only part of the data could be written (disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Teil der Daten konnte geschrieben werden (Datenträger voll?)</translation>
     </message>
 </context>
 <context>
@@ -350,55 +355,55 @@ Remove this shortcut?</source>
     <message>
         <location filename="../platform/profile/ProfileGuard.cpp" line="+31"/>
         <source>it is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein symbolischer Link</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein FIFO, keine reguläre Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Gerät, keine reguläre Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cannot read %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Cannot keep the other version of %1 as %2: %3</source>
         <extracomment>%1 is the profile&apos;s path, %2 the backup&apos;s path, %3 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die andere Fassung von %1 kann nicht als %2 aufbewahrt werden: %3</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Cannot write %1: %2 is in the way of its lock: %3</source>
         <extracomment>%1 is the profile&apos;s path, %2 its lock file&apos;s path, %3 what is there instead of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: Am Ort seiner Sperrdatei %2 liegt etwas anderes: %3</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Cannot write %1: another program keeps it locked (%1.lock)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: Ein anderes Programm hält es gesperrt (%1.lock)</translation>
     </message>
 </context>
 <context>
@@ -406,24 +411,24 @@ Remove this shortcut?</source>
     <message>
         <location filename="../shortcuts/ShortcutList.cpp" line="+38"/>
         <source>This file or folder is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei bzw. dieser Ordner fehlt.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>No shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verknüpfungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Verknüpfung</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n shortcuts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verknüpfung</numerusform>
+            <numerusform>%n Verknüpfungen</numerusform>
         </translation>
     </message>
 </context>
@@ -432,59 +437,59 @@ Remove this shortcut?</source>
     <message>
         <location filename="../shortcuts/TypedText.cpp" line="+85"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Webadresse ein, etwa example.com, oder klicken Sie auf „Abbrechen“.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>This is not a web address: it has blanks and no scheme such as https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Webadresse: Sie enthält Leerzeichen und kein Schema wie https://.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This is not a web address: it has no scheme such as https:// and no host such as example.com.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Webadresse: Sie hat weder ein Schema wie https:// noch einen Host wie example.com.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>No shortcut added</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verknüpfung hinzugefügt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 shortcut added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Verknüpfung hinzugefügt</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n shortcuts added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verknüpfung hinzugefügt</numerusform>
+            <numerusform>%n Verknüpfungen hinzugefügt</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the clipboard holds no file, folder or web address</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zwischenablage enthält keine Datei, keinen Ordner und keine Webadresse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was not a file, folder or web address</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile war weder Datei noch Ordner noch Webadresse</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were not a file, folder or web address</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile war weder Datei noch Ordner noch Webadresse</numerusform>
+            <numerusform>%n Zeilen waren weder Datei noch Ordner noch Webadresse</numerusform>
         </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1; %2</source>
         <extracomment>A paste&apos;s report: %1 says how many shortcuts were added, %2 what of the clipboard was not taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -493,13 +498,13 @@ Remove this shortcut?</source>
         <location filename="../platform/desktop/X11GlobalKey.cpp" line="+89"/>
         <source>%1 cannot be used as the show/hide key: this keyboard has no such key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht als Tastenkürzel zum Ein-/Ausblenden dienen: Diese Tastatur hat keine solche Taste.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 is already used by another program, so it cannot show and hide Tessaflow. Choose another key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird bereits von einem anderen Programm verwendet und kann Tessaflow daher nicht ein- und ausblenden. Wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
 </context>
 <context>
@@ -508,57 +513,57 @@ Remove this shortcut?</source>
         <location filename="../app/SingleInstance.cpp" line="+147"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein privater Ordner für den Socket der laufenden Instanz (%1); Tessaflow läuft ohne ihn weiter</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>could not lock %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gesperrt werden</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 %2, where the running copy&apos;s socket belongs; remove it and start again</source>
         <extracomment>%1 is a path, %2 what is there instead (&quot;is a folder&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, wo der Socket der laufenden Instanz hingehört; entfernen Sie es und starten Sie Tessaflow erneut</translation>
     </message>
     <message>
         <location line="+45"/>
         <location line="+11"/>
         <source>the running copy does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>die laufende Instanz antwortet nicht</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>%1 is served by another user; nothing handed over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von einem anderen Benutzer betrieben; nichts übergeben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>too many shortcuts to hand over at once</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Verknüpfungen, um sie auf einmal zu übergeben</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>could not listen on %1: %2</source>
         <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann keine Verbindungen annehmen: %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist zu lang</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>1 more not added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 weiterer Eintrag nicht hinzugefügt</translation>
     </message>
     <message numerus="yes">
         <location line="+0"/>
         <source>%n more not added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiterer Eintrag nicht hinzugefügt</numerusform>
+            <numerusform>%n weitere Einträge nicht hinzugefügt</numerusform>
         </translation>
     </message>
 </context>
@@ -568,83 +573,83 @@ Remove this shortcut?</source>
         <location filename="../app/frmTessaflow.cpp" line="+49"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;SysTray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infobereich</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Drag &amp; Drop files to Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie Dateien hierher, um sie hinzuzufügen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Dateien, Ordner oder Webadressen hier ab – oder drücken Sie Einfg oder Strg+V</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shortcuts</source>
         <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfungen</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location line="+42"/>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> - v%1.%2.%3</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
         <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The shortcuts could not be saved to %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Verknüpfungen konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <location filename="../app/frmTessaflowCommands.cpp" line="+141"/>
         <source>Start at &amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim &amp;Anmelden starten</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Tessaflow - Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tessaflow - Add Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Ordner hinzufügen</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Start beim Anmelden konnte nicht geändert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -652,87 +657,87 @@ Remove this shortcut?</source>
     <message>
         <location filename="../options/frmOptions.cpp" line="+37"/>
         <source>Start at &amp;login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beim Anmelden starten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tessaflow - Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow - Einstellungen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Manual Icons</source>
         <extracomment>How the icons are arranged: placed by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto Arrange Icons Left</source>
         <extracomment>Arranged automatically, in columns from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch von links</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto Arrange Icons Top</source>
         <extracomment>Arranged automatically, in rows from the top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch von oben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select Shortcut Arrangement</source>
-        <translation type="unfinished"></translation>
+        <translation>Anordnung der Verknüpfungen wählen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Large Icons</source>
         <extracomment>A view of the shortcuts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Große Symbole</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Symbole</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select Shortcut View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht der Verknüpfungen wählen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Visit %1</source>
         <extracomment>%1 is the program&apos;s web site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 besuchen</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Press the keys that show and hide Tessaflow from anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie die Tasten, die Tessaflow von überall aus ein- und ausblenden</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>&amp;Arrangement:</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;ordnung:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show/hide &amp;key:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ein-/Ausblenden:</translation>
     </message>
 </context>
 <context>
@@ -741,7 +746,7 @@ Remove this shortcut?</source>
         <location filename="../platform/widgets/ListView.cpp" line="+199"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -749,39 +754,39 @@ Remove this shortcut?</source>
     <message>
         <location filename="../platform/portal/PortalGlobalKey.cpp" line="+49"/>
         <source>There is no session bus to reach the desktop portal through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Sitzungsbus, über den das Desktop-Portal erreichbar wäre.</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>No desktop portal answers here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier antwortet kein Desktop-Portal.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The desktop portal here has no global shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Desktop-Portal hier bietet keine globalen Tastenkürzel.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The desktop portal did not take the key (%1).</source>
         <extracomment>%1 is the portal&apos;s own error message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Desktop-Portal hat das Tastenkürzel nicht übernommen (%1).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The desktop portal did not open a session for the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Desktop-Portal hat keine Sitzung für das Tastenkürzel geöffnet.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Show or hide Tessaflow</source>
         <extracomment>How the desktop&apos;s keyboard settings name the show/hide key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tessaflow ein- oder ausblenden</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The desktop did not allow the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht erlaubt.</translation>
     </message>
 </context>
 </TS>
