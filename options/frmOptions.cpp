@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QKeySequenceEdit>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -127,6 +128,12 @@ void frmOptions::layOut()
         key->setSpacing(edge);
         key->addWidget(label(tr("Show/hide &key:"), m_txtKey));
         key->addWidget(m_txtKey, 1);
+        // Qt's own hint in the empty field ("Press shortcut") is longer in
+        // some languages than the field's default width.
+        if (const auto *edit = m_txtKey->findChild<QLineEdit *>()) {
+            const int hint = edit->fontMetrics().horizontalAdvance(edit->placeholderText());
+            m_txtKey->setMinimumWidth(hint + edit->sizeHint().height() + 2 * gap);
+        }
         grid->addLayout(key, 3, 0, 1, 2);
         grid->addWidget(m_lblKeyProblem, 4, 0, 1, 2);
     }
