@@ -1,5 +1,7 @@
 #include "platform/widgets/Dialogs.h"
 
+#include <algorithm>
+
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,11 @@ public:
     {
         if (result == Accepted && m_check) {
             if (const QString why = m_check(textValue()); !why.isEmpty()) {
+                // The reason wraps within the width the box has: a box
+                // that grows under the typing hand looks like another one.
+                // (A wrapped label asks for more width the longer its text.)
+                if (auto *label = findChild<QLabel *>())
+                    label->setFixedWidth(label->width());
                 setLabelText(m_prompt + QStringLiteral("\n\n") + why);
                 if (auto *field = findChild<QLineEdit *>())
                     field->setFocus();
@@ -69,11 +76,15 @@ std::optional<QString> WidgetDialogs::inputText(const QString &title, const QStr
     // A reason shown under the prompt wraps instead of widening the box.
     if (auto *label = dialog.findChild<QLabel *>())
         label->setWordWrap(true);
-    // Room for an address, and for the title: window managers cut it short
-    // on a dialog as narrow as its prompt ("Tessafl…d URL"). The dialog
-    // takes its size from its field.
-    if (auto *field = dialog.findChild<QLineEdit *>())
-        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 44);
+    // Room for an address, and for the title in any language: window
+    // managers cut it short on a dialog as narrow as its prompt
+    // ("Tessafl…d URL"). The dialog takes its size from its field.
+    if (auto *field = dialog.findChild<QLineEdit *>()) {
+        QFont titleFont = dialog.font();
+        titleFont.setBold(true);
+        const int forTitle = QFontMetrics(titleFont).horizontalAdvance(title) * 5 / 4 + 4 * field->sizeHint().height();
+        field->setMinimumWidth(std::max(field->fontMetrics().averageCharWidth() * 44, forTitle));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
