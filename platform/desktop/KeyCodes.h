@@ -27,8 +27,8 @@ std::optional<X11Key> x11KeyOf(QKeyCombination key);
 // none), each once, so a grab fires whatever lights are on.
 std::vector<quint16> withLockModifiers(quint16 modifiers, quint16 numLock, quint16 scrollLock);
 
-// The portal's preferred trigger for a key, as the shortcuts specification
-// writes it ("CTRL+ALT+space"); empty for no key.
+// The portal's preferred trigger for a key, in the form the freedesktop
+// key-trigger convention uses ("CTRL+ALT+space"); empty for no key.
 QString portalTrigger(QKeyCombination key);
 
 } // namespace platform::keys
