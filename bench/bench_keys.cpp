@@ -55,6 +55,7 @@ struct AlwaysTray : platform::Tray {
     bool available() const override { return true; }
     bool add(const QIcon &, const QString &, Callback) override { return true; }
     bool remove() override { return true; }
+    void setHostChanged(std::function<void()>) override {}
 };
 
 // The main window on a profile of n shortcuts, loaded and painted.
