@@ -147,9 +147,9 @@ void frmTessaflow::Form_Load()
     m_profileLoaded = true;
     useHotKey(config::hotKeyOf(m_hotKeyText));
 
-    m_trayIconData = makeTrayIconData(windowIcon(), QLatin1String(kProductName));
     m_services.tray.setHostChanged([this] { trayHostChanged(); });
-    m_services.tray.add(m_trayIconData.hIcon, m_trayIconData.szTip, [this](int code) { Form_MouseMove(code); });
+    m_services.tray.add(windowIcon(), QLatin1String(kProductName),
+                        [this](platform::TrayClick click) { trayClicked(click); });
 
     //: Appended to the window title: the version number.
     setWindowTitle(windowTitle() + tr(" - v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
@@ -223,22 +223,21 @@ void frmTessaflow::startMinimized()
         hide();
 }
 
-void frmTessaflow::Form_MouseMove(int code)
+void frmTessaflow::trayClicked(platform::TrayClick click)
 {
-    switch (code) {
-    case platform::TrayCode::LeftButtonUp:
-    case platform::TrayCode::LeftButtonDoubleClick:
+    switch (click) {
+    case platform::TrayClick::Activate:
         m_shownByKey = false;
         restore();
         break;
-    case platform::TrayCode::RightButtonUp:
+    case platform::TrayClick::Context:
         // The window stays as it is, hidden or not, while the menu is up. The
         // menu runs after the tray's own event handler has returned: "&Exit"
         // removes the tray icon, which must not happen inside its handler.
         activateWindow();
         QTimer::singleShot(0, this, [this] { m_mPopupSys->exec(QCursor::pos()); });
         break;
-    default:
+    case platform::TrayClick::Middle:
         break;
     }
 }

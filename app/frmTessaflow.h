@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "app/Autostart.h"
-#include "app/SysTray.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "options/frmOptions.h"
@@ -61,8 +60,8 @@ public:
                    const QString &szTop = QString());
     void Launch(const QString &sFileName);
 
-    // Mouse events on the tray icon, as their message codes.
-    void Form_MouseMove(int code);
+    // A click on the tray icon: back from the tray, or its menu.
+    void trayClicked(platform::TrayClick click);
     void mPopRestore_Click();
     void mPopExit_Click();
     void lstButtons_DblClick();
@@ -168,7 +167,6 @@ private:
     QMenu *m_mPopupSys;
     QMenu *m_mnuPopup;
     QPointer<options::frmOptions> m_frmOptions;
-    TrayIconData m_trayIconData;
     platform::RestoreBounds *m_restoreBounds;
     bool m_unloaded = false;
     bool m_saveFailureShown = false;

@@ -70,7 +70,7 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, SniToolTip &tip)
     return argument;
 }
 
-StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(int)> clicked,
+StatusNotifierItem::StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(TrayClick)> clicked,
                                        QMenu *menu)
     : m_service(QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid())),
       m_tip(tip),
@@ -117,15 +117,15 @@ void StatusNotifierItem::registerWithWatcher()
 
 // The owner may take the item away in its answer to a click: never inside
 // the D-Bus call that is still running.
-void StatusNotifierItem::report(int code)
+void StatusNotifierItem::report(TrayClick click)
 {
     QMetaObject::invokeMethod(
-        this, [this, code] { m_clicked(code); }, Qt::QueuedConnection);
+        this, [this, click] { m_clicked(click); }, Qt::QueuedConnection);
 }
 
-void StatusNotifierItem::Activate(int, int) { report(TrayCode::LeftButtonUp); }
-void StatusNotifierItem::SecondaryActivate(int, int) { report(TrayCode::MiddleButtonUp); }
-void StatusNotifierItem::ContextMenu(int, int) { report(TrayCode::RightButtonUp); }
+void StatusNotifierItem::Activate(int, int) { report(TrayClick::Activate); }
+void StatusNotifierItem::SecondaryActivate(int, int) { report(TrayClick::Middle); }
+void StatusNotifierItem::ContextMenu(int, int) { report(TrayClick::Context); }
 void StatusNotifierItem::Scroll(int, const QString &) {}
 
 } // namespace platform

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "platform/desktop/Tray.h"
+
 class QMenu;
 
 namespace platform {
@@ -33,9 +35,9 @@ struct SniToolTip {
 // The tray icon as a StatusNotifierItem on the session bus, the tray of KDE,
 // of GNOME's extension and of most Wayland panels. It is told to the
 // desktop's org.kde.StatusNotifierWatcher by registerWithWatcher(), again
-// whenever a watcher comes back. Clicks arrive as the tray's mouse codes; a
-// menu given is offered for the host to draw (else hosts ask for it with
-// ContextMenu, which reports a right click).
+// whenever a watcher comes back. Clicks arrive as click kinds; a menu given
+// is offered for the host to draw (else hosts ask for it with ContextMenu,
+// which reports a context click).
 class StatusNotifierItem : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -55,7 +57,7 @@ class StatusNotifierItem : public QObject {
     Q_PROPERTY(QDBusObjectPath Menu READ menu)
 public:
     // Exports the item on the session bus; valid() says whether that worked.
-    StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(int code)> clicked,
+    StatusNotifierItem(const QIcon &icon, const QString &tip, std::function<void(TrayClick)> clicked,
                        QMenu *menu = nullptr);
     ~StatusNotifierItem() override;
     bool valid() const { return m_valid; }
@@ -90,12 +92,12 @@ signals:
     void NewStatus(const QString &status);
 
 private:
-    void report(int code);
+    void report(TrayClick click);
 
     QString m_service;
     QString m_tip;
     SniImages m_images;
-    std::function<void(int)> m_clicked;
+    std::function<void(TrayClick)> m_clicked;
     std::unique_ptr<DBusMenu> m_menu;
     bool m_valid = false;
 };

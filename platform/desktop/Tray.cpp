@@ -78,9 +78,9 @@ void SystemTray::watcherCame()
     if (!m_item)
         m_item = std::make_unique<StatusNotifierItem>(
             m_image, m_tip,
-            [this](int code) {
+            [this](TrayClick click) {
                 if (m_callback)
-                    m_callback(code);
+                    m_callback(click);
             },
             m_menu);
     m_item->registerWithWatcher();
@@ -107,12 +107,11 @@ void SystemTray::showEmbedded()
                      [this](QSystemTrayIcon::ActivationReason reason) {
                          if (!m_callback)
                              return;
-                         // The codes a tray icon reports to its window on release.
                          switch (reason) {
-                         case QSystemTrayIcon::Trigger: m_callback(TrayCode::LeftButtonUp); break;
-                         case QSystemTrayIcon::DoubleClick: m_callback(TrayCode::LeftButtonDoubleClick); break;
-                         case QSystemTrayIcon::Context: m_callback(TrayCode::RightButtonUp); break;
-                         case QSystemTrayIcon::MiddleClick: m_callback(TrayCode::MiddleButtonUp); break;
+                         case QSystemTrayIcon::Trigger:
+                         case QSystemTrayIcon::DoubleClick: m_callback(TrayClick::Activate); break;
+                         case QSystemTrayIcon::Context: m_callback(TrayClick::Context); break;
+                         case QSystemTrayIcon::MiddleClick: m_callback(TrayClick::Middle); break;
                          default: break;
                          }
                      });

@@ -11,23 +11,17 @@ class QSystemTrayIcon;
 
 namespace platform {
 
-// Mouse-message codes a tray icon reports to its window.
-namespace TrayCode {
-inline constexpr int MouseMove = 0x200;
-inline constexpr int LeftButtonDown = 0x201;
-inline constexpr int LeftButtonUp = 0x202;
-inline constexpr int LeftButtonDoubleClick = 0x203;
-inline constexpr int RightButtonDown = 0x204;
-inline constexpr int RightButtonUp = 0x205;
-inline constexpr int RightButtonDoubleClick = 0x206;
-inline constexpr int MiddleButtonUp = 0x208;
-} // namespace TrayCode
+// What the user did to the tray icon, whichever way the tray tells it: a
+// left click or double-click (or a host's "activate"), a right click (or a
+// host's request for the context menu), a middle click (a host's secondary
+// activation).
+enum class TrayClick { Activate, Context, Middle };
 
-// The notification-area icon. Mouse events on it reach the owner as the codes
-// above through the callback given to add().
+// The notification-area icon. Clicks on it reach the owner through the
+// callback given to add().
 class Tray {
 public:
-    using Callback = std::function<void(int code)>;
+    using Callback = std::function<void(TrayClick click)>;
     virtual ~Tray() = default;
     // True when a tray host is there to show the icon.
     virtual bool available() const = 0;

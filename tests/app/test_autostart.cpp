@@ -19,7 +19,7 @@ protected:
     // item is marked with "[x]".
     QStringList trayMenu(const QString &choose = QString())
     {
-        QStringList shown = menuShownBy([&] { tray.click(platform::TrayCode::RightButtonUp); }, choose);
+        QStringList shown = menuShownBy([&] { tray.click(platform::TrayClick::Context); }, choose);
         QAction *login = window->mPopupSys().findChild<QAction *>(QStringLiteral("mPopLogin"));
         if (login && login->isChecked())
             shown.replaceInStrings(QStringLiteral("Start at &Login"), QStringLiteral("Start at &Login [x]"));

@@ -115,7 +115,7 @@ TEST_F(HotKeyTest, TheKeyBringsTheWindowAndSendsItBackAndAnOpenedShortcutSendsIt
     tray.hostPresent = true;
     globalKey.press();
     QApplication::processEvents();
-    tray.click(platform::TrayCode::LeftButtonUp);
+    tray.click(platform::TrayClick::Activate);
     QApplication::processEvents();
     window->lstButtons().setSelectedItem(1);
     window->mnuOpen_Click();

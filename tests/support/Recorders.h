@@ -52,12 +52,12 @@ public:
             ++removedDuringCallback;
         return true;
     }
-    // A mouse event on the icon, as the tray reports it.
-    void click(int code)
+    // A click on the icon, as the tray reports it.
+    void click(platform::TrayClick click)
     {
         inCallback = true;
         if (callback)
-            callback(code);
+            callback(click);
         inCallback = false;
     }
 
