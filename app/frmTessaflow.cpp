@@ -16,7 +16,6 @@
 #include "config/HotKey.h"
 #include "platform/widgets/Twips.h"
 #include "platform/widgets/WindowGeometry.h"
-#include "shortcuts/ContextMenu.h"
 #include "shortcuts/Paste.h"
 
 namespace app {
@@ -57,12 +56,6 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_icons(services.iconLookup),
       m_list{*m_lstButtons, m_lstPrograms, m_iconList, m_iconListSml, m_icons},
       m_mPopupSys(new QMenu(tr("&SysTray"), this)),
-      m_mnuPopup(shortcuts::makeContextMenu(
-          {[this] { mnuOpen_Click(); }, [this] { mnuDelete_Click(); }, [this] { mnuURL_Click(); },
-           [this] { mnuOptions_Click(); }, [this] { m_lstButtons->StartLabelEdit(); }, [this] { mnuPaste_Click(); },
-           [this] { mnuAddFiles_Click(); }, [this] { mnuAddFolders_Click(); },
-           [this] { return m_lstButtons->SelectedItem() != 0; }},
-          this)),
       m_restoreBounds(new platform::RestoreBounds(*this)),
       m_ownAutostart(Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
 {
@@ -100,7 +93,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
             [this](int button) { lstButtons_MouseDown(button); });
     // A caption renamed in place is kept at once, as after a delete.
     connect(m_lstButtons, &platform::ListView::AfterLabelEdit, this, [this] { Save_Config(); });
-    addKeyboardCommands();
+    m_commands = new Commands(*m_lstButtons, commandTable(), [this] { return m_lstButtons->SelectedItem() != 0; });
     // Escape with nothing typed: away as the show/hide key sends it.
     connect(&m_finder, &shortcuts::Finder::dismissed, this, &frmTessaflow::hideAway);
 
@@ -108,7 +101,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
     QAction *restore = m_mPopupSys->addAction(tr("&Restore"), this, &frmTessaflow::mPopRestore_Click);
     restore->setObjectName(QStringLiteral("mPopRestore"));
-    addDesktopCommands();
+    addTrayCommands();
     m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
     QAction *exit = m_mPopupSys->addAction(tr("&Exit"), this, &frmTessaflow::mPopExit_Click);
     exit->setObjectName(QStringLiteral("mPopExit"));
@@ -120,6 +113,9 @@ frmTessaflow::~frmTessaflow()
     if (!m_unloaded)
         m_services.tray.remove();
     delete m_frmOptions;
+    // A caption still open for renaming is handed in as the list goes, after
+    // the shortcuts it would be saved with are gone: no save then.
+    disconnect(m_lstButtons, nullptr, this, nullptr);
 }
 
 void frmTessaflow::Form_Load()

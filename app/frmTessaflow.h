@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/Autostart.h"
+#include "app/Commands.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "options/frmOptions.h"
@@ -104,7 +105,7 @@ public:
 
     platform::ListView &lstButtons() { return *m_lstButtons; }
     QMenu &mPopupSys() { return *m_mPopupSys; }
-    QMenu &mnuPopup() { return *m_mnuPopup; }
+    QMenu &mnuPopup() { return m_commands->menu(); }
     // The options dialog while it is open.
     options::frmOptions *frmOptions() const { return m_frmOptions; }
     platform::ListBox &lstPrograms() { return m_lstPrograms; }
@@ -148,8 +149,9 @@ private:
     void hotKeyReported(const QString &problem);
     void openedShortcut();
     void popUpContextMenu(const QPoint &globalPos);
-    void addKeyboardCommands();
-    void addDesktopCommands();
+    // The list's commands: their menu texts, keys and handlers.
+    std::vector<Command> commandTable();
+    void addTrayCommands();
     void reportSaveFailure(const QString &reason);
     void addChosen(const QStringList &chosen);
     // A message box, or standard error when ending on a signal.
@@ -165,7 +167,7 @@ private:
     shortcuts::ShortcutList m_list;
     shortcuts::Finder m_finder{m_list};
     QMenu *m_mPopupSys;
-    QMenu *m_mnuPopup;
+    Commands *m_commands = nullptr;
     QPointer<options::frmOptions> m_frmOptions;
     platform::RestoreBounds *m_restoreBounds;
     bool m_unloaded = false;

@@ -3,12 +3,10 @@
 #include <QCursor>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QShortcut>
 
 #include "Version.h"
 #include "config/HotKey.h"
 #include "shortcuts/Adding.h"
-#include "shortcuts/ContextMenu.h"
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Launch.h"
 #include "shortcuts/Paste.h"
@@ -64,11 +62,12 @@ void frmTessaflow::mnuURL_Click()
 
 void frmTessaflow::lstButtons_MouseDown(int button)
 {
-    if (shortcuts::showsContextMenu(button) && m_mnuPopup->isEnabled())
+    // Only the right button brings the menu up.
+    if ((button & 2) != 0 && m_commands->menu().isEnabled())
         popUpContextMenu(QCursor::pos());
 }
 
-void frmTessaflow::popUpContextMenu(const QPoint &globalPos) { m_mnuPopup->exec(globalPos); }
+void frmTessaflow::popUpContextMenu(const QPoint &globalPos) { m_commands->menu().exec(globalPos); }
 
 void frmTessaflow::mnuDelete_Click()
 {
@@ -98,45 +97,48 @@ void frmTessaflow::mnuOptions_Click()
     m_frmOptions->activateWindow();
 }
 
-void frmTessaflow::addKeyboardCommands()
+std::vector<Command> frmTessaflow::commandTable()
 {
-    // What users of a list expect from the keyboard; each key runs the same
-    // handler as its menu item.
-    auto bind = [this](const QKeySequence &keys, std::function<void()> run) {
-        auto *shortcut = new QShortcut(keys, m_lstButtons, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, std::move(run));
+    std::vector<Command> table = {
+        {"mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), {Qt::Key_Return, Qt::Key_Enter}, true,
+         [this] { mnuOpen_Click(); }},
+        {"mnuRename", QT_TRANSLATE_NOOP("ContextMenu", "&Rename"), {Qt::Key_F2}, true,
+         [this] { m_lstButtons->StartLabelEdit(); }},
+        {"mnuDelete", QT_TRANSLATE_NOOP("ContextMenu", "&Delete Shortcut"), QKeySequence::keyBindings(QKeySequence::Delete),
+         true, [this] { mnuDelete_Click(); }},
+        menuSeparator("mnuline1"),
+        {"mnuURL", QT_TRANSLATE_NOOP("ContextMenu", "&Add URL Shortcut"), {}, false, [this] { mnuURL_Click(); }},
+        // The platform's paste keys, Ctrl+V first.
+        {"mnuPaste", QT_TRANSLATE_NOOP("ContextMenu", "&Paste"), QKeySequence::keyBindings(QKeySequence::Paste), false,
+         [this] { mnuPaste_Click(); }},
+        {"mnuAddFiles", QT_TRANSLATE_NOOP("ContextMenu", "Add &Files\u2026"), {Qt::Key_Insert}, false,
+         [this] { mnuAddFiles_Click(); }},
+        {"mnuAddFolders", QT_TRANSLATE_NOOP("ContextMenu", "Add Fo&lder\u2026"), {}, false,
+         [this] { mnuAddFolders_Click(); }},
+        menuSeparator("mnuline2"),
+        {"mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), {}, false, [this] { mnuOptions_Click(); }},
+        // The context menu from the keyboard, at the selected shortcut.
+        {"menuKey", nullptr, {Qt::Key_Menu, QKeySequence(Qt::SHIFT | Qt::Key_F10)}, false, [this] {
+             const int selected = m_lstButtons->SelectedItem();
+             const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->indexOf(selected))
+                                         : QRect(m_lstButtons->viewport()->rect().center(), QSize(1, 1));
+             popUpContextMenu(m_lstButtons->viewport()->mapToGlobal(item.center()));
+         }},
     };
     // Alt+1 … Alt+9: the first nine shortcuts as shown, the matches' order
     // while typing finds some.
     for (int n = 1; n <= 9; ++n)
-        bind(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n)), [this, n] {
-            if (const int item = m_lstButtons->shownItem(n)) {
-                m_lstButtons->setSelectedItem(item);
-                mnuOpen_Click();
-            }
-        });
-    bind(QKeySequence(Qt::Key_Return), [this] { mnuOpen_Click(); });
-    bind(QKeySequence(Qt::Key_Enter), [this] { mnuOpen_Click(); });
-    bind(QKeySequence(QKeySequence::Delete), [this] { mnuDelete_Click(); });
-    auto menuAtSelection = [this] {
-        const int selected = m_lstButtons->SelectedItem();
-        const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->indexOf(selected))
-                                    : QRect(m_lstButtons->viewport()->rect().center(), QSize(1, 1));
-        popUpContextMenu(m_lstButtons->viewport()->mapToGlobal(item.center()));
-    };
-    bind(QKeySequence(Qt::Key_Menu), menuAtSelection);
-    bind(QKeySequence(Qt::SHIFT | Qt::Key_F10), menuAtSelection);
+        table.push_back({"openShown", nullptr, {QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n))}, false, [this, n] {
+                             if (const int item = m_lstButtons->shownItem(n)) {
+                                 m_lstButtons->setSelectedItem(item);
+                                 mnuOpen_Click();
+                             }
+                         }});
+    return table;
 }
 
-void frmTessaflow::addDesktopCommands()
+void frmTessaflow::addTrayCommands()
 {
-    auto bind = [this](const QKeySequence &keys, void (frmTessaflow::*run)()) {
-        auto *shortcut = new QShortcut(keys, m_lstButtons, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, run);
-    };
-    bind(QKeySequence::Paste, &frmTessaflow::mnuPaste_Click);
-    bind(QKeySequence(Qt::Key_Insert), &frmTessaflow::mnuAddFiles_Click);
-
     // The check mark says what the login entry does now, whoever changed it.
     m_mPopLogin = m_mPopupSys->addAction(tr("Start at &Login"));
     m_mPopLogin->setObjectName(QStringLiteral("mPopLogin"));

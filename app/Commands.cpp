@@ -1,0 +1,100 @@
+#include "app/Commands.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace app {
+
+namespace {
+
+// Qt's menu counts greyed-out items among those that share an access key:
+// with "&Open Shortcut" greyed out, O would never reach "&Options". Here an
+// access key runs the one item it names, or moves between the items that
+// share it, among those that can be chosen.
+class Menu : public QMenu {
+public:
+    using QMenu::QMenu;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QString typed = event->text().toUpper();
+        if (typed.size() != 1 || !typed[0].isLetterOrNumber()
+            || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            QMenu::keyPressEvent(event);
+            return;
+        }
+        QList<QAction *> named;
+        for (QAction *action : actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            if (action->isEnabled() && action->isVisible() && !key.isEmpty()
+                && (key[0].key() & ~Qt::KeyboardModifierMask) == typed[0].unicode())
+                named << action;
+        }
+        if (named.isEmpty())
+            return;
+        const qsizetype at = named.indexOf(activeAction());
+        setActiveAction(named[(at + 1) % named.size()]);
+        if (named.size() == 1) {
+            QKeyEvent choose(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QMenu::keyPressEvent(&choose);
+        }
+    }
+};
+
+} // namespace
+
+Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, std::function<bool()> hasSelection)
+    : QObject(&list),
+      //: The context menu's title; most desktops do not show it.
+      m_menu(new Menu(QCoreApplication::translate("ContextMenu", "Popup"), &list)),
+      m_hasSelection(std::move(hasSelection))
+{
+    m_menu->setObjectName(QStringLiteral("mnuPopup"));
+    for (const Command &command : table) {
+        if (command.separator) {
+            m_menu->addSeparator()->setObjectName(QLatin1String(command.name));
+            continue;
+        }
+        auto *action = new QAction(command.text ? QCoreApplication::translate("ContextMenu", command.text) : QString(),
+                                   &list);
+        action->setObjectName(QLatin1String(command.name));
+        action->setShortcuts(command.keys);
+        // Only while the list has the focus: typing a caption in place, or
+        // in a dialog, keeps its keys.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        list.addAction(action);
+        if (command.text)
+            m_menu->addAction(action);
+        if (command.needsSelection)
+            m_needSelection << action;
+        connect(action, &QAction::triggered, this, [run = command.run] {
+            if (run)
+                run();
+        });
+    }
+    connect(m_menu, &QMenu::aboutToShow, this, &Commands::refresh);
+    if (QItemSelectionModel *selection = list.selectionModel())
+        connect(selection, &QItemSelectionModel::selectionChanged, this, &Commands::refresh);
+    if (QAbstractItemModel *model = list.model()) {
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &Commands::refresh);
+        connect(model, &QAbstractItemModel::modelReset, this, &Commands::refresh);
+    }
+    refresh();
+}
+
+Commands::~Commands() = default;
+
+void Commands::refresh()
+{
+    const bool selected = !m_hasSelection || m_hasSelection();
+    for (QAction *action : std::as_const(m_needSelection))
+        action->setEnabled(selected);
+}
+
+} // namespace app

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <functional>
+#include <vector>
+
+class QAbstractItemView;
+class QAction;
+class QMenu;
+
+namespace app {
+
+// One thing the user can ask of the shortcut list, the same whether chosen
+// from the context menu or typed as a key.
+struct Command {
+    // The action's object name.
+    const char *name;
+    // The menu's text, translated in the "ContextMenu" context; none: a key
+    // only, not in the menu.
+    const char *text = nullptr;
+    // The keys that run it while the list has the focus; the menu shows the first.
+    QList<QKeySequence> keys = {};
+    // Acts on the selected shortcut: greyed out, and its keys do nothing, while none is.
+    bool needsSelection = false;
+    std::function<void()> run = {};
+    // A line in the menu between groups of commands.
+    bool separator = false;
+};
+
+inline Command menuSeparator(const char *name) { return Command{name, nullptr, {}, false, {}, true}; }
+
+// The list's commands, each one QAction: its keys work in the list and the
+// same action stands in the context menu, so the key a menu item shows is
+// the key that runs it.
+class Commands : public QObject {
+    Q_OBJECT
+public:
+    Commands(QAbstractItemView &list, const std::vector<Command> &table, std::function<bool()> hasSelection);
+    ~Commands() override;
+
+    // The context menu, titled "Popup", with the commands that have a text in table order.
+    QMenu &menu() const { return *m_menu; }
+    // Greys out the commands that need a selection while there is none.
+    void refresh();
+
+private:
+    QMenu *m_menu;
+    std::function<bool()> m_hasSelection;
+    QList<QAction *> m_needSelection;
+};
+
+} // namespace app

@@ -1,0 +1,137 @@
+// The list's commands: the key a menu item shows is the key that runs it, and
+// what needs a selection waits for one.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "support/WindowFixture.h"
+
+using namespace testing_support;
+
+namespace {
+
+class CommandsTest : public OpenWindowFixture {
+protected:
+    void SetUp() override
+    {
+        OpenWindowFixture::SetUp();
+        window->addTargets({QStringLiteral("http://example.com/a"), QStringLiteral("http://example.com/b")});
+        QApplication::setActiveWindow(window.get());
+        list().setFocus();
+        // The file chooser and the paste find nothing to add.
+        fileChooser.answer.clear();
+    }
+    QList<QAction *> menuCommands()
+    {
+        QList<QAction *> commands;
+        for (QAction *a : window->mnuPopup().actions())
+            if (!a->isSeparator())
+                commands << a;
+        return commands;
+    }
+    QLineEdit *openEditor()
+    {
+        for (auto *editor : list().viewport()->findChildren<QLineEdit *>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
+    // Types each of the action's keys into the list; how often it ran.
+    int runsByItsKeys(QAction *action)
+    {
+        QSignalSpy ran(action, &QAction::triggered);
+        for (const QKeySequence &keys : action->shortcuts()) {
+            const QKeyCombination key = keys[0];
+            QTest::keyClick(&list(), key.key(), key.keyboardModifiers());
+            // The caption opened for renaming is closed again, giving the
+            // list the focus back for the next key.
+            if (QWidget *editor = openEditor())
+                QTest::keyClick(editor, Qt::Key_Escape);
+            list().setFocus();
+        }
+        return ran.count();
+    }
+};
+
+TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
+{
+    list().setSelectedItem(2);
+    dialogs.nextAnswer = platform::Dialogs::No; // Delete asks and keeps it
+    int withKeys = 0;
+    for (QAction *action : menuCommands()) {
+        if (action->shortcuts().isEmpty())
+            continue;
+        ++withKeys;
+        EXPECT_EQ(runsByItsKeys(action), action->shortcuts().size()) << action->text().toStdString();
+    }
+    // Open, Rename, Delete, Paste and Add Files have keys.
+    EXPECT_EQ(withKeys, 5);
+    // And they did what the menu says, on the selected shortcut.
+    EXPECT_EQ(opener.opened.value(0), QStringLiteral("http://example.com/b"));
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.front().text, QStringLiteral("Are you sure you want to delete example.com \u203A b?"));
+    EXPECT_EQ(fileChooser.shown, 1);
+    EXPECT_EQ(list().Count(), 2);
+}
+
+TEST_F(CommandsTest, PasteShowsAndTakesThePlatformsPasteKeys)
+{
+    auto *paste = list().findChild<QAction *>(QStringLiteral("mnuPaste"));
+    ASSERT_NE(paste, nullptr);
+    EXPECT_EQ(paste->shortcuts(), QKeySequence::keyBindings(QKeySequence::Paste));
+    EXPECT_EQ(paste->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
+    clipboard.fill().setText(QStringLiteral("https://example.org/pasted"));
+    QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(list().Count(), 3);
+}
+
+TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
+{
+    list().setSelectedItem(0);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete})
+        QTest::keyClick(&list(), key);
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    QStringList grey;
+    for (QAction *action : menuCommands())
+        if (!action->isEnabled())
+            grey << action->objectName();
+    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuRename", "mnuDelete"}));
+
+    // Selecting one (by the keyboard, as a user would) makes them work again.
+    QTest::keyClick(&list(), Qt::Key_Home);
+    ASSERT_NE(list().SelectedItem(), 0);
+    QTest::keyClick(&list(), Qt::Key_Return);
+    EXPECT_EQ(opener.opened.size(), 1);
+    // After the last shortcut is deleted, nothing is selected: grey again.
+    dialogs.nextAnswer = platform::Dialogs::Yes;
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    list().setSelectedItem(1);
+    QTest::keyClick(&list(), Qt::Key_Delete);
+    ASSERT_EQ(list().Count(), 0);
+    for (QAction *action : menuCommands())
+        if (action->objectName() == QLatin1String("mnuDelete"))
+            EXPECT_FALSE(action->isEnabled());
+}
+
+TEST_F(CommandsTest, KeysTypedIntoACaptionBeingRenamedStayThere)
+{
+    list().setSelectedItem(1);
+    QTest::keyClick(&list(), Qt::Key_F2);
+    QLineEdit *editor = openEditor();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("abc"));
+    editor->setCursorPosition(0);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClick(editor, Qt::Key_Insert);
+    EXPECT_EQ(editor->text(), QStringLiteral("bc"));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(fileChooser.shown, 0);
+    // The program ending while the caption is still open ends cleanly.
+    window.reset();
+}
+
+} // namespace
