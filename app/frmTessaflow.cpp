@@ -57,6 +57,11 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
       m_list{*m_lstButtons, m_lstPrograms, m_iconList, m_iconListSml, m_icons},
       m_mPopupSys(new QMenu(tr("&SysTray"), this)),
       m_restoreBounds(new platform::RestoreBounds(*this)),
+      m_showHide(new ShowHide(*this, *m_restoreBounds, services.tray, services.globalKey, services.activation,
+                              {[this] { m_finder.clear(); },
+                               // Targets may have gone missing or come back while the window was away.
+                               [this] { shortcuts::RefreshIcons(m_list); },
+                               [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }})),
       m_ownAutostart(Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
 {
     setObjectName(QStringLiteral("frmTessaflow"));
@@ -95,7 +100,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     connect(m_lstButtons, &platform::ListView::AfterLabelEdit, this, [this] { Save_Config(); });
     m_commands = new Commands(*m_lstButtons, commandTable(), [this] { return m_lstButtons->SelectedItem() != 0; });
     // Escape with nothing typed: away as the show/hide key sends it.
-    connect(&m_finder, &shortcuts::Finder::dismissed, this, &frmTessaflow::hideAway);
+    connect(&m_finder, &shortcuts::Finder::dismissed, m_showHide, [this] { m_showHide->hideAway(); });
 
     // The tray menu: shown only as a pop-up at the tray icon.
     m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
@@ -141,7 +146,11 @@ void frmTessaflow::Form_Load()
 
     Load_Config();
     m_profileLoaded = true;
-    useHotKey(config::hotKeyOf(m_hotKeyText));
+    connect(m_showHide, &ShowHide::keyProblemChanged, this, [this] {
+        if (m_frmOptions)
+            m_frmOptions->showKeyProblem();
+    });
+    m_showHide->useKey(config::hotKeyOf(m_hotKeyText));
 
     m_services.tray.setHostChanged([this] { trayHostChanged(); });
     m_services.tray.add(windowIcon(), QLatin1String(kProductName),
@@ -208,8 +217,7 @@ void frmTessaflow::report(const QString &text, bool failure)
 
 void frmTessaflow::showFromAnotherStart(const QStringList &targets, const QString &token)
 {
-    m_shownByKey = false;
-    restore(token);
+    m_showHide->bringBack(token);
     addTargets(targets);
 }
 
@@ -223,8 +231,7 @@ void frmTessaflow::trayClicked(platform::TrayClick click)
 {
     switch (click) {
     case platform::TrayClick::Activate:
-        m_shownByKey = false;
-        restore();
+        m_showHide->bringBack();
         break;
     case platform::TrayClick::Context:
         // The window stays as it is, hidden or not, while the menu is up. The
@@ -245,24 +252,7 @@ void frmTessaflow::trayHostChanged()
         showMinimized();
 }
 
-void frmTessaflow::restore(const QString &token)
-{
-    // Targets may have gone missing or come back while the window was away.
-    shortcuts::RefreshIcons(m_list);
-    // Normal size (out of minimised or maximised) where it was, to the front.
-    m_restoreBounds->showNormalAtBounds();
-    raise();
-    if (m_services.activation)
-        m_services.activation->activate(*this, token);
-    else
-        activateWindow();
-}
-
-void frmTessaflow::mPopRestore_Click()
-{
-    m_shownByKey = false;
-    restore();
-}
+void frmTessaflow::mPopRestore_Click() { m_showHide->bringBack(); }
 
 void frmTessaflow::mPopExit_Click() { unload(); }
 

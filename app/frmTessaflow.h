@@ -7,6 +7,7 @@
 
 #include "app/Autostart.h"
 #include "app/Commands.h"
+#include "app/ShowHide.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "options/frmOptions.h"
@@ -80,16 +81,8 @@ public:
     // A later start of the program: back from the tray, to the front, and
     // its shortcuts added.
     void showFromAnotherStart(const QStringList &targets, const QString &token = QString());
-    // The show/hide key or `--toggle`: the window comes to the front, or goes
-    // away when it is the active window already. `token` lets it come forward.
-    void toggle(const QString &token = QString());
-    // Away as minimising sends it: to the tray when there is one.
-    void hideAway();
-    // Shown by the key or --toggle: goes away again once a shortcut is opened.
-    bool shownByKey() const { return m_shownByKey; }
-    void setShownByKey() { m_shownByKey = true; }
-    // What went wrong with the show/hide key; empty when it works.
-    const QString &hotKeyProblem() const { return m_hotKeyProblem; }
+    // The show/hide key, --toggle, and the way back from the tray.
+    ShowHide &showHide() { return *m_showHide; }
     // Started with --minimized: hidden in the tray, when there is one.
     void startMinimized();
     void mnuPaste_Click();
@@ -144,10 +137,6 @@ private:
     // Closes the window, also from the tray, and ends the program.
     void unload();
     void trayHostChanged();
-    void restore(const QString &token = QString());
-    void useHotKey(const QKeySequence &key);
-    void hotKeyReported(const QString &problem);
-    void openedShortcut();
     void popUpContextMenu(const QPoint &globalPos);
     // The list's commands: their menu texts, keys and handlers.
     std::vector<Command> commandTable();
@@ -170,6 +159,7 @@ private:
     Commands *m_commands = nullptr;
     QPointer<options::frmOptions> m_frmOptions;
     platform::RestoreBounds *m_restoreBounds;
+    ShowHide *m_showHide;
     bool m_unloaded = false;
     bool m_saveFailureShown = false;
     bool m_endingOnSignal = false;
@@ -184,9 +174,6 @@ private:
     bool m_profileLoaded = false;
     // The show/hide key as stored, and what went wrong with it.
     QString m_hotKeyText;
-    QString m_hotKeyProblem;
-    QString m_hotKeyReported;
-    bool m_shownByKey = false;
 };
 
 } // namespace app

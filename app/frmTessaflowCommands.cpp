@@ -34,7 +34,7 @@ void frmTessaflow::mnuOpen_Click()
     if (shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs))
         Save_Config();
     else if (opens)
-        openedShortcut();
+        m_showHide->openedShortcut();
 }
 
 void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
@@ -86,9 +86,9 @@ void frmTessaflow::mnuOptions_Click()
             {[this] { return config::hotKeyOf(m_hotKeyText); },
              [this](const QKeySequence &key) {
                  m_hotKeyText = config::hotKeyText(key);
-                 useHotKey(key);
+                 m_showHide->useKey(key);
              },
-             [this] { return m_hotKeyProblem; }});
+             [this] { return m_showHide->keyProblem(); }});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());

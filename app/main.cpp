@@ -58,12 +58,12 @@ int main(int argc, char *argv[])
         window.startMinimized();
     // Started by --toggle: shown, and away again once a shortcut is opened.
     if (command.toggle)
-        window.setShownByKey();
+        window.showHide().setShownByKey();
     window.addTargets(command.targets);
     QObject::connect(&instance, &app::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {
                          if (toggle && targets.isEmpty())
-                             window.toggle(token);
+                             window.showHide().toggle(token);
                          else
                              window.showFromAnotherStart(targets, token);
                      });

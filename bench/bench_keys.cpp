@@ -96,7 +96,7 @@ void ShowFromTray(benchmark::State &state)
         QApplication::processEvents();
         painted.arm();
         state.ResumeTiming();
-        launcher.window->toggle();
+        launcher.window->showHide().toggle();
         painted.wait();
     }
 }

@@ -56,7 +56,7 @@ TEST_F(HotKeyTest, TheStoredKeyIsTakenAndTheDialogChangesItAtOnceAndSavesItOnClo
     EXPECT_EQ(globalKey.keys.back(), QKeySequence(QStringLiteral("Ctrl+Alt+J")));
     EXPECT_FALSE(dialog->lblKeyProblem()->isHidden());
     EXPECT_EQ(dialog->lblKeyProblem()->text(), globalKey.answer);
-    EXPECT_EQ(window->hotKeyProblem(), globalKey.answer);
+    EXPECT_EQ(window->showHide().keyProblem(), globalKey.answer);
     dialog->close();
     QApplication::processEvents();
     EXPECT_TRUE(readProfile().contains("\r\nHotKey=Ctrl+Alt+J\r\n"));
@@ -108,7 +108,7 @@ TEST_F(HotKeyTest, TheKeyBringsTheWindowAndSendsItBackAndAnOpenedShortcutSendsIt
     }
     // Without a tray, minimised instead.
     tray.hostPresent = false;
-    window->hideAway();
+    window->showHide().hideAway();
     EXPECT_TRUE(window->isMinimized());
     EXPECT_TRUE(window->isVisible());
     // Brought back from the tray instead, it stays after opening one.

@@ -1,0 +1,94 @@
+#include "app/ShowHide.h"
+
+#include <QWidget>
+#include <cstdio>
+
+namespace app {
+
+ShowHide::ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray,
+                   platform::GlobalKey *globalKey, platform::WindowActivation *activation, Hooks hooks)
+    : QObject(&window),
+      m_window(window),
+      m_bounds(bounds),
+      m_tray(tray),
+      m_globalKey(globalKey),
+      m_activation(activation),
+      m_hooks(std::move(hooks))
+{
+}
+
+void ShowHide::toggle(const QString &token)
+{
+    if (m_window.isVisible() && !m_window.isMinimized() && m_window.isActiveWindow()) {
+        hideAway();
+        return;
+    }
+    // Back with nothing typed, the list ready for the keyboard.
+    if (m_hooks.clearFilter)
+        m_hooks.clearFilter();
+    m_shownByKey = true;
+    restore(token);
+    if (m_hooks.focusList)
+        m_hooks.focusList();
+}
+
+void ShowHide::bringBack(const QString &token)
+{
+    m_shownByKey = false;
+    restore(token);
+}
+
+void ShowHide::hideAway()
+{
+    if (m_hooks.clearFilter)
+        m_hooks.clearFilter();
+    if (m_tray.available())
+        m_window.hide();
+    else
+        m_window.showMinimized();
+}
+
+void ShowHide::openedShortcut()
+{
+    // Called up for one shortcut: out of the way again once it is open.
+    if (m_shownByKey) {
+        m_shownByKey = false;
+        hideAway();
+    } else if (m_hooks.clearFilter) {
+        m_hooks.clearFilter();
+    }
+}
+
+void ShowHide::restore(const QString &token)
+{
+    if (m_hooks.beforeShowing)
+        m_hooks.beforeShowing();
+    // Normal size (out of minimised or maximised) where it was, to the front.
+    m_bounds.showNormalAtBounds();
+    m_window.raise();
+    if (m_activation)
+        m_activation->activate(m_window, token);
+    else
+        m_window.activateWindow();
+}
+
+void ShowHide::useKey(const QKeySequence &key)
+{
+    if (!m_globalKey)
+        return;
+    m_globalKey->onPressed([this](const QString &token) { toggle(token); });
+    m_globalKey->onProblem([this](const QString &problem) { keyReported(problem); });
+    m_globalKey->set(key);
+}
+
+void ShowHide::keyReported(const QString &problem)
+{
+    m_keyProblem = problem;
+    // Each problem once on standard error, however often the key is set.
+    if (!problem.isEmpty() && problem != m_keyReported)
+        std::fprintf(stderr, "tessaflow: %s\n", qPrintable(problem));
+    m_keyReported = problem;
+    emit keyProblemChanged();
+}
+
+} // namespace app

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "platform/desktop/GlobalKey.h"
+#include "platform/desktop/Tray.h"
+#include "platform/desktop/WindowActivation.h"
+#include "platform/widgets/WindowGeometry.h"
+
+class QWidget;
+
+namespace app {
+
+// How the window comes and goes: the show/hide key and --toggle, the way back
+// from the tray or from another start, and going away to the tray. A window
+// called up by the key goes away again once a shortcut is opened.
+class ShowHide : public QObject {
+    Q_OBJECT
+public:
+    struct Hooks {
+        // Typing to find starts afresh.
+        std::function<void()> clearFilter;
+        // Before the window shows again (icons of targets that went missing).
+        std::function<void()> beforeShowing;
+        // The list takes the keyboard.
+        std::function<void()> focusList;
+    };
+    // `globalKey` and `activation` may be absent: no show/hide key, and the
+    // window raised the plain way.
+    ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray,
+             platform::GlobalKey *globalKey, platform::WindowActivation *activation, Hooks hooks);
+
+    // The key or --toggle: to the front, or away when it is the active window already.
+    void toggle(const QString &token = QString());
+    // Back as the user asked for it (tray, another start): it stays after opening a shortcut.
+    void bringBack(const QString &token = QString());
+    // Away as minimising sends it: to the tray when there is one.
+    void hideAway();
+    // A shortcut was opened.
+    void openedShortcut();
+    bool shownByKey() const { return m_shownByKey; }
+    // Started by --toggle: shown by the key, as far as opening a shortcut goes.
+    void setShownByKey() { m_shownByKey = true; }
+
+    // Listens for `key` on the whole desktop (none: stops listening).
+    void useKey(const QKeySequence &key);
+    // What went wrong with the key; empty when it works.
+    const QString &keyProblem() const { return m_keyProblem; }
+
+signals:
+    // The key's problem changed.
+    void keyProblemChanged();
+
+private:
+    void restore(const QString &token);
+    void keyReported(const QString &problem);
+
+    QWidget &m_window;
+    platform::RestoreBounds &m_bounds;
+    platform::Tray &m_tray;
+    platform::GlobalKey *m_globalKey;
+    platform::WindowActivation *m_activation;
+    Hooks m_hooks;
+    bool m_shownByKey = false;
+    QString m_keyProblem;
+    QString m_keyReported;
+};
+
+} // namespace app
