@@ -4,8 +4,8 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "platform/desktop/PathOps.h"
 #include "shortcuts/Adding.h"
+#include "shortcuts/Targets.h"
 #include "shortcuts/TypedText.h"
 
 namespace shortcuts {
@@ -93,10 +93,9 @@ QMimeData *exportedData(const QStringList &targets)
     QList<QUrl> urls;
     QStringList texts;
     for (const QString &target : targets) {
-        if (isWebAddress(target)) {
-            const QString address = platform::PathOps::HasUrlScheme(target) ? target : QStringLiteral("http://") + target;
-            urls << QUrl(address);
-            texts << address;
+        if (const Target link = readTarget(target, Source::Stored); link.isLink()) {
+            urls << QUrl(link.text);
+            texts << link.text;
         } else {
             urls << QUrl::fromLocalFile(target);
             // As a terminal wants it: the path itself, not a file:// URI.
