@@ -100,8 +100,8 @@ Target readTarget(const QString &text, Source source, const QString &folder)
         return path.isEmpty() ? Target() : Target{Kind::LocalPath, path};
     }
     const QString scheme = platform::SchemeHandlers::linkScheme(text);
-    if (!scheme.isEmpty() && link(scheme, text).kind == Kind::WebAddress)
-        return link(scheme, text);
+    if (const Target asLink = link(scheme, text); !scheme.isEmpty() && asLink.kind == Kind::WebAddress)
+        return asLink;
     if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
         return {Kind::WebAddress, QStringLiteral("http://") + text};
 
@@ -140,8 +140,8 @@ QString storedTarget(const QString &text)
 {
     const Target target = readTarget(text, Source::Stored);
     // A file:// URI written into the list stays as it was written.
-    const bool asWritten = target.isLink() || (!target.text.isEmpty() && text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive));
-    return asWritten ? text : target.text;
+    const bool fileUri = text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+    return target.isLink() || (fileUri && !target.text.isEmpty()) ? text : target.text;
 }
 
 } // namespace shortcuts
