@@ -93,13 +93,16 @@ QMimeData *exportedData(const QStringList &targets)
     QList<QUrl> urls;
     QStringList texts;
     for (const QString &target : targets) {
-        if (const Target link = readTarget(target, Source::Stored); link.isLink()) {
-            urls << QUrl(link.text);
-            texts << link.text;
+        const Target read = readTarget(target, Source::Stored);
+        if (read.isLink()) {
+            urls << QUrl(read.text);
+            texts << read.text;
         } else {
-            urls << QUrl::fromLocalFile(target);
+            // A stored file:// URI goes out as its path, as every other file.
+            const QString path = read.text.isEmpty() ? target : read.text;
+            urls << QUrl::fromLocalFile(path);
             // As a terminal wants it: the path itself, not a file:// URI.
-            texts << target;
+            texts << path;
         }
     }
     auto *data = new QMimeData;

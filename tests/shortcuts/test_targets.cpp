@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/CommandLine.h"
 #include "platform/desktop/DroppedLinks.h"
 #include "platform/icons/IconLookup.h"
@@ -171,6 +173,9 @@ TEST_F(TargetsTest, EveryWayInReadsATextByTheSameRule)
                               &expected.launch, &expected.icon, &expected.stored})
             *cell = expand(*cell);
         EXPECT_EQ(cellsFor(text, at(QStringLiteral("args"))), expected);
+        // Dragged out of the list, a shortcut carries what opening it hands over.
+        const std::unique_ptr<QMimeData> out(shortcuts::exportedData({text}));
+        EXPECT_EQ(out->text(), expected.launch.mid(expected.launch.indexOf(u' ') + 1));
     }
 }
 
