@@ -2,12 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 #include "Version.h"
-#include "platform/desktop/PathOps.h"
+#include "shortcuts/Targets.h"
 
 namespace app {
 
@@ -40,24 +38,9 @@ QString helpText(const QCommandLineParser &parser, const QStringList &arguments)
 
 std::optional<QString> commandLineTarget(const QString &argument, const QString &workingDir)
 {
-    if (argument.isEmpty())
-        return std::nullopt;
-    QString path = argument;
-    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
-        const QUrl url(argument);
-        if (!url.isLocalFile())
-            return std::nullopt;
-        path = url.toLocalFile();
-    } else if (platform::PathOps::HasUrlScheme(argument)) {
-        return argument;
-    }
-    const QString absolute = QDir::cleanPath(QDir(workingDir).absoluteFilePath(path));
-    // A dangling symbolic link still names something the user may repair.
-    const QFileInfo info(absolute);
-    if (info.exists() || info.isSymLink())
-        return absolute;
-    if (argument.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        return QStringLiteral("http://") + argument;
+    const shortcuts::Target target = shortcuts::readTarget(argument, shortcuts::Source::CommandLine, workingDir);
+    if (target.isLink() || target.present())
+        return target.text;
     return std::nullopt;
 }
 
@@ -69,13 +52,11 @@ std::optional<QString> handedOverTarget(const QString &target, QString *refusal)
     };
     if (target.isEmpty() || target.contains(QChar(0)))
         return refuse(QCoreApplication::translate("CommandLine", "an empty or broken name, not added"));
-    const bool absolute = target.startsWith(u'/') || target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)
-                          || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
-                          || platform::PathOps::HasUrlScheme(target);
-    if (!absolute)
+    const shortcuts::Target read = shortcuts::readTarget(target, shortcuts::Source::HandOver);
+    if (read.kind == shortcuts::Target::Kind::Nothing)
         return refuse(QCoreApplication::translate("CommandLine", "not an absolute path, not added: %1").arg(target));
-    if (const auto checked = commandLineTarget(target, QStringLiteral("/")))
-        return checked;
+    if (read.isLink() || read.present())
+        return read.text;
     return refuse(QCoreApplication::translate("CommandLine", "not found, not added: %1").arg(target));
 }
 

@@ -29,16 +29,16 @@ struct CommandLine {
 // when some were given and none can be added the status is 1.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDir);
 
-// The shortcut target for one argument: a local path (also as a file:// URI)
-// when it exists, a URI the desktop opens, or an address starting "www.";
-// nothing for a path that does not exist.
+// The shortcut target for one argument, as readTarget() reads an argument
+// in `workingDir`: a link (an address starting "www." gets "http://"), or the
+// absolute path of a file or folder that is there (also given as a file://
+// URI); nothing for a path to nothing.
 std::optional<QString> commandLineTarget(const QString &argument, const QString &workingDir);
 
-// A target a later start handed over, checked as the command line checks
-// it; the sender's working folder is not known here, so only absolute paths
-// (and URIs, and addresses starting "www.") count. Nothing, with the line to
-// report to the sender, for anything else: an empty name, a relative one, one
-// that names nothing.
+// A target a later start handed over, as readTarget() reads one: the
+// sender's working folder is not known here, so only absolute paths (and
+// links) count. Nothing, with the line to report to the sender, for anything
+// else: an empty name, a relative one, one that names nothing.
 std::optional<QString> handedOverTarget(const QString &target, QString *refusal);
 
 } // namespace app

@@ -1,11 +1,10 @@
 #include "shortcuts/Adding.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 
-#include "platform/desktop/PathOps.h"
+#include "shortcuts/Targets.h"
 #include "shortcuts/TypedText.h"
 
 namespace shortcuts {
@@ -23,18 +22,15 @@ bool isUtf8Path(const QUrl &url)
 // for a name that is not UTF-8, which goes to `refused`.
 QString localPath(const QUrl &url, QStringList *refused)
 {
-    if (!url.isValid() || url.isRelative() || !url.isLocalFile())
-        return {};
-    const QString path = url.toLocalFile();
-    // "%00" would cut the name short at the first call that takes it.
-    if (path.isEmpty() || path.contains(QChar(0)))
+    const Target target = readUrl(url);
+    if (target.kind != Target::Kind::LocalPath)
         return {};
     if (!isUtf8Path(url)) {
         if (refused)
-            *refused << path;
+            *refused << target.text;
         return {};
     }
-    return path;
+    return target.text;
 }
 
 } // namespace
@@ -65,10 +61,9 @@ QList<DroppedShortcut> droppedShortcuts(const QList<QUrl> &urls, const QStringLi
         if (url.isLocalFile()) {
             if (const QString path = localPath(url, refused); !path.isEmpty())
                 dropped.append({path, QString()});
-        } else if (url.isValid() && !url.isRelative()) {
-            const QString address = url.toString(QUrl::FullyEncoded);
+        } else if (const Target link = readUrl(url); link.isLink()) {
             const QString title = i < titles.size() ? titles.at(i).simplified() : QString();
-            dropped.append({address, title.isEmpty() ? address : title});
+            dropped.append({link.text, title.isEmpty() ? link.text : title});
         }
     }
     return dropped;
@@ -95,29 +90,18 @@ bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped)
     return added;
 }
 
-namespace {
-bool namesAFile(const QString &typed) { return !platform::PathOps::HasUrlScheme(typed) && QFileInfo::exists(typed); }
-} // namespace
-
 std::optional<QString> urlTarget(const std::optional<QString> &answer)
 {
-    if (!answer)
+    if (!answer || answer->trimmed() == kUrlDefault)
         return std::nullopt;
-    const QString typed = answer->trimmed();
-    if (typed.isEmpty() || typed == kUrlDefault)
-        return std::nullopt;
-    if (namesAFile(typed))
-        return typed;
-    return webAddressOf(typed);
+    return typedTarget(*answer);
 }
 
 QString urlRefusal(const QString &answer)
 {
-    const QString typed = answer.trimmed();
-    if (typed == kUrlDefault || namesAFile(typed))
-        return {};
     QString why;
-    webAddressOf(typed, &why);
+    if (answer.trimmed() != kUrlDefault)
+        typedTarget(answer, &why);
     return why;
 }
 

@@ -49,11 +49,10 @@ inline constexpr char kUrlPromptTitle[] = QT_TRANSLATE_NOOP("Adding", "Tessaflow
 inline constexpr char kUrlPrompt[] = QT_TRANSLATE_NOOP("Adding", "Please enter the URL");
 inline const QString kUrlDefault = QStringLiteral("http://www.");
 
-// The target to add for the prompt's answer, or nothing: Cancel, an empty
-// answer, the untouched default and text that cannot be a web address add
-// nothing. Blanks around the answer are dropped; the name of an existing file
-// or folder is kept as typed; any other answer is a web address as
-// webAddressOf() takes it ("example.com" gets "http://" in front).
+// The target to add for the prompt's answer, or nothing: Cancel and the
+// untouched default add nothing; any other answer is read as typedTarget()
+// reads it ("example.com" gets "http://" in front, a file or folder that is
+// there is added by its absolute path, the rest is refused).
 std::optional<QString> urlTarget(const std::optional<QString> &answer);
 
 // Why the prompt cannot take an answer, for the prompt to show while it stays

@@ -7,6 +7,7 @@
 #include "platform/desktop/PathOps.h"
 #include "platform/desktop/SchemeHandlers.h"
 #include "platform/icons/IconPictures.h"
+#include "shortcuts/Targets.h"
 
 namespace shortcuts {
 
@@ -45,12 +46,12 @@ QHash<QString, QString> userFolders()
 QString Icons::keyFor(const QString &target)
 {
     using namespace platform;
-    if (PathOps::HasUrlScheme(target))
-        return kUri + target.left(target.indexOf(QLatin1Char(':'))).toLower();
-    if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        return kUri + QStringLiteral("http");
-    const QString typeKey = QLatin1Char('.') + PathOps::GetExtensionName(target);
-    const QFileInfo info(target);
+    const Target read = readTarget(target, Source::Stored);
+    if (read.isLink())
+        return kUri + read.scheme();
+    const QString path = read.text.isEmpty() ? target : read.text;
+    const QString typeKey = QLatin1Char('.') + PathOps::GetExtensionName(path);
+    const QFileInfo info(path);
     if (!info.exists())
         return kMissing + typeKey;
     if (info.isDir()) {
@@ -60,7 +61,7 @@ QString Icons::keyFor(const QString &target)
     }
     if (typeKey.compare(QLatin1String(".desktop"), Qt::CaseInsensitive) == 0)
         return kDesktop + info.absoluteFilePath();
-    if (info.isExecutable() && PathOps::IsProgram(target).value_or(false))
+    if (info.isExecutable() && PathOps::IsProgram(path).value_or(false))
         return kProgram + typeKey;
     return typeKey;
 }

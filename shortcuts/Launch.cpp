@@ -2,23 +2,20 @@
 
 #include <QCoreApplication>
 
-#include "platform/desktop/PathOps.h"
 #include "shortcuts/Deleting.h"
+#include "shortcuts/Targets.h"
 
 namespace shortcuts {
 
-QString launchTarget(const QString &sFileName)
+void Launch(const QString &sFileName, platform::Opener &opener)
 {
-    const bool webPrefix = sFileName.startsWith(QLatin1String("http://")) || sFileName.startsWith(QLatin1String("www"));
-    if (!webPrefix && platform::PathOps::FileExists(sFileName)) {
-        const QString absolute = platform::PathOps::GetAbsolutePathName(sFileName);
-        if (!absolute.isEmpty())
-            return absolute;
-    }
-    return sFileName;
+    const Target target = readTarget(sFileName, Source::Stored);
+    if (target.isLink())
+        opener.openUri(target.text);
+    else
+        // What names nothing goes on as it is, for the opener to say so.
+        opener.openPath(target.text.isEmpty() ? sFileName : target.text);
 }
-
-void Launch(const QString &sFileName, platform::Opener &opener) { opener.open(launchTarget(sFileName)); }
 
 bool OpenSelected(const ShortcutList &list, platform::Opener &opener)
 {

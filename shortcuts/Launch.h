@@ -8,12 +8,9 @@
 
 namespace shortcuts {
 
-// The text handed to the desktop's open for a target: an existing file is
-// made absolute, unless the target begins "http://" or "www" (exactly, in
-// that letter case); everything else goes on unchanged.
-QString launchTarget(const QString &sFileName);
-
-// Opens a target. Never changes a list and never saves.
+// Opens a target as readTarget() reads a stored one: a link goes to the
+// desktop as a URI ("www.…" with "http://" in front), anything else as a path
+// made absolute. Never changes a list and never saves.
 void Launch(const QString &sFileName, platform::Opener &opener);
 
 // Opens the selected shortcut's target; false when nothing is selected.

@@ -4,8 +4,8 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "platform/desktop/PathOps.h"
 #include "shortcuts/Adding.h"
+#include "shortcuts/Targets.h"
 #include "shortcuts/TypedText.h"
 
 namespace shortcuts {
@@ -93,14 +93,16 @@ QMimeData *exportedData(const QStringList &targets)
     QList<QUrl> urls;
     QStringList texts;
     for (const QString &target : targets) {
-        if (isWebAddress(target)) {
-            const QString address = platform::PathOps::HasUrlScheme(target) ? target : QStringLiteral("http://") + target;
-            urls << QUrl(address);
-            texts << address;
+        const Target read = readTarget(target, Source::Stored);
+        if (read.isLink()) {
+            urls << QUrl(read.text);
+            texts << read.text;
         } else {
-            urls << QUrl::fromLocalFile(target);
+            // A stored file:// URI goes out as its path, as every other file.
+            const QString path = read.text.isEmpty() ? target : read.text;
+            urls << QUrl::fromLocalFile(path);
             // As a terminal wants it: the path itself, not a file:// URI.
-            texts << target;
+            texts << path;
         }
     }
     auto *data = new QMimeData;

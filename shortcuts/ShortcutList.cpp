@@ -6,10 +6,10 @@
 #include "platform/profile/NumberText.h"
 #include "platform/desktop/DesktopEntry.h"
 #include "platform/desktop/PathOps.h"
+#include "shortcuts/Targets.h"
 
 namespace shortcuts {
 
-using platform::PathOps::GetAbsolutePathName;
 using platform::PathOps::GetFileName;
 
 namespace {
@@ -17,19 +17,24 @@ namespace {
 // any other target.
 QString desktopEntryName(const QString &target)
 {
-    if (!target.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive) || platform::PathOps::HasUrlScheme(target))
+    if (!target.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive)
+        || readTarget(target, Source::Stored).kind != Target::Kind::LocalPath)
         return {};
     const auto entry = platform::DesktopEntry::read(target);
     return entry ? entry->name.trimmed() : QString();
 }
 } // namespace
 
-bool isWebAddress(const QString &target)
-{
-    return platform::PathOps::HasUrlScheme(target) || target.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
-}
+bool isWebAddress(const QString &target) { return readTarget(target, Source::Stored).isLink(); }
 
-bool isMissing(const QString &target) { return !target.isEmpty() && !isWebAddress(target) && !QFileInfo::exists(target); }
+bool isMissing(const QString &target)
+{
+    if (target.isEmpty())
+        return false;
+    const Target read = readTarget(target, Source::Stored);
+    // A symbolic link that leads nowhere names something, yet nothing opens.
+    return !read.isLink() && (read.text.isEmpty() || !QFileInfo::exists(read.text));
+}
 
 QString targetDetail(const QString &target)
 {
@@ -62,7 +67,7 @@ bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sNam
 
     // The target is formed before anything is added, so the list view and the
     // target list either both grow or neither does.
-    const QString target = isWebAddress(sFileName) ? sFileName : GetAbsolutePathName(sFileName);
+    const QString target = storedTarget(sFileName);
     if (target.isEmpty())
         return false;
 

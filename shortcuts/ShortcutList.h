@@ -31,12 +31,12 @@ struct ShortcutList {
 // Image numbers are 16-bit signed: a run makes at most this many shortcuts.
 inline constexpr int kMaxImages = 32767;
 
-// Whether a target is a web address, kept as typed: a URL scheme followed by
-// "://" in any letter case, or a host beginning "www.".
+// Whether a stored target is a web address or other link, kept as typed
+// (readTarget() with Source::Stored says so).
 bool isWebAddress(const QString &target);
 
-// Whether a target names a file or folder that is not there; a web address
-// never is missing.
+// Whether a stored target names a file or folder that is not there (a
+// symbolic link to nothing included); a link never is missing.
 bool isMissing(const QString &target);
 
 // What an item's tooltip says under its caption: the target, and that it is

@@ -1,11 +1,9 @@
 #include "shortcuts/TypedText.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QUrl>
 
-#include "platform/desktop/PathOps.h"
+#include "shortcuts/Targets.h"
 
 namespace shortcuts {
 
@@ -19,92 +17,49 @@ bool hasBlank(const QString &text)
     return false;
 }
 
-// "example.com", "www.example.org", "localhost", each with an optional port:
-// what a person types as the start of a web address.
-bool startsWithHost(const QString &text)
-{
-    qsizetype end = 0;
-    while (end < text.size() && text[end] != u'/' && text[end] != u'?' && text[end] != u'#')
-        ++end;
-    QString host = text.left(end);
-    if (const qsizetype colon = host.indexOf(u':'); colon >= 0) {
-        const QString port = host.mid(colon + 1);
-        if (port.isEmpty() || port.size() > 5)
-            return false;
-        for (const QChar c : port)
-            if (!c.isDigit())
-                return false;
-        host.truncate(colon);
-    }
-    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (host.startsWith(u'.') || host.endsWith(u'.') || !host.contains(u'.') || host.contains(QLatin1String("..")))
-        return false;
-    for (const QChar c : host)
-        if (!c.isLetterOrNumber() && c != u'.' && c != u'-' && c != u'_')
-            return false;
-    return true;
-}
-
-// An existing file or folder named by an absolute path, "~/…" or a file:// URI.
-QString existingPath(const QString &text)
-{
-    QString path;
-    if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
-        const QUrl url(text);
-        if (!url.isLocalFile())
-            return {};
-        path = url.toLocalFile();
-    } else if (text == u'~' || text.startsWith(QLatin1String("~/"))) {
-        path = QDir::homePath() + text.mid(1);
-    } else if (text.startsWith(u'/')) {
-        path = text;
-    }
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return {};
-    return platform::PathOps::GetAbsolutePathName(path);
-}
-
 QString lastPathPart(const QUrl &url)
 {
     const QStringList parts = url.path(QUrl::FullyDecoded).split(u'/', Qt::SkipEmptyParts);
     return parts.isEmpty() ? QString() : parts.last();
 }
 
-} // namespace
-
-std::optional<QString> webAddressOf(const QString &text, QString *why)
+// A link or a path with something there; nothing for the rest, and why.
+Target usableTarget(const QString &text, QString *why)
 {
     const QString typed = text.trimmed();
-    auto refuse = [why](const QString &reason) -> std::optional<QString> {
-        if (why)
-            *why = reason;
-        return std::nullopt;
-    };
-    if (typed.isEmpty())
-        return refuse(QCoreApplication::translate("TypedText", "Type a web address, such as example.com, or press Cancel."));
-    if (platform::PathOps::HasUrlScheme(typed))
-        return typed;
-    if (hasBlank(typed))
-        return refuse(QCoreApplication::translate("TypedText",
-                                                  "This is not a web address: it has blanks and no scheme such as https://."));
-    if (!startsWithHost(typed))
-        return refuse(QCoreApplication::translate("TypedText",
-                                                  "This is not a web address: it has no scheme such as https:// and no "
-                                                  "host such as example.com."));
-    return QStringLiteral("http://") + typed;
+    const Target target = readTarget(typed, Source::Typed);
+    if (target.isLink() || target.present())
+        return target;
+    if (why) {
+        if (typed.isEmpty())
+            *why = QCoreApplication::translate("TypedText", "Type a web address, such as example.com, or press Cancel.");
+        else if (target.kind == Target::Kind::LocalPath)
+            //: %1 is the path typed.
+            *why = QCoreApplication::translate("TypedText", "There is no file or folder at %1.").arg(target.text);
+        else if (hasBlank(typed))
+            *why = QCoreApplication::translate("TypedText",
+                                               "This is not a web address: it has blanks and no scheme such as https://.");
+        else
+            *why = QCoreApplication::translate("TypedText", "This is not a web address: it has no scheme such as "
+                                                             "https:// and no host such as example.com.");
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<QString> typedTarget(const QString &text, QString *why)
+{
+    const Target target = usableTarget(text, why);
+    return target.kind == Target::Kind::Nothing ? std::nullopt : std::optional(target.text);
 }
 
 std::optional<DroppedShortcut> pastedLine(const QString &line)
 {
-    const QString typed = line.trimmed();
-    if (const QString path = existingPath(typed); !path.isEmpty())
-        return DroppedShortcut{path, QString()};
-    if (typed.startsWith(u'/') || typed.startsWith(u'~') || typed.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return std::nullopt; // a path to nothing
-    if (const auto address = webAddressOf(typed))
-        return DroppedShortcut{*address, webCaption(*address)};
-    return std::nullopt;
+    const Target target = usableTarget(line, nullptr);
+    if (target.kind == Target::Kind::Nothing)
+        return std::nullopt;
+    return DroppedShortcut{target.text, target.isLink() ? webCaption(target.text) : QString()};
 }
 
 QString webCaption(const QString &address)

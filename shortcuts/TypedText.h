@@ -9,16 +9,16 @@
 // Shortcut" or pasted with Ctrl+V, one line at a time.
 namespace shortcuts {
 
-// The web address or other URI a typed text is: a text beginning with a
-// scheme the desktop opens is kept as typed ("mailto:…", "https://…"); one
-// without blanks that starts with a host ("example.com", "www.example.org/x",
-// "localhost:3000") gets "http://" in front. Nothing for anything else, with
-// the reason for the user in `why`.
-std::optional<QString> webAddressOf(const QString &text, QString *why = nullptr);
+// What a typed or pasted text adds, blanks around it dropped, read as
+// readTarget() reads typed text: a link ("mailto:…", "https://…" as typed;
+// "example.com", "www.example.org/x", "localhost:3000" with "http://" in
+// front), or a file or folder that is there (an absolute path, "~/…", a
+// file:// URI, or a name in the current folder). Nothing for anything else,
+// with the reason for the user in `why`.
+std::optional<QString> typedTarget(const QString &text, QString *why = nullptr);
 
-// What one pasted line adds: a web address as above, captioned as
-// webCaption() says, or the absolute path (or "~/…", or a file:// URI) of a
-// file or folder that exists, as a drop adds it. Nothing for anything else.
+// What one pasted line adds: typedTarget(), a link captioned as
+// webCaption() says, a file or folder by its name.
 std::optional<DroppedShortcut> pastedLine(const QString &line);
 
 // The caption a typed or pasted web address gets: its host and the last part

@@ -435,12 +435,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>TypedText</name>
     <message>
-        <location filename="../shortcuts/TypedText.cpp" line="+85"/>
+        <location filename="../shortcuts/TypedText.cpp" line="+35"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
         <translation>Geben Sie eine Webadresse ein, etwa example.com, oder klicken Sie auf „Abbrechen“.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>There is no file or folder at %1.</source>
+        <extracomment>%1 is the path typed.</extracomment>
+        <translation>Unter %1 gibt es keine Datei und keinen Ordner.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>This is not a web address: it has blanks and no scheme such as https://.</source>
         <translation>Das ist keine Webadresse: Sie enthält Leerzeichen und kein Schema wie https://.</translation>
     </message>
@@ -450,7 +456,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Das ist keine Webadresse: Sie hat weder ein Schema wie https:// noch einen Host wie example.com.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>No shortcut added</source>
         <translation>Keine Verknüpfung hinzugefügt</translation>
     </message>

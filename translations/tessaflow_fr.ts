@@ -435,12 +435,18 @@ Supprimer ce raccourci ?</translation>
 <context>
     <name>TypedText</name>
     <message>
-        <location filename="../shortcuts/TypedText.cpp" line="+85"/>
+        <location filename="../shortcuts/TypedText.cpp" line="+35"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
         <translation>Saisissez une adresse web, par exemple example.com, ou cliquez sur Annuler.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>There is no file or folder at %1.</source>
+        <extracomment>%1 is the path typed.</extracomment>
+        <translation>Il n’y a aucun fichier ni dossier à l’emplacement %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>This is not a web address: it has blanks and no scheme such as https://.</source>
         <translation>Ce n’est pas une adresse web : le texte contient des espaces et aucun préfixe tel que https://.</translation>
     </message>
@@ -450,7 +456,7 @@ Supprimer ce raccourci ?</translation>
         <translation>Ce n’est pas une adresse web : le texte n’a ni préfixe tel que https://, ni nom d’hôte tel que example.com.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>No shortcut added</source>
         <translation>Aucun raccourci ajouté</translation>
     </message>

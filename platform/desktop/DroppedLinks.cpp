@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QMimeData>
 
-#include "platform/desktop/PathOps.h"
+#include "platform/desktop/SchemeHandlers.h"
 
 namespace platform {
 
@@ -47,7 +47,7 @@ bool usable(const QUrl &url)
         return false;
     if (url.isLocalFile())
         return !url.toLocalFile().isEmpty();
-    return PathOps::HasUrlScheme(url.toString(QUrl::FullyEncoded));
+    return !SchemeHandlers::linkScheme(url.toString(QUrl::FullyEncoded)).isEmpty();
 }
 
 } // namespace

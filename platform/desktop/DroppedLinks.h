@@ -10,7 +10,8 @@ namespace platform {
 
 // What a drag from another program carries that can become shortcuts, in
 // its order: local files and folders, and links with a scheme the desktop
-// can open. `titles` runs beside `urls`: the title a browser gives a link
+// can open (SchemeHandlers::linkScheme(), by which the shortcuts read a
+// URL too). `titles` runs beside `urls`: the title a browser gives a link
 // (text/x-moz-url, or _NETSCAPE_URL, which is what arrives through X11:
 // Qt's X11 layer turns text/x-moz-url into a bare uri-list), empty for files
 // and untitled links.

@@ -21,8 +21,6 @@ QString quoted(const QString &text)
     return QCoreApplication::translate("Opener", "\u201C%1\u201D").arg(text);
 }
 
-bool isWebAddress(const QString &target) { return PathOps::HasUrlScheme(target); }
-
 std::optional<Command> desktopOpener(const QString &argument, QString *reason)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
@@ -65,6 +63,16 @@ QString failureText(const QString &target, const QString &reason)
 
 } // namespace
 
+std::optional<Command> DesktopOpener::commandForUri(const QString &uri, QString *reason)
+{
+    if (uri.isEmpty()) {
+        if (reason)
+            *reason = QCoreApplication::translate("Opener", "There is nothing to open.");
+        return std::nullopt;
+    }
+    return desktopOpener(uri, reason);
+}
+
 std::optional<Command> DesktopOpener::commandFor(const QString &target, QString *reason)
 {
     if (target.isEmpty()) {
@@ -73,16 +81,10 @@ std::optional<Command> DesktopOpener::commandFor(const QString &target, QString 
             *reason = QCoreApplication::translate("Opener", "There is nothing to open.");
         return std::nullopt;
     }
-    if (isWebAddress(target))
-        return desktopOpener(target, reason);
-
     // Absolute, so that no argument starts with "-" and no "name:rest" reads as a URI.
     const QString path = QDir::current().absoluteFilePath(target);
     const QFileInfo info(path);
     if (!info.exists()) {
-        // xdg-open takes a scheme-less www.… for a missing file.
-        if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-            return desktopOpener(QStringLiteral("http://") + target, reason);
         if (reason)
             *reason = QCoreApplication::translate("Opener", "The file or folder %1 does not exist.").arg(quoted(target));
         return std::nullopt;
@@ -107,10 +109,22 @@ std::optional<Command> DesktopOpener::commandFor(const QString &target, QString 
     return desktopOpener(path, reason);
 }
 
-void DesktopOpener::open(const QString &target)
+void DesktopOpener::openPath(const QString &path)
 {
     QString reason;
-    const std::optional<Command> command = commandFor(target, &reason);
+    const std::optional<Command> command = commandFor(path, &reason);
+    start(path, command, reason);
+}
+
+void DesktopOpener::openUri(const QString &uri)
+{
+    QString reason;
+    const std::optional<Command> command = commandForUri(uri, &reason);
+    start(uri, command, reason);
+}
+
+void DesktopOpener::start(const QString &target, const std::optional<Command> &command, const QString &reason)
+{
     if (!command) {
         m_dialogs.notify(kTitle, failureText(target, reason));
         return;

@@ -6,8 +6,9 @@
 namespace platform {
 
 // Path operations with the results the shortcut code relies on. Only
-// FileExists, FolderExists, HasUrlScheme and IsProgram look at the file
-// system, and only IsProgram opens the path it is given.
+// FileExists, FolderExists and IsProgram look at the file system, and only
+// IsProgram opens the path it is given. Whether a text is a path at all or
+// a link is not decided here.
 namespace PathOps {
 
 // True only for an existing file (a folder does not count). A symbolic link
@@ -19,13 +20,6 @@ bool FolderExists(const QString &path);
 QString GetExtensionName(const QString &path);
 // The last component, trailing separators ignored ("Games" for "/srv/Games/").
 QString GetFileName(const QString &path);
-// True when the text begins with a URI scheme the desktop can open, so it is
-// kept and opened as typed, never taken for a file path: any scheme followed
-// by "://" ("https://", "HTTP://", "ftp://"), the well-known schemes written
-// without "//" ("mailto:", "tel:", "magnet:?", ...) and any other scheme the
-// desktop has a handler for. "localhost:3000", "c:" and an existing file
-// named "a:b" are not schemes. Reads only the desktop's handler lists.
-bool HasUrlScheme(const QString &text);
 // Whether a file is a program the system runs itself: the execute bit, and
 // an ELF binary or a "#!" script by its first bytes. Nothing when it has the
 // execute bit but its bytes cannot be read (execute-only). Only a regular

@@ -15,5 +15,15 @@ namespace SchemeHandlers {
 // none installed.
 QString desktopEntryFor(const QString &scheme);
 
+// The scheme (lower case) of a link the desktop opens that `text` begins
+// with; empty when it begins with none. Any scheme followed by "//" counts
+// ("https://", "HTTP://", "ftp://"), as do the well-known ones written
+// without it ("mailto:", "tel:", "magnet:?", ...) and any other scheme the
+// desktop has a handler for. "localhost:3000", "steam:8080" (a host and
+// port), "c:" (a drive) and "a_b://x" begin with none. Reads the text and
+// the handler lists only, never the file system: whether a file of that name
+// comes first is for the caller to say.
+QString linkScheme(const QString &text);
+
 } // namespace SchemeHandlers
 } // namespace platform

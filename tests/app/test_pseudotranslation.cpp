@@ -146,7 +146,7 @@ TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
     // Opening fails.
     RecordingSpawner spawner;
     platform::DesktopOpener opener(spawner, dialogs);
-    opener.open(file);
+    opener.openPath(file);
     ASSERT_FALSE(spawner.calls.empty());
     spawner.finish(0, {false, ENOENT, 0});
     EXPECT_GE(dialogs.shown.size(), 8u);

@@ -75,9 +75,9 @@ TEST_F(AddingTest, TheUrlPromptsAnswers)
     EXPECT_EQ(urlTarget(QStringLiteral("mailto:someone@example.com")), QStringLiteral("mailto:someone@example.com"));
     EXPECT_EQ(urlTarget(QStringLiteral("magnet:?xt=urn:btih:1")), QStringLiteral("magnet:?xt=urn:btih:1"));
     EXPECT_EQ(urlTarget(QStringLiteral("localhost:3000")), QStringLiteral("http://localhost:3000"));
-    // A name of something that exists is a path, as typed.
+    // A name of something that exists is a path, made absolute.
     touch(QStringLiteral("notes.txt"));
-    EXPECT_EQ(urlTarget(QStringLiteral("notes.txt")), QStringLiteral("notes.txt"));
+    EXPECT_EQ(urlTarget(QStringLiteral("notes.txt")), path(QStringLiteral("notes.txt")));
     EXPECT_EQ(urlTarget(dir.path()), dir.path());
 
     // What cannot be an address is refused, and the prompt says why; what
@@ -86,6 +86,11 @@ TEST_F(AddingTest, TheUrlPromptsAnswers)
                                 QStringLiteral("   ")}) {
         EXPECT_FALSE(urlTarget(text)) << text.toStdString();
         EXPECT_FALSE(shortcuts::urlRefusal(text).isEmpty()) << text.toStdString();
+    }
+    // A path to nothing is refused as one, not as a poor web address.
+    for (const QString &text : {QStringLiteral("/no/such/file"), QStringLiteral("file:///no/such/file")}) {
+        EXPECT_FALSE(urlTarget(text)) << text.toStdString();
+        EXPECT_EQ(shortcuts::urlRefusal(text), QStringLiteral("There is no file or folder at /no/such/file."));
     }
     for (const QString &text : {QStringLiteral("http://www."), QStringLiteral("notes.txt"), QStringLiteral("example.com"),
                                 QStringLiteral("https://example.com/a b")})

@@ -6,7 +6,6 @@
 #include "support/ShortcutFixture.h"
 
 using namespace testing_support;
-using shortcuts::launchTarget;
 
 namespace {
 
@@ -15,7 +14,7 @@ protected:
     RecordingOpener opener;
 };
 
-TEST_F(LaunchTest, OnlyExistingFilesWithoutAWebPrefixAreMadeAbsolute)
+TEST_F(LaunchTest, LinksGoAsUrisAndEverythingElseAsAbsolutePaths)
 {
     touch(QStringLiteral("notes.txt"));
     touch(QStringLiteral("www.site"));
@@ -23,20 +22,30 @@ TEST_F(LaunchTest, OnlyExistingFilesWithoutAWebPrefixAreMadeAbsolute)
     touch(QStringLiteral("ww"));
     touch(QStringLiteral("HTTP:/page"));
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
-
-    EXPECT_EQ(launchTarget(QStringLiteral("notes.txt")), path(QStringLiteral("notes.txt")));
-    EXPECT_EQ(launchTarget(QStringLiteral("./notes.txt")), path(QStringLiteral("notes.txt")));
-    // "www" and "http://" are recognised exactly as written, even over a file.
-    EXPECT_EQ(launchTarget(QStringLiteral("www.site")), QStringLiteral("www.site"));
-    EXPECT_EQ(launchTarget(QStringLiteral("Www.site")), path(QStringLiteral("Www.site")));
-    EXPECT_EQ(launchTarget(QStringLiteral("HTTP:/page")), path(QStringLiteral("HTTP:/page")));
-    EXPECT_EQ(launchTarget(QStringLiteral("ww")), path(QStringLiteral("ww"))); // shorter than the prefix
-    // Folders and missing paths go on unchanged.
-    EXPECT_EQ(launchTarget(QStringLiteral("folder")), QStringLiteral("folder"));
-    EXPECT_EQ(launchTarget(QStringLiteral("missing.txt")), QStringLiteral("missing.txt"));
-    EXPECT_EQ(launchTarget(QStringLiteral("http://example.com/notes.txt")), QStringLiteral("http://example.com/notes.txt"));
-    EXPECT_EQ(launchTarget(QStringLiteral("HTTPS://EXAMPLE.COM")), QStringLiteral("HTTPS://EXAMPLE.COM"));
-    EXPECT_EQ(launchTarget(QString()), QString());
+    const std::pair<QString, QString> rows[] = {
+        {QStringLiteral("notes.txt"), path(QStringLiteral("notes.txt"))},
+        {QStringLiteral("./notes.txt"), path(QStringLiteral("notes.txt"))},
+        // "www." in any letter case is a web address, even over a file.
+        {QStringLiteral("www.site"), QStringLiteral("http://www.site")},
+        {QStringLiteral("Www.site"), QStringLiteral("http://Www.site")},
+        // One slash is no scheme: the file.
+        {QStringLiteral("HTTP:/page"), path(QStringLiteral("HTTP:/page"))},
+        {QStringLiteral("ww"), path(QStringLiteral("ww"))},
+        {QStringLiteral("folder"), path(QStringLiteral("folder"))},
+        {QStringLiteral("missing.txt"), path(QStringLiteral("missing.txt"))},
+        {QStringLiteral("http://example.com/notes.txt"), QStringLiteral("http://example.com/notes.txt")},
+        {QStringLiteral("HTTPS://EXAMPLE.COM"), QStringLiteral("HTTPS://EXAMPLE.COM")},
+        {QString(), QString()}, // for the opener to say there is nothing to open
+    };
+    QStringList opened, uris;
+    for (const auto &[target, handed] : rows) {
+        shortcuts::Launch(target, opener);
+        opened << handed;
+        if (handed.contains(QLatin1String("://")))
+            uris << handed;
+    }
+    EXPECT_EQ(opener.opened, opened);
+    EXPECT_EQ(opener.uris, uris);
 }
 
 TEST_F(LaunchTest, TheSelectedItemOpensItsOwnTargetAfterDeletionsInTheMiddle)

@@ -110,8 +110,15 @@ public:
 // Records every target handed to the desktop's open.
 class RecordingOpener : public platform::Opener {
 public:
+    // Every target opened, in order, and those of them handed over as URIs.
     QStringList opened;
-    void open(const QString &target) override { opened << target; }
+    QStringList uris;
+    void openPath(const QString &path) override { opened << path; }
+    void openUri(const QString &uri) override
+    {
+        opened << uri;
+        uris << uri;
+    }
 };
 
 } // namespace testing_support

@@ -111,31 +111,24 @@ protected:
 
 class OpenerCommandFor : public Environment {};
 
-TEST_F(OpenerCommandFor, WebAddressesInAnyCaseGoUnchangedToTheDesktopOpener)
+TEST_F(OpenerCommandFor, UrisGoUnchangedToTheDesktopOpener)
 {
     for (const QString url : {QStringLiteral("https://example.com/a?b=c&d"), QStringLiteral("HTTP://Example.COM/"),
                               QStringLiteral("ftp://files.example.com/x"), QStringLiteral("svn+ssh://host/repo"),
                               QStringLiteral("file:///etc/hostname"), QStringLiteral("mailto:someone"),
                               QStringLiteral("magnet:?xt=urn:btih:1")}) {
-        EXPECT_EQ(DesktopOpener::commandFor(url), opener(url)) << url.toStdString();
+        EXPECT_EQ(DesktopOpener::commandForUri(url), opener(url)) << url.toStdString();
     }
-    // A host and port is no scheme: this is a (missing) file name.
+    // The caller said it is a path: a host and port is then a (missing) file name.
     QString reason;
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("localhost:3000"), &reason), std::nullopt);
     EXPECT_TRUE(reason.contains(QLatin1String("localhost:3000"))) << reason.toStdString();
-}
-
-TEST_F(OpenerCommandFor, WwwNameIsAWebAddressOnlyWhenNoSuchFileExists)
-{
-    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("www.example.com/page")),
-              opener(QStringLiteral("http://www.example.com/page")));
-    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("WWW.Example.com")),
-              opener(QStringLiteral("http://WWW.Example.com")));
-
+    // And so is a name that starts like a web address.
+    reason.clear();
+    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("www.example.com"), &reason), std::nullopt);
+    EXPECT_TRUE(reason.contains(QLatin1String("does not exist"))) << reason.toStdString();
     writeFile(work("www.example.org"), "saved page");
-    ASSERT_TRUE(QDir(work("")).mkdir(QStringLiteral("www.mirror")));
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("www.example.org")), opener(work("www.example.org")));
-    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("www.mirror")), opener(work("www.mirror")));
 }
 
 TEST_F(OpenerCommandFor, RelativeNamesBecomeAbsoluteSoNoneReadsAsAnOptionOrAddress)
@@ -207,16 +200,21 @@ TEST_F(OpenerCommandFor, MissingTargetsAndAMissingOpenerGiveAReasonInsteadOfACom
     reason.clear();
     EXPECT_EQ(DesktopOpener::commandFor(QString(), &reason), std::nullopt);
     EXPECT_FALSE(reason.isEmpty());
+    reason.clear();
+    EXPECT_EQ(DesktopOpener::commandForUri(QString(), &reason), std::nullopt);
+    EXPECT_FALSE(reason.isEmpty());
 
     ASSERT_TRUE(QDir(m_root).mkdir(QStringLiteral("empty-bin")));
     usePath(at("empty-bin"));
     ASSERT_TRUE(QDir(work("")).mkdir(QStringLiteral("Folder")));
-    for (const QString target : {QStringLiteral("https://example.com/"), QStringLiteral("www.example.com"),
-                                 QStringLiteral("Folder")}) {
+    for (const QString uri : {QStringLiteral("https://example.com/"), QStringLiteral("mailto:someone")}) {
         reason.clear();
-        EXPECT_EQ(DesktopOpener::commandFor(target, &reason), std::nullopt) << target.toStdString();
+        EXPECT_EQ(DesktopOpener::commandForUri(uri, &reason), std::nullopt) << uri.toStdString();
         EXPECT_TRUE(reason.contains(QLatin1String("xdg-open"))) << reason.toStdString();
     }
+    reason.clear();
+    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("Folder"), &reason), std::nullopt);
+    EXPECT_TRUE(reason.contains(QLatin1String("xdg-open"))) << reason.toStdString();
     // A program needs no opener.
     writeScript(work("run.sh"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh")), (Command{work("run.sh"), {}, false}));
@@ -232,7 +230,7 @@ protected:
 
 TEST_F(DesktopOpenerReports, TargetThatCannotBeOpenedIsReportedWithoutStartingAnything)
 {
-    DesktopOpener(spawner, dialogs).open(QStringLiteral("lost & found.txt"));
+    DesktopOpener(spawner, dialogs).openPath(QStringLiteral("lost & found.txt"));
     EXPECT_TRUE(spawner.calls.empty());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, "notice");
@@ -253,7 +251,7 @@ TEST_F(DesktopOpenerReports, OpenerExitCodesAreExplainedAndSuccessIsSilent)
     for (const auto &c : cases) {
         dialogs.shown.clear();
         spawner.calls.clear();
-        desktop.open(QStringLiteral("doc.txt"));
+        desktop.openPath(QStringLiteral("doc.txt"));
         ASSERT_EQ(spawner.calls.size(), 1u);
         EXPECT_TRUE(dialogs.shown.empty()) << "reported before the opener ended";
         spawner.finish(0, {true, 0, c.code});
@@ -266,7 +264,7 @@ TEST_F(DesktopOpenerReports, OpenerExitCodesAreExplainedAndSuccessIsSilent)
 
     dialogs.shown.clear();
     spawner.calls.clear();
-    desktop.open(QStringLiteral("doc.txt"));
+    desktop.openPath(QStringLiteral("doc.txt"));
     spawner.finish(0, {true, 0, 0});
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -275,7 +273,7 @@ TEST_F(DesktopOpenerReports, ProgramThatCouldNotStartIsReportedWithTheSystemsRea
 {
     writeScript(work("tool"), "exit 0\n");
     DesktopOpener desktop(spawner, dialogs);
-    desktop.open(QStringLiteral("tool"));
+    desktop.openPath(QStringLiteral("tool"));
     ASSERT_EQ(spawner.calls.size(), 1u);
     EXPECT_FALSE(spawner.calls[0].command.waitForExit);
     spawner.finish(0, {false, EACCES, 0});
@@ -289,7 +287,7 @@ TEST_F(DesktopOpenerReports, LateResultAfterTheOpenerIsGoneIsDropped)
     writeFile(work("doc.txt"), "text");
     {
         DesktopOpener desktop(spawner, dialogs);
-        desktop.open(QStringLiteral("doc.txt"));
+        desktop.openPath(QStringLiteral("doc.txt"));
     }
     ASSERT_EQ(spawner.calls.size(), 1u);
     spawner.finish(0, {true, 0, 4});
@@ -450,14 +448,14 @@ TEST_F(DesktopOpening, OpenerReceivesTheAbsolutePathOrAddressAlone)
 {
     standInOpener(0);
     writeFile(work("-rf"), "not an option");
-    desktop.open(QStringLiteral("-rf"));
+    desktop.openPath(QStringLiteral("-rf"));
     ASSERT_TRUE(settled());
     EXPECT_EQ(readAll(at("args")), QFile::encodeName(work("-rf")) + '\0');
 
     QFile::remove(at("args"));
-    desktop.open(QStringLiteral("www.example.com"));
+    desktop.openUri(QStringLiteral("http://www.example.com/a b"));
     ASSERT_TRUE(settled());
-    EXPECT_EQ(readAll(at("args")), QByteArray("http://www.example.com") + '\0');
+    EXPECT_EQ(readAll(at("args")), QByteArray("http://www.example.com/a b") + '\0');
     QTest::qWait(50);
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -466,7 +464,7 @@ TEST_F(DesktopOpening, OpenerFailureGivesOneNotice)
 {
     standInOpener(2);
     writeFile(work("doc.txt"), "text");
-    desktop.open(QStringLiteral("doc.txt"));
+    desktop.openPath(QStringLiteral("doc.txt"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.shown.empty(); }, 10000));
     QTest::qWait(100);
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -483,7 +481,7 @@ TEST_F(DesktopOpening, ProgramIsRunItselfInANewSession)
     const QByteArray out = QFile::encodeName(at("session"));
     writeScript(work("game"), "cut -d' ' -f6 /proc/$$/stat > \"" + out + ".tmp\"\nmv \"" + out + ".tmp\" \""
                                   + out + "\"\n");
-    desktop.open(QStringLiteral("game"));
+    desktop.openPath(QStringLiteral("game"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(at("session")); }, 10000));
     const int session = readAll(at("session")).trimmed().toInt();
     EXPECT_GT(session, 0);

@@ -119,44 +119,6 @@ TEST_F(PathOpsFiles, RelativePathsAgainstTheWorkingFolderWithoutResolvingLinks)
     EXPECT_EQ(GetAbsolutePathName("jump/y"), at("jump/y"));
 }
 
-// One rule for the prompt, the list and the opener: what the desktop can open
-// as a link is kept as typed; hosts with ports, drives and files are not links.
-TEST_F(PathOpsFiles, UriSchemesTheDesktopCanOpen)
-{
-    // A private desktop: one handler for "steam" links, none for anything else.
-    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("data/applications")));
-    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("config")));
-    QFile entry(at("data/applications/game.desktop"));
-    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
-    QFile list(at("config/mimeapps.list"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("[Default Applications]\nx-scheme-handler/steam=gone.desktop;game.desktop;\n");
-    list.close();
-    qputenv("XDG_CONFIG_HOME", at("config").toUtf8());
-    qputenv("XDG_CONFIG_DIRS", at("none").toUtf8());
-    qputenv("XDG_DATA_HOME", at("data").toUtf8());
-    qputenv("XDG_DATA_DIRS", at("none").toUtf8());
-
-    for (const char *link : {"https://example.org", "HTTP://X", "ftp://host/f", "git+ssh://h/r", "mailto:a@b.org",
-                             "TEL:+4912345", "sms:123", "magnet:?xt=urn:btih:abc", "news:comp.lang",
-                             "xmpp:a@b", "sip:a@b", "geo:1,2", "webcal://h/c.ics", "callto:x", "data:text/plain,hi",
-                             "file:///etc/hostname", "steam:run/42", "Steam://open"})
-        EXPECT_TRUE(HasUrlScheme(QString::fromUtf8(link))) << link;
-    for (const char *other : {"localhost:3000", "example.org:8080/x", "c:", "c:/x", "c://x", "nohandler:x",
-                              "/abs/mailto:x", "www.example.org", "notes:2024.txt", ":x", "1abc:x", "",
-                              "a_b://x", "steam:8080"})
-        EXPECT_FALSE(HasUrlScheme(QString::fromUtf8(other))) << other;
-
-    // A file of that name in the working folder is the file, even a well-known scheme.
-    ASSERT_TRUE(QDir::setCurrent(m_root));
-    QFile named(at("mailto:me"));
-    ASSERT_TRUE(named.open(QIODevice::WriteOnly));
-    EXPECT_FALSE(HasUrlScheme(QStringLiteral("mailto:me")));
-    EXPECT_TRUE(HasUrlScheme(QStringLiteral("mailto:you")));
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
-        qunsetenv(name);
-}
-
 TEST_F(PathOpsFiles, NoGuessWhenTheWorkingFolderIsGone)
 {
     ASSERT_TRUE(QDir::setCurrent(at("sub dir/deeper")));
