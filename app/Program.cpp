@@ -6,8 +6,8 @@
 #include "app/Resources.h"
 #include "app/Translations.h"
 #include "platform/widgets/Accessibility.h"
-#include "platform/desktop/X11GlobalKey.h"
-#include "platform/portal/PortalGlobalKey.h"
+#include "platform/globalkey/X11GlobalKey.h"
+#include "platform/globalkey/PortalGlobalKey.h"
 
 namespace app {
 
@@ -45,7 +45,7 @@ Program::Program(const QString &profilePath)
 {
     m_dialogs.setParent(&m_window);
     m_tray.setMenu(&m_window.mPopupSys());
-    QObject::connect(&m_signalWatcher, &SignalWatcher::terminationRequested, &m_window,
+    QObject::connect(&m_signalWatcher, &platform::SignalWatcher::terminationRequested, &m_window,
                      &frmTessaflow::closeOnSignal);
 }
 

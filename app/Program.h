@@ -3,14 +3,14 @@
 #include <QString>
 #include <memory>
 
-#include "app/SignalWatcher.h"
+#include "platform/process/SignalWatcher.h"
 #include "app/frmTessaflow.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/icons/IconLookup.h"
-#include "platform/desktop/Opener.h"
-#include "platform/desktop/GlobalKey.h"
-#include "platform/desktop/Tray.h"
-#include "platform/desktop/WindowActivation.h"
+#include "platform/process/Opener.h"
+#include "platform/globalkey/GlobalKey.h"
+#include "platform/tray/Tray.h"
+#include "platform/session/WindowActivation.h"
 
 namespace app {
 
@@ -35,7 +35,7 @@ private:
     // The show/hide key the desktop allows: a grab on X11, the portal elsewhere.
     std::unique_ptr<platform::GlobalKey> m_globalKey;
     frmTessaflow m_window;
-    SignalWatcher m_signalWatcher;
+    platform::SignalWatcher m_signalWatcher;
 };
 
 } // namespace app

@@ -5,9 +5,9 @@
 #include <QString>
 #include <functional>
 
-#include "platform/desktop/GlobalKey.h"
-#include "platform/desktop/Tray.h"
-#include "platform/desktop/WindowActivation.h"
+#include "platform/globalkey/GlobalKey.h"
+#include "platform/tray/Tray.h"
+#include "platform/session/WindowActivation.h"
 #include "platform/widgets/WindowGeometry.h"
 
 class QWidget;

@@ -62,7 +62,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
                                // Targets may have gone missing or come back while the window was away.
                                [this] { shortcuts::RefreshIcons(m_list); },
                                [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }})),
-      m_ownAutostart(Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
+      m_ownAutostart(platform::Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
 {
     setObjectName(QStringLiteral("frmTessaflow"));
     setWindowTitle(designedTitle());

@@ -5,23 +5,23 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/Autostart.h"
+#include "platform/session/Autostart.h"
 #include "app/Commands.h"
 #include "app/ShowHide.h"
 #include "config/Config.h"
 #include "config/IniFile.h"
 #include "options/frmOptions.h"
-#include "platform/desktop/Clipboard.h"
+#include "platform/session/Clipboard.h"
 #include "platform/widgets/Dialogs.h"
-#include "platform/desktop/FileChooser.h"
-#include "platform/desktop/GlobalKey.h"
-#include "platform/desktop/WindowActivation.h"
+#include "platform/session/FileChooser.h"
+#include "platform/globalkey/GlobalKey.h"
+#include "platform/session/WindowActivation.h"
 #include "platform/icons/IconLookup.h"
 #include "platform/icons/ImageList.h"
 #include "platform/widgets/ListBox.h"
 #include "platform/widgets/ListView.h"
-#include "platform/desktop/Opener.h"
-#include "platform/desktop/Tray.h"
+#include "platform/process/Opener.h"
+#include "platform/tray/Tray.h"
 #include "platform/widgets/WindowGeometry.h"
 #include "shortcuts/Finder.h"
 #include "shortcuts/Icons.h"
@@ -38,7 +38,7 @@ struct Services {
     // Left out: the desktop's own clipboard, file chooser and login entry.
     platform::Clipboard *clipboard = nullptr;
     platform::FileChooser *fileChooser = nullptr;
-    Autostart *autostart = nullptr;
+    platform::Autostart *autostart = nullptr;
     // Left out: no show/hide key, and windows raised the plain way.
     platform::GlobalKey *globalKey = nullptr;
     platform::WindowActivation *activation = nullptr;
@@ -165,7 +165,7 @@ private:
     bool m_endingOnSignal = false;
     platform::SystemClipboard m_systemClipboard;
     platform::DialogFileChooser m_dialogFileChooser;
-    Autostart m_ownAutostart;
+    platform::Autostart m_ownAutostart;
     QAction *m_mPopLogin = nullptr;
     // Where the file chooser opens: home, then the folder last chosen from.
     QString m_chooserFolder = QDir::homePath();

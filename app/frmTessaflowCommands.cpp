@@ -196,7 +196,7 @@ void frmTessaflow::addChosen(const QStringList &chosen)
 
 void frmTessaflow::mPopLogin_Click(bool checked)
 {
-    Autostart &autostart = m_services.autostart ? *m_services.autostart : m_ownAutostart;
+    platform::Autostart &autostart = m_services.autostart ? *m_services.autostart : m_ownAutostart;
     QString reason;
     if (!autostart.setEnabled(checked, &reason))
         m_services.dialogs.showError(QLatin1String(kProductName),

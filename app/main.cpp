@@ -5,7 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/ProfileLocation.h"
 #include "app/Program.h"
-#include "app/SingleInstance.h"
+#include "platform/ipc/SingleInstance.h"
 #include "platform/widgets/FontWarmup.h"
 
 int main(int argc, char *argv[])
@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     const auto fontsFilled = fonts.applicationReady();
     app::Program::prepare();
     const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
-    app::SingleInstance instance(profile);
+    platform::SingleInstance instance(profile);
     QString why;
     // The desktop's proof that the user asked for the window: the running
     // copy may come to the front with it.
@@ -33,15 +33,15 @@ int main(int argc, char *argv[])
     if (token.isEmpty())
         token = qEnvironmentVariable("DESKTOP_STARTUP_ID");
     switch (instance.start(command.targets, &why, token, command.toggle)) {
-    case app::SingleInstance::Start::HandedOver:
+    case platform::SingleInstance::Start::HandedOver:
         for (const QString &refusal : instance.refusals())
             std::fprintf(stderr, "tessaflow: %s\n", qPrintable(refusal));
         // As on the command line: 1 when shortcuts were given and none was added.
         return !command.targets.isEmpty() && instance.taken() == 0 ? 1 : 0;
-    case app::SingleInstance::Start::Failed:
+    case platform::SingleInstance::Start::Failed:
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
         return 1;
-    case app::SingleInstance::Start::First:
+    case platform::SingleInstance::Start::First:
         if (!why.isEmpty())
             std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
         break;
@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     if (command.toggle)
         window.showHide().setShownByKey();
     window.addTargets(command.targets);
-    QObject::connect(&instance, &app::SingleInstance::requested, &window,
+    QObject::connect(&instance, &platform::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {
                          if (toggle && targets.isEmpty())
                              window.showHide().toggle(token);

@@ -16,8 +16,8 @@
 #include "app/frmTessaflow.h"
 #include "config/Config.h"
 #include "platform/widgets/Dialogs.h"
-#include "platform/desktop/Opener.h"
-#include "platform/desktop/Tray.h"
+#include "platform/process/Opener.h"
+#include "platform/tray/Tray.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace {

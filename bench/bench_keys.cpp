@@ -14,8 +14,8 @@
 
 #include "Data.h"
 #include "app/frmTessaflow.h"
-#include "platform/desktop/Opener.h"
-#include "platform/desktop/Spawner.h"
+#include "platform/process/Opener.h"
+#include "platform/process/Spawner.h"
 #include "platform/widgets/Dialogs.h"
 
 namespace {

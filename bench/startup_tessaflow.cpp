@@ -7,7 +7,7 @@
 #include "FirstPaint.h"
 #include "app/CommandLine.h"
 #include "app/Program.h"
-#include "app/SingleInstance.h"
+#include "platform/ipc/SingleInstance.h"
 #include "platform/widgets/FontWarmup.h"
 
 int main(int argc, char *argv[])
@@ -23,8 +23,8 @@ int main(int argc, char *argv[])
     // for a running copy (this one then listens for later starts).
     const app::CommandLine command = app::parseCommandLine({args.at(0)}, QString());
     app::Program::prepare();
-    app::SingleInstance instance(args.at(1));
-    if (instance.start(command.targets) != app::SingleInstance::Start::First)
+    platform::SingleInstance instance(args.at(1));
+    if (instance.start(command.targets) != platform::SingleInstance::Start::First)
         return 3;
     app::Program program(args.at(1));
     app::frmTessaflow &window = program.window();

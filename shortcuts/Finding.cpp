@@ -3,7 +3,7 @@
 #include <QUrl>
 #include <array>
 
-#include "platform/desktop/PathOps.h"
+#include "platform/xdg/PathOps.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace shortcuts {

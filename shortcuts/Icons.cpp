@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "platform/desktop/PathOps.h"
-#include "platform/desktop/SchemeHandlers.h"
+#include "platform/xdg/PathOps.h"
+#include "platform/xdg/SchemeHandlers.h"
 #include "platform/icons/IconPictures.h"
 #include "shortcuts/Targets.h"
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/desktop/Opener.h"
+#include "platform/process/Opener.h"
 #include "platform/widgets/Dialogs.h"
 #include "shortcuts/ShortcutList.h"
 

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 
 #include "platform/profile/NumberText.h"
-#include "platform/desktop/DesktopEntry.h"
-#include "platform/desktop/PathOps.h"
+#include "platform/xdg/DesktopEntry.h"
+#include "platform/xdg/PathOps.h"
 #include "shortcuts/Targets.h"
 
 namespace shortcuts {

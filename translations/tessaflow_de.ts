@@ -25,7 +25,7 @@
 <context>
     <name>Autostart</name>
     <message>
-        <location filename="../app/Autostart.cpp" line="+51"/>
+        <location filename="../platform/session/Autostart.cpp" line="+51"/>
         <source>could not remove %1</source>
         <translation>%1 konnte nicht entfernt werden</translation>
     </message>
@@ -125,7 +125,7 @@
 <context>
     <name>DesktopEntry</name>
     <message>
-        <location filename="../platform/desktop/DesktopEntry.cpp" line="+167"/>
+        <location filename="../platform/xdg/DesktopEntry.cpp" line="+167"/>
         <source>there is no program to start</source>
         <translation>es gibt kein Programm zum Starten</translation>
     </message>
@@ -145,7 +145,7 @@
 <context>
     <name>GlobalKey</name>
     <message>
-        <location filename="../platform/desktop/GlobalKey.cpp" line="+10"/>
+        <location filename="../platform/globalkey/GlobalKey.cpp" line="+10"/>
         <source>%1 To show and hide Tessaflow with a key, bind the command &quot;tessaflow --toggle&quot; to it in your desktop&apos;s keyboard settings.</source>
         <extracomment>%1 is a sentence saying why the key cannot be taken here.</extracomment>
         <translation>%1 Um Tessaflow per Tastenkürzel ein- und auszublenden, weisen Sie dem Befehl „tessaflow --toggle“ in den Tastatureinstellungen Ihrer Arbeitsumgebung ein Tastenkürzel zu.</translation>
@@ -159,7 +159,7 @@
 <context>
     <name>InstanceSocket</name>
     <message>
-        <location filename="../app/InstanceSocket.cpp" line="+36"/>
+        <location filename="../platform/ipc/InstanceSocket.cpp" line="+36"/>
         <location line="+17"/>
         <source>is a symbolic link</source>
         <extracomment>Follows a path.</extracomment>
@@ -233,7 +233,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Opener</name>
     <message>
-        <location filename="../platform/desktop/Opener.cpp" line="+21"/>
+        <location filename="../platform/process/Opener.cpp" line="+21"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
         <translation>„%1“</translation>
@@ -501,7 +501,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>X11GlobalKey</name>
     <message>
-        <location filename="../platform/desktop/X11GlobalKey.cpp" line="+89"/>
+        <location filename="../platform/globalkey/X11GlobalKey.cpp" line="+89"/>
         <source>%1 cannot be used as the show/hide key: this keyboard has no such key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
         <translation>%1 kann nicht als Tastenkürzel zum Ein-/Ausblenden dienen: Diese Tastatur hat keine solche Taste.</translation>
@@ -514,9 +514,9 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>app::SingleInstance</name>
+    <name>platform::SingleInstance</name>
     <message>
-        <location filename="../app/SingleInstance.cpp" line="+147"/>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+147"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
         <translation>kein privater Ordner für den Socket der laufenden Instanz (%1); Tessaflow läuft ohne ihn weiter</translation>
@@ -758,7 +758,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::PortalGlobalKey</name>
     <message>
-        <location filename="../platform/portal/PortalGlobalKey.cpp" line="+49"/>
+        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+49"/>
         <source>There is no session bus to reach the desktop portal through.</source>
         <translation>Es gibt keinen Sitzungsbus, über den das Desktop-Portal erreichbar wäre.</translation>
     </message>

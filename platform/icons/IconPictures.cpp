@@ -7,7 +7,7 @@
 #include <QMimeDatabase>
 #include <QPainter>
 
-#include "platform/desktop/DesktopEntry.h"
+#include "platform/xdg/DesktopEntry.h"
 #include "platform/icons/ThemeIconCache.h"
 
 namespace platform::IconPictures {

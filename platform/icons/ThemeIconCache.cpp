@@ -16,7 +16,7 @@
 #include <QtEndian>
 #include <QtMath>
 
-#include "platform/desktop/RegularFile.h"
+#include "platform/xdg/RegularFile.h"
 
 #include <sys/stat.h>
 

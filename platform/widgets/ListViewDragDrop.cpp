@@ -3,7 +3,7 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 
-#include "platform/desktop/DroppedLinks.h"
+#include "platform/session/DroppedLinks.h"
 #include "platform/widgets/ListItemsModel.h"
 
 // Drags into and out of the list: what is dropped from other programs becomes

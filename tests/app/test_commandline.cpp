@@ -86,7 +86,7 @@ TEST(CommandLine, TargetsHandedOverAreCheckedWithoutTheSendersWorkingFolder)
 
 } // namespace
 
-#include "app/InstanceSocket.h"
+#include "platform/ipc/InstanceSocket.h"
 
 namespace {
 
@@ -98,8 +98,8 @@ TEST(CommandLine, ToggleAndTheActivationTokenReachTheRunningCopy)
     EXPECT_TRUE(command.toggle);
     EXPECT_TRUE(command.targets.isEmpty());
 
-    using app::InstanceSocket::decodeRequest;
-    using app::InstanceSocket::encodeRequest;
+    using platform::InstanceSocket::decodeRequest;
+    using platform::InstanceSocket::encodeRequest;
     const struct {
         QStringList targets;
         QString token;

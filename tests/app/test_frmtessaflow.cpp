@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
-#include "app/SignalWatcher.h"
+#include "platform/process/SignalWatcher.h"
 #include "app/frmTessaflow.h"
 #include "support/WindowFixture.h"
 
@@ -131,8 +131,8 @@ TEST_F(MainWindowTest, SigtermEndsTheProgramWithTheUsualSave)
     auto window = open();
     window->showMinimized(); // even from the tray
     QTest::qWait(20);
-    app::SignalWatcher watcher;
-    QObject::connect(&watcher, &app::SignalWatcher::terminationRequested, window.get(),
+    platform::SignalWatcher watcher;
+    QObject::connect(&watcher, &platform::SignalWatcher::terminationRequested, window.get(),
                      &app::frmTessaflow::closeOnSignal);
     QSignalSpy unloaded(window.get(), &app::frmTessaflow::unloaded);
     ::raise(SIGTERM);

@@ -15,7 +15,7 @@
 #include "Version.h"
 #include "app/CommandLine.h"
 #include "options/frmOptions.h"
-#include "platform/desktop/GlobalKey.h"
+#include "platform/globalkey/GlobalKey.h"
 #include "support/RecordingSpawner.h"
 #include "support/WindowFixture.h"
 

@@ -2,7 +2,7 @@
 #include <QDir>
 #include <QMimeData>
 
-#include "platform/desktop/DroppedLinks.h"
+#include "platform/session/DroppedLinks.h"
 #include "shortcuts/Adding.h"
 #include "shortcuts/TypedText.h"
 #include "support/ShortcutFixture.h"

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
-#include "platform/desktop/DroppedLinks.h"
+#include "platform/session/DroppedLinks.h"
 #include "platform/icons/IconLookup.h"
 #include "shortcuts/Adding.h"
 #include "shortcuts/Icons.h"

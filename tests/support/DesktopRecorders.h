@@ -6,10 +6,10 @@
 #include <vector>
 #include <memory>
 
-#include "platform/desktop/Clipboard.h"
-#include "platform/desktop/FileChooser.h"
-#include "platform/desktop/GlobalKey.h"
-#include "platform/desktop/WindowActivation.h"
+#include "platform/session/Clipboard.h"
+#include "platform/session/FileChooser.h"
+#include "platform/globalkey/GlobalKey.h"
+#include "platform/session/WindowActivation.h"
 
 namespace testing_support {
 

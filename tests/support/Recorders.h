@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/widgets/Dialogs.h"
-#include "platform/desktop/Opener.h"
-#include "platform/desktop/Tray.h"
+#include "platform/process/Opener.h"
+#include "platform/tray/Tray.h"
 
 namespace testing_support {
 

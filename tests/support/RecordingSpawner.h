@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/desktop/Opener.h"
+#include "platform/process/Opener.h"
 
 namespace testing_support {
 

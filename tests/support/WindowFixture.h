@@ -30,7 +30,7 @@ protected:
     RecordingFileChooser fileChooser;
     RecordingGlobalKey globalKey;
     RecordingActivation activation;
-    app::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
+    platform::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
                              dir.filePath(QStringLiteral("bin/tessaflow"))};
 
     std::unique_ptr<app::frmTessaflow> open()

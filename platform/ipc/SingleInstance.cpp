@@ -1,0 +1,350 @@
+#include "platform/ipc/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include "app/CommandLine.h"
+#include "platform/ipc/InstanceSocket.h"
+
+namespace platform {
+
+using namespace InstanceSocket;
+
+namespace {
+// The running copy may be busy loading a large profile.
+constexpr int kAnswerMs = 10000;
+constexpr int kLockMs = 15000;
+// A later start sends its request at once; a connection that has not sent
+// it by then never will.
+constexpr int kRequestMs = 5000;
+// Connections open at once; past that the oldest is closed, so a flood of
+// silent ones can neither use up the descriptors nor keep out a real start.
+constexpr qsizetype kMaxConnections = 16;
+// After accept() failed for want of descriptors or memory: asked again
+// only after this, instead of at once and for ever.
+constexpr int kAcceptPauseMs = 250;
+// What the answer says of the refused targets, at most.
+constexpr int kRefusalLines = 10;
+constexpr int kRefusalLength = 1024;
+
+QString errorText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+} // namespace
+
+// One later start's connection: reads its request within kRequestMs, is
+// answered, closes.
+class SingleInstance::Connection : public QObject {
+public:
+    Connection(int fd, SingleInstance &owner)
+        : QObject(&owner), m_fd(fd), m_owner(owner), m_notifier(fd, QSocketNotifier::Read)
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &Connection::readSome);
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] { m_owner.drop(this); });
+        m_deadline.start(kRequestMs);
+    }
+    ~Connection() override { close(); }
+    int fd() const { return m_fd; }
+    // At once, not when the object goes: the descriptor is what is scarce.
+    void close()
+    {
+        if (m_fd < 0)
+            return;
+        m_notifier.setEnabled(false);
+        m_deadline.stop();
+        ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    void readSome()
+    {
+        char chunk[16 * 1024];
+        for (;;) {
+            const ssize_t n = ::recv(m_fd, chunk, sizeof chunk, 0);
+            if (n > 0) {
+                // Never more than one message is kept: a request that
+                // announces more is refused by decode() below, unread.
+                if (m_request.size() + n > 4 + kMaxMessage)
+                    return m_owner.drop(this);
+                m_request.append(chunk, n);
+                continue;
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0 && errno == EAGAIN)
+                break;
+            return m_owner.drop(this); // closed before the request was whole
+        }
+        QStringList received;
+        switch (decode(m_request, &received)) {
+        case Parsed::Incomplete:
+            return;
+        case Parsed::Invalid:
+            return m_owner.drop(this);
+        case Parsed::Whole:
+            return m_owner.answer(this, received);
+        }
+    }
+
+    int m_fd;
+    SingleInstance &m_owner;
+    QSocketNotifier m_notifier;
+    QTimer m_deadline;
+    QByteArray m_request;
+};
+
+SingleInstance::SingleInstance(const QString &profilePath, QObject *parent) : QObject(parent)
+{
+    m_name = serverName(profilePath, &m_noFolder);
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_listener >= 0) {
+        ::close(m_listener);
+        QFile::remove(m_name);
+    }
+}
+
+QString SingleInstance::serverName(const QString &profilePath, QString *why)
+{
+    QString problem;
+    const QString folder = privateFolder(&problem);
+    if (folder.isEmpty()) {
+        if (why)
+            *why = problem;
+        return {};
+    }
+    const QByteArray hash = QCryptographicHash::hash(QFileInfo(profilePath).absoluteFilePath().toUtf8(),
+                                                     QCryptographicHash::Sha256)
+                                .toHex()
+                                .left(16);
+    return folder + QStringLiteral("/tessaflow-") + QString::fromLatin1(hash);
+}
+
+SingleInstance::Start SingleInstance::start(const QStringList &targets, QString *error, const QString &token,
+                                            bool toggle)
+{
+    QString ignored;
+    QString &why = error ? *error : ignored;
+    if (m_name.isEmpty()) {
+        //: %1 says why there is none.
+        why = tr("no private folder for the running-copy socket (%1); going on without one").arg(m_noFolder);
+        return Start::First;
+    }
+    // Held only for the moment of deciding. An flock, not a lock file with
+    // contents: nothing is written or synced at every start, and the kernel
+    // drops it when a copy dies, so no lock is ever stale.
+    const QByteArray lockPath = QFile::encodeName(m_name + QStringLiteral(".lock"));
+    int lock = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    struct stat lockInfo = {};
+    if (lock >= 0 && (::fstat(lock, &lockInfo) != 0 || !S_ISREG(lockInfo.st_mode))) {
+        ::close(lock);
+        lock = -1;
+    }
+    const QDeadlineTimer lockDeadline(kLockMs);
+    while (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || lockDeadline.hasExpired())
+            break;
+        ::usleep(10 * 1000);
+    }
+    struct Unlock {
+        int fd;
+        ~Unlock()
+        {
+            if (fd >= 0)
+                ::close(fd); // also releases the lock
+        }
+    } unlock{lock};
+    // Without the lock two copies started at the same moment may both go
+    // on; a socket that is there is still found and used.
+    if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0)
+        why = tr("could not lock %1").arg(QFile::decodeName(lockPath));
+
+    QString what;
+    switch (lookAt(m_name, &what)) {
+    case Found::SomethingElse:
+        //: %1 is a path, %2 what is there instead ("is a folder").
+        why = tr("%1 %2, where the running copy's socket belongs; remove it and start again")
+                  .arg(m_name, what);
+        return Start::Failed;
+    case Found::OurSocket:
+        switch (handOver(encodeRequest(targets, token, toggle), &why)) {
+        case HandOver::Done:
+            return Start::HandedOver;
+        case HandOver::Failed:
+            return Start::Failed;
+        case HandOver::NoCopy:
+            break; // left by a copy that crashed
+        }
+        break;
+    case Found::Nothing:
+        break;
+    }
+    // Without a socket the launcher still works; later starts just make copies.
+    listen(&why);
+    return Start::First;
+}
+
+SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QString *error)
+{
+    sockaddr_un address;
+    if (!socketAddress(m_name, &address))
+        return HandOver::NoCopy;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return HandOver::NoCopy;
+    auto result = [fd](HandOver r) {
+        ::close(fd);
+        return r;
+    };
+    auto failed = [&](const QString &why) {
+        *error = why;
+        return result(HandOver::Failed);
+    };
+    // A name nobody listens on (left by a crashed copy) refuses at once. A
+    // full backlog (a copy that is busy, or flooded) is asked again: a
+    // Unix socket does not go on connecting in the background.
+    const QDeadlineTimer connectDeadline(kAnswerMs);
+    while (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 && errno != EISCONN) {
+        if (errno != EAGAIN && errno != EINTR)
+            return result(HandOver::NoCopy);
+        if (connectDeadline.hasExpired())
+            return failed(tr("the running copy does not answer"));
+        ::usleep(10 * 1000);
+    }
+    if (!peerIsThisUser(fd))
+        return failed(tr("%1 is served by another user; nothing handed over").arg(m_name));
+    const QByteArray request = encode(targets);
+    if (request.size() > 4 + kMaxMessage)
+        return failed(tr("too many shortcuts to hand over at once"));
+    const QDeadlineTimer deadline(kAnswerMs);
+    QStringList answer;
+    if (!sendAll(fd, request, deadline) || !receiveMessage(fd, deadline, &answer) || answer.isEmpty())
+        return failed(tr("the running copy does not answer"));
+    m_taken = answer.first().toInt();
+    m_refusals = answer.mid(1);
+    return result(HandOver::Done);
+}
+
+bool SingleInstance::listen(QString *error)
+{
+    auto fail = [&](const QString &why) {
+        //: %1 is the socket's path, %2 why.
+        *error = tr("could not listen on %1: %2").arg(m_name, why);
+        if (m_listener >= 0)
+            ::close(m_listener);
+        m_listener = -1;
+        return false;
+    };
+    sockaddr_un address;
+    if (!socketAddress(m_name, &address))
+        return fail(tr("the name is too long"));
+    // Nobody answers on the name: a socket of ours left there is stale.
+    QString what;
+    if (lookAt(m_name, &what) == Found::OurSocket)
+        ::unlink(address.sun_path);
+    m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (m_listener < 0)
+        return fail(errorText());
+    if (::bind(m_listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
+        return fail(errorText());
+    // The folder is private already; the socket is too.
+    ::chmod(address.sun_path, S_IRUSR | S_IWUSR);
+    if (::listen(m_listener, 16) != 0) {
+        ::unlink(address.sun_path);
+        return fail(errorText());
+    }
+    return true;
+}
+
+void SingleInstance::serve()
+{
+    if (m_listener < 0 || m_notifier)
+        return;
+    // Starts that came in before wait in the socket's backlog and are taken now.
+    m_notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &SingleInstance::takeConnections);
+    takeConnections();
+}
+
+void SingleInstance::takeConnections()
+{
+    for (;;) {
+        const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            if (errno != EAGAIN && errno != EWOULDBLOCK) {
+                // Out of descriptors or memory: the connection stays in the
+                // backlog, and asking again at once would only spin.
+                m_notifier->setEnabled(false);
+                QTimer::singleShot(kAcceptPauseMs, this, [this] {
+                    m_notifier->setEnabled(true);
+                    takeConnections();
+                });
+            }
+            return;
+        }
+        if (!peerIsThisUser(fd)) {
+            ::close(fd);
+            continue;
+        }
+        if (m_connections.size() >= kMaxConnections)
+            drop(m_connections.first());
+        m_connections << new Connection(fd, *this);
+    }
+}
+
+void SingleInstance::answer(Connection *connection, const QStringList &request)
+{
+    QStringList received;
+    QString token;
+    bool toggle = false;
+    decodeRequest(request, &received, &token, &toggle);
+    QStringList accepted;
+    QStringList answer{QString()};
+    qsizetype more = 0;
+    for (const QString &target : received) {
+        QString refusal;
+        if (const auto checked = app::handedOverTarget(target, &refusal))
+            accepted << *checked;
+        else if (answer.size() <= kRefusalLines)
+            answer << refusal.left(kRefusalLength);
+        else
+            ++more;
+    }
+    if (more)
+        answer << (more == 1 ? tr("1 more not added") : tr("%n more not added", nullptr, int(more)));
+    answer[0] = QString::number(accepted.size());
+    // A few kilobytes at most: the socket's buffer takes it at once.
+    const QByteArray reply = encode(answer);
+    [[maybe_unused]] const ssize_t sent = ::send(connection->fd(), reply.constData(), size_t(reply.size()),
+                                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+    drop(connection);
+    emit requested(accepted, token, toggle);
+}
+
+void SingleInstance::drop(Connection *connection)
+{
+    m_connections.removeOne(connection);
+    connection->close();
+    connection->deleteLater();
+}
+
+} // namespace platform

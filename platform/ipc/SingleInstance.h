@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QSocketNotifier;
+
+namespace platform {
+
+// One running copy per profile. The first start listens on a local socket in
+// a folder private to the user, named from the profile's absolute path, so
+// copies with different profiles run side by side. A later start with the
+// same profile hands its shortcuts to that copy and ends. Both ends talk only
+// to a process of the same user, and never through anything but a socket
+// found at the expected place.
+//
+// A plain Unix-domain socket rather than Qt's network module: loading that
+// module (and the Kerberos and proxy libraries behind it) at every start
+// costs more than everything else the launcher does before its first paint.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString &profilePath, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    enum class Start {
+        First,      // no copy runs: this one goes on (listening, unless *error says why not)
+        HandedOver, // the running copy answered: see taken() and refusals()
+        Failed,     // a copy runs but did not answer, or something else is where its socket belongs
+    };
+    // Decides under a lock file, so that of two copies started at the same
+    // moment exactly one goes on. A socket left by a crashed copy is removed.
+    // `token` (the desktop's activation token) lets the running copy come to
+    // the front; with `toggle` it goes away instead when it is active.
+    Start start(const QStringList &targets, QString *error = nullptr, const QString &token = QString(),
+                bool toggle = false);
+    // After HandedOver: how many targets the running copy took, and what it
+    // said of the others.
+    int taken() const { return m_taken; }
+    const QStringList &refusals() const { return m_refusals; }
+    // Takes requests from later starts from now on (once the window is ready);
+    // requests that came in before are served now.
+    void serve();
+
+    // The socket's full path for a profile; empty when the user has no
+    // private folder for it.
+    static QString serverName(const QString &profilePath, QString *why = nullptr);
+
+signals:
+    // A later start asked to be shown, with these shortcuts to add (checked
+    // as the command line checks them) and its activation token; or, with
+    // `toggle`, to be shown or hidden as the show/hide key does.
+    void requested(const QStringList &targets, const QString &token, bool toggle);
+
+private:
+    class Connection;
+    enum class HandOver { NoCopy, Done, Failed };
+    HandOver handOver(const QStringList &request, QString *error);
+    bool listen(QString *error);
+    void takeConnections();
+    void answer(Connection *connection, const QStringList &received);
+    void drop(Connection *connection);
+
+    QString m_name;
+    QString m_noFolder; // why there is no socket at all
+    int m_listener = -1;
+    QSocketNotifier *m_notifier = nullptr;
+    QList<Connection *> m_connections; // oldest first
+    int m_taken = 0;
+    QStringList m_refusals;
+};
+
+} // namespace platform

@@ -1,0 +1,151 @@
+#include "platform/process/Opener.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <system_error>
+
+#include "platform/xdg/PathOps.h"
+#include "platform/widgets/Dialogs.h"
+
+namespace platform {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tessaflow");
+
+QString quoted(const QString &text)
+{
+    //: Quotation marks around a file name, folder or address.
+    return QCoreApplication::translate("Opener", "\u201C%1\u201D").arg(text);
+}
+
+std::optional<Command> desktopOpener(const QString &argument, QString *reason)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (program.isEmpty()) {
+        if (reason)
+            *reason = QCoreApplication::translate("Opener", "No program to open it is installed (xdg-open is missing).");
+        return std::nullopt;
+    }
+    return Command{program, {argument}, true};
+}
+
+QString exitReason(const Command &command, int exitCode)
+{
+    if (QFileInfo(command.program).fileName() == QLatin1String("xdg-open")) {
+        switch (exitCode) {
+        case 1:
+            return QCoreApplication::translate("Opener", "The desktop's opener (xdg-open) reported an error in its command line.");
+        case 2:
+            return QCoreApplication::translate("Opener", "The file or folder does not exist.");
+        case 3:
+            return QCoreApplication::translate("Opener", "No program to open it is installed.");
+        case 4:
+            return QCoreApplication::translate("Opener", "Opening it failed.");
+        case 5:
+            return QCoreApplication::translate("Opener", "You do not have permission to open it.");
+        default:
+            break;
+        }
+    }
+    //: %1 is the program's file name, %2 the number it ended with.
+    return QCoreApplication::translate("Opener", "%1 ended with code %2.")
+        .arg(QFileInfo(command.program).fileName(), QString::number(exitCode));
+}
+
+QString failureText(const QString &target, const QString &reason)
+{
+    //: %1 is the quoted target, %2 the reason it could not be opened.
+    return QCoreApplication::translate("Opener", "Could not open %1.\n\n%2").arg(quoted(target), reason);
+}
+
+} // namespace
+
+std::optional<Command> DesktopOpener::commandForUri(const QString &uri, QString *reason)
+{
+    if (uri.isEmpty()) {
+        if (reason)
+            *reason = QCoreApplication::translate("Opener", "There is nothing to open.");
+        return std::nullopt;
+    }
+    return desktopOpener(uri, reason);
+}
+
+std::optional<Command> DesktopOpener::commandFor(const QString &target, QString *reason)
+{
+    if (target.isEmpty()) {
+        // QDir would turn "" into the current folder and open that.
+        if (reason)
+            *reason = QCoreApplication::translate("Opener", "There is nothing to open.");
+        return std::nullopt;
+    }
+    // Absolute, so that no argument starts with "-" and no "name:rest" reads as a URI.
+    const QString path = QDir::current().absoluteFilePath(target);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        if (reason)
+            *reason = QCoreApplication::translate("Opener", "The file or folder %1 does not exist.").arg(quoted(target));
+        return std::nullopt;
+    }
+    if (info.isDir())
+        return desktopOpener(path, reason);
+    if (info.isFile()) {
+        // Only gio starts the application a desktop entry describes;
+        // xdg-open would merely show the entry as text.
+        if (path.endsWith(QLatin1String(".desktop"))) {
+            const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+            if (!gio.isEmpty())
+                return Command{gio, {QStringLiteral("launch"), path}, true};
+            return desktopOpener(path, reason);
+        }
+        // Only a real program is run; a document with a stray execute bit
+        // (FAT and NTFS mounts give every file one) is opened instead. An
+        // execute-only file may still run: exec tells.
+        if (PathOps::IsProgram(path).value_or(true))
+            return Command{path, {}, false};
+    }
+    return desktopOpener(path, reason);
+}
+
+void DesktopOpener::openPath(const QString &path)
+{
+    QString reason;
+    const std::optional<Command> command = commandFor(path, &reason);
+    start(path, command, reason);
+}
+
+void DesktopOpener::openUri(const QString &uri)
+{
+    QString reason;
+    const std::optional<Command> command = commandForUri(uri, &reason);
+    start(uri, command, reason);
+}
+
+void DesktopOpener::start(const QString &target, const std::optional<Command> &command, const QString &reason)
+{
+    if (!command) {
+        m_dialogs.notify(kTitle, failureText(target, reason));
+        return;
+    }
+    std::weak_ptr<int> alive = m_alive;
+    Dialogs *dialogs = &m_dialogs;
+    m_spawner.spawn(*command, [alive, dialogs, target, command = *command](const SpawnResult &result) {
+        if (alive.expired())
+            return;
+        if (!result.started) {
+            const QString why = result.error != 0
+                ? QString::fromStdString(std::generic_category().message(result.error))
+                : QCoreApplication::translate("Opener", "unknown reason");
+            //: %1 is the quoted program, %2 the system's reason.
+            dialogs->notify(kTitle, failureText(target, QCoreApplication::translate("Opener", "%1 could not be started: %2.")
+                                                            .arg(quoted(command.program), why)));
+            return;
+        }
+        if (command.waitForExit && result.exitCode != 0)
+            dialogs->notify(kTitle, failureText(target, exitReason(command, result.exitCode)));
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "platform/process/Spawner.h"
+
+namespace platform {
+
+class Dialogs;
+
+// The desktop's "open": a program starts, a document opens in its program, a
+// folder in the file manager, a web address in the browser. It returns at
+// once; whether the open worked is never reported to the caller. The caller
+// has decided whether a target is a path or a URI; the opener never guesses.
+class Opener {
+public:
+    virtual ~Opener() = default;
+    // A file, folder or program; a relative path is taken against the
+    // current folder.
+    virtual void openPath(const QString &path) = 0;
+    // A URI ("https://…", "mailto:…"), handed to the desktop as it is.
+    virtual void openUri(const QString &uri) = 0;
+};
+
+// Opens targets the way a Linux desktop does, and tells the user in a
+// message box titled "Tessaflow" when that fails.
+class DesktopOpener : public Opener {
+public:
+    DesktopOpener(Spawner &spawner, Dialogs &dialogs) : m_spawner(spawner), m_dialogs(dialogs) {}
+    void openPath(const QString &path) override;
+    void openUri(const QString &uri) override;
+
+    // What would be started for a path or a URI; nothing, with a reason for
+    // the user, when it cannot be opened at all.
+    static std::optional<Command> commandFor(const QString &path, QString *reason = nullptr);
+    static std::optional<Command> commandForUri(const QString &uri, QString *reason = nullptr);
+
+private:
+    void start(const QString &target, const std::optional<Command> &command, const QString &reason);
+
+    Spawner &m_spawner;
+    Dialogs &m_dialogs;
+    // xdg-open may run for as long as the program it started: a late result
+    // must not reach an opener that no longer exists.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
+};
+
+} // namespace platform
