@@ -30,7 +30,7 @@ private:
     platform::SystemTray m_tray;
     platform::WidgetDialogs m_dialogs;
     platform::DetachedSpawner m_spawner;
-    platform::DesktopOpener m_opener{m_spawner, m_dialogs};
+    platform::DesktopOpener m_opener{m_spawner, platform::notifyThrough(m_dialogs)};
     platform::DesktopActivation m_activation;
     // The show/hide key the desktop allows: a grab on X11, the portal elsewhere.
     std::unique_ptr<platform::GlobalKey> m_globalKey;

@@ -97,7 +97,7 @@ struct Window {
     platform::SystemTray tray;
     platform::WidgetDialogs dialogs;
     platform::DetachedSpawner spawner;
-    platform::DesktopOpener opener{spawner, dialogs};
+    platform::DesktopOpener opener{spawner, platform::notifyThrough(dialogs)};
     std::unique_ptr<app::frmTessaflow> window;
     Window(platform::IconLookup &lookup, const QString &profile) : icons(lookup)
     {

@@ -65,7 +65,7 @@ struct Launcher {
     AlwaysTray tray;
     platform::WidgetDialogs dialogs;
     platform::DetachedSpawner spawner;
-    platform::DesktopOpener opener{spawner, dialogs};
+    platform::DesktopOpener opener{spawner, platform::notifyThrough(dialogs)};
     std::unique_ptr<app::frmTessaflow> window;
     Launcher(int count, int arrange)
     {

@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "platform/xdg/PathOps.h"
-#include "platform/widgets/Dialogs.h"
 
 namespace platform {
 
@@ -126,12 +125,11 @@ void DesktopOpener::openUri(const QString &uri)
 void DesktopOpener::start(const QString &target, const std::optional<Command> &command, const QString &reason)
 {
     if (!command) {
-        m_dialogs.notify(kTitle, failureText(target, reason));
+        m_report(kTitle, failureText(target, reason));
         return;
     }
     std::weak_ptr<int> alive = m_alive;
-    Dialogs *dialogs = &m_dialogs;
-    m_spawner.spawn(*command, [alive, dialogs, target, command = *command](const SpawnResult &result) {
+    m_spawner.spawn(*command, [alive, report = m_report, target, command = *command](const SpawnResult &result) {
         if (alive.expired())
             return;
         if (!result.started) {
@@ -139,12 +137,12 @@ void DesktopOpener::start(const QString &target, const std::optional<Command> &c
                 ? QString::fromStdString(std::generic_category().message(result.error))
                 : QCoreApplication::translate("Opener", "unknown reason");
             //: %1 is the quoted program, %2 the system's reason.
-            dialogs->notify(kTitle, failureText(target, QCoreApplication::translate("Opener", "%1 could not be started: %2.")
-                                                            .arg(quoted(command.program), why)));
+            report(kTitle, failureText(target, QCoreApplication::translate("Opener", "%1 could not be started: %2.")
+                                                       .arg(quoted(command.program), why)));
             return;
         }
         if (command.waitForExit && result.exitCode != 0)
-            dialogs->notify(kTitle, failureText(target, exitReason(command, result.exitCode)));
+            report(kTitle, failureText(target, exitReason(command, result.exitCode)));
     });
 }
 

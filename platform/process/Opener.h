@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "platform/process/Spawner.h"
 
 namespace platform {
-
-class Dialogs;
 
 // The desktop's "open": a program starts, a document opens in its program, a
 // folder in the file manager, a web address in the browser. It returns at
@@ -24,11 +23,13 @@ public:
     virtual void openUri(const QString &uri) = 0;
 };
 
-// Opens targets the way a Linux desktop does, and tells the user in a
-// message box titled "Tessaflow" when that fails.
+// Opens targets the way a Linux desktop does. When that fails it hands a
+// title ("Tessaflow") and a text for the user to `report`; showing them is
+// the caller's part, so this room needs no widgets.
 class DesktopOpener : public Opener {
 public:
-    DesktopOpener(Spawner &spawner, Dialogs &dialogs) : m_spawner(spawner), m_dialogs(dialogs) {}
+    using Report = std::function<void(const QString &title, const QString &text)>;
+    DesktopOpener(Spawner &spawner, Report report) : m_spawner(spawner), m_report(std::move(report)) {}
     void openPath(const QString &path) override;
     void openUri(const QString &uri) override;
 
@@ -41,7 +42,7 @@ private:
     void start(const QString &target, const std::optional<Command> &command, const QString &reason);
 
     Spawner &m_spawner;
-    Dialogs &m_dialogs;
+    Report m_report;
     // xdg-open may run for as long as the program it started: a late result
     // must not reach an opener that no longer exists.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

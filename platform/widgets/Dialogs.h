@@ -27,6 +27,13 @@ public:
                                              const QString &defaultAnswer, const Check &check) = 0;
 };
 
+// A callback that shows each report as a notice, for a service that reports
+// through a callback and shows nothing itself (the opener).
+inline std::function<void(const QString &title, const QString &text)> notifyThrough(Dialogs &dialogs)
+{
+    return [&dialogs](const QString &title, const QString &text) { dialogs.notify(title, text); };
+}
+
 class WidgetDialogs : public Dialogs {
 public:
     explicit WidgetDialogs(QWidget *parent = nullptr) : m_parent(parent) {}

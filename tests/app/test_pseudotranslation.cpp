@@ -145,7 +145,7 @@ TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
     window->mPopLogin_Click(true);
     // Opening fails.
     RecordingSpawner spawner;
-    platform::DesktopOpener opener(spawner, dialogs);
+    platform::DesktopOpener opener(spawner, platform::notifyThrough(dialogs));
     opener.openPath(file);
     ASSERT_FALSE(spawner.calls.empty());
     spawner.finish(0, {false, ENOENT, 0});

@@ -230,7 +230,7 @@ protected:
 
 TEST_F(DesktopOpenerReports, TargetThatCannotBeOpenedIsReportedWithoutStartingAnything)
 {
-    DesktopOpener(spawner, dialogs).openPath(QStringLiteral("lost & found.txt"));
+    DesktopOpener(spawner, platform::notifyThrough(dialogs)).openPath(QStringLiteral("lost & found.txt"));
     EXPECT_TRUE(spawner.calls.empty());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, "notice");
@@ -242,7 +242,7 @@ TEST_F(DesktopOpenerReports, TargetThatCannotBeOpenedIsReportedWithoutStartingAn
 TEST_F(DesktopOpenerReports, OpenerExitCodesAreExplainedAndSuccessIsSilent)
 {
     writeFile(work("doc.txt"), "text");
-    DesktopOpener desktop(spawner, dialogs);
+    DesktopOpener desktop(spawner, platform::notifyThrough(dialogs));
     const struct {
         int code;
         const char *words;
@@ -272,7 +272,7 @@ TEST_F(DesktopOpenerReports, OpenerExitCodesAreExplainedAndSuccessIsSilent)
 TEST_F(DesktopOpenerReports, ProgramThatCouldNotStartIsReportedWithTheSystemsReason)
 {
     writeScript(work("tool"), "exit 0\n");
-    DesktopOpener desktop(spawner, dialogs);
+    DesktopOpener desktop(spawner, platform::notifyThrough(dialogs));
     desktop.openPath(QStringLiteral("tool"));
     ASSERT_EQ(spawner.calls.size(), 1u);
     EXPECT_FALSE(spawner.calls[0].command.waitForExit);
@@ -286,7 +286,7 @@ TEST_F(DesktopOpenerReports, LateResultAfterTheOpenerIsGoneIsDropped)
 {
     writeFile(work("doc.txt"), "text");
     {
-        DesktopOpener desktop(spawner, dialogs);
+        DesktopOpener desktop(spawner, platform::notifyThrough(dialogs));
         desktop.openPath(QStringLiteral("doc.txt"));
     }
     ASSERT_EQ(spawner.calls.size(), 1u);
@@ -441,7 +441,7 @@ protected:
 
     DetachedSpawner spawner;
     RecordingDialogs dialogs;
-    DesktopOpener desktop{spawner, dialogs};
+    DesktopOpener desktop{spawner, platform::notifyThrough(dialogs)};
 };
 
 TEST_F(DesktopOpening, OpenerReceivesTheAbsolutePathOrAddressAlone)
