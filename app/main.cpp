@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     const auto fontsFilled = fonts.applicationReady();
     app::Program::prepare();
     const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
-    platform::SingleInstance instance(profile);
+    platform::SingleInstance instance(profile, app::handedOverTarget);
     QString why;
     // The desktop's proof that the user asked for the window: the running
     // copy may come to the front with it.

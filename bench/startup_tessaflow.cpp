@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     // for a running copy (this one then listens for later starts).
     const app::CommandLine command = app::parseCommandLine({args.at(0)}, QString());
     app::Program::prepare();
-    platform::SingleInstance instance(args.at(1));
+    platform::SingleInstance instance(args.at(1), app::handedOverTarget);
     if (instance.start(command.targets) != platform::SingleInstance::Start::First)
         return 3;
     app::Program program(args.at(1));

@@ -17,7 +17,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "app/CommandLine.h"
 #include "platform/ipc/InstanceSocket.h"
 
 namespace platform {
@@ -108,7 +107,8 @@ private:
     QByteArray m_request;
 };
 
-SingleInstance::SingleInstance(const QString &profilePath, QObject *parent) : QObject(parent)
+SingleInstance::SingleInstance(const QString &profilePath, Accept accept, QObject *parent)
+    : QObject(parent), m_accept(std::move(accept))
 {
     m_name = serverName(profilePath, &m_noFolder);
 }
@@ -322,7 +322,7 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
     qsizetype more = 0;
     for (const QString &target : received) {
         QString refusal;
-        if (const auto checked = app::handedOverTarget(target, &refusal))
+        if (const auto checked = m_accept(target, &refusal))
             accepted << *checked;
         else if (answer.size() <= kRefusalLines)
             answer << refusal.left(kRefusalLength);

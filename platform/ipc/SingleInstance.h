@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 class QSocketNotifier;
 
@@ -22,7 +24,11 @@ namespace platform {
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    explicit SingleInstance(const QString &profilePath, QObject *parent = nullptr);
+    // What a later start hands over is the program's to judge: `accept` gives
+    // the shortcut to add for one target, or nothing with the line to report
+    // to the sender.
+    using Accept = std::function<std::optional<QString>(const QString &target, QString *refusal)>;
+    SingleInstance(const QString &profilePath, Accept accept, QObject *parent = nullptr);
     ~SingleInstance() override;
 
     enum class Start {
@@ -49,8 +55,8 @@ public:
     static QString serverName(const QString &profilePath, QString *why = nullptr);
 
 signals:
-    // A later start asked to be shown, with these shortcuts to add (checked
-    // as the command line checks them) and its activation token; or, with
+    // A later start asked to be shown, with these shortcuts to add (those
+    // `accept` took) and its activation token; or, with
     // `toggle`, to be shown or hidden as the show/hide key does.
     void requested(const QStringList &targets, const QString &token, bool toggle);
 
@@ -63,6 +69,7 @@ private:
     void answer(Connection *connection, const QStringList &received);
     void drop(Connection *connection);
 
+    Accept m_accept;
     QString m_name;
     QString m_noFolder; // why there is no socket at all
     int m_listener = -1;

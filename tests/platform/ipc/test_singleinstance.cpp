@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QScopeGuard>
 #include <algorithm>
 #include <csignal>
 #include <functional>
@@ -19,6 +20,7 @@
 #include <unistd.h>
 
 #include "platform/ipc/InstanceSocket.h"
+#include "platform/ipc/SingleInstance.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -310,6 +312,48 @@ TEST_F(SingleInstanceTest, WhatTheRunningCopyRefusesIsToldToTheSender)
     EXPECT_EQ(sender.exitCode(), 1);
     EXPECT_EQ(sender.readAllStandardError(), "tessaflow: not found: " + file.toUtf8() + "\n");
     ::close(copy);
+}
+
+// The running copy takes what the rule it was handed accepts, in order, and
+// tells the sender what the rule refused.
+TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
+{
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] {
+        if (saved.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", saved);
+    });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("runtime"))));
+    platform::SingleInstance running(dir.filePath(QStringLiteral("app/tsw.ini")),
+                                     [](const QString &target, QString *refusal) -> std::optional<QString> {
+                                         if (target.contains(QLatin1String("refuse"))) {
+                                             *refusal = QStringLiteral("refused: ") + target;
+                                             return std::nullopt;
+                                         }
+                                         return target.toUpper();
+                                     });
+    QString why;
+    ASSERT_EQ(running.start({}, &why), platform::SingleInstance::Start::First) << why.toStdString();
+    std::optional<QStringList> taken;
+    QObject::connect(&running, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &, bool) { taken = targets; });
+    running.serve();
+
+    QStringList answer;
+    std::thread laterStart([&, name = socketName()] {
+        const int fd = unixSocket(name, false);
+        const QByteArray request = encode({QStringLiteral("one"), QStringLiteral("refuse me"), QStringLiteral("two")});
+        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size())
+            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &answer);
+        ::close(fd);
+    });
+    const bool served = QTest::qWaitFor([&] { return taken.has_value(); }, 10000);
+    laterStart.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(*taken, (QStringList{"ONE", "TWO"}));
+    EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me"}));
 }
 
 } // namespace
