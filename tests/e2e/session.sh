@@ -28,6 +28,8 @@ session_cleanup() {
   stop "$app_pid"
   local pid
   for pid in "${extra_pids[@]}"; do stop "$pid"; done
+  # The session's own programs end together: asked at once, then reaped.
+  kill $tray_pid $wm_pid 2>/dev/null || true
   stop "$tray_pid"
   stop "$wm_pid"
   stop "$xvfb_pid"
@@ -65,13 +67,15 @@ session_start() {
   # A plain backdrop instead of black, for readable screenshots.
   if command -v xsetroot >/dev/null 2>&1; then xsetroot -solid '#6b7b8c' 2>/dev/null || true; fi
 
+  # The window manager and the tray start side by side; both are up before the launcher.
   openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
   wm_pid=$!
-  wait_for 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-    die "openbox did not start"
   trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 >"$tmp/trayer.log" 2>&1 &
   tray_pid=$!
-  wait_for 10 eval '[[ -n $(xdotool search --class "^trayer$" 2>/dev/null) ]]' || die "trayer did not start"
+  wait_for 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+    die "openbox did not start: $(tail -n 5 "$tmp/openbox.log")"
+  wait_for 10 eval '[[ -n $(xdotool search --class "^trayer$" 2>/dev/null) ]]' ||
+    die "trayer did not start: $(tail -n 5 "$tmp/trayer.log")"
 
   cp "$build/tessaflow" "$tmp/app/tessaflow"
   app=$tmp/app/tessaflow

@@ -77,7 +77,8 @@ write_profile() { printf '%s\r\n' '[Tessaflow]' "$@" >"$ini"; }
 make_file() { echo "${1%.*}" >"$tmp/files/$1"; }
 
 # Starts the launcher, waits for its window ($win) and its tray icon
-# ($tray_icon, $tw x $th).
+# ($tray_icon, $tw x $th): without the icon, minimising leaves the window
+# minimised, and the icon is told apart from pop-ups by it.
 start_window() {
   launch
   find_titled 10 "$app_pid" "$title" || fail "no window titled \"$title\" within 10 s"
