@@ -37,22 +37,10 @@ done
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSAFLOW_TESTS=ON -DTESSAFLOW_BENCHMARKS=ON \
   "${cmake_flags[@]}" >/dev/null
 cmake --build "$build" -j2
+# Unit tests and the end-to-end checks (label e2e: each step of
+# tests/e2e/steps/, the signals, kills, tray, screen reader, Wayland and key
+# scripts; one at a time, each in its own X session) in one run.
 (cd "$build" && ctest --output-on-failure -j2)
-
-if [[ -f tests/e2e/run.sh ]]; then
-  bash tests/e2e/run.sh "$build"
-fi
-# Signals at start-up and kills during saves, on the real program.
-bash tests/e2e/signals.sh "$build"
-bash tests/e2e/crash.sh "$build"
-# The tray over D-Bus coming late and coming back; screen readers over AT-SPI.
-bash tests/e2e/tray.sh "$build"
-bash tests/e2e/a11y.sh "$build"
-# A Wayland session (weston on a private Xvfb): start, hand-over, --toggle,
-# SIGTERM, the stored position.
-bash tests/e2e/wayland.sh "$build"
-# The show/hide key, --toggle and typing to find, on the real program.
-bash tests/e2e/keys.sh "$build"
 
 if ((fuzz_seconds > 0)); then
   ./scripts/fuzz.sh "$fuzz_seconds"

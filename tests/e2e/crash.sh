@@ -69,10 +69,10 @@ for ((run = 1; run <= runs; run++)); do
 done
 say "kills landed between write and rename $left time(s)"
 
-# Leftovers, real or (if no kill hit that moment) made here, go at the next start.
+# Leftovers, real or (if no kill hit that moment) made here, go at the next
+# start once they are a few seconds old: dated back rather than waited for.
 cp "$ini" "$tmp/app/tsw.ini.Zq7Rw2"
-touch -d '1 minute ago' "$tmp/app/tsw.ini.Zq7Rw2"
-sleep 6
+for t in $(temporaries); do touch -d '1 minute ago' "$t"; done
 launch
 wait_for 30 started || failed "the launcher did not start after the kills"
 if [[ -n $(temporaries) ]]; then

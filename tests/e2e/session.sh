@@ -1,6 +1,7 @@
-# A private X session (Xvfb, openbox, trayer) for the real-process checks
-# that start tessaflow many times: signals.sh and crash.sh. Sourced; sets
-# $tmp, $app (a copy of the launcher in $tmp/app) and $ini beside it.
+# A private X session (Xvfb, openbox, trayer) for the end-to-end checks of
+# the real launcher (the steps in steps/, signals.sh, crash.sh, tray.sh,
+# a11y.sh, keys.sh). Sourced; sets $build, $tmp, $app (a copy of the launcher
+# in $tmp/app) and $ini beside it.
 #
 #   session_start NAME [BUILD_DIR]
 #
@@ -27,16 +28,18 @@ session_cleanup() {
   stop "$app_pid"
   local pid
   for pid in "${extra_pids[@]}"; do stop "$pid"; done
+  # The session's own programs end together: asked at once, then reaped.
+  kill $tray_pid $wm_pid 2>/dev/null || true
   stop "$tray_pid"
   stop "$wm_pid"
   stop "$xvfb_pid"
-  if ((status == 0)); then rm -rf "$tmp"; else say "kept $tmp"; fi
+  if ((status == 0)) && [[ ${E2E_KEEP:-0} != 1 ]]; then rm -rf "$tmp"; else say "kept $tmp"; fi
   exit "$status"
 }
 
 session_start() {
   name=$1
-  local build_arg=${2:-build-tests} build
+  local build_arg=${2:-build-tests}
   if [[ -d $build_arg ]]; then build=$(cd "$build_arg" && pwd)
   elif [[ -d $repo/$build_arg ]]; then build=$(cd "$repo/$build_arg" && pwd)
   else die "build folder '$build_arg' not found"; fi
@@ -54,19 +57,25 @@ session_start() {
 
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
   xvfb_pid=$!
+  # Xvfb picks a free display itself and writes its number once it accepts connections.
   wait_for 10 eval '[[ -s $tmp/display ]]' || die "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$tmp/display")"
   export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
   export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XAUTHORITY=/dev/null
+  # Only the X tray protocol, never a desktop's status-notifier service.
   unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE QT_QPA_PLATFORMTHEME
+  # A plain backdrop instead of black, for readable screenshots.
+  if command -v xsetroot >/dev/null 2>&1; then xsetroot -solid '#6b7b8c' 2>/dev/null || true; fi
 
+  # The window manager and the tray start side by side; both are up before the launcher.
   openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
   wm_pid=$!
-  wait_for 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-    die "openbox did not start"
   trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 >"$tmp/trayer.log" 2>&1 &
   tray_pid=$!
-  wait_for 10 eval '[[ -n $(xdotool search --class "^trayer$" 2>/dev/null) ]]' || die "trayer did not start"
+  wait_for 10 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+    die "openbox did not start: $(tail -n 5 "$tmp/openbox.log")"
+  wait_for 10 eval '[[ -n $(xdotool search --class "^trayer$" 2>/dev/null) ]]' ||
+    die "trayer did not start: $(tail -n 5 "$tmp/trayer.log")"
 
   cp "$build/tessaflow" "$tmp/app/tessaflow"
   app=$tmp/app/tessaflow
