@@ -13,14 +13,6 @@ namespace {
 
 using Kind = Target::Kind;
 
-bool hasBlank(const QString &text)
-{
-    for (const QChar c : text)
-        if (c.isSpace())
-            return true;
-    return false;
-}
-
 // "example.com", "www.example.org/x", "localhost:3000": what a person types
 // as the start of a web address. Blanks never belong to one.
 bool startsWithHost(const QString &text)
@@ -142,6 +134,14 @@ QString storedTarget(const QString &text)
     // A file:// URI written into the list stays as it was written.
     const bool fileUri = text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
     return target.isLink() || (fileUri && !target.text.isEmpty()) ? text : target.text;
+}
+
+bool hasBlank(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.isSpace())
+            return true;
+    return false;
 }
 
 } // namespace shortcuts

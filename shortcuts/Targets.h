@@ -37,6 +37,10 @@ struct Target {
     bool present() const;
 };
 
+// Whether a text has a blank anywhere (tabs and line breaks too): a web
+// address never does.
+bool hasBlank(const QString &text);
+
 // Where a text comes from, which says how shorthand and relative names are read.
 enum class Source {
     // An argument: a relative name is taken against the given folder.

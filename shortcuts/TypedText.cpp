@@ -9,14 +9,6 @@ namespace shortcuts {
 
 namespace {
 
-bool hasBlank(const QString &text)
-{
-    for (const QChar c : text)
-        if (c.isSpace())
-            return true;
-    return false;
-}
-
 QString lastPathPart(const QUrl &url)
 {
     const QStringList parts = url.path(QUrl::FullyDecoded).split(u'/', Qt::SkipEmptyParts);

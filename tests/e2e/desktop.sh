@@ -239,6 +239,22 @@ shown() {
 }
 launcher_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$win" ]]; }
 
+# place_window X Y [W H]: openbox moves (and sizes) the launcher's window so
+# that its client stands there; fails the step when it does not.
+place_window() {
+  local x=$1 y=$2 w=${3:-} h=${4:-}
+  [[ -n $w ]] && xdotool windowsize "$win" "$w" "$h"
+  xdotool windowmove "$win" "$x" "$y"
+  # xdotool asks for the client's place; openbox puts the frame around it.
+  placed_at() {
+    local cx cy cw ch
+    read -r cx cy cw ch _ <<<"$(geom "$win")"
+    ((cx == x && cy == y)) || return 1
+    [[ -z $w ]] || ((cw == w && ch == h))
+  }
+  wait_for 5 placed_at || fail "openbox did not put the window at $x,$y ${w:+${w}x$h}: $(geom "$win")"
+}
+
 # The frame openbox put around window W (its top-level ancestor): "x y width height".
 frame_of() {
   local w=$1 parent

@@ -10,11 +10,7 @@ make_file alpha.txt
 write_profile Top=3615 Left=4170 Height=3855 Width=5220 Arrange=0 SView=1 "0=$tmp/files/alpha.txt|alpha.txt|15|0" \
   "1=http://example.org|example.org|2415|0" "2=https://example.org/page.html|Example page|15|330"
 start_window
-xdotool windowsize "$win" 430 310
-xdotool windowmove "$win" 80 120
-# xdotool asks for the client's place; openbox puts the frame around it.
-settled() { read -r cx cy cw ch _ <<<"$(geom "$win")" && ((cx == 80 && cy == 120 && cw == 430 && ch == 310)); }
-wait_for 5 settled || fail "openbox did not move the window to 80,120 430x310: $(geom "$win")"
+place_window 80 120 430 310
 sleep 0.3
 frame_before=$(frame_of "$win")
 client_before=$(geom "$win" | cut -d' ' -f1-4)
@@ -25,9 +21,7 @@ wait_for 5 shown || fail "the window was not restored: $(geom "$win")"
 same_place() { [[ $(frame_of "$win") == "$frame_before" && $(geom "$win" | cut -d' ' -f1-4) == "$client_before" ]]; }
 wait_for 3 same_place || fail "restored at frame $(frame_of "$win") (client $(geom "$win" | cut -d' ' -f1-4)), was $frame_before (client $client_before)"
 shot back
-xdotool windowmove "$win" 140 150
-moved_again() { read -r cx cy _ <<<"$(geom "$win")" && ((cx == 140 && cy == 150)); }
-wait_for 5 moved_again || fail "openbox did not move the window to 140,150: $(geom "$win")"
+place_window 140 150
 sleep 0.3
 frame_hidden=$(frame_of "$win")
 xdotool windowminimize "$win"

@@ -9,10 +9,7 @@ make_file alpha.txt
 before=("0=$tmp/files/alpha.txt|alpha.txt" "1=http://example.org|example.org" "2=https://example.org/page.html|Example page")
 write_profile Top=3615 Left=4170 Height=3855 Width=5220 Arrange=0 SView=1 "${before[0]}|15|0" "${before[1]}|2415|0" "${before[2]}|15|330"
 start_window
-xdotool windowsize "$win" 430 310
-xdotool windowmove "$win" 140 150
-placed() { read -r cx cy cw ch _ <<<"$(geom "$win")" && ((cx == 140 && cy == 150 && cw == 430 && ch == 310)); }
-wait_for 5 placed || fail "openbox did not move the window to 140,150 430x310: $(geom "$win")"
+place_window 140 150 430 310
 sleep 0.3
 frame_hidden=$(frame_of "$win")
 xdotool windowminimize "$win"

@@ -13,9 +13,7 @@ write_profile Top=1950 Left=2085 Height=5025 Width=6480 Arrange=1 SView=2 "${exp
   "${expected[2]}|15|615"
 start_window
 options 0 1
-xdotool windowmove "$win" 140 150
-moved() { read -r cx cy _ <<<"$(geom "$win")" && ((cx == 140 && cy == 150)); }
-wait_for 5 moved || fail "openbox did not move the window to 140,150: $(geom "$win")"
+place_window 140 150
 sleep 0.3
 frame_at_exit=$(frame_of "$win")
 xdotool windowminimize "$win"
