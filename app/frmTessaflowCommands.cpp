@@ -18,20 +18,14 @@
 // pastes and the file chooser, each handed to the shortcut and options code.
 namespace app {
 
-bool frmTessaflow::AddButton(const QString &sFileName, const QString &sName, int sCount, const QString &szLeft,
-                             const QString &szTop)
-{
-    return shortcuts::AddButton(m_list, sFileName, sName, sCount, szLeft, szTop);
-}
-
 void frmTessaflow::Launch(const QString &sFileName) { shortcuts::Launch(sFileName, m_services.opener); }
 
 void frmTessaflow::lstButtons_DblClick() { mnuOpen_Click(); }
 
 void frmTessaflow::mnuOpen_Click()
 {
-    const int selected = m_lstButtons->SelectedItem();
-    const bool opens = selected && !shortcuts::isMissing(m_lstPrograms.List(selected - 1));
+    const int selected = m_lstButtons->selectedRow();
+    const bool opens = selected >= 0 && !shortcuts::isMissing(m_model.at(selected).target);
     // A shortcut whose target is gone may be removed instead, after a question.
     if (shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs))
         Save_Config();
@@ -39,7 +33,7 @@ void frmTessaflow::mnuOpen_Click()
         openedShortcut();
 }
 
-void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
+void frmTessaflow::lstButtons_linksDropped(const QList<QUrl> &urls, const QStringList &titles)
 {
     QStringList refused;
     const auto dropped = shortcuts::droppedShortcuts(urls, titles, &refused);
@@ -110,8 +104,8 @@ void frmTessaflow::addKeyboardCommands()
     // while typing finds some.
     for (int n = 1; n <= 9; ++n)
         bind(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n)), [this, n] {
-            if (const int item = m_lstButtons->shownItem(n)) {
-                m_lstButtons->setSelectedItem(item);
+            if (const int row = m_lstButtons->shownRow(n); row >= 0) {
+                m_lstButtons->selectRow(row);
                 mnuOpen_Click();
             }
         });
@@ -119,8 +113,8 @@ void frmTessaflow::addKeyboardCommands()
     bind(QKeySequence(Qt::Key_Enter), [this] { mnuOpen_Click(); });
     bind(QKeySequence(QKeySequence::Delete), [this] { mnuDelete_Click(); });
     auto menuAtSelection = [this] {
-        const int selected = m_lstButtons->SelectedItem();
-        const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->indexOf(selected))
+        const int selected = m_lstButtons->selectedRow();
+        const QRect item = selected >= 0 ? m_lstButtons->visualRect(m_lstButtons->indexOf(selected))
                                     : QRect(m_lstButtons->viewport()->rect().center(), QSize(1, 1));
         popUpContextMenu(m_lstButtons->viewport()->mapToGlobal(item.center()));
     };
