@@ -52,15 +52,16 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     : QWidget(parent),
       m_services(services),
       m_ini(profilePath),
-      m_lstButtons(new platform::ListView(m_iconList, m_iconListSml, this)),
+      m_lstButtons(new platform::ListView(this)),
       m_icons(services.iconLookup),
-      m_list{*m_lstButtons, m_lstPrograms, m_iconList, m_iconListSml, m_icons},
+      m_model(m_icons),
+      m_list{m_model, *m_lstButtons},
       m_mPopupSys(new QMenu(tr("&SysTray"), this)),
       m_restoreBounds(new platform::RestoreBounds(*this)),
       m_showHide(new ShowHide(*this, *m_restoreBounds, services.tray, services.globalKey, services.activation,
                               {[this] { m_finder.clear(); },
                                // Targets may have gone missing or come back while the window was away.
-                               [this] { shortcuts::RefreshIcons(m_list); },
+                               [this] { m_model.refreshIcons(); },
                                [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }})),
       m_ownAutostart(platform::Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
 {
@@ -74,10 +75,11 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
+    // The shortcuts; dragged out, they carry their targets.
+    m_lstButtons->setItems(&m_model);
     m_lstButtons->setToolTip(tr("Drag & Drop files to Add"));
     m_lstButtons->setPlaceholderText(
         tr("Drop files, folders or links here — or press Insert or Ctrl+V"));
-    m_lstButtons->setItemDetail([this](int i) { return shortcuts::targetDetail(m_lstPrograms.List(i - 1)); });
     //: What a screen reader calls the list of shortcuts.
     m_lstButtons->setAccessibleName(tr("Shortcuts"));
     m_lstButtons->setCountText(shortcuts::countText);
@@ -85,20 +87,13 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);
     m_lstButtons->setFocus();
-    // Shortcuts dragged out carry their targets.
-    m_lstButtons->setDragData([this](const QList<int> &items) {
-        QStringList targets;
-        for (int i : items)
-            targets << m_lstPrograms.List(i - 1);
-        return shortcuts::exportedData(targets);
-    });
     connect(m_lstButtons, &platform::ListView::DblClick, this, &frmTessaflow::lstButtons_DblClick);
-    connect(m_lstButtons, &platform::ListView::OLEDragDrop, this, &frmTessaflow::lstButtons_OLEDragDrop);
+    connect(m_lstButtons, &platform::ListView::linksDropped, this, &frmTessaflow::lstButtons_linksDropped);
     connect(m_lstButtons, &platform::ListView::MouseDown, this,
             [this](int button) { lstButtons_MouseDown(button); });
     // A caption renamed in place is kept at once, as after a delete.
     connect(m_lstButtons, &platform::ListView::AfterLabelEdit, this, [this] { Save_Config(); });
-    m_commands = new Commands(*m_lstButtons, commandTable(), [this] { return m_lstButtons->SelectedItem() != 0; });
+    m_commands = new Commands(*m_lstButtons, commandTable(), [this] { return m_lstButtons->selectedRow() >= 0; });
     // Escape with nothing typed: away as the show/hide key sends it.
     connect(&m_finder, &shortcuts::Finder::dismissed, m_showHide, [this] { m_showHide->hideAway(); });
 
@@ -118,6 +113,8 @@ frmTessaflow::~frmTessaflow()
     if (!m_unloaded)
         m_services.tray.remove();
     delete m_frmOptions;
+    // The list goes with the window, after the shortcuts it shows.
+    m_lstButtons->setItems(nullptr);
     // A caption still open for renaming is handed in as the list goes, after
     // the shortcuts it would be saved with are gone: no save then.
     disconnect(m_lstButtons, nullptr, this, nullptr);
@@ -163,7 +160,13 @@ void frmTessaflow::Form_Load()
 void frmTessaflow::Load_Config()
 {
     QString reason;
-    if (!config::Load_Config(m_ini, *this, m_list, &reason) && !reason.isEmpty()) {
+    config::ListLook look{m_lstButtons->Arrange(), m_lstButtons->View()};
+    std::vector<shortcuts::Shortcut> loaded;
+    const int added = config::Load_Config(m_ini, *this, look, loaded, m_list.unshown, &reason);
+    m_lstButtons->setArrange(look.arrange);
+    m_lstButtons->setView(look.view);
+    m_model.add(std::move(loaded));
+    if (!added && !reason.isEmpty()) {
         // Without a box to wait on: the program goes on, and a later save
         // that fails for the same reason says nothing more.
         //: %1 is the profile's path, %2 why it could not be read.
@@ -175,7 +178,9 @@ void frmTessaflow::Load_Config()
 bool frmTessaflow::Save_Config()
 {
     QString reason;
-    const bool saved = config::Save_Config(m_ini, *this, m_list, &reason);
+    const bool saved =
+        config::Save_Config(m_ini, *this, {m_lstButtons->Arrange(), m_lstButtons->View()}, m_model.shortcuts(),
+                            [this](int row) { return m_lstButtons->placeOf(row); }, m_list.unshown, &reason);
     if (!saved)
         reportSaveFailure(reason);
     // Each kept version has a file of its own, and the user hears of each.

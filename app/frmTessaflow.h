@@ -17,8 +17,6 @@
 #include "platform/globalkey/GlobalKey.h"
 #include "platform/session/WindowActivation.h"
 #include "platform/icons/IconLookup.h"
-#include "platform/icons/ImageList.h"
-#include "platform/widgets/ListBox.h"
 #include "platform/widgets/ListView.h"
 #include "platform/process/Opener.h"
 #include "platform/tray/Tray.h"
@@ -26,6 +24,7 @@
 #include "shortcuts/Finder.h"
 #include "shortcuts/Icons.h"
 #include "shortcuts/ShortcutList.h"
+#include "shortcuts/ShortcutModel.h"
 
 namespace app {
 
@@ -44,8 +43,8 @@ struct Services {
     platform::WindowActivation *activation = nullptr;
 };
 
-// The launcher's one lasting window: the shortcut list filling it, the hidden
-// target list and image lists behind it, and the tray icon. It wires events
+// The launcher's one lasting window: the shortcut list filling it, the
+// shortcuts behind it, and the tray icon. It wires events
 // to the shortcut, configuration and options code.
 class frmTessaflow : public QWidget, public config::WindowFrame {
     Q_OBJECT
@@ -58,8 +57,6 @@ public:
     void Load_Config();
     // False when the profile could not be written (the user has been told).
     bool Save_Config();
-    bool AddButton(const QString &sFileName, const QString &sName, int sCount, const QString &szLeft = QString(),
-                   const QString &szTop = QString());
     void Launch(const QString &sFileName);
 
     // A click on the tray icon: back from the tray, or its menu.
@@ -69,7 +66,7 @@ public:
     void lstButtons_DblClick();
     void mnuOpen_Click();
     // Files and links dropped from outside; titles run beside the URLs.
-    void lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles = {});
+    void lstButtons_linksDropped(const QList<QUrl> &urls, const QStringList &titles = {});
     void mnuURL_Click();
     void lstButtons_MouseDown(int button);
     void mnuDelete_Click();
@@ -101,10 +98,7 @@ public:
     QMenu &mnuPopup() { return m_commands->menu(); }
     // The options dialog while it is open.
     options::frmOptions *frmOptions() const { return m_frmOptions; }
-    platform::ListBox &lstPrograms() { return m_lstPrograms; }
-    platform::ImageList &IconList() { return m_iconList; }
-    platform::ImageList &IconListSml() { return m_iconListSml; }
-    shortcuts::ShortcutList &shortcutList() { return m_list; }
+    shortcuts::ShortcutModel &model() { return m_model; }
     shortcuts::Finder &finder() { return m_finder; }
     const QString &profilePath() const { return m_ini.path(); }
 
@@ -148,11 +142,9 @@ private:
 
     Services m_services;
     config::IniFile m_ini;
-    platform::ImageList m_iconListSml{16};
-    platform::ImageList m_iconList{32};
-    platform::ListBox m_lstPrograms;
     platform::ListView *m_lstButtons;
     shortcuts::Icons m_icons;
+    shortcuts::ShortcutModel m_model;
     shortcuts::ShortcutList m_list;
     shortcuts::Finder m_finder{m_list};
     QMenu *m_mPopupSys;

@@ -16,20 +16,14 @@
 // pastes and the file chooser, each handed to the shortcut and options code.
 namespace app {
 
-bool frmTessaflow::AddButton(const QString &sFileName, const QString &sName, int sCount, const QString &szLeft,
-                             const QString &szTop)
-{
-    return shortcuts::AddButton(m_list, sFileName, sName, sCount, szLeft, szTop);
-}
-
 void frmTessaflow::Launch(const QString &sFileName) { shortcuts::Launch(sFileName, m_services.opener); }
 
 void frmTessaflow::lstButtons_DblClick() { mnuOpen_Click(); }
 
 void frmTessaflow::mnuOpen_Click()
 {
-    const int selected = m_lstButtons->SelectedItem();
-    const bool opens = selected && !shortcuts::isMissing(m_lstPrograms.List(selected - 1));
+    const int selected = m_lstButtons->selectedRow();
+    const bool opens = selected >= 0 && !shortcuts::isMissing(m_model.at(selected).target);
     // A shortcut whose target is gone may be removed instead, after a question.
     if (shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs))
         Save_Config();
@@ -37,7 +31,7 @@ void frmTessaflow::mnuOpen_Click()
         m_showHide->openedShortcut();
 }
 
-void frmTessaflow::lstButtons_OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles)
+void frmTessaflow::lstButtons_linksDropped(const QList<QUrl> &urls, const QStringList &titles)
 {
     QStringList refused;
     const auto dropped = shortcuts::droppedShortcuts(urls, titles, &refused);
@@ -119,8 +113,8 @@ std::vector<Command> frmTessaflow::commandTable()
         {"mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), {}, false, [this] { mnuOptions_Click(); }},
         // The context menu from the keyboard, at the selected shortcut.
         {"menuKey", nullptr, {Qt::Key_Menu, QKeySequence(Qt::SHIFT | Qt::Key_F10)}, false, [this] {
-             const int selected = m_lstButtons->SelectedItem();
-             const QRect item = selected ? m_lstButtons->visualRect(m_lstButtons->indexOf(selected))
+             const int selected = m_lstButtons->selectedRow();
+             const QRect item = selected >= 0 ? m_lstButtons->visualRect(m_lstButtons->indexOf(selected))
                                          : QRect(m_lstButtons->viewport()->rect().center(), QSize(1, 1));
              popUpContextMenu(m_lstButtons->viewport()->mapToGlobal(item.center()));
          }},
@@ -129,8 +123,8 @@ std::vector<Command> frmTessaflow::commandTable()
     // while typing finds some.
     for (int n = 1; n <= 9; ++n)
         table.push_back({"openShown", nullptr, {QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n))}, false, [this, n] {
-                             if (const int item = m_lstButtons->shownItem(n)) {
-                                 m_lstButtons->setSelectedItem(item);
+                             if (const int row = m_lstButtons->shownRow(n); row >= 0) {
+                                 m_lstButtons->selectRow(row);
                                  mnuOpen_Click();
                              }
                          }});

@@ -19,6 +19,7 @@
 #include "platform/process/Opener.h"
 #include "platform/tray/Tray.h"
 #include "shortcuts/ShortcutList.h"
+#include "shortcuts/ShortcutModel.h"
 
 namespace {
 
@@ -32,13 +33,16 @@ struct Frame : config::WindowFrame {
                   std::optional<double>) override {}
 };
 
-// The controls of a freshly started window.
+// The shortcuts and the list of a freshly started window.
 struct Controls {
-    platform::ImageList large{32}, small{16};
-    platform::ListBox programs;
-    platform::ListView view{large, small};
-    shortcuts::ShortcutList list;
-    explicit Controls(shortcuts::Icons &icons) : list{view, programs, large, small, icons} { view.resize(346, 232); }
+    shortcuts::ShortcutModel model;
+    platform::ListView view;
+    shortcuts::ShortcutList list{model, view};
+    explicit Controls(shortcuts::Icons &icons) : model(icons)
+    {
+        view.setItems(&model);
+        view.resize(346, 232);
+    }
 };
 
 // A profile of `count` real files, folders and web addresses, made once per size.
@@ -62,7 +66,13 @@ struct Loading {
     std::unique_ptr<Controls> load()
     {
         auto controls = std::make_unique<Controls>(icons);
-        config::Load_Config(ini, frame, controls->list);
+        // As the window loads it.
+        config::ListLook look{controls->view.Arrange(), controls->view.View()};
+        std::vector<shortcuts::Shortcut> loaded;
+        config::Load_Config(ini, frame, look, loaded, controls->list.unshown);
+        controls->view.setArrange(look.arrange);
+        controls->view.setView(look.view);
+        controls->model.add(std::move(loaded));
         return controls;
     }
 };
@@ -74,7 +84,7 @@ void LoadProfile(benchmark::State &state)
         auto controls = loading.load();
         controls->view.show();
         QApplication::processEvents(); // the first layout, with every position put back
-        benchmark::DoNotOptimize(controls->view.Count());
+        benchmark::DoNotOptimize(controls->view.count());
         state.PauseTiming(); // closing the window is no part of the start
         controls.reset();
         state.ResumeTiming();
@@ -87,7 +97,9 @@ void SaveProfile(benchmark::State &state)
     Loading loading(int(state.range(0)));
     const auto controls = loading.load();
     for (auto _ : state)
-        benchmark::DoNotOptimize(config::Save_Config(loading.ini, loading.frame, controls->list));
+        benchmark::DoNotOptimize(config::Save_Config(
+            loading.ini, loading.frame, {controls->view.Arrange(), controls->view.View()}, controls->model.shortcuts(),
+            [&](int row) { return controls->view.placeOf(row); }, controls->list.unshown));
 }
 BENCHMARK(SaveProfile)->Arg(21)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -137,7 +149,7 @@ void DropFiles(benchmark::State &state)
         QApplication::sendEvent(viewport, &drop);
         QApplication::processEvents();
         state.PauseTiming();
-        const bool all = w.window->lstButtons().Count() == urls.size();
+        const bool all = w.window->lstButtons().count() == urls.size();
         w.window.reset();
         if (!all) {
             state.SkipWithError("not every file was added");
@@ -148,7 +160,7 @@ void DropFiles(benchmark::State &state)
 }
 BENCHMARK(DropFiles)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// The same file added again and again: every copy needs a key of its own.
+// The same file added again and again.
 void AddSameFile(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -158,8 +170,8 @@ void AddSameFile(benchmark::State &state)
     for (auto _ : state) {
         Controls controls(icons);
         for (int i = 0; i < state.range(0); ++i)
-            shortcuts::AddButton(controls.list, file, QString(), controls.list.nextImageIndex());
-        benchmark::DoNotOptimize(controls.view.Count());
+            shortcuts::addShortcut(controls.model, file);
+        benchmark::DoNotOptimize(controls.view.count());
     }
 }
 BENCHMARK(AddSameFile)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
@@ -174,15 +186,13 @@ void DeleteOne(benchmark::State &state)
     QFile::copy(profile.path, path);
     w.window->Load_Config();
     QApplication::processEvents();
-    auto &list = w.window->shortcutList();
+    auto &model = w.window->model();
     for (auto _ : state) {
-        const int middle = list.count() / 2;
-        list.lstPrograms.RemoveItem(middle - 1);
-        list.lstButtons.Remove(middle);
+        model.remove(model.count() / 2);
         w.window->Save_Config();
         QApplication::processEvents();
         state.PauseTiming();
-        shortcuts::AddButton(list, list.lstPrograms.List(0), QString(), list.nextImageIndex());
+        shortcuts::addShortcut(model, model.at(0).target);
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -220,17 +230,21 @@ void ViewChangeManual(benchmark::State &state)
     Controls controls(icons);
     controls.view.show();
     controls.view.setView(1);
+    std::vector<shortcuts::Shortcut> placed;
     for (int i = 0; i < n; ++i) {
-        controls.view.Add(QString::number(i), QStringLiteral("file%1.txt").arg(i), 1, 1);
-        controls.view.setLeft(i + 1, (i % 2) * 2400);
-        controls.view.setTop(i + 1, (i / 2) * 330);
+        shortcuts::Shortcut shortcut{QStringLiteral("/f/file%1.txt").arg(i), QStringLiteral("file%1.txt").arg(i)};
+        shortcut.icon = lookup.iconForKey(QStringLiteral(".txt"));
+        shortcut.left = (i % 2) * 2400;
+        shortcut.top = (i / 2) * 330;
+        placed.push_back(shortcut);
     }
+    controls.model.add(std::move(placed));
     QApplication::processEvents();
     int view = 1;
     for (auto _ : state) {
         view = 1 - view;
         controls.view.setView(view);
-        benchmark::DoNotOptimize(controls.view.Left(n)); // lays out and separates
+        benchmark::DoNotOptimize(controls.view.placeOf(n - 1)); // lays out and separates
     }
     state.SetComplexityN(n);
 }

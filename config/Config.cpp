@@ -3,6 +3,7 @@
 #include "platform/profile/NumberText.h"
 #include "config/ShortcutEntry.h"
 #include "config/StoredEntries.h"
+#include "shortcuts/ShortcutList.h"
 
 namespace config {
 
@@ -10,7 +11,8 @@ using platform::numberOf;
 using platform::numberText;
 using platform::wholeNumberOf;
 
-int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list, QString *error)
+int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::vector<shortcuts::Shortcut> &shortcuts,
+                QStringList &unshown, QString *error)
 {
     // One snapshot of the file: the same values as reading key by key, without
     // parsing the file a hundred times at start-up.
@@ -21,33 +23,41 @@ int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList
 
     window.setFrame(numberOf(read(QStringLiteral("Top"))), numberOf(read(QStringLiteral("Left"))),
                     numberOf(read(QStringLiteral("Height"))), numberOf(read(QStringLiteral("Width"))));
-    if (const auto arrange = wholeNumberOf(read(QStringLiteral("Arrange"))))
-        list.lstButtons.setArrange(*arrange);
-    if (const auto view = wholeNumberOf(read(QStringLiteral("SView"))))
-        list.lstButtons.setView(*view);
+    if (const auto arrange = wholeNumberOf(read(QStringLiteral("Arrange"))); arrange && *arrange >= 0 && *arrange <= 2)
+        look.arrange = int(*arrange);
+    if (const auto view = wholeNumberOf(read(QStringLiteral("SView"))); view && *view >= 0 && *view <= 3)
+        look.view = int(*view);
     // As stored: a value this copy cannot read is kept for the one that can.
     window.setHotKey(read(QStringLiteral("HotKey")));
 
     int added = 0;
-    for (const QString &value : storedEntryValues(doc)) {
+    const QStringList values = storedEntryValues(doc);
+    shortcuts.reserve(shortcuts.size() + size_t(values.size()));
+    for (const QString &value : values) {
         const auto entry = decodeEntry(value);
-        // Each new item's images are the next ones in the lists, so every
-        // item shows its own icon even after gaps in a hand-edited file.
-        if (entry && list.IconList.Count() < shortcuts::kMaxImages
-            && shortcuts::AddButton(list, entry->target, entry->caption, list.nextImageIndex(), entry->left,
-                                    entry->top))
-            ++added;
-        // An entry that cannot be shown (past the image limit, or hand-written
-        // with a field missing) is still the user's: the save keeps it.
-        else if (value.size() >= 2)
-            list.unshown << value;
+        auto shortcut = entry ? shortcuts::makeShortcut(entry->target, entry->caption) : std::nullopt;
+        // An entry that cannot be shown (hand-written with a field missing,
+        // or naming nothing) is still the user's: the save keeps it.
+        if (!shortcut) {
+            if (value.size() >= 2)
+                unshown << value;
+            continue;
+        }
+        // Positions count only while icons are placed by hand; either one
+        // may be there without the other.
+        if (look.arrange == 0) {
+            shortcut->left = numberOf(entry->left);
+            shortcut->top = numberOf(entry->top);
+        }
+        shortcuts.push_back(std::move(*shortcut));
+        ++added;
     }
     return added;
 }
 
-
-bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts::ShortcutList &list,
-                 QString *error)
+bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &look,
+                 const std::vector<shortcuts::Shortcut> &shortcuts, const PlaceOf &placeOf,
+                 const QStringList &unshown, QString *error)
 {
     platform::ProfileUpdate update(ini.file());
     platform::ProfileDocument doc;
@@ -63,9 +73,8 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
     }
     write(QStringLiteral("Height"), numberText(window.frameHeight()));
     write(QStringLiteral("Width"), numberText(window.frameWidth()));
-    const platform::ListView &view = list.lstButtons;
-    write(QStringLiteral("Arrange"), numberText(view.Arrange()));
-    write(QStringLiteral("SView"), numberText(view.View()));
+    write(QStringLiteral("Arrange"), numberText(look.arrange));
+    write(QStringLiteral("SView"), numberText(look.view));
     // Written once there is a key, and emptied when it is taken away; a
     // profile that never had one gets no line for it.
     const auto hotKey = window.hotKey();
@@ -73,11 +82,14 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts:
         write(QStringLiteral("HotKey"), *hotKey);
 
     QStringList values;
-    for (int i = 0; i < view.Count(); ++i)
-        values << encodeEntry({list.lstPrograms.List(i), view.Text(i + 1), numberText(view.Left(i + 1)),
-                               numberText(view.Top(i + 1))});
+    values.reserve(qsizetype(shortcuts.size()) + unshown.size());
+    for (size_t row = 0; row < shortcuts.size(); ++row) {
+        const QPointF place = placeOf(int(row));
+        values << encodeEntry({shortcuts[row].target, shortcuts[row].caption, numberText(place.x()),
+                               numberText(place.y())});
+    }
     // Entries read but not shown follow the shown ones, as they were.
-    values << list.unshown;
+    values << unshown;
     writeEntryValues(doc, values);
     return update.save(doc, error);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QRectF>
+#include <QPointF>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "config/IniFile.h"
 #include "config/StoredEntries.h"
-#include "shortcuts/ShortcutList.h"
+#include "shortcuts/Shortcut.h"
 
 namespace config {
 
@@ -34,18 +37,35 @@ public:
     virtual void setHotKey(const QString &) {}
 };
 
-// Applies the stored geometry, then the arrangement, then the view, then adds
-// every stored shortcut in key order. An entry that cannot be shown (past the
-// image limit, fewer than four fields, no usable target) goes to
-// list.unshown, for the save to keep; an empty or one-character value is
-// absent. Returns the number of shortcuts added.
-// A profile that cannot be read adds nothing and gives its reason.
-int Load_Config(const IniFile &ini, WindowFrame &window, shortcuts::ShortcutList &list, QString *error = nullptr);
+// How the list shows the shortcuts, as the profile stores it.
+struct ListLook {
+    // 0 icons placed by hand, 1 arranged in columns, 2 in rows.
+    int arrange = 0;
+    // 0 large icons, 1 small icons, 2 list, 3 report.
+    int view = 0;
+};
 
-// Rewrites the section from the window and the list, exactly as a sequence of
-// single-key writes would, but committed to disk once and atomically. False
-// with a reason when the file could not be written; the old file then stays.
-bool Save_Config(const IniFile &ini, const WindowFrame &window, const shortcuts::ShortcutList &list,
-                 QString *error = nullptr);
+// Applies the stored geometry, then reads the arrangement and the view into
+// `look` (a value missing, unreadable or out of range keeps what `look`
+// holds), then appends every stored shortcut in key order to `shortcuts`,
+// with its stored position only while icons are placed by hand
+// (look.arrange 0). An entry that cannot be shown (fewer than four fields,
+// no usable target) goes to `unshown`, for the save to keep; an empty or
+// one-character value is absent. Returns the number of shortcuts added.
+// A profile that cannot be read adds nothing and gives its reason.
+int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::vector<shortcuts::Shortcut> &shortcuts,
+                QStringList &unshown, QString *error = nullptr);
+
+// Where shortcut `row` stands as the profile stores it, in twips.
+using PlaceOf = std::function<QPointF(int row)>;
+
+// Rewrites the section from the window, the look and the shortcuts (placed
+// as `placeOf` says), the entries in `unshown` after them, exactly as a
+// sequence of single-key writes would, but committed to disk once and
+// atomically. False with a reason when the file could not be written; the
+// old file then stays.
+bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &look,
+                 const std::vector<shortcuts::Shortcut> &shortcuts, const PlaceOf &placeOf,
+                 const QStringList &unshown, QString *error = nullptr);
 
 } // namespace config

@@ -79,14 +79,21 @@ bool AddDropped(ShortcutList &list, const QStringList &targets)
 
 bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped)
 {
-    const int before = list.count();
+    // One batch for the list, which lays out once for all of them.
+    std::vector<Shortcut> made;
+    made.reserve(size_t(dropped.size()));
     bool added = true;
-    for (const DroppedShortcut &one : dropped)
-        if (!(added = AddButton(list, one.target, one.caption, list.nextImageIndex())))
+    for (const DroppedShortcut &one : dropped) {
+        auto shortcut = makeShortcut(one.target, one.caption);
+        if (!(added = bool(shortcut)))
             break;
+        made.push_back(std::move(*shortcut));
+    }
+    const bool any = !made.empty();
+    list.model.add(std::move(made));
     // What was just added is what the keys act on next.
-    if (list.count() > before)
-        list.lstButtons.showItem(list.count());
+    if (any)
+        list.view.showRow(list.count() - 1);
     return added;
 }
 
@@ -110,9 +117,9 @@ bool AddUrl(ShortcutList &list, platform::Dialogs &dialogs)
     const auto target = urlTarget(dialogs.inputText(QCoreApplication::translate("Adding", kUrlPromptTitle),
                                                   QCoreApplication::translate("Adding", kUrlPrompt), kUrlDefault,
                                                   urlRefusal));
-    if (!target || !AddButton(list, *target, webCaption(*target), list.nextImageIndex()))
+    if (!target || !addShortcut(list.model, *target, webCaption(*target)))
         return false;
-    list.lstButtons.showItem(list.count());
+    list.view.showRow(list.count() - 1);
     return true;
 }
 

@@ -38,9 +38,9 @@ QList<DroppedShortcut> droppedShortcuts(const QList<QUrl> &urls, const QStringLi
                                         QStringList *refused = nullptr);
 
 // Adds one shortcut per target (a path, or a web address captioned as
-// webCaption() says) or dropped shortcut at the end of the list, each
-// numbered after the image count at that moment, and shows the last one
-// added selected. False at the first add that fails; the ones before it stay.
+// webCaption() says) or dropped shortcut at the end of the list, and shows
+// the last one added selected. False at the first add that fails; the ones
+// before it stay.
 bool AddDropped(ShortcutList &list, const QStringList &paths);
 bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped);
 

@@ -1,6 +1,7 @@
 #include "shortcuts/Deleting.h"
 
 #include <QCoreApplication>
+#include <QPersistentModelIndex>
 
 namespace shortcuts {
 
@@ -10,21 +11,18 @@ QString deleteQuestion(const QString &caption)
     return QCoreApplication::translate("Deleting", "Are you sure you want to delete %1?").arg(caption);
 }
 
-bool RemoveShortcut(ShortcutList &list, int i)
-{
-    return i >= 1 && list.lstPrograms.RemoveItem(i - 1) && list.lstButtons.Remove(i);
-}
-
 bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs)
 {
-    const int selected = list.lstButtons.SelectedItem();
-    if (selected < 1)
+    const int selected = list.view.selectedRow();
+    if (selected < 0)
         return false;
-    const auto answer = dialogs.askYesNo(QStringLiteral("Tessaflow"), deleteQuestion(list.lstButtons.Text(selected)));
-    if (answer == platform::Dialogs::Yes) {
-        // The selection may have changed while the question was up.
-        RemoveShortcut(list, list.lstButtons.SelectedItem());
-    }
+    // The question waits for the user while the program goes on (a later
+    // start may hand a file over, which is added and selected): the answer
+    // is about the shortcut asked about, wherever it is by then.
+    const QPersistentModelIndex asked(list.model.index(selected));
+    const auto answer = dialogs.askYesNo(QStringLiteral("Tessaflow"), deleteQuestion(list.model.at(selected).caption));
+    if (answer == platform::Dialogs::Yes && asked.isValid())
+        list.model.remove(asked.row());
     return true;
 }
 

@@ -4,7 +4,7 @@ namespace shortcuts {
 
 Finder::Finder(ShortcutList &list, QObject *parent) : QObject(parent), m_list(list)
 {
-    platform::ListView &view = list.lstButtons;
+    platform::ListView &view = list.view;
     connect(&view, &platform::ListView::TextTyped, this, &Finder::type);
     connect(&view, &platform::ListView::BackspaceTyped, this, &Finder::erase);
     connect(&view, &platform::ListView::EscapeTyped, this, [this] {
@@ -13,7 +13,16 @@ Finder::Finder(ShortcutList &list, QObject *parent) : QObject(parent), m_list(li
         else
             clear();
     });
-    connect(&view, &platform::ListView::ItemsChanged, this, [this] { m_stale = true; });
+    // Captions and targets read again after the shortcuts changed.
+    const auto stale = [this] { m_stale = true; };
+    connect(&list.model, &QAbstractItemModel::rowsInserted, this, stale);
+    connect(&list.model, &QAbstractItemModel::rowsRemoved, this, stale);
+    connect(&list.model, &QAbstractItemModel::modelReset, this, stale);
+    connect(&list.model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                    m_stale = true;
+            });
     connect(&view, &platform::ListView::FilterEnded, this, [this] { m_text.clear(); });
 }
 
@@ -39,8 +48,8 @@ void Finder::erase()
 void Finder::clear()
 {
     m_text.clear();
-    m_list.lstButtons.setFilterText(QString());
-    m_list.lstButtons.showAll();
+    m_list.view.setFilterText(QString());
+    m_list.view.showAll();
 }
 
 void Finder::apply()
@@ -49,13 +58,12 @@ void Finder::apply()
         m_findable.clear();
         m_findable.reserve(size_t(m_list.count()));
         // The caption as the list shows it, without the breaks it draws.
-        for (int i = 1; i <= m_list.count(); ++i)
-            m_findable.push_back(
-                findable(platform::shownCaption(m_list.lstButtons.Text(i)), m_list.lstPrograms.List(i - 1)));
+        for (const Shortcut &shortcut : m_list.model.shortcuts())
+            m_findable.push_back(findable(platform::shownCaption(shortcut.caption), shortcut.target));
         m_stale = false;
     }
-    m_list.lstButtons.setFilterText(m_text);
-    m_list.lstButtons.showMatches(rankedMatches(m_text, m_findable));
+    m_list.view.setFilterText(m_text);
+    m_list.view.showMatches(rankedMatches(m_text, m_findable));
 }
 
 } // namespace shortcuts

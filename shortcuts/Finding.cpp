@@ -110,7 +110,7 @@ std::vector<int> rankedMatches(const QString &typed, const std::vector<Findable>
     for (size_t i = 0; i < items.size(); ++i) {
         const Match match = matchOf(folded, items[i].caption, items[i].targetName);
         if (match != Match::None)
-            buckets[static_cast<size_t>(match)].push_back(int(i) + 1);
+            buckets[static_cast<size_t>(match)].push_back(int(i));
     }
     std::vector<int> ranked;
     for (const auto &bucket : buckets)

@@ -36,7 +36,7 @@ struct Findable {
 };
 Findable findable(const QString &caption, const QString &target);
 
-// The items (1-based) that match `typed` (not folded), best first; ties keep
+// The items (their places in `items`, from 0) that match `typed` (not folded), best first; ties keep
 // the list's order. Linear in the number of items.
 std::vector<int> rankedMatches(const QString &typed, const std::vector<Findable> &items);
 

@@ -66,12 +66,11 @@ QString Icons::keyFor(const QString &target)
     return typeKey;
 }
 
-QIcon Icons::GetFileIcon(const QString &key, Size size)
+QIcon Icons::iconForKey(const QString &key)
 {
     // A themed icon scales; handing the list the icon itself rather than a
-    // rendered pixmap keeps it sharp at any device pixel ratio. Both sizes
-    // therefore come from the same icon, drawn at 32 or 16 pixels.
-    Q_UNUSED(size);
+    // rendered pixmap keeps it sharp at any device pixel ratio, drawn at 32
+    // or 16 pixels.
     if (const auto kind = m_kinds.constFind(key); kind != m_kinds.cend())
         return *kind;
     if (const auto icon = kindIcon(key)) {

@@ -19,13 +19,14 @@ namespace shortcuts {
 //   "program:.EXT"     a program (execute bit, and ELF or "#!")
 //   ".EXT", "."        any other file, by its extension
 //   "missing:KEY"      a target that is not there: KEY's icon, faded
-// Large (32 x 32) and small (16 x 16) pictures come from the same icon.
+// One icon serves every view: the view draws it at its own size, sharp at
+// any pixel ratio.
 class Icons {
 public:
-    enum Size { Large = 0, Small = 1 };
     explicit Icons(platform::IconLookup &lookup) : m_lookup(lookup) {}
-    // Never null: a type without an icon of its own gets a generic one.
-    QIcon GetFileIcon(const QString &key, Size size);
+    // The icon of a key. Never null: a type without an icon of its own gets a
+    // generic one.
+    QIcon iconForKey(const QString &key);
     // The key for a target. Reads the file system: one stat, and the first
     // bytes of a file that has the execute bit.
     QString keyFor(const QString &target);

@@ -1,6 +1,7 @@
 #include "shortcuts/Launch.h"
 
 #include <QCoreApplication>
+#include <QPersistentModelIndex>
 
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Targets.h"
@@ -19,11 +20,10 @@ void Launch(const QString &sFileName, platform::Opener &opener)
 
 bool OpenSelected(const ShortcutList &list, platform::Opener &opener)
 {
-    const int selected = list.lstButtons.SelectedItem();
-    if (selected < 1 || selected > list.lstPrograms.ListCount())
+    const int selected = list.view.selectedRow();
+    if (selected < 0)
         return false;
-    // Item i pairs with target i - 1, whatever the list shows where.
-    Launch(list.lstPrograms.List(selected - 1), opener);
+    Launch(list.model.at(selected).target, opener);
     return true;
 }
 
@@ -36,20 +36,21 @@ QString missingQuestion(const QString &caption, const QString &target)
 
 bool OpenOrOfferRemoval(ShortcutList &list, platform::Opener &opener, platform::Dialogs &dialogs)
 {
-    const int selected = list.lstButtons.SelectedItem();
-    if (selected < 1 || selected > list.lstPrograms.ListCount())
+    const int selected = list.view.selectedRow();
+    if (selected < 0)
         return false;
-    const QString target = list.lstPrograms.List(selected - 1);
-    if (!isMissing(target)) {
-        Launch(target, opener);
+    const Shortcut &shortcut = list.model.at(selected);
+    if (!isMissing(shortcut.target)) {
+        Launch(shortcut.target, opener);
         return false;
     }
-    if (dialogs.askYesNo(QStringLiteral("Tessaflow"), missingQuestion(list.lstButtons.Text(selected), target))
+    // The shortcut asked about, wherever it is once the question is answered;
+    // nothing is removed when it has gone meanwhile.
+    const QPersistentModelIndex asked(list.model.index(selected));
+    if (dialogs.askYesNo(QStringLiteral("Tessaflow"), missingQuestion(shortcut.caption, shortcut.target))
         != platform::Dialogs::Yes)
         return false;
-    // Shortcuts are only appended while the question is up: the one asked
-    // about is still there, unless it changed hands some other way.
-    return list.lstPrograms.List(selected - 1) == target && RemoveShortcut(list, selected);
+    return asked.isValid() && list.model.remove(asked.row());
 }
 
 } // namespace shortcuts

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "platform/profile/NumberText.h"
 #include "platform/xdg/DesktopEntry.h"
 #include "platform/xdg/PathOps.h"
 #include "shortcuts/Targets.h"
@@ -52,55 +51,28 @@ QString countText(int count)
                       : QCoreApplication::translate("ShortcutList", "%n shortcuts", nullptr, count);
 }
 
-bool AddButton(ShortcutList &list, const QString &sFileName, const QString &sName, int sCount,
-               const QString &szLeft, const QString &szTop)
+std::optional<Shortcut> makeShortcut(const QString &target, const QString &caption)
 {
-    // Image numbers are 16-bit: past the limit a new shortcut could only show
-    // somebody else's icon, so it is refused.
-    if (list.IconList.Count() >= kMaxImages || list.IconListSml.Count() >= kMaxImages)
-        return false;
-
-    // Icons by what the target is, one lookup per kind.
-    const QString typeKey = list.icons.keyFor(sFileName);
-    list.IconList.Add(list.icons.GetFileIcon(typeKey, Icons::Large));
-    list.IconListSml.Add(list.icons.GetFileIcon(typeKey, Icons::Small));
-
-    // The target is formed before anything is added, so the list view and the
-    // target list either both grow or neither does.
-    const QString target = storedTarget(sFileName);
-    if (target.isEmpty())
-        return false;
-
+    Shortcut shortcut;
+    shortcut.target = storedTarget(target);
+    if (shortcut.target.isEmpty())
+        return std::nullopt;
     // A desktop entry added without a caption goes by the name it gives itself.
-    QString caption = sName.isEmpty() ? desktopEntryName(target) : sName;
-    if (caption.isEmpty())
-        caption = GetFileName(sFileName);
-    if (caption.isEmpty())
-        caption = sFileName;
-    // Captions may repeat (two readme.txt from different folders); the list
-    // view's keys may not, so a repeated caption gets a key of its own.
-    if (!list.lstButtons.Add(list.lstButtons.uniqueKey(caption), caption, sCount, sCount))
-        return false;
-    list.lstPrograms.AddItem(target);
-
-    if (list.lstButtons.Arrange() == 0) {
-        const int item = list.lstButtons.Count();
-        if (const auto left = platform::numberOf(szLeft))
-            list.lstButtons.setLeft(item, *left);
-        if (const auto top = platform::numberOf(szTop))
-            list.lstButtons.setTop(item, *top);
-    }
-    return true;
+    shortcut.caption = caption.isEmpty() ? desktopEntryName(shortcut.target) : caption;
+    if (shortcut.caption.isEmpty())
+        shortcut.caption = GetFileName(target);
+    if (shortcut.caption.isEmpty())
+        shortcut.caption = target;
+    return shortcut;
 }
 
-void RefreshIcons(ShortcutList &list)
+bool addShortcut(ShortcutModel &model, const QString &target, const QString &caption)
 {
-    for (int i = 1; i <= list.count(); ++i) {
-        const QString key = list.icons.keyFor(list.lstPrograms.List(i - 1));
-        list.IconList.Replace(list.lstButtons.Icon(i), list.icons.GetFileIcon(key, Icons::Large));
-        list.IconListSml.Replace(list.lstButtons.SmallIcon(i), list.icons.GetFileIcon(key, Icons::Small));
-    }
-    list.lstButtons.viewport()->update();
+    auto shortcut = makeShortcut(target, caption);
+    if (!shortcut)
+        return false;
+    model.add(std::move(*shortcut));
+    return true;
 }
 
 } // namespace shortcuts

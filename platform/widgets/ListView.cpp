@@ -1,110 +1,124 @@
 #include "platform/widgets/ListView.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionViewItem>
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/widgets/ItemDelegate.h"
-#include "platform/widgets/ListItemsModel.h"
+#include "platform/widgets/ItemRoles.h"
 
 namespace platform {
 
-ListView::ListView(const ImageList &large, const ImageList &small, QWidget *parent)
-    : QListView(parent), m_model(new ListItemsModel(large, small, this))
+ListView::ListView(QWidget *parent) : QListView(parent), m_shown(new ShownItems(this))
 {
-    setModel(m_model);
+    setModel(m_shown);
     setItemDelegate(new ItemDelegate(m_keyboardUsed, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     // F2 edits the selected caption in place.
     setEditTriggers(QAbstractItemView::EditKeyPressed);
-    m_model->onEdited = [this](int i) {
-        emit ItemsChanged();
-        emit AfterLabelEdit(i);
-    };
     setUniformItemSizes(false);
     setTextElideMode(Qt::ElideRight);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
     setAcceptDrops(true);
     applySettings();
-    connect(this, &ListView::ItemsChanged, this, [this] { m_unfilteredPlaces.clear(); });
+    // A filter that hides or orders items moves them to other rows: screen
+    // readers forget what they knew of each row (Qt tells them only of
+    // inserts, removals and resets).
+    connect(m_shown, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (QAccessible::isActive()) {
+            QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+            QAccessible::updateAccessibility(&event);
+        }
+    });
 }
 
 ListView::~ListView() = default;
 
-int ListView::Count() const { return static_cast<int>(m_model->items.size()); }
-
-bool ListView::hasKey(const QString &key) const { return m_model->keys.contains(key); }
-
-QString ListView::uniqueKey(const QString &base) const
+void ListView::setItems(QAbstractItemModel *items)
 {
-    int &n = m_model->nextNumber[base];
-    if (n == 0) {
-        if (!hasKey(base))
-            return base;
-        n = 2;
+    if (m_shown->sourceModel())
+        m_shown->sourceModel()->disconnect(this);
+    m_shown->setSourceModel(items);
+    if (items) {
+        // The rows of the model, not only those the filter shows.
+        connect(items, &QAbstractItemModel::rowsInserted, this, &ListView::itemsChanged);
+        connect(items, &QAbstractItemModel::rowsRemoved, this, &ListView::itemsChanged);
+        connect(items, &QAbstractItemModel::modelReset, this, &ListView::itemsChanged);
     }
-    QString key;
-    while (hasKey(key = base + QChar(0x1f) + QString::number(n)))
-        ++n;
-    return key;
+    applySettings();
+    describeCount();
 }
 
-bool ListView::Add(const QString &key, const QString &text, int icon, int smallIcon)
+QAbstractItemModel *ListView::items() const { return m_shown->sourceModel(); }
+
+int ListView::count() const { return items() ? items()->rowCount() : 0; }
+
+void ListView::itemsChanged()
 {
-    if (hasKey(key))
-        return false;
-    m_model->append({key, text, icon, smallIcon, std::nullopt, std::nullopt, std::nullopt, std::nullopt});
-    emit ItemsChanged();
-    return true;
+    m_unfilteredPlaces.clear();
+    describeCount();
 }
 
-bool ListView::Remove(int i)
+void ListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
-    if (!validItem(i))
-        return false;
-    m_model->remove(i - 1);
-    emit ItemsChanged();
-    return true;
+    const bool placesOnly = !roles.isEmpty() && std::all_of(roles.begin(), roles.end(), [](int role) {
+        return role == ItemRole::Left || role == ItemRole::Top || role == ItemRole::ShownAt;
+    });
+    if (placesOnly) {
+        if (m_writingPlaces)
+            return;
+        // Placed from outside: shown exactly there from the next layout on,
+        // even on top of another, and put there once for the whole batch.
+        // Nothing to draw or measure again before that.
+        const bool writing = std::exchange(m_writingPlaces, true);
+        if (roles.contains(ItemRole::Left) || roles.contains(ItemRole::Top))
+            for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+                m_shown->setData(m_shown->index(row, 0), QVariant(), ItemRole::ShownAt);
+        m_writingPlaces = writing;
+        scheduleDelayedItemsLayout();
+        return;
+    }
+    // A caption changed: the places measured without the filter may be gone.
+    m_unfilteredPlaces.clear();
+    QListView::dataChanged(topLeft, bottomRight, roles);
 }
 
-QString ListView::Key(int i) const { return validItem(i) ? m_model->items[i - 1].key : QString(); }
-QString ListView::Text(int i) const { return validItem(i) ? m_model->items[i - 1].text : QString(); }
-int ListView::Icon(int i) const { return validItem(i) ? m_model->items[i - 1].icon : 0; }
-int ListView::SmallIcon(int i) const { return validItem(i) ? m_model->items[i - 1].smallIcon : 0; }
-
-bool ListView::setText(int i, const QString &text)
+void ListView::commitData(QWidget *editor)
 {
-    if (!validItem(i))
-        return false;
-    m_model->items[i - 1].text = text;
-    m_model->changed(i - 1);
-    emit ItemsChanged();
-    return true;
+    const QModelIndex index = currentIndex();
+    const QString before = index.data(Qt::EditRole).toString();
+    QListView::commitData(editor);
+    if (index.isValid() && index.data(Qt::EditRole).toString() != before)
+        emit AfterLabelEdit(rowOf(index));
 }
 
-int ListView::SelectedItem() const
+int ListView::selectedRow() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? 0 : itemOf(selected.first());
+    return selected.isEmpty() ? -1 : rowOf(selected.first());
 }
 
-void ListView::setSelectedItem(int i)
+void ListView::selectRow(int row)
 {
-    if (validItem(i) && indexOf(i).isValid())
-        setCurrentIndex(indexOf(i));
+    if (const QModelIndex index = indexOf(row); index.isValid())
+        setCurrentIndex(index);
     else
         clearSelection();
 }
 
-void ListView::showItem(int i)
+void ListView::showRow(int row)
 {
-    if (!validItem(i) || !indexOf(i).isValid())
+    if (!indexOf(row).isValid())
         return;
     // Scrolling needs the item's place, which the next layout gives.
     executeDelayedItemsLayout();
-    const QModelIndex index = indexOf(i);
+    const QModelIndex index = indexOf(row);
     setCurrentIndex(index);
     scrollTo(index);
     setFocus(Qt::OtherFocusReason);
@@ -112,10 +126,9 @@ void ListView::showItem(int i)
 
 bool ListView::StartLabelEdit()
 {
-    const int i = SelectedItem();
-    if (!validItem(i))
+    const QModelIndex index = indexOf(selectedRow());
+    if (!index.isValid())
         return false;
-    const QModelIndex index = indexOf(i);
     scrollTo(index);
     edit(index);
     return true;
@@ -132,7 +145,7 @@ void ListView::paintEvent(QPaintEvent *event)
 {
     QListView::paintEvent(event);
     QPainter painter(viewport());
-    if (Count() == 0 && !m_placeholder.isEmpty()) {
+    if (count() == 0 && !m_placeholder.isEmpty()) {
         // What the empty list is for, in the middle of it; too long for one
         // line, it breaks at its dash first.
         const QRect room = viewport()->rect().adjusted(24, 24, -24, -24);
@@ -144,8 +157,8 @@ void ListView::paintEvent(QPaintEvent *event)
         return;
     }
     // The selected large icon's whole caption, over the icons below it.
-    const int selected = SelectedItem();
-    if (m_view != 0 || !selected || state() == EditingState)
+    const int selected = selectedRow();
+    if (m_view != 0 || selected < 0 || state() == EditingState)
         return;
     QStyleOptionViewItem option;
     initViewItemOption(&option);
@@ -176,15 +189,8 @@ void ListView::initViewItemOption(QStyleOptionViewItem *option) const
     }
 }
 
-void ListView::setItemDetail(std::function<QString(int)> detail) { m_model->detail = std::move(detail); }
-
 void ListView::setCountText(std::function<QString(int)> countText)
 {
-    if (!m_countText) {
-        connect(m_model, &QAbstractItemModel::rowsInserted, this, &ListView::describeCount);
-        connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListView::describeCount);
-        connect(m_model, &QAbstractItemModel::modelReset, this, &ListView::describeCount);
-    }
     m_countText = std::move(countText);
     describeCount();
 }
@@ -193,8 +199,8 @@ void ListView::describeCount()
 {
     if (!m_countText)
         return;
-    QString text = m_countText(Count());
-    if (Count() == 0 && !m_placeholder.isEmpty())
+    QString text = m_countText(count());
+    if (count() == 0 && !m_placeholder.isEmpty())
         //: Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.
         text = tr("%1. %2").arg(text, m_placeholder);
     // Qt tells screen readers of the change.

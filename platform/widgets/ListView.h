@@ -8,17 +8,18 @@
 #include <optional>
 #include <vector>
 
-#include "platform/icons/ImageList.h"
-#include "platform/widgets/ListItemsModel.h"
+#include "platform/widgets/ShownItems.h"
 
 class QLabel;
 
 namespace platform {
 
-// The shortcut list: a list view whose items are numbered from 1 in the order
-// they were added (never sorted), each with a unique key, a caption, one image
-// number naming a pair of images in a large and a small image list, and an
-// icon position in twips.
+// The shortcut list: a list view over a model of items (the shortcuts), in
+// the model's order, each with a caption, an icon and an icon position in
+// twips, read and written through the roles of ItemRoles.h. Items are named
+// by their row in that model (from 0), whatever the view shows where: the
+// view reads them through a filter of its own (ShownItems), so a shown row
+// is always read against its own item.
 //
 //   View     0 large icons, 1 small icons, 2 list, 3 report (one column)
 //   Arrange  0 icons stay where they are put, 1 arranged in columns from the
@@ -35,74 +36,57 @@ namespace platform {
 class ListView : public QListView {
     Q_OBJECT
 public:
-    ListView(const ImageList &large, const ImageList &small, QWidget *parent = nullptr);
+    explicit ListView(QWidget *parent = nullptr);
     ~ListView() override;
 
-    // --- the items (1-based) ---
-    int Count() const;
-    // Appends an item; false and nothing added when the key is already there.
-    bool Add(const QString &key, const QString &text, int icon, int smallIcon);
-    bool Remove(int i);
-    bool hasKey(const QString &key) const;
-    // `base` when no item has it as key, else `base` U+001F n with the lowest
-    // free n from 2 (two shortcuts may share a caption, never a key).
-    QString uniqueKey(const QString &base) const;
-    QString Key(int i) const;
-    QString Text(int i) const;
-    bool setText(int i, const QString &text);
-    int Icon(int i) const;
-    int SmallIcon(int i) const;
-    // Icon position in twips, relative to the list's contents.
-    double Left(int i) const;
-    double Top(int i) const;
-    bool setLeft(int i, double twips);
-    bool setTop(int i, double twips);
-
-    // 1-based index of the selected item, 0 when none.
-    int SelectedItem() const;
-    void setSelectedItem(int i);
-    // Selects item i, scrolls it into view and gives the list the focus, so
-    // that the keys act on it at once.
-    void showItem(int i);
+    // --- the items: rows of the model (from 0) ---
+    // The model of the items; the view does not own it.
+    void setItems(QAbstractItemModel *items);
+    QAbstractItemModel *items() const;
+    int count() const;
+    // The selected item, -1 when none.
+    int selectedRow() const;
+    // Selects item `row`; clears the selection when it is not shown.
+    void selectRow(int row);
+    // Selects item `row`, scrolls it into view and gives the list the focus,
+    // so that the keys act on it at once.
+    void showRow(int row);
     // Begins editing the selected item's caption in place (as F2 does);
     // false when nothing is selected.
     bool StartLabelEdit();
     // Shown in the middle of the list while it has no items.
     void setPlaceholderText(const QString &text);
     const QString &placeholderText() const { return m_placeholder; }
+    // Where item `row` stands, in twips relative to the list's contents: its
+    // own place while icons are placed by hand, else where the list puts it
+    // (without a filter). Lays the list out when it has to.
+    QPointF placeOf(int row) const;
 
     int View() const { return m_view; }
     bool setView(int view);
     int Arrange() const { return m_arrange; }
     bool setArrange(int arrange);
 
-    // What dragging items (1-based, in order) out of the list hands to the
-    // program they are dropped on; until it is set, items only move inside.
-    using DragData = ListItemsModel::DragData;
-    void setDragData(DragData dragData);
-    // Shown under the caption in item i's tooltip (the shortcut's target),
-    // and what screen readers say of the item after its caption.
-    void setItemDetail(std::function<QString(int)> detail);
     // What screen readers are told of the number of items, kept up to date;
     // an empty list adds its placeholder text.
     void setCountText(std::function<QString(int count)> countText);
 
     // --- finding by typing (ListViewFilter.cpp) ---
-    // Shows the items `matches` (1-based, best first) and selects the first:
+    // Shows the items `matches` (rows, best first) and selects the first:
     // while icons are placed by hand every icon stays in its place and the
     // others are faded; otherwise only the matches show, in that order.
     void showMatches(const std::vector<int> &matches);
     // The whole list again, scrolled and selected as before the filter began.
     void showAll();
     bool filtered() const;
-    // The n-th item as shown (1-based): among the matches while filtered,
-    // else in list order; 0 when there is none.
-    int shownItem(int n) const;
+    // The item shown n-th, counting from 1: among the matches while
+    // filtered, else in the model's order; -1 when there is none.
+    int shownRow(int n) const;
     // Shown in a small line at the bottom of the list while not empty.
     void setFilterText(const QString &text);
     QString filterText() const;
-    // The view index of item i; invalid while a filter hides it.
-    QModelIndex indexOf(int i) const;
+    // The view's index of item `row`; invalid while a filter hides it.
+    QModelIndex indexOf(int row) const;
     // The list without the filter's order for as long as it lives.
     class Unfiltered {
     public:
@@ -114,7 +98,7 @@ public:
     private:
         ListView &m_list;
         std::vector<int> m_matches;
-        int m_selected = 0;
+        int m_selected = -1;
         QPoint m_scroll;
         bool m_active = false;
     };
@@ -124,21 +108,19 @@ signals:
     void DblClick();
     // A button press: 1 left, 2 right, 4 middle.
     void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
-    // The user changed item i's caption in place.
-    void AfterLabelEdit(int i);
+    // The user changed item `row`'s caption in place.
+    void AfterLabelEdit(int row);
     // Printable text typed into the list (which, unlike a plain list, never
     // selects by the start of a caption); Backspace and Escape in it.
     void TextTyped(const QString &text);
     void BackspaceTyped();
     void EscapeTyped();
-    // Items were added, removed or renamed.
-    void ItemsChanged();
     // A change of view or arrangement ended the filter.
     void FilterEnded();
     // Files or links were dropped from outside: those that can become
     // shortcuts, in the drop's order, with each link's title where the drag
     // gave one.
-    void OLEDragDrop(const QList<QUrl> &urls, const QStringList &titles);
+    void linksDropped(const QList<QUrl> &urls, const QStringList &titles);
 
 protected:
     void doItemsLayout() override;
@@ -154,10 +136,14 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
     void keyboardSearch(const QString &search) override;
     void resizeEvent(QResizeEvent *event) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
+    void commitData(QWidget *editor) override;
 
 private:
-    bool validItem(int i) const { return i >= 1 && i <= Count(); }
+    bool validRow(int row) const { return row >= 0 && row < count(); }
     bool freePlacement() const;
+    // Whether dragging items out hands something to other programs.
+    bool dragsOut() const;
     void applySettings();
     void applyPositions();
     void capturePositions();
@@ -165,19 +151,27 @@ private:
     QPointF twipsOf(const QPoint &pixels) const;
     QSize cellSize() const;
     QSize itemSize(const QModelIndex &index) const;
-    double position(int i, bool left) const;
-    bool setPosition(int i, std::optional<double> left, std::optional<double> top);
+    // An item's own place and the view's note of where it shows it, read
+    // and written through the item roles (view rows).
+    std::optional<double> placeRole(int viewRow, int role) const;
+    std::optional<QPoint> shownAt(int viewRow) const;
+    void setPlace(int viewRow, const QPointF &twips);
+    void setShownAt(int viewRow, const QPoint &pixels);
     void keepHandMoves();
     void describeCount();
-    int itemOf(const QModelIndex &index) const;
+    void itemsChanged();
+    int rowOf(const QModelIndex &index) const;
     // Up/Down and Ctrl+N/Ctrl+P while filtered: the next or previous match.
     bool stepThroughMatches(QKeyEvent *event);
     void endFilterForLayout();
-    // Where item i stands in the list laid out without the filter.
-    QPoint unfilteredPlace(int i) const;
+    // Where item `row` stands in the list laid out without the filter.
+    QPoint unfilteredPlace(int row) const;
     void placeFilterLine();
 
-    ListItemsModel *m_model;
+    ShownItems *m_shown;
+    // Set while the view writes its own notes into the items: those changes
+    // need no new layout.
+    bool m_writingPlaces = false;
     int m_view = 0;
     int m_arrange = 0;
     // The next layout with items lays out from the icons' own places, moving
@@ -190,7 +184,7 @@ private:
     QString m_placeholder;
     std::function<QString(int)> m_countText;
     // Where the list stood when a filter began, given back when it ends.
-    int m_selectedBeforeFilter = 0;
+    int m_selectedBeforeFilter = -1;
     QPoint m_scrollBeforeFilter;
     QLabel *m_filterLine = nullptr;
     // Each item's place without the filter, measured once for many questions.

@@ -4,22 +4,21 @@
 #include <QMimeData>
 
 #include "platform/session/DroppedLinks.h"
-#include "platform/widgets/ListItemsModel.h"
 
 // Drags into and out of the list: what is dropped from other programs becomes
 // shortcuts, what is dragged out carries the targets, and inside the list an
 // icon moves only where icons are placed by hand.
 namespace platform {
 
-void ListView::setDragData(DragData dragData)
-{
-    m_model->dragData = std::move(dragData);
-    applySettings();
-}
+namespace {
+// What a drag out of the list offers. Never a move: the program it is
+// dropped on (a file manager) would move the user's file away.
+constexpr Qt::DropActions kDragOutActions = Qt::CopyAction | Qt::LinkAction;
+} // namespace
 
 void ListView::startDrag(Qt::DropActions supportedActions)
 {
-    QListView::startDrag(m_model->dragData ? ListItemsModel::kDragOutActions : supportedActions);
+    QListView::startDrag(dragsOut() ? kDragOutActions : supportedActions);
 }
 
 void ListView::dragEnterEvent(QDragEnterEvent *event)
@@ -62,7 +61,7 @@ void ListView::dropEvent(QDropEvent *event)
             return;
         }
         event->acceptProposedAction();
-        emit OLEDragDrop(dropped.urls, dropped.titles);
+        emit linksDropped(dropped.urls, dropped.titles);
         return;
     }
     // Dropped on itself the item only moves, and only where icons are placed

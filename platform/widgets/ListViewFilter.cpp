@@ -4,49 +4,42 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "platform/widgets/ListItemsModel.h"
 
 // Finding by typing: the list shows the matches of what was typed (or fades
 // the others where icons are placed by hand), and gives back exactly what it
 // showed before once the filter ends.
 namespace platform {
 
-QModelIndex ListView::indexOf(int i) const
+QModelIndex ListView::indexOf(int row) const
 {
-    if (!validItem(i))
+    if (!validRow(row))
         return {};
-    const int row = m_model->viewRow(i - 1);
-    return row >= 0 ? m_model->index(row) : QModelIndex();
+    return m_shown->mapFromSource(items()->index(row, 0));
 }
 
-int ListView::itemOf(const QModelIndex &index) const
+int ListView::rowOf(const QModelIndex &index) const
 {
-    return index.isValid() ? m_model->itemRow(index.row()) + 1 : 0;
+    return index.isValid() ? m_shown->mapToSource(index).row() : -1;
 }
 
-bool ListView::filtered() const { return m_model->filtering(); }
+bool ListView::filtered() const { return m_shown->filtering(); }
 
 void ListView::showMatches(const std::vector<int> &matches)
 {
     m_unfilteredPlaces.clear();
     if (!filtered()) {
-        m_selectedBeforeFilter = SelectedItem();
+        m_selectedBeforeFilter = selectedRow();
         m_scrollBeforeFilter = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     }
-    std::vector<int> rows;
-    rows.reserve(matches.size());
-    for (int i : matches)
-        if (validItem(i))
-            rows.push_back(i - 1);
     // Where icons are placed by hand they keep their places; elsewhere the
     // best match comes first.
-    m_model->setFilter(true, rows, !freePlacement());
+    m_shown->setFilter(true, matches, !freePlacement());
     executeDelayedItemsLayout();
-    if (rows.empty()) {
+    if (m_shown->matches().empty()) {
         clearSelection();
         setCurrentIndex(QModelIndex());
     } else {
-        showItem(rows.front() + 1);
+        showRow(m_shown->matches().front());
     }
     viewport()->update();
 }
@@ -56,23 +49,23 @@ void ListView::showAll()
     if (!filtered())
         return;
     m_unfilteredPlaces.clear();
-    m_model->setFilter(false, {}, false);
+    m_shown->setFilter(false, {}, false);
     executeDelayedItemsLayout();
     clearSelection();
     setCurrentIndex(QModelIndex());
-    if (validItem(m_selectedBeforeFilter))
+    if (validRow(m_selectedBeforeFilter))
         setCurrentIndex(indexOf(m_selectedBeforeFilter));
     horizontalScrollBar()->setValue(m_scrollBeforeFilter.x());
     verticalScrollBar()->setValue(m_scrollBeforeFilter.y());
     viewport()->update();
 }
 
-int ListView::shownItem(int n) const
+int ListView::shownRow(int n) const
 {
     if (!filtered())
-        return validItem(n) ? n : 0;
-    const auto &matches = m_model->matches();
-    return n >= 1 && n <= int(matches.size()) ? matches[n - 1] + 1 : 0;
+        return n >= 1 && n <= count() ? n - 1 : -1;
+    const auto &matches = m_shown->matches();
+    return n >= 1 && n <= int(matches.size()) ? matches[size_t(n - 1)] : -1;
 }
 
 bool ListView::stepThroughMatches(QKeyEvent *event)
@@ -87,12 +80,13 @@ bool ListView::stepThroughMatches(QKeyEvent *event)
         step = -1;
     if (!step)
         return false;
-    const auto &matches = m_model->matches();
+    const auto &matches = m_shown->matches();
     if (!matches.empty()) {
-        const int now = m_model->shownNumber(SelectedItem() - 1);
-        const int next = std::clamp(SelectedItem() && now ? now + step : 1, 1, int(matches.size()));
+        const int selected = selectedRow();
+        const int now = selected >= 0 ? m_shown->shownNumber(selected) : 0;
+        const int next = std::clamp(now ? now + step : 1, 1, int(matches.size()));
         m_keyboardUsed = true;
-        showItem(matches[next - 1] + 1);
+        showRow(matches[size_t(next - 1)]);
     }
     event->accept();
     return true;
@@ -150,19 +144,19 @@ void ListView::placeFilterLine()
     m_filterLine->raise();
 }
 
-QPoint ListView::unfilteredPlace(int i) const
+QPoint ListView::unfilteredPlace(int row) const
 {
     // What is saved is what the whole list holds, never what a filter shows
     // of it: the list is laid out once without the filter and looked at.
-    if (m_unfilteredPlaces.size() != size_t(Count())) {
+    if (m_unfilteredPlaces.size() != size_t(count())) {
         auto *self = const_cast<ListView *>(this);
         const Unfiltered unfiltered(*self);
         self->executeDelayedItemsLayout();
         m_unfilteredPlaces.clear();
-        for (int row = 0; row < Count(); ++row)
-            m_unfilteredPlaces.push_back(rectForIndex(m_model->index(row)).topLeft());
+        for (int viewRow = 0; viewRow < count(); ++viewRow)
+            m_unfilteredPlaces.push_back(rectForIndex(m_shown->index(viewRow, 0)).topLeft());
     }
-    return validItem(i) ? m_unfilteredPlaces[i - 1] : QPoint();
+    return validRow(row) ? m_unfilteredPlaces[size_t(row)] : QPoint();
 }
 
 void ListView::resizeEvent(QResizeEvent *event)
@@ -175,14 +169,13 @@ void ListView::resizeEvent(QResizeEvent *event)
 ListView::Unfiltered::Unfiltered(ListView &list) : m_list(list)
 {
     // Fading moves nothing; only a filter that hides and orders items is put aside.
-    if (!list.m_model->hidesOthers())
+    if (!list.m_shown->hidesOthers())
         return;
     m_active = true;
-    for (int row : list.m_model->matches())
-        m_matches.push_back(row + 1);
-    m_selected = list.SelectedItem();
+    m_matches = list.m_shown->matches();
+    m_selected = list.selectedRow();
     const QPoint scroll(list.horizontalScrollBar()->value(), list.verticalScrollBar()->value());
-    list.m_model->setFilter(false, {}, false);
+    list.m_shown->setFilter(false, {}, false);
     list.executeDelayedItemsLayout();
     m_scroll = scroll;
 }
@@ -191,11 +184,7 @@ ListView::Unfiltered::~Unfiltered()
 {
     if (!m_active)
         return;
-    std::vector<int> rows;
-    for (int i : m_matches)
-        if (m_list.validItem(i))
-            rows.push_back(i - 1);
-    m_list.m_model->setFilter(true, rows, true);
+    m_list.m_shown->setFilter(true, m_matches, true);
     m_list.executeDelayedItemsLayout();
     if (m_list.indexOf(m_selected).isValid())
         m_list.setCurrentIndex(m_list.indexOf(m_selected));

@@ -1,11 +1,12 @@
 #include "platform/widgets/ListView.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "platform/widgets/IconGrid.h"
-#include "platform/widgets/ListItemsModel.h"
+#include "platform/widgets/ItemRoles.h"
 #include "platform/widgets/Twips.h"
 
 // Views, arrangements and icon positions: which view shows what, and where
@@ -19,65 +20,56 @@ constexpr QSize kLargeCell(80, 70);
 constexpr QSize kSmallCell(160, 22);
 } // namespace
 
-double ListView::Left(int i) const { return position(i, true); }
-double ListView::Top(int i) const { return position(i, false); }
-
-double ListView::position(int i, bool left) const
+std::optional<double> ListView::placeRole(int viewRow, int role) const
 {
-    if (!validItem(i))
-        return 0;
-    const auto &item = m_model->items[i - 1];
+    const QVariant value = m_shown->index(viewRow, 0).data(role);
+    return value.isValid() ? std::optional<double>(value.toDouble()) : std::nullopt;
+}
+
+std::optional<QPoint> ListView::shownAt(int viewRow) const
+{
+    const QVariant value = m_shown->index(viewRow, 0).data(ItemRole::ShownAt);
+    return value.isValid() ? std::optional<QPoint>(value.toPoint()) : std::nullopt;
+}
+
+void ListView::setPlace(int viewRow, const QPointF &twips)
+{
+    const QModelIndex index = m_shown->index(viewRow, 0);
+    const bool writing = std::exchange(m_writingPlaces, true);
+    m_shown->setData(index, twips.x(), ItemRole::Left);
+    m_shown->setData(index, twips.y(), ItemRole::Top);
+    m_writingPlaces = writing;
+}
+
+void ListView::setShownAt(int viewRow, const QPoint &pixels)
+{
+    const bool writing = std::exchange(m_writingPlaces, true);
+    m_shown->setData(m_shown->index(viewRow, 0), pixels, ItemRole::ShownAt);
+    m_writingPlaces = writing;
+}
+
+QPointF ListView::placeOf(int row) const
+{
+    if (!validRow(row))
+        return {};
     if (m_arrange == 0) {
+        const QModelIndex item = items()->index(row, 0);
+        auto known = [&] { return std::pair(item.data(ItemRole::Left), item.data(ItemRole::Top)); };
+        auto [left, top] = known();
         // An item not laid out yet gets its own place with the next layout.
-        if (item.pendingLeft || item.pendingTop || (!item.position && freePlacement()))
+        if (left.isValid() != top.isValid() || (!left.isValid() && freePlacement())) {
             const_cast<ListView *>(this)->executeDelayedItemsLayout();
-        if (item.position)
-            return left ? item.position->x() : item.position->y();
+            std::tie(left, top) = known();
+        }
+        if (left.isValid() && top.isValid())
+            return QPointF(left.toDouble(), top.toDouble());
     }
     // Where the list has put the item itself: without a filter, which shows
     // some items only and in another order.
-    if (m_model->hidesOthers()) {
-        const QPointF twips = twipsOf(unfilteredPlace(i));
-        return left ? twips.x() : twips.y();
-    }
+    if (m_shown->hidesOthers())
+        return twipsOf(unfilteredPlace(row));
     const_cast<ListView *>(this)->executeDelayedItemsLayout();
-    const QPointF twips = twipsOf(rectForIndex(indexOf(i)).topLeft());
-    return left ? twips.x() : twips.y();
-}
-
-bool ListView::setLeft(int i, double twips) { return setPosition(i, twips, std::nullopt); }
-bool ListView::setTop(int i, double twips) { return setPosition(i, std::nullopt, twips); }
-
-bool ListView::setPosition(int i, std::optional<double> left, std::optional<double> top)
-{
-    if (!validItem(i))
-        return false;
-    auto &item = m_model->items[i - 1];
-    if (item.position) {
-        if (left)
-            item.position->setX(*left);
-        if (top)
-            item.position->setY(*top);
-    } else {
-        // Asking the list where the item stands now would lay out the whole
-        // list for every stored shortcut at start-up: complete it later.
-        if (left)
-            item.pendingLeft = left;
-        if (top)
-            item.pendingTop = top;
-        if (item.pendingLeft && item.pendingTop) {
-            item.position = QPointF(*item.pendingLeft, *item.pendingTop);
-            item.pendingLeft.reset();
-            item.pendingTop.reset();
-        }
-    }
-    // Shown exactly there from the next layout on, even on top of another.
-    item.shown.reset();
-    if (item.position)
-        item.shown = pixelsOf(*item.position);
-    // Put back with the next layout, once for a whole batch of changes.
-    scheduleDelayedItemsLayout();
-    return true;
+    return twipsOf(rectForIndex(indexOf(row)).topLeft());
 }
 
 bool ListView::setView(int view)
@@ -116,10 +108,10 @@ bool ListView::freePlacement() const { return m_arrange == 0 && (m_view == 0 || 
 void ListView::capturePositions()
 {
     executeDelayedItemsLayout();
-    for (int row = 0; row < Count(); ++row) {
-        auto &item = m_model->items[row];
-        item.shown = rectForIndex(m_model->index(row)).topLeft();
-        item.position = twipsOf(*item.shown);
+    for (int row = 0; row < m_shown->rowCount(); ++row) {
+        const QPoint at = rectForIndex(m_shown->index(row, 0)).topLeft();
+        setShownAt(row, at);
+        setPlace(row, twipsOf(at));
     }
 }
 
@@ -127,12 +119,11 @@ void ListView::keepHandMoves()
 {
     // Only the icons the user moved take their new place as their own; the
     // others keep theirs, even where this view shows them elsewhere.
-    for (int row = 0; row < Count(); ++row) {
-        auto &item = m_model->items[row];
-        const QPoint now = rectForIndex(m_model->index(row)).topLeft();
-        if (item.shown != now) {
-            item.shown = now;
-            item.position = twipsOf(now);
+    for (int row = 0; row < m_shown->rowCount(); ++row) {
+        const QPoint now = rectForIndex(m_shown->index(row, 0)).topLeft();
+        if (shownAt(row) != now) {
+            setShownAt(row, now);
+            setPlace(row, twipsOf(now));
         }
     }
 }
@@ -162,13 +153,13 @@ void ListView::applySettings()
     // and arrangement takes them.
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    m_model->largeImages = m_view == 0;
-    m_model->fixedSize = iconView ? cellSize() - QSize(2, 2) : QSize();
-    m_model->movable = freePlacement();
+    m_shown->fixedSize = iconView ? cellSize() - QSize(2, 2) : QSize();
+    m_shown->movable = freePlacement();
     // Movement switches dragging off where icons are arranged; dragging out stays.
-    if (m_model->dragData)
+    if (dragsOut())
         setDragEnabled(true);
-    m_model->changedAll();
+    if (m_shown->rowCount() > 0)
+        emit m_shown->dataChanged(m_shown->index(0, 0), m_shown->index(m_shown->rowCount() - 1, 0));
     scheduleDelayedItemsLayout();
 }
 
@@ -179,6 +170,11 @@ void ListView::doItemsLayout()
         applyPositions();
 }
 
+bool ListView::dragsOut() const
+{
+    return items() && items()->mimeTypes().contains(QStringLiteral("text/uri-list"));
+}
+
 QSize ListView::cellSize() const { return m_view == 0 ? kLargeCell : kSmallCell; }
 
 void ListView::applyPositions()
@@ -186,26 +182,32 @@ void ListView::applyPositions()
     const QSize cell = cellSize();
     const int columns = std::max(1, viewport()->width() / cell.width());
     IconGrid grid(cell, columns);
+    const int rows = m_shown->rowCount();
     // After loading and after a view change every icon is laid out from its
     // own place: one that would cover an earlier one shows in the nearest
     // free cell instead, its own place kept. Otherwise each stays where it
     // is shown, overlaps the user made by hand included.
-    const bool separate = Count() > 0 && std::exchange(m_separateOverlaps, false);
+    const bool separate = rows > 0 && std::exchange(m_separateOverlaps, false);
     std::vector<int> unplaced, displaced;
-    for (int row = 0; row < Count(); ++row) {
-        auto &item = m_model->items[row];
-        if (!item.position && (item.pendingLeft || item.pendingTop)) {
-            const QPointF now = twipsOf(rectForIndex(m_model->index(row)).topLeft());
-            item.position = QPointF(item.pendingLeft.value_or(now.x()), item.pendingTop.value_or(now.y()));
-            item.pendingLeft.reset();
-            item.pendingTop.reset();
+    std::vector<QPointF> places(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        const QModelIndex index = m_shown->index(row, 0);
+        auto left = placeRole(row, ItemRole::Left);
+        auto top = placeRole(row, ItemRole::Top);
+        if (bool(left) != bool(top)) {
+            // One coordinate known: the other is where the list put the item.
+            const QPointF now = twipsOf(rectForIndex(index).topLeft());
+            left = left.value_or(now.x());
+            top = top.value_or(now.y());
+            setPlace(row, QPointF(*left, *top));
         }
-        if (!item.position) {
+        if (!left) {
             unplaced.push_back(row);
             continue;
         }
-        const QModelIndex index = m_model->index(row);
-        const QPoint at = item.shown && !separate ? *item.shown : pixelsOf(*item.position);
+        places[size_t(row)] = QPointF(*left, *top);
+        const auto shown = shownAt(row);
+        const QPoint at = shown && !separate ? *shown : pixelsOf(places[size_t(row)]);
         const QRect rect(at, itemSize(index));
         if (separate && grid.overlaps(rect)) {
             displaced.push_back(row);
@@ -213,25 +215,25 @@ void ListView::applyPositions()
         }
         setPositionForIndex(at, index);
         grid.place(rect);
-        item.shown = at;
+        if (shown != at)
+            setShownAt(row, at);
     }
     auto putInCell = [&](int row, QPoint cellAt) {
-        const QModelIndex index = m_model->index(row);
+        const QModelIndex index = m_shown->index(row, 0);
         const QSize size = itemSize(index);
         const QPoint p = grid.cellOrigin(cellAt, size);
         setPositionForIndex(p, index);
         grid.place(QRect(p, size));
-        m_model->items[row].shown = p;
+        setShownAt(row, p);
+        return p;
     };
     for (int row : displaced)
-        putInCell(row, grid.nearestFreeCell(pixelsOf(*m_model->items[row].position)));
+        putInCell(row, grid.nearestFreeCell(pixelsOf(places[size_t(row)])));
     // New items go to the first free cell, row by row as far as the list is
     // wide, centred in it as the automatic arrangement does; that is their
     // own place from then on.
-    for (int row : unplaced) {
-        putInCell(row, grid.firstFreeCell());
-        m_model->items[row].position = twipsOf(*m_model->items[row].shown);
-    }
+    for (int row : unplaced)
+        setPlace(row, twipsOf(putInCell(row, grid.firstFreeCell())));
 }
 
 QSize ListView::itemSize(const QModelIndex &index) const

@@ -86,12 +86,42 @@ TEST_F(AccessibilityTest, TheListAndEachShortcutSayWhatTheyAre)
     EXPECT_EQ(itemText(1, QAccessible::Description), gone + QStringLiteral("\nThis file or folder is missing."));
     EXPECT_EQ(itemText(2, QAccessible::Description), QStringLiteral("https://example.org/"));
 
-    list().setSelectedItem(2);
+    list().selectRow(1);
     window->mnuDelete_Click();
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("2 shortcuts"));
-    list().setSelectedItem(1);
+    list().selectRow(0);
     window->mnuDelete_Click();
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("1 shortcut"));
+}
+
+TEST_F(AccessibilityTest, WhileFilteringEveryShownRowIsDescribedByItsOwnTarget)
+{
+    window->addTargets({QStringLiteral("https://alpha.example/"), QStringLiteral("https://beta.example/"),
+                        QStringLiteral("https://gamma.example/")});
+    // Arranged, the matches alone show, best first; placed by hand, every
+    // shortcut stays in its place and the others fade.
+    for (int arrange : {1, 0}) {
+        SCOPED_TRACE(arrange);
+        list().setArrange(arrange);
+        window->finder().type(QStringLiteral("gamma"));
+        const QAbstractItemModel &shown = *list().model();
+        ASSERT_EQ(shown.rowCount(), arrange ? 1 : 3);
+        for (int row = 0; row < shown.rowCount(); ++row) {
+            const QModelIndex index = shown.index(row, 0);
+            const QString name = index.data(Qt::AccessibleTextRole).toString();
+            const QString target = QStringLiteral("https://%1/").arg(name);
+            EXPECT_EQ(index.data(Qt::AccessibleDescriptionRole).toString(), target) << row;
+            EXPECT_TRUE(index.data(Qt::ToolTipRole).toString().startsWith(name + QLatin1Char('\n') + target)) << row;
+        }
+        if (arrange) {
+            // As a screen reader hears the first row.
+            EXPECT_EQ(itemText(0, QAccessible::Name), QStringLiteral("gamma.example"));
+            EXPECT_EQ(itemText(0, QAccessible::Description), QStringLiteral("https://gamma.example/"));
+        }
+        // The Alt+digit line counts the matches as shown.
+        EXPECT_TRUE(list().indexOf(2).data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("Alt+1 opens it")));
+        window->finder().clear();
+    }
 }
 
 TEST_F(AccessibilityTest, TheFocusMovesWithTheSelection)
@@ -103,7 +133,7 @@ TEST_F(AccessibilityTest, TheFocusMovesWithTheSelection)
     list().setFocus();
     for (int view : {0, 2}) {
         list().setView(view);
-        list().setSelectedItem(1);
+        list().selectRow(0);
         QTest::keyClick(&list(), view == 0 ? Qt::Key_Right : Qt::Key_Down);
         QAccessibleInterface *focused = listInterface()->focusChild();
         ASSERT_NE(focused, nullptr) << view;

@@ -58,7 +58,7 @@ protected:
 
 TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
 {
-    list().setSelectedItem(2);
+    list().selectRow(1);
     dialogs.nextAnswer = platform::Dialogs::No; // Delete asks and keeps it
     int withKeys = 0;
     for (QAction *action : menuCommands()) {
@@ -74,7 +74,7 @@ TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
     ASSERT_FALSE(dialogs.shown.empty());
     EXPECT_EQ(dialogs.shown.front().text, QStringLiteral("Are you sure you want to delete example.com \u203A b?"));
     EXPECT_EQ(fileChooser.shown, 1);
-    EXPECT_EQ(list().Count(), 2);
+    EXPECT_EQ(list().count(), 2);
 }
 
 TEST_F(CommandsTest, PasteShowsAndTakesThePlatformsPasteKeys)
@@ -85,12 +85,12 @@ TEST_F(CommandsTest, PasteShowsAndTakesThePlatformsPasteKeys)
     EXPECT_EQ(paste->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
     clipboard.fill().setText(QStringLiteral("https://example.org/pasted"));
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(list().Count(), 3);
+    EXPECT_EQ(list().count(), 3);
 }
 
 TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
 {
-    list().setSelectedItem(0);
+    list().selectRow(-1);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Delete})
         QTest::keyClick(&list(), key);
     EXPECT_TRUE(opener.opened.isEmpty());
@@ -103,15 +103,15 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
 
     // Selecting one (by the keyboard, as a user would) makes them work again.
     QTest::keyClick(&list(), Qt::Key_Home);
-    ASSERT_NE(list().SelectedItem(), 0);
+    ASSERT_GE(list().selectedRow(), 0);
     QTest::keyClick(&list(), Qt::Key_Return);
     EXPECT_EQ(opener.opened.size(), 1);
     // After the last shortcut is deleted, nothing is selected: grey again.
     dialogs.nextAnswer = platform::Dialogs::Yes;
     QTest::keyClick(&list(), Qt::Key_Delete);
-    list().setSelectedItem(1);
+    list().selectRow(0);
     QTest::keyClick(&list(), Qt::Key_Delete);
-    ASSERT_EQ(list().Count(), 0);
+    ASSERT_EQ(list().count(), 0);
     for (QAction *action : menuCommands())
         if (action->objectName() == QLatin1String("mnuDelete"))
             EXPECT_FALSE(action->isEnabled());
@@ -119,7 +119,7 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
 
 TEST_F(CommandsTest, KeysTypedIntoACaptionBeingRenamedStayThere)
 {
-    list().setSelectedItem(1);
+    list().selectRow(0);
     QTest::keyClick(&list(), Qt::Key_F2);
     QLineEdit *editor = openEditor();
     ASSERT_NE(editor, nullptr);

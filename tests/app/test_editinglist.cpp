@@ -41,8 +41,7 @@ protected:
         QDropEvent dropEvent(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(target, &dropEvent);
     }
-    QStringList targets() { return window->lstPrograms().items(); }
-    void select(int i) { list().setSelectedItem(i); }
+    void select(int row) { list().selectRow(row); }
     std::unique_ptr<app::frmTessaflow> restart()
     {
         window->close();
@@ -63,15 +62,15 @@ TEST_F(EditingListTest, DroppedFilesBecomeShortcutsThatSurviveARestart)
     // The web link in its place among the files, captioned with its address.
     const QStringList expected = {spaced, "https://example.com/", piped, umlaut, dir.filePath(QStringLiteral("Folder"))};
     EXPECT_EQ(targets(), expected);
-    EXPECT_EQ(list().Text(2), QStringLiteral("https://example.com/"));
+    EXPECT_EQ(caption(1), QStringLiteral("https://example.com/"));
     EXPECT_TRUE(readProfile().contains("0=" + spaced.toUtf8() + "|plan v2.pdf|")); // saved after the drop
     // The last one dropped is what Enter, F2 and Delete act on next.
     EXPECT_EQ(list().currentIndex().row(), 4);
 
     window = restart();
     EXPECT_EQ(targets(), expected);
-    EXPECT_EQ(list().Text(3), QStringLiteral("a|b.txt"));
-    EXPECT_EQ(list().Text(4), QStringLiteral("Grüße.odt"));
+    EXPECT_EQ(caption(2), QStringLiteral("a|b.txt"));
+    EXPECT_EQ(caption(3), QStringLiteral("Grüße.odt"));
 }
 
 TEST_F(EditingListTest, ADropWithNothingUsableIsRefusedAndSavesNothing)
@@ -83,7 +82,7 @@ TEST_F(EditingListTest, ADropWithNothingUsableIsRefusedAndSavesNothing)
     EXPECT_FALSE(enter.isAccepted());
     QDropEvent dropEvent(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(list().viewport(), &dropEvent);
-    EXPECT_EQ(list().Count(), 0);
+    EXPECT_EQ(list().count(), 0);
     EXPECT_FALSE(QFile::exists(profile));
 }
 
@@ -99,16 +98,16 @@ TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersButAlwaysSaves)
         dialogs.nextInput = answer;
         window->mnuURL_Click();
     }
-    EXPECT_EQ(list().Count(), 0);
+    EXPECT_EQ(list().count(), 0);
 
     dialogs.nextInput = QStringLiteral(" example.org ");
     window->mnuURL_Click();
     dialogs.nextInput = QStringLiteral("https://example.com/docs/");
     window->mnuURL_Click();
     EXPECT_EQ(targets(), (QStringList{"http://example.org", "https://example.com/docs/"}));
-    EXPECT_EQ(list().Text(1), QStringLiteral("example.org"));
+    EXPECT_EQ(caption(0), QStringLiteral("example.org"));
     EXPECT_TRUE(readProfile().contains("1=https://example.com/docs/|example.com \u203A docs|"));
-    EXPECT_EQ(list().SelectedItem(), 2);
+    EXPECT_EQ(list().selectedRow(), 1);
 
     // Text that cannot be an address keeps the prompt open, saying why.
     dialogs.shown.clear();
@@ -157,19 +156,19 @@ TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
     EXPECT_FALSE(QFile::exists(profile));
 }
 
-TEST_F(EditingListTest, DeletingKeepsBothListsPairedAndRewritesTheProfile)
+TEST_F(EditingListTest, DeletingRemovesTheShortcutAskedAboutAndRewritesTheProfile)
 {
     const QStringList files = {file(QStringLiteral("a.txt")), file(QStringLiteral("b.pdf")), file(QStringLiteral("c.png"))};
     for (const QString &f : files)
-        window->AddButton(f, QString(), window->IconList().Count() + 1);
-    const qint64 iconOfC = window->IconList().image(list().Icon(3)).cacheKey();
+        shortcuts::addShortcut(window->model(), f);
+    const qint64 iconOfC = window->model().at(2).icon.cacheKey();
 
-    select(2);
+    select(1);
     window->mnuDelete_Click();
     ASSERT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete b.pdf?"));
     EXPECT_EQ(targets(), (QStringList{files[0], files[2]}));
-    EXPECT_EQ(window->IconList().image(list().Icon(2)).cacheKey(), iconOfC);
-    select(2);
+    EXPECT_EQ(window->model().at(1).icon.cacheKey(), iconOfC);
+    select(1);
     window->mnuOpen_Click();
     EXPECT_EQ(opener.opened, QStringList{files[2]});
     const QByteArray saved = readProfile();
@@ -180,23 +179,42 @@ TEST_F(EditingListTest, DeletingKeepsBothListsPairedAndRewritesTheProfile)
     // Answering No still saves; the last and then the only one go.
     QFile::remove(profile);
     dialogs.nextAnswer = platform::Dialogs::No;
-    select(2);
-    window->mnuDelete_Click();
-    EXPECT_EQ(list().Count(), 2);
-    EXPECT_TRUE(QFile::exists(profile));
-    dialogs.nextAnswer = platform::Dialogs::Yes;
-    select(2);
-    window->mnuDelete_Click();
     select(1);
     window->mnuDelete_Click();
-    EXPECT_EQ(list().Count(), 0);
+    EXPECT_EQ(list().count(), 2);
+    EXPECT_TRUE(QFile::exists(profile));
+    dialogs.nextAnswer = platform::Dialogs::Yes;
+    select(1);
+    window->mnuDelete_Click();
+    select(0);
+    window->mnuDelete_Click();
+    EXPECT_EQ(list().count(), 0);
     EXPECT_TRUE(targets().isEmpty());
     EXPECT_TRUE(readProfile().contains("\n0=\n"));
 
-    // Added after the deletions: its own, new image.
-    window->AddButton(files[1], QString(), window->IconList().Count() + 1);
-    EXPECT_EQ(list().Icon(1), 4);
-    EXPECT_EQ(window->IconList().Count(), 4);
+    // Added after the deletions: its own icon again.
+    shortcuts::addShortcut(window->model(), files[1]);
+    EXPECT_EQ(window->model().at(0).iconKey, QStringLiteral(".pdf"));
+}
+
+TEST_F(EditingListTest, DeleteRemovesTheShortcutItNamedWhenAHandOverArrivesMeanwhile)
+{
+    const QString a = file(QStringLiteral("a.txt")), b = file(QStringLiteral("b.txt"));
+    const QString handed = file(QStringLiteral("handed.txt"));
+    window->addTargets({a, b});
+    select(0);
+    // A later start hands a file over while the question is up: it is added
+    // and selected.
+    dialogs.whileAsking = [&] {
+        window->showFromAnotherStart({handed});
+        EXPECT_EQ(list().selectedRow(), 2);
+    };
+    window->mnuDelete_Click();
+    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete a.txt?"));
+    EXPECT_EQ(targets(), (QStringList{b, handed}));
+    const QByteArray saved = readProfile();
+    EXPECT_TRUE(saved.contains("0=" + b.toUtf8() + "|b.txt|"));
+    EXPECT_TRUE(saved.contains("1=" + handed.toUtf8() + "|handed.txt|"));
 }
 
 TEST_F(EditingListTest, AMissingTargetSaysSoAndOpeningItOffersToRemoveIt)
@@ -208,12 +226,12 @@ TEST_F(EditingListTest, AMissingTargetSaysSoAndOpeningItOffersToRemoveIt)
         QStringLiteral("\nThis file or folder is missing.\n")));
     QFile::remove(profile);
     dialogs.nextAnswer = platform::Dialogs::No;
-    select(1);
+    select(0);
     window->lstButtons_DblClick();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
               QStringLiteral("gone.txt cannot be opened: \u201C%1\u201D is missing.\n\nRemove this shortcut?").arg(gone));
-    EXPECT_EQ(list().Count(), 2); // No keeps it
+    EXPECT_EQ(list().count(), 2); // No keeps it
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_FALSE(QFile::exists(profile));
     dialogs.nextAnswer = platform::Dialogs::Yes;
@@ -225,14 +243,14 @@ TEST_F(EditingListTest, AMissingTargetSaysSoAndOpeningItOffersToRemoveIt)
 
 TEST_F(EditingListTest, KeysRunTheMenuCommands)
 {
-    window->AddButton(QStringLiteral("http://example.com/a"), QString(), 1);
-    window->AddButton(QStringLiteral("http://example.com/b"), QString(), 2);
-    select(2);
+    shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com/a"));
+    shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com/b"));
+    select(1);
     list().setFocus();
     QTest::keyClick(&list(), Qt::Key_Return);
     EXPECT_EQ(opener.opened, QStringList{"http://example.com/b"});
     QTest::keyClick(&list(), Qt::Key_Delete);
-    EXPECT_EQ(list().Count(), 1);
+    EXPECT_EQ(list().count(), 1);
     EXPECT_FALSE(menuShownBy([&] { QTest::keyClick(&list(), Qt::Key_Menu); }).isEmpty());
     QApplication::setActiveWindow(window.get()); // the closed menu had the focus
     list().setFocus();
@@ -241,8 +259,8 @@ TEST_F(EditingListTest, KeysRunTheMenuCommands)
 
 TEST_F(EditingListTest, F2RenamesTheCaptionAndSavesAtOnce)
 {
-    window->AddButton(QStringLiteral("http://example.com/a"), QString(), 1);
-    select(1);
+    shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com/a"));
+    select(0);
     list().setFocus();
     auto rename = [&](const QString &text) {
         QTest::keyClick(&list(), Qt::Key_F2);
@@ -254,14 +272,14 @@ TEST_F(EditingListTest, F2RenamesTheCaptionAndSavesAtOnce)
         QApplication::processEvents();
     };
     rename(QStringLiteral("Docs | Site"));
-    EXPECT_EQ(list().Text(1), QStringLiteral("Docs | Site"));
-    EXPECT_EQ(window->lstPrograms().List(0), QStringLiteral("http://example.com/a"));
+    EXPECT_EQ(caption(0), QStringLiteral("Docs | Site"));
+    EXPECT_EQ(window->model().at(0).target, QStringLiteral("http://example.com/a"));
     EXPECT_TRUE(readProfile().contains("0=http://example.com/a|Docs %7C Site|"));
     rename(QStringLiteral("   "));
-    EXPECT_EQ(list().Text(1), QStringLiteral("Docs | Site"));
+    EXPECT_EQ(caption(0), QStringLiteral("Docs | Site"));
 
     window = restart();
-    EXPECT_EQ(list().Text(1), QStringLiteral("Docs | Site"));
+    EXPECT_EQ(caption(0), QStringLiteral("Docs | Site"));
 }
 
 } // namespace
@@ -274,7 +292,7 @@ TEST_F(EditingListTest, AHandWrittenMailtoEntryIsKeptAndOpenedAsTyped)
     writeProfile("[Tessaflow]\n0=mailto:someone@example.com|Mail|360|240\n");
     window = open();
     EXPECT_EQ(targets(), QStringList{"mailto:someone@example.com"});
-    select(1);
+    select(0);
     window->mnuOpen_Click();
     EXPECT_EQ(opener.opened, QStringList{"mailto:someone@example.com"});
 }

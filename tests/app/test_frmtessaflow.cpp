@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheDesignedEmptyWindowWithItsTrayIcon)
     EXPECT_EQ(window->lstButtons().geometry(), window->rect()); // fills the client area
     EXPECT_EQ(window->lstButtons().toolTip(), QStringLiteral("Drag & Drop files to Add"));
     EXPECT_TRUE(window->lstButtons().acceptDrops());
-    EXPECT_EQ(window->lstButtons().Count(), 0);
+    EXPECT_EQ(window->lstButtons().count(), 0);
     EXPECT_FALSE(window->windowIcon().isNull());
     // The raw pixels it is read from are the PNG's, the picture that is installed.
     EXPECT_EQ(window->windowIcon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_RGB32),
@@ -50,9 +50,9 @@ TEST_F(MainWindowTest, StoredGeometryShortcutsAndSettingsComeBack)
     EXPECT_EQ(window->frameGeometry(), QRect(120, 100, 400, 300));
     EXPECT_DOUBLE_EQ(window->frameTop(), 1500);
     EXPECT_EQ(window->lstButtons().View(), 1);
-    ASSERT_EQ(window->lstButtons().Count(), 2);
-    EXPECT_EQ(window->lstButtons().Left(1), 300);
-    EXPECT_EQ(window->lstPrograms().List(1), QStringLiteral("http://example.com"));
+    ASSERT_EQ(window->lstButtons().count(), 2);
+    EXPECT_EQ(window->lstButtons().placeOf(0).x(), 300);
+    EXPECT_EQ(window->model().at(1).target, QStringLiteral("http://example.com"));
 
     window->close();
     const QByteArray saved = readProfile();
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, AProfileThatIsNoPlainFileIsReportedOnceAndNeverWritten)
 {
     ASSERT_EQ(::mkfifo(QFile::encodeName(profile).constData(), 0600), 0);
     auto window = open(); // returns: the FIFO is never opened
-    window->AddButton(QStringLiteral("http://example.com"), QString(), 1);
+    shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com"));
     EXPECT_FALSE(window->Save_Config());
     window->close();
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -194,13 +194,13 @@ TEST_F(MainWindowTest, AFailedSaveIsShownOnceAndTheShortcutsStay)
     blocker.close();
     profile = dir.filePath(QStringLiteral("blocker/tsw.ini"));
     auto window = open();
-    window->AddButton(QStringLiteral("http://example.com"), QString(), 1);
+    shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com"));
     EXPECT_FALSE(window->Save_Config());
     EXPECT_FALSE(window->Save_Config());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow"));
     EXPECT_TRUE(dialogs.shown[0].text.contains(profile));
-    EXPECT_EQ(window->lstButtons().Count(), 1);
+    EXPECT_EQ(window->lstButtons().count(), 1);
 }
 
 } // namespace

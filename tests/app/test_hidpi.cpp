@@ -37,8 +37,8 @@ TEST_F(HiDpiTest, GeometryAndPositionsRoundTripInTwips)
 TEST_F(HiDpiTest, IconsAreDrawnForThePixelDensity)
 {
     auto window = open();
-    window->AddButton(QStringLiteral("/nowhere/a.pdf"), QString(), 1);
-    const QIcon icon = window->IconList().image(1);
+    shortcuts::addShortcut(window->model(), QStringLiteral("/nowhere/a.pdf"));
+    const QIcon icon = window->model().at(0).icon;
     const QPixmap sharp = icon.pixmap(QSize(32, 32), 2.0);
     EXPECT_EQ(sharp.size(), QSize(64, 64));
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);

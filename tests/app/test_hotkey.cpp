@@ -117,7 +117,7 @@ TEST_F(HotKeyTest, TheKeyBringsTheWindowAndSendsItBackAndAnOpenedShortcutSendsIt
     QApplication::processEvents();
     tray.click(platform::TrayClick::Activate);
     QApplication::processEvents();
-    window->lstButtons().setSelectedItem(1);
+    window->lstButtons().selectRow(0);
     window->mnuOpen_Click();
     EXPECT_TRUE(shown());
 }

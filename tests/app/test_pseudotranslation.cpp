@@ -125,9 +125,9 @@ TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
                             QStringLiteral("http://www."), QStringLiteral("/d/bad\uFFFDname"),
                             QStandardPaths::findExecutable(QStringLiteral("xdg-open"))};
     dialogs.nextAnswer = platform::Dialogs::No;
-    window->lstButtons().setSelectedItem(1);
+    window->lstButtons().selectRow(0);
     window->mnuDelete_Click();
-    window->lstButtons().setSelectedItem(2);
+    window->lstButtons().selectRow(1);
     window->mnuOpen_Click(); // missing: offers to remove it
     dialogs.nextInput = QStringLiteral("two words");
     window->mnuURL_Click();
@@ -135,7 +135,7 @@ TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
     window->mnuPaste_Click();
     clipboard.fill().setText(QStringLiteral("not a thing"));
     window->mnuPaste_Click();
-    window->lstButtons_OLEDragDrop({QUrl::fromEncoded("file:///d/bad%FFname")});
+    window->lstButtons_linksDropped({QUrl::fromEncoded("file:///d/bad%FFname")});
     window->mnuAddFiles_Click();
     window->mnuAddFolders_Click();
     for (const QString &title : fileChooser.titles)

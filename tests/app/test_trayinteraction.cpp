@@ -156,8 +156,8 @@ TEST_F(TrayInteractionTest, RestoringPutsTheWindowBackWhereAndAsLargeAsItWas)
 
 TEST_F(TrayInteractionTest, DoubleClickAndOpenLaunchTheSelectedShortcutWithoutSaving)
 {
-    window->AddButton(QStringLiteral("http://example.com/one"), QString(), 1);
-    window->AddButton(QStringLiteral("https://example.com/two"), QString(), 2);
+    shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com/one"));
+    shortcuts::addShortcut(window->model(), QStringLiteral("https://example.com/two"));
     QApplication::processEvents();
     platform::ListView &list = window->lstButtons();
 

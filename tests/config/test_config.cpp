@@ -5,18 +5,15 @@
 #include "support/ShortcutFixture.h"
 
 using namespace testing_support;
-using config::Load_Config;
-using config::Save_Config;
 
 namespace {
 
-// A second, empty set of controls: the list as the next start builds it.
+// A second, empty list: as the next start builds it.
 struct Restarted {
-    platform::ImageList large{32}, small{16};
-    platform::ListBox programs;
-    platform::ListView view{large, small};
-    shortcuts::ShortcutList list;
-    explicit Restarted(shortcuts::Icons &icons) : list{view, programs, large, small, icons} {}
+    shortcuts::ShortcutModel model;
+    platform::ListView view;
+    shortcuts::ShortcutList list{model, view};
+    explicit Restarted(shortcuts::Icons &icons) : model(icons) { view.setItems(&model); }
 };
 
 class ConfigTest : public ShortcutFixture {
@@ -31,16 +28,22 @@ protected:
             out += QByteArray::number(k) + "=\n";
         return out;
     }
-    QStringList targets() const { return programs.items(); }
+    // A shortcut with its own place as stored, as loading it makes it.
+    void addAt(const QString &target, const QString &caption, double left, double top)
+    {
+        auto shortcut = shortcuts::makeShortcut(target, caption);
+        ASSERT_TRUE(shortcut);
+        shortcut->left = left;
+        shortcut->top = top;
+        model.add(*shortcut);
+    }
 };
 
 TEST_F(ConfigTest, FirstSaveWritesKeysInTheDocumentedOrder)
 {
-    shortcuts::AddButton(list, QStringLiteral("/tools/editor.exe"), QString(), 1, QStringLiteral("360"),
-                         QStringLiteral("240"));
-    shortcuts::AddButton(list, QStringLiteral("/docs/plan.txt"), QString(), 2, QStringLiteral("1560"),
-                         QStringLiteral("240"));
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    addAt(QStringLiteral("/tools/editor.exe"), QString(), 360, 240);
+    addAt(QStringLiteral("/docs/plan.txt"), QString(), 1560, 240);
+    ASSERT_TRUE(save(ini, frame));
 
     const QByteArray expected = "[Tessaflow]\n"
                                 "Top=1440\nLeft=1200\nHeight=4320\nWidth=5760\n"
@@ -58,7 +61,7 @@ TEST_F(ConfigTest, GeometryIsWrittenInEveryState)
     for (int state : {1, 2, 0}) {
         frame.state = state;
         frame.top = 1440 + state;
-        ASSERT_TRUE(Save_Config(ini, frame, list));
+        ASSERT_TRUE(save(ini, frame));
         EXPECT_TRUE(readFile(QStringLiteral("tsw.ini"))
                         .startsWith("[Tessaflow]\nTop=" + QByteArray::number(1440 + state) + "\nLeft=1200\nHeight=4320\n"))
             << state;
@@ -72,23 +75,23 @@ TEST_F(ConfigTest, APositionTheWindowSystemNeverToldIsNotWritten)
     frame.positionKnown = false;
     frame.width = 6000;
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nTop=15\nLeft=30\nHeight=45\nWidth=60\n");
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).startsWith("[Tessaflow]\nTop=15\nLeft=30\nHeight=4320\nWidth=6000\n"));
     writeFile(QStringLiteral("tsw.ini"), "");
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).startsWith("[Tessaflow]\nHeight=4320\nWidth=6000\nArrange=0\n"));
 }
 
 TEST_F(ConfigTest, EmptyListAndLongListsEmptyEveryKeyBeyondTheList)
 {
     // An empty list still writes every key up to 100.
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).endsWith(emptyKeysFrom(0)));
 
     // 120 shortcuts: keys 0..119 hold entries, nothing is emptied.
     for (int i = 0; i < 120; ++i)
-        shortcuts::AddButton(list, QStringLiteral("/t/%1.txt").arg(i), QString(), list.nextImageIndex());
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+        add(QStringLiteral("/t/%1.txt").arg(i));
+    ASSERT_TRUE(save(ini, frame));
     platform::ProfileDocument doc;
     ASSERT_TRUE(ini.file().load(doc));
     EXPECT_EQ(doc.value(config::kSection, QStringLiteral("119")).section(QLatin1Char('|'), 0, 1),
@@ -96,11 +99,9 @@ TEST_F(ConfigTest, EmptyListAndLongListsEmptyEveryKeyBeyondTheList)
 
     // Shrunk to 2: keys above 100 that are still there are emptied too, so the
     // old entries do not come back at the next start.
-    while (view.Count() > 2) {
-        programs.RemoveItem(view.Count() - 1);
-        view.Remove(view.Count());
-    }
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    while (model.count() > 2)
+        model.remove(model.count() - 1);
+    ASSERT_TRUE(save(ini, frame));
     ASSERT_TRUE(ini.file().load(doc));
     EXPECT_EQ(doc.value(config::kSection, QStringLiteral("1")).left(10), QStringLiteral("/t/1.txt|1"));
     for (int k : {2, 100, 101, 119})
@@ -113,7 +114,7 @@ TEST_F(ConfigTest, LoadAppliesEachUsableValueAndSkipsTheRest)
     writeFile(QStringLiteral("tsw.ini"), "[Other]\n0=/elsewhere|x|1|1\n"
                                          "[TESSAFLOW]\ntop=abc\nLeft=300\nHeight=4,5e3\nWidth=\n"
                                          "Arrange=7\nSView=1\n");
-    EXPECT_EQ(Load_Config(ini, frame, list), 0);
+    EXPECT_EQ(load(ini, frame), 0);
     EXPECT_EQ(frame.top, 1440);   // letters: kept
     EXPECT_EQ(frame.left, 300);
     EXPECT_EQ(frame.height, 4500); // "," read as the decimal separator
@@ -124,13 +125,13 @@ TEST_F(ConfigTest, LoadAppliesEachUsableValueAndSkipsTheRest)
 
 TEST_F(ConfigTest, LoadWithoutAFileChangesNothing)
 {
-    EXPECT_EQ(Load_Config(ini, frame, list), 0);
+    EXPECT_EQ(load(ini, frame), 0);
     EXPECT_EQ(frame.top, 1440);
-    EXPECT_EQ(view.Count(), 0);
+    EXPECT_EQ(model.count(), 0);
     EXPECT_FALSE(QFile::exists(ini.path())); // nothing is created at start-up
 }
 
-TEST_F(ConfigTest, LoadSkipsUnusableEntriesAndNumbersImagesAfterTheImageCount)
+TEST_F(ConfigTest, LoadSkipsUnusableEntriesAndGivesEachShortcutItsOwnIconAndPlace)
 {
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n"
                                          "0=/a/one.txt|one|15|30\n"
@@ -138,17 +139,16 @@ TEST_F(ConfigTest, LoadSkipsUnusableEntriesAndNumbersImagesAfterTheImageCount)
                                          "2=/a/short|only-three|1\n"   // three fields: nothing
                                          "4=/a/two.txt|two|||\n"       // gap before; five fields
                                          "5=/a/three.txt|three|15|30|extra|more\n");
-    EXPECT_EQ(Load_Config(ini, frame, list), 3);
+    EXPECT_EQ(load(ini, frame), 3);
     EXPECT_EQ(captions(), (QStringList{"one", "two", "three"}));
     EXPECT_EQ(targets(), (QStringList{"/a/one.txt", "/a/two.txt", "/a/three.txt"}));
-    // Every item names its own images, whatever the key numbers were.
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_EQ(view.Icon(i), i);
-    EXPECT_EQ(large.Count(), 3);
-    EXPECT_EQ(view.Left(1), 15);
-    EXPECT_EQ(view.Top(1), 30);
+    // Every shortcut has its icon, whatever the key numbers were.
+    for (const auto &shortcut : model.shortcuts())
+        EXPECT_EQ(shortcut.iconKey, QStringLiteral("missing:.txt"));
+    EXPECT_EQ(view.placeOf(0), QPointF(15, 30));
+    EXPECT_EQ(model.at(2).left, 15.0);
     // Not shown, but the user's own text: kept after the shown entries.
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     const QByteArray saved = readFile(QStringLiteral("tsw.ini"));
     EXPECT_TRUE(saved.contains("\n3=/a/short|only-three|1\n")) << saved.constData();
     EXPECT_FALSE(saved.contains("=x\n"));
@@ -157,12 +157,12 @@ TEST_F(ConfigTest, LoadSkipsUnusableEntriesAndNumbersImagesAfterTheImageCount)
 TEST_F(ConfigTest, MoreThan21EntriesSurviveARestart)
 {
     for (int i = 0; i < 30; ++i)
-        shortcuts::AddButton(list, QStringLiteral("/docs/%1.txt").arg(i), QString(), list.nextImageIndex());
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+        add(QStringLiteral("/docs/%1.txt").arg(i));
+    ASSERT_TRUE(save(ini, frame));
 
     Restarted again(icons);
-    EXPECT_EQ(Load_Config(ini, frame, again.list), 30);
-    EXPECT_EQ(again.programs.items(), programs.items());
+    EXPECT_EQ(loadInto(again.list, ini, frame), 30);
+    EXPECT_EQ(targetsOf(again.model), targets());
 }
 
 TEST_F(ConfigTest, EveryNumberedKeyIsReadWhateverTheGapsAndSavedFromZero)
@@ -173,67 +173,75 @@ TEST_F(ConfigTest, EveryNumberedKeyIsReadWhateverTheGapsAndSavedFromZero)
         file += QByteArray::number(i) + "=/d/" + QByteArray::number(i) + "|c" + QByteArray::number(i) + "||\n";
     file += "040=/d/forty|not a number||\n+7=/d/plus|not a number||\n1234567890=/d/big|too long||\n";
     writeFile(QStringLiteral("tsw.ini"), file);
-    EXPECT_EQ(Load_Config(ini, frame, list), 28);
+    EXPECT_EQ(load(ini, frame), 28);
     EXPECT_EQ(captions().mid(20), (QStringList{"c20", "c25", "c30", "c31", "c32", "c33", "c34", "c35"}));
 
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     const QByteArray saved = readFile(QStringLiteral("tsw.ini"));
     EXPECT_TRUE(saved.contains("\n21=/d/25|c25|")) << saved.constData();
     EXPECT_TRUE(saved.contains("\n27=/d/35|c35|"));
     Restarted again(icons);
-    EXPECT_EQ(Load_Config(ini, frame, again.list), 28);
+    EXPECT_EQ(loadInto(again.list, ini, frame), 28);
 }
 
-TEST_F(ConfigTest, EntriesPastTheImageLimitAreWrittenBackUnchanged)
+TEST_F(ConfigTest, UnshownEntriesAreWrittenBackUnchangedAfterTheShownOnes)
 {
-    // Images of a long run: room for two more shortcuts.
-    while (large.Count() < shortcuts::kMaxImages - 2) {
-        large.Add(QIcon());
-        small.Add(QIcon());
-    }
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/1|one||\n1=/a/2|two||\n"
-                                         "2=/a/3|three|1|2|extra\n5=/a/4|four||\n7=x\n");
-    EXPECT_EQ(Load_Config(ini, frame, list), 2);
-    EXPECT_EQ(captions(), (QStringList{"one", "two"}));
-    view.Remove(1);
-    programs.RemoveItem(0);
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+                                         "2=/a/3|three|1\n5=/a/4|four|1|2|extra\n7=x\n");
+    EXPECT_EQ(load(ini, frame), 3);
+    EXPECT_EQ(captions(), (QStringList{"one", "two", "four"}));
+    EXPECT_EQ(list.unshown, QStringList{"/a/3|three|1"});
+    model.remove(0);
+    ASSERT_TRUE(save(ini, frame));
     const QByteArray saved = readFile(QStringLiteral("tsw.ini"));
-    EXPECT_TRUE(saved.contains("\n1=/a/3|three|1|2|extra\n2=/a/4|four||\n")) << saved.constData();
+    EXPECT_TRUE(saved.contains("\n1=/a/4|four|1|2\n2=/a/3|three|1\n")) << saved.constData();
     EXPECT_TRUE(saved.contains("\n3=\n"));
+    EXPECT_TRUE(saved.contains("\n5=\n"));
+}
+
+TEST_F(ConfigTest, AsManyEntriesAsTheProfileHoldsAreShown)
+{
+    // Far more than a run could once show (a 16-bit count of pictures).
+    QByteArray file = "[Tessaflow]\n";
+    for (int i = 0; i < 32767 + 3; ++i)
+        file += QByteArray::number(i) + "=https://example.org/" + QByteArray::number(i) + "|" + QByteArray::number(i) + "||\n";
+    writeFile(QStringLiteral("tsw.ini"), file);
+    EXPECT_EQ(load(ini, frame), 32770);
+    EXPECT_TRUE(list.unshown.isEmpty());
+    EXPECT_EQ(model.at(32769).target, QStringLiteral("https://example.org/32769"));
 }
 
 TEST_F(ConfigTest, AnUnshownEntryWithAStrayCrComesBackWholeAndNothingTwice)
 {
     // Hand-edited: a bare CR inside a line is not a line break.
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/1|one||\n1=hand\rwritten\n2=/a/2|two||\n");
-    EXPECT_EQ(Load_Config(ini, frame, list), 2);
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    EXPECT_EQ(load(ini, frame), 2);
+    ASSERT_TRUE(save(ini, frame));
     EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).contains("\n2=hand\rwritten\n"));
     Restarted again(icons);
-    EXPECT_EQ(Load_Config(ini, frame, again.list), 2);
-    EXPECT_EQ(again.programs.items(), (QStringList{"/a/1", "/a/2"}));
+    EXPECT_EQ(loadInto(again.list, ini, frame), 2);
+    EXPECT_EQ(targetsOf(again.model), (QStringList{"/a/1", "/a/2"}));
     EXPECT_EQ(again.list.unshown, QStringList{"hand\rwritten"});
 }
 
 TEST_F(ConfigTest, AnotherWritersVersionIsKeptAsBakBeforeASave)
 {
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/mine|mine||\n");
-    Load_Config(ini, frame, list);
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    load(ini, frame);
+    ASSERT_TRUE(save(ini, frame));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("tsw.ini.bak")))) << "our own save is no other version";
     EXPECT_TRUE(ini.file().takeBackupNotice().isEmpty());
 
     // A second copy changes the shortcut and saves.
     QByteArray theirs = readFile(QStringLiteral("tsw.ini")).replace("/a/mine|mine", "/a/THEM|THEM");
     writeFile(QStringLiteral("tsw.ini"), theirs);
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     EXPECT_EQ(readFile(QStringLiteral("tsw.ini.bak")), theirs);
     EXPECT_EQ(ini.file().takeBackupNotice(), path(QStringLiteral("tsw.ini.bak")));
     EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).contains("0=/a/mine|mine|"));
 
     // Unchanged since: the next save keeps no copy.
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     EXPECT_TRUE(ini.file().takeBackupNotice().isEmpty());
     EXPECT_EQ(readFile(QStringLiteral("tsw.ini.bak")), theirs);
 }
@@ -242,48 +250,48 @@ TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)
 {
     const QString url = QStringLiteral("https://example.com/a|b?q=%7C");
     const QString caption = QStringLiteral("Grüße | 東京");
-    shortcuts::AddButton(list, url, caption, 1, QStringLiteral("0"), QStringLiteral("0"));
-    shortcuts::AddButton(list, QStringLiteral("/plain/file.txt"), QString(), 2, QStringLiteral("75"),
-                         QStringLiteral("0"));
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    addAt(url, caption, 0, 0);
+    addAt(QStringLiteral("/plain/file.txt"), QString(), 75, 0);
+    ASSERT_TRUE(save(ini, frame));
     const QByteArray file = readFile(QStringLiteral("tsw.ini"));
     EXPECT_TRUE(file.contains("1=/plain/file.txt|file.txt|75|0\n")); // no "|" : the plain format
 
     Restarted again(icons);
-    EXPECT_EQ(Load_Config(ini, frame, again.list), 2);
-    EXPECT_EQ(again.programs.List(0), url);
-    EXPECT_EQ(again.view.Text(1), caption);
+    EXPECT_EQ(loadInto(again.list, ini, frame), 2);
+    EXPECT_EQ(again.model.at(0).target, url);
+    EXPECT_EQ(again.model.at(0).caption, caption);
 }
 
 TEST_F(ConfigTest, NamesWithLineBreaksAndLeadingBlanksRoundTrip)
 {
     // Both are legal in Linux file names; neither may break the profile's lines.
     const QString target = QStringLiteral("  /odd/two\nlines.txt");
-    shortcuts::AddButton(list, QStringLiteral("http://x.org/"), QStringLiteral("first\r\nsecond"), 1);
-    list.lstPrograms.AddItem(target); // as a file dropped with such a name would be stored
-    view.Add(QStringLiteral("k"), QStringLiteral("two\nlines.txt"), 2, 2);
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    add(QStringLiteral("http://x.org/"), QStringLiteral("first\r\nsecond"));
+    // As a file dropped with such a name would be stored.
+    model.add(shortcuts::Shortcut{target, QStringLiteral("two\nlines.txt")});
+    ASSERT_TRUE(save(ini, frame));
 
     Restarted again(icons);
-    EXPECT_EQ(Load_Config(ini, frame, again.list), 2);
-    EXPECT_EQ(again.view.Text(1), QStringLiteral("first\r\nsecond"));
-    EXPECT_EQ(again.view.Text(2), QStringLiteral("two\nlines.txt"));
+    EXPECT_EQ(loadInto(again.list, ini, frame), 2);
+    EXPECT_EQ(again.model.at(0).caption, QStringLiteral("first\r\nsecond"));
+    EXPECT_EQ(again.model.at(1).caption, QStringLiteral("two\nlines.txt"));
 }
 
 TEST_F(ConfigTest, ArrangementIsAppliedBeforeEntriesSoStoredPositionsAreIgnored)
 {
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nArrange=1\n0=/a/one.txt|one|9000|9000\n");
     view.resize(400, 300);
-    EXPECT_EQ(Load_Config(ini, frame, list), 1);
+    EXPECT_EQ(load(ini, frame), 1);
     EXPECT_EQ(view.Arrange(), 1);
-    EXPECT_LT(view.Left(1), 9000);
-    EXPECT_LT(view.Top(1), 9000);
+    EXPECT_FALSE(model.at(0).left);
+    EXPECT_LT(view.placeOf(0).x(), 9000);
+    EXPECT_LT(view.placeOf(0).y(), 9000);
 }
 
 TEST_F(ConfigTest, OtherSectionsAndCommentsSurviveASave)
 {
     writeFile(QStringLiteral("tsw.ini"), "; kept\r\n[Other]\r\nkey=value\r\n[Tessaflow]\r\nArrange=0\r\n");
-    ASSERT_TRUE(Save_Config(ini, frame, list));
+    ASSERT_TRUE(save(ini, frame));
     const QByteArray file = readFile(QStringLiteral("tsw.ini"));
     EXPECT_TRUE(file.startsWith("; kept\r\n[Other]\r\nkey=value\r\n[Tessaflow]\r\nArrange=0\r\nTop=1440\r\n"))
         << file.left(100).constData();
@@ -295,7 +303,7 @@ TEST_F(ConfigTest, AFailedSaveIsReported)
     touch(QStringLiteral("blocker"));
     const config::IniFile blocked(path(QStringLiteral("blocker/tsw.ini")));
     QString reason;
-    EXPECT_FALSE(Save_Config(blocked, frame, list, &reason));
+    EXPECT_FALSE(save(blocked, frame, &reason));
     EXPECT_FALSE(reason.isEmpty());
 }
 

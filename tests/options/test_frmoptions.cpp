@@ -194,10 +194,10 @@ TEST_F(OptionsTest, TheMainWindowStaysUsableWhileTheDialogIsOpen)
     options::frmOptions *dialog = showOptions();
     dialogs.nextInput = QStringLiteral("https://example.com/");
     window->mnuURL_Click();
-    EXPECT_EQ(list().Count(), 1);
-    list().setSelectedItem(1);
+    EXPECT_EQ(list().count(), 1);
+    list().selectRow(0);
     window->mnuDelete_Click();
-    EXPECT_EQ(list().Count(), 0);
+    EXPECT_EQ(list().count(), 0);
     // Hidden to the tray, the dialog stays.
     window->showMinimized();
     QTest::qWait(20);

@@ -46,20 +46,23 @@ TEST_F(AddingTest, OnlyLocalFilesOfADropCountInOrderAndAtMost4000)
     EXPECT_EQ(taken.last(), QStringLiteral("/d/3999"));
 }
 
-TEST_F(AddingTest, DroppedFilesAreAddedInOrderEachWithItsOwnImages)
+TEST_F(AddingTest, DroppedFilesAreAddedInOrderEachWithItsOwnIconAndTheLastSelected)
 {
-    shortcuts::AddButton(list, QStringLiteral("http://example.com"), QString(), 1);
-    programs.RemoveItem(0);
-    view.Remove(1); // a deleted shortcut leaves its images behind
+    add(QStringLiteral("http://example.com"));
+    model.remove(0);
     const QString a = touch(QStringLiteral("a.pdf"));
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     const QString folder = path(QStringLiteral("folder"));
     ASSERT_TRUE(shortcuts::AddDropped(list, {a, folder, a}));
-    EXPECT_EQ(programs.items(), (QStringList{a, folder, a}));
+    EXPECT_EQ(targets(), (QStringList{a, folder, a}));
     EXPECT_EQ(captions(), (QStringList{"a.pdf", "folder", "a.pdf"}));
-    EXPECT_EQ(view.Icon(1), 2);
-    EXPECT_EQ(view.Icon(2), 3);
-    EXPECT_EQ(view.Icon(3), 4);
+    EXPECT_EQ(model.at(0).iconKey, QStringLiteral(".pdf"));
+    EXPECT_TRUE(model.at(1).iconKey.startsWith(QStringLiteral("folder:")));
+    EXPECT_EQ(view.selectedRow(), 2);
+    // A drop that cannot add everything keeps what came before the failure.
+    EXPECT_FALSE(shortcuts::AddDropped(list, QStringList{folder, QString(), a}));
+    EXPECT_EQ(targets(), (QStringList{a, folder, a, folder}));
+    EXPECT_EQ(view.selectedRow(), 3);
 }
 
 TEST_F(AddingTest, TheUrlPromptsAnswers)
@@ -132,8 +135,8 @@ TEST_F(AddingTest, DroppedLinksBecomeWebShortcutsInDropOrderWithTheirTitles)
     const auto dropped = shortcuts::droppedShortcuts(links.urls, links.titles);
     ASSERT_EQ(dropped.size(), 4);
     ASSERT_TRUE(shortcuts::AddDropped(list, dropped));
-    EXPECT_EQ(programs.items(), (QStringList{a, "https://example.org/page.html", "https://example.org/other",
-                                             "mailto:someone@example.org"}));
+    EXPECT_EQ(targets(), (QStringList{a, "https://example.org/page.html", "https://example.org/other",
+                                      "mailto:someone@example.org"}));
     EXPECT_EQ(captions(), (QStringList{"a.txt", "An example page", "https://example.org/other",
                                        "mailto:someone@example.org"}));
 

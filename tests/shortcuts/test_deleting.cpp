@@ -1,5 +1,7 @@
-// Deleting the selected shortcut after the question.
+// Deleting the selected shortcut after the question, and removing one whose
+// target is missing: each acts on the shortcut it asked about.
 #include "shortcuts/Deleting.h"
+#include "shortcuts/Launch.h"
 #include "support/Recorders.h"
 #include "support/ShortcutFixture.h"
 
@@ -13,8 +15,7 @@ protected:
     void addThree()
     {
         for (const char *name : {"one", "two", "three"})
-            shortcuts::AddButton(list, QStringLiteral("http://x.org/") + QLatin1String(name), QString(),
-                                 list.nextImageIndex());
+            add(QStringLiteral("http://x.org/") + QLatin1String(name));
     }
 };
 
@@ -23,44 +24,93 @@ TEST_F(DeletingTest, NothingSelectedAsksNothing)
     addThree();
     EXPECT_FALSE(shortcuts::DeleteSelected(list, dialogs));
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(view.Count(), 3);
+    EXPECT_EQ(model.count(), 3);
 }
 
 TEST_F(DeletingTest, TheQuestionNamesTheCaptionVerbatim)
 {
-    shortcuts::AddButton(list, QStringLiteral("http://x.org/"), QStringLiteral("<b>Notepad</b> & co"), 1);
-    view.setSelectedItem(1);
+    add(QStringLiteral("http://x.org/"), QStringLiteral("<b>Notepad</b> & co"));
+    view.selectRow(0);
     dialogs.nextAnswer = platform::Dialogs::No;
     EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow"));
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Are you sure you want to delete <b>Notepad</b> & co?"));
-    EXPECT_EQ(view.Count(), 1); // No keeps it
-    EXPECT_EQ(programs.ListCount(), 1);
+    EXPECT_EQ(model.count(), 1); // No keeps it
 }
 
-TEST_F(DeletingTest, YesRemovesTheRightPairAndLeavesTheImages)
+TEST_F(DeletingTest, YesRemovesTheSelectedShortcutAndTheOthersKeepTheirIcons)
 {
-    for (int remove : {1, 2, 3}) {
+    for (int remove : {0, 1, 2}) {
         SCOPED_TRACE(remove);
-        while (view.Count()) {
-            programs.RemoveItem(0);
-            view.Remove(1);
-        }
+        while (model.count())
+            model.remove(0);
         addThree();
-        const int images = large.Count();
-        QStringList expected = programs.items();
-        QList<int> icons = {view.Icon(1), view.Icon(2), view.Icon(3)};
-        expected.removeAt(remove - 1);
-        icons.removeAt(remove - 1);
-        view.setSelectedItem(remove);
+        QStringList expected = targets();
+        QList<qint64> icons;
+        for (const auto &shortcut : model.shortcuts())
+            icons << shortcut.icon.cacheKey();
+        expected.removeAt(remove);
+        icons.removeAt(remove);
+        view.selectRow(remove);
         EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
-        EXPECT_EQ(programs.items(), expected);
-        ASSERT_EQ(view.Count(), 2);
-        EXPECT_EQ(view.Icon(1), icons[0]); // every other item keeps its own icon
-        EXPECT_EQ(view.Icon(2), icons[1]);
-        EXPECT_EQ(large.Count(), images); // image lists never shrink
+        EXPECT_EQ(targets(), expected);
+        ASSERT_EQ(model.count(), 2);
+        EXPECT_EQ(model.at(0).icon.cacheKey(), icons[0]); // every other shortcut keeps its own icon
+        EXPECT_EQ(model.at(1).icon.cacheKey(), icons[1]);
     }
+}
+
+TEST_F(DeletingTest, YesDeletesTheShortcutTheQuestionNamedWhateverHappenedMeanwhile)
+{
+    addThree();
+    view.selectRow(1);
+    // A later start hands a file over while the question is up: it is added
+    // and selected, as the window does with a hand-over.
+    dialogs.whileAsking = [&] {
+        add(QStringLiteral("http://x.org/handed-over"));
+        view.showRow(model.count() - 1);
+    };
+    EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Are you sure you want to delete two?"));
+    EXPECT_EQ(targets(), (QStringList{"http://x.org/one", "http://x.org/three", "http://x.org/handed-over"}));
+
+    // An earlier shortcut removed meanwhile: the one asked about still goes.
+    view.selectRow(1);
+    dialogs.whileAsking = [&] { model.remove(0); };
+    EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
+    EXPECT_EQ(targets(), (QStringList{"http://x.org/handed-over"}));
+
+    // Gone meanwhile: nothing else is deleted in its place.
+    view.selectRow(0);
+    add(QStringLiteral("http://x.org/four"));
+    dialogs.whileAsking = [&] { model.remove(0); };
+    EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
+    EXPECT_EQ(targets(), (QStringList{"http://x.org/four"}));
+}
+
+TEST_F(DeletingTest, AMissingTargetsRemovalActsOnTheShortcutItAskedAbout)
+{
+    RecordingOpener opener;
+    add(QStringLiteral("http://x.org/one"));
+    add(path(QStringLiteral("gone.txt")));
+    add(QStringLiteral("http://x.org/three"));
+    view.selectRow(1);
+    dialogs.whileAsking = [&] {
+        add(QStringLiteral("http://x.org/handed-over"));
+        view.showRow(model.count() - 1);
+        model.remove(0);
+    };
+    EXPECT_TRUE(shortcuts::OpenOrOfferRemoval(list, opener, dialogs));
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_EQ(targets(), (QStringList{"http://x.org/three", "http://x.org/handed-over"}));
+
+    // Gone meanwhile: nothing is removed.
+    add(path(QStringLiteral("gone.txt")));
+    view.selectRow(2);
+    dialogs.whileAsking = [&] { model.remove(2); };
+    EXPECT_FALSE(shortcuts::OpenOrOfferRemoval(list, opener, dialogs));
+    EXPECT_EQ(targets(), (QStringList{"http://x.org/three", "http://x.org/handed-over"}));
 }
 
 } // namespace

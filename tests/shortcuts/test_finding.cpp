@@ -43,7 +43,7 @@ TEST(Finding, BestFirstAndTiesInListOrder)
     std::vector<shortcuts::Findable> items;
     for (const char *caption : {"prepare.sh", "zebra.png", "my report.txt", "report 2024.pdf", "Report old", "rxexp"})
         items.push_back(shortcuts::findable(QString::fromUtf8(caption), QStringLiteral("/x/") + caption));
-    EXPECT_EQ(shortcuts::rankedMatches(QStringLiteral("rep"), items), (std::vector<int>{4, 5, 3, 1, 6}));
+    EXPECT_EQ(shortcuts::rankedMatches(QStringLiteral("rep"), items), (std::vector<int>{3, 4, 2, 0, 5}));
     EXPECT_TRUE(shortcuts::rankedMatches(QStringLiteral("qq"), items).empty());
 }
 
@@ -56,7 +56,7 @@ protected:
         view.show();
         for (const char *name : {"budget.ods", "my report.txt", "notes.md", "prepare.sh", "readme.txt",
                                  "report 2024.pdf", "zebra.png"})
-            ASSERT_TRUE(shortcuts::AddButton(list, touch(QString::fromUtf8(name)), QString(), list.nextImageIndex()));
+            ASSERT_TRUE(add(touch(QString::fromUtf8(name))));
         QApplication::processEvents();
     }
     // The captions as the view shows them, in its rows' order; faded ones in brackets.
@@ -73,14 +73,14 @@ protected:
     std::vector<QRect> places() const
     {
         std::vector<QRect> out;
-        for (int i = 1; i <= view.Count(); ++i)
-            out.push_back(view.visualRect(view.indexOf(i)));
+        for (int row = 0; row < view.count(); ++row)
+            out.push_back(view.visualRect(view.indexOf(row)));
         return out;
     }
     QByteArray saved()
     {
         FakeFrame frame;
-        EXPECT_TRUE(config::Save_Config(config::IniFile(path(QStringLiteral("tsw.ini"))), frame, list));
+        EXPECT_TRUE(save(config::IniFile(path(QStringLiteral("tsw.ini"))), frame));
         return readFile(QStringLiteral("tsw.ini"));
     }
 };
@@ -92,7 +92,7 @@ TEST_F(FinderTest, TypingFiltersEveryViewAndArrangementAndClearingGivesItAllBack
             SCOPED_TRACE(QStringLiteral("arrange %1 view %2").arg(arrange).arg(v).toStdString());
             view.setArrange(arrange);
             view.setView(v);
-            view.setSelectedItem(7);
+            view.selectRow(6);
             QApplication::processEvents();
             const auto before = places();
             const QByteArray stored = saved();
@@ -105,16 +105,16 @@ TEST_F(FinderTest, TypingFiltersEveryViewAndArrangementAndClearingGivesItAllBack
             else
                 EXPECT_EQ(shown(), (QStringList{"report 2024.pdf", "my report.txt", "prepare.sh"}));
             // The best match is selected; Down and Ctrl+N go on through the matches, Up and Ctrl+P back.
-            EXPECT_EQ(view.SelectedItem(), 6);
+            EXPECT_EQ(view.selectedRow(), 5);
             QTest::keyClick(&view, Qt::Key_Down);
-            EXPECT_EQ(view.SelectedItem(), 2);
+            EXPECT_EQ(view.selectedRow(), 1);
             QTest::keyClick(&view, Qt::Key_N, Qt::ControlModifier);
-            EXPECT_EQ(view.SelectedItem(), 4);
+            EXPECT_EQ(view.selectedRow(), 3);
             QTest::keyClick(&view, Qt::Key_P, Qt::ControlModifier);
-            EXPECT_EQ(view.SelectedItem(), 2);
-            EXPECT_EQ(view.shownItem(1), 6);
-            EXPECT_EQ(view.shownItem(3), 4);
-            EXPECT_EQ(view.shownItem(4), 0);
+            EXPECT_EQ(view.selectedRow(), 1);
+            EXPECT_EQ(view.shownRow(1), 5);
+            EXPECT_EQ(view.shownRow(3), 3);
+            EXPECT_EQ(view.shownRow(4), -1);
             // A save while filtered writes what the whole list holds.
             EXPECT_EQ(saved(), stored);
             QTest::keyClick(&view, Qt::Key_Backspace);
@@ -124,7 +124,7 @@ TEST_F(FinderTest, TypingFiltersEveryViewAndArrangementAndClearingGivesItAllBack
             EXPECT_FALSE(view.filtered());
             QApplication::processEvents();
             EXPECT_EQ(places(), before);
-            EXPECT_EQ(view.SelectedItem(), 7);
+            EXPECT_EQ(view.selectedRow(), 6);
             EXPECT_EQ(saved(), stored);
         }
     }
@@ -134,11 +134,15 @@ TEST_F(FinderTest, DeletingWhileFilteredKeepsTheFilterAndAViewChangeEndsIt)
 {
     view.setArrange(1);
     QTest::keyClicks(&view, QStringLiteral("rep"));
-    ASSERT_TRUE(shortcuts::RemoveShortcut(list, 2));
+    ASSERT_TRUE(model.remove(1));
     EXPECT_EQ(shown(), (QStringList{"report 2024.pdf", "prepare.sh"}));
-    EXPECT_EQ(view.shownItem(2), 3);
+    EXPECT_EQ(view.shownRow(2), 2);
+    // Added while the filter is on: not shown until it ends.
+    ASSERT_TRUE(add(touch(QStringLiteral("report 2025.pdf"))));
+    EXPECT_EQ(shown(), (QStringList{"report 2024.pdf", "prepare.sh"}));
     QTest::keyClicks(&view, QStringLiteral("o"));
-    EXPECT_EQ(shown(), (QStringList{"report 2024.pdf"}));
+    // Typing again finds among every shortcut, the one added meanwhile too.
+    EXPECT_EQ(shown(), (QStringList{"report 2024.pdf", "report 2025.pdf"}));
     // Escape with nothing typed asks for the window to go away.
     bool dismissed = false;
     QObject::connect(&finder, &shortcuts::Finder::dismissed, [&] { dismissed = true; });

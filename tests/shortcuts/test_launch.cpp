@@ -53,21 +53,19 @@ TEST_F(LaunchTest, TheSelectedItemOpensItsOwnTargetAfterDeletionsInTheMiddle)
     const QStringList files = {touch(QStringLiteral("a.txt")), touch(QStringLiteral("b.txt")),
                                touch(QStringLiteral("c.txt")), touch(QStringLiteral("d.txt"))};
     for (const QString &f : files)
-        shortcuts::AddButton(list, f, QString(), list.nextImageIndex());
+        add(f);
 
     EXPECT_FALSE(shortcuts::OpenSelected(list, opener)); // nothing selected: nothing opens
     EXPECT_TRUE(opener.opened.isEmpty());
 
-    // Delete the second: the former third is now item 2 and still opens c.txt.
-    programs.RemoveItem(1);
-    view.Remove(2);
-    view.setSelectedItem(2);
+    // Delete the second: the former third is now row 1 and still opens c.txt.
+    model.remove(1);
+    view.selectRow(1);
     EXPECT_TRUE(shortcuts::OpenSelected(list, opener));
-    view.setSelectedItem(3);
+    view.selectRow(2);
     EXPECT_TRUE(shortcuts::OpenSelected(list, opener));
     EXPECT_EQ(opener.opened, (QStringList{files[2], files[3]}));
-    EXPECT_EQ(view.Count(), 3); // launching changes no list
-    EXPECT_EQ(programs.ListCount(), 3);
+    EXPECT_EQ(model.count(), 3); // launching changes no list
 }
 
 } // namespace

@@ -97,8 +97,8 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     clipboard.fill().setData(QStringLiteral("x-special/gnome-copied-files"),
                              "copy\n" + QUrl::fromLocalFile(file).toEncoded() + "\nfile://" + dir.path().toUtf8());
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(list().Count(), 2);
-    EXPECT_EQ(window->lstPrograms().items(), (QStringList{file, QFileInfo(dir.path()).absoluteFilePath()}));
+    ASSERT_EQ(list().count(), 2);
+    EXPECT_EQ(targets(), (QStringList{file, QFileInfo(dir.path()).absoluteFilePath()}));
     EXPECT_TRUE(readProfile().contains("0=" + file.toUtf8() + "|notes.txt|"));
 
     EXPECT_TRUE(dialogs.shown.empty()); // all of it added: nothing to say
@@ -109,16 +109,16 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
     clipboard.data.reset();
     window->mnuPaste_Click();
-    EXPECT_EQ(list().Count(), 2);
+    EXPECT_EQ(list().count(), 2);
     EXPECT_FALSE(QFile::exists(profile));
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("No shortcut added; 1 line was not a file, folder or web address"));
 
     clipboard.fill().setText(QStringLiteral("https://example.org/x\nnot a link\n") + file);
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->lstPrograms().List(2), QStringLiteral("https://example.org/x"));
+    EXPECT_EQ(window->model().at(2).target, QStringLiteral("https://example.org/x"));
     EXPECT_TRUE(readProfile().contains("2=https://example.org/x|example.org \u203A x|"));
     EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("2 shortcuts added; 1 line was not a file, folder or web address"));
-    EXPECT_EQ(list().SelectedItem(), 4);
+    EXPECT_EQ(list().selectedRow(), 3);
 
     // A name that is not UTF-8 is named, as a drop names it, and only that is said.
     const auto shown = dialogs.shown.size();
@@ -127,7 +127,7 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     ASSERT_EQ(dialogs.shown.size(), shown + 1);
     EXPECT_TRUE(dialogs.shown.back().text.contains(QStringLiteral("/d/bad\uFFFDname")));
     EXPECT_FALSE(dialogs.shown.back().text.contains(QStringLiteral("added")));
-    EXPECT_EQ(list().Count(), 4);
+    EXPECT_EQ(list().count(), 4);
 }
 
 TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)
@@ -135,7 +135,7 @@ TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)
     fileChooser.answer = {dir.filePath(QStringLiteral("a.txt")), dir.filePath(QStringLiteral("b.pdf"))};
     QTest::keyClick(&list(), Qt::Key_Insert);
     EXPECT_EQ(fileChooser.openedIn, QStringList{QDir::homePath()});
-    EXPECT_EQ(window->lstPrograms().items(), fileChooser.answer);
+    EXPECT_EQ(targets(), fileChooser.answer);
     EXPECT_TRUE(readProfile().contains("1=" + fileChooser.answer[1].toUtf8() + "|b.pdf|"));
 
     // Cancelled: no save.
@@ -143,7 +143,7 @@ TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)
     fileChooser.answer.clear();
     QTest::keyClick(&list(), Qt::Key_Insert);
     EXPECT_EQ(fileChooser.shown, 2);
-    EXPECT_EQ(list().Count(), 2);
+    EXPECT_EQ(list().count(), 2);
     EXPECT_FALSE(QFile::exists(profile));
 
     // Folders, from where the last files came.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "support/QtPrinters.h"
 #include <QStringList>
 #include <optional>
@@ -78,9 +80,15 @@ public:
     // run out the user cancels.
     std::vector<std::optional<QString>> laterInputs;
 
+    // Runs while a question is up, before it is answered: what the program
+    // does meanwhile (a hand-over from a later start).
+    std::function<void()> whileAsking;
+
     Answer askYesNo(const QString &title, const QString &text) override
     {
         shown.push_back({QStringLiteral("question"), title, text});
+        if (whileAsking)
+            whileAsking();
         return nextAnswer;
     }
     void showError(const QString &title, const QString &text) override

@@ -10,6 +10,7 @@
 #include "config/Config.h"
 #include "platform/icons/IconLookup.h"
 #include "shortcuts/ShortcutList.h"
+#include "shortcuts/ShortcutModel.h"
 
 namespace testing_support {
 
@@ -36,18 +37,46 @@ struct FakeFrame : config::WindowFrame {
     }
 };
 
-// The four controls of the shortcut list, in a temporary folder that tests
-// may fill with files.
+// Reads the profile into a list, and writes the list to it, as the window does.
+inline int loadInto(shortcuts::ShortcutList &list, const config::IniFile &ini, config::WindowFrame &frame,
+                    QString *error = nullptr)
+{
+    config::ListLook look{list.view.Arrange(), list.view.View()};
+    std::vector<shortcuts::Shortcut> loaded;
+    const int added = config::Load_Config(ini, frame, look, loaded, list.unshown, error);
+    list.view.setArrange(look.arrange);
+    list.view.setView(look.view);
+    list.model.add(std::move(loaded));
+    return added;
+}
+inline bool saveFrom(const shortcuts::ShortcutList &list, const config::IniFile &ini,
+                     const config::WindowFrame &frame, QString *error = nullptr)
+{
+    return config::Save_Config(
+        ini, frame, {list.view.Arrange(), list.view.View()}, list.model.shortcuts(),
+        [&list](int row) { return list.view.placeOf(row); }, list.unshown, error);
+}
+inline QStringList targetsOf(const shortcuts::ShortcutModel &model)
+{
+    QStringList out;
+    for (const shortcuts::Shortcut &shortcut : model.shortcuts())
+        out << shortcut.target;
+    return out;
+}
+
+// The shortcuts and the list view showing them, in a temporary folder that
+// tests may fill with files.
 class ShortcutFixture : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     platform::IconLookup lookup;
     shortcuts::Icons icons{lookup};
-    platform::ImageList large{32};
-    platform::ImageList small{16};
-    platform::ListBox programs;
-    platform::ListView view{large, small};
-    shortcuts::ShortcutList list{view, programs, large, small, icons};
+    shortcuts::ShortcutModel model{icons};
+    platform::ListView view;
+    shortcuts::ShortcutList list{model, view};
+
+    ShortcutFixture() { view.setItems(&model); }
+    ~ShortcutFixture() override { view.setItems(nullptr); }
 
     QString path(const QString &name) const { return dir.filePath(name); }
     QString touch(const QString &name, const QByteArray &content = "x") const
@@ -69,13 +98,27 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(content);
     }
-    // Captions of the list in order.
+    // Captions and targets of the list in order.
     QStringList captions() const
     {
         QStringList out;
-        for (int i = 1; i <= view.Count(); ++i)
-            out << view.Text(i);
+        for (const shortcuts::Shortcut &shortcut : model.shortcuts())
+            out << shortcut.caption;
         return out;
+    }
+    QStringList targets() const { return targetsOf(model); }
+    int load(const config::IniFile &ini, config::WindowFrame &frame, QString *error = nullptr)
+    {
+        return loadInto(list, ini, frame, error);
+    }
+    bool save(const config::IniFile &ini, const config::WindowFrame &frame, QString *error = nullptr)
+    {
+        return saveFrom(list, ini, frame, error);
+    }
+    // Adds the shortcut for a target; false when none could be made.
+    bool add(const QString &target, const QString &caption = QString())
+    {
+        return shortcuts::addShortcut(model, target, caption);
     }
 };
 

@@ -89,6 +89,15 @@ protected:
     std::unique_ptr<app::frmTessaflow> window;
     void SetUp() override { window = open(); }
     platform::ListView &list() { return window->lstButtons(); }
+    // The shortcuts' targets in the list's order.
+    QStringList targets() const
+    {
+        QStringList out;
+        for (const shortcuts::Shortcut &shortcut : window->model().shortcuts())
+            out << shortcut.target;
+        return out;
+    }
+    QString caption(int row) const { return window->model().at(row).caption; }
 };
 
 } // namespace testing_support

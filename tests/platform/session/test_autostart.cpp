@@ -122,7 +122,7 @@ TEST_F(AutostartTest, MinimizedStartsHiddenInTheTrayOnlyWhenThereIsOne)
     // A later start brings it back with its shortcuts.
     window->showFromAnotherStart({QStringLiteral("https://example.org/")});
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->lstPrograms().items(), QStringList{"https://example.org/"});
+    EXPECT_EQ(targets(), QStringList{"https://example.org/"});
     EXPECT_TRUE(readProfile().contains("0=https://example.org/|example.org|"));
 
     tray.hostPresent = false;

@@ -19,46 +19,49 @@ using testing_support::ListViewTest;
 
 namespace {
 
-TEST_F(ListViewTest, ItemsKeepTheOrderOfAddingAndKeysStayUnique)
+TEST_F(ListViewTest, ItemsAreTheModelsRowsAndTheSelectionFollowsItsItem)
 {
+    view.show();
     add(QStringLiteral("zeta"), 1);
     add(QStringLiteral("alpha"), 2);
     add(QStringLiteral("mid"), 3);
-    EXPECT_FALSE(view.Add(QStringLiteral("alpha"), QStringLiteral("again"), 4, 4));
-    ASSERT_EQ(view.Count(), 3);
-    EXPECT_EQ(view.Text(1), QStringLiteral("zeta"));
-    EXPECT_EQ(view.Text(2), QStringLiteral("alpha"));
+    ASSERT_EQ(view.count(), 3);
+    EXPECT_EQ(view.indexOf(1).data(Qt::DisplayRole).toString(), QStringLiteral("alpha"));
+    view.selectRow(2);
+    EXPECT_EQ(view.selectedRow(), 2);
 
-    ASSERT_TRUE(view.Remove(1));
-    EXPECT_EQ(view.Text(1), QStringLiteral("alpha"));
-    EXPECT_EQ(view.Icon(1), 2); // image numbers never shift
-    EXPECT_EQ(view.Icon(2), 3);
-    EXPECT_FALSE(view.Remove(3));
-    EXPECT_TRUE(view.Add(QStringLiteral("zeta"), QStringLiteral("zeta"), 4, 4)); // its key is free again
+    // An earlier row goes: the selection stays on "mid", now row 1.
+    items.removeRow(0);
+    EXPECT_EQ(view.count(), 2);
+    EXPECT_EQ(view.selectedRow(), 1);
+    EXPECT_EQ(view.indexOf(view.selectedRow()).data(Qt::DisplayRole).toString(), QStringLiteral("mid"));
+    EXPECT_FALSE(view.indexOf(2).isValid());
+    view.selectRow(5); // no such item: nothing selected
+    EXPECT_EQ(view.selectedRow(), -1);
 }
 
 TEST_F(ListViewTest, AVeryLongCaptionIsShownShortenedButKeptWhole)
 {
     const QString huge(2'000'000, u'w');
-    ASSERT_TRUE(view.Add("k", huge, 1, 1));
+    add(huge, 1);
     const QString shown = view.model()->index(0, 0).data(Qt::DisplayRole).toString();
     EXPECT_LE(shown.size(), 1100);
     EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
-    EXPECT_EQ(view.Text(1), huge);
+    EXPECT_EQ(text(0), huge);
     view.setView(1);
     EXPECT_LE(view.model()->index(0, 0).data(Qt::DisplayRole).toString().size(), 1024);
 }
 
-TEST_F(ListViewTest, TheViewDecidesWhichImageListIsShown)
+TEST_F(ListViewTest, OneIconServesEveryViewDrawnAtItsSize)
 {
     add(QStringLiteral("a"), 5);
     const QModelIndex index = view.model()->index(0, 0);
     auto shown = [&] { return index.data(Qt::DecorationRole).value<QIcon>().cacheKey(); };
-    EXPECT_EQ(shown(), large.image(5).cacheKey());
+    EXPECT_EQ(shown(), pictures[4].cacheKey());
     EXPECT_EQ(view.iconSize(), QSize(32, 32));
     for (int v : {1, 2, 3}) {
         ASSERT_TRUE(view.setView(v));
-        EXPECT_EQ(shown(), small.image(5).cacheKey()) << v;
+        EXPECT_EQ(shown(), pictures[4].cacheKey()) << v;
         EXPECT_EQ(view.iconSize(), QSize(16, 16));
     }
     EXPECT_EQ(view.viewMode(), QListView::ListMode);
@@ -75,12 +78,12 @@ TEST_F(ListViewTest, ArrangementsFillColumnsOrRows)
     view.show();
     ASSERT_TRUE(view.setArrange(1)); // from the left: down first
     QApplication::processEvents();
-    EXPECT_EQ(itemRect(1).left(), itemRect(2).left());
-    EXPECT_LT(itemRect(1).top(), itemRect(2).top());
+    EXPECT_EQ(itemRect(0).left(), itemRect(1).left());
+    EXPECT_LT(itemRect(0).top(), itemRect(1).top());
     ASSERT_TRUE(view.setArrange(2)); // from the top: across first
     QApplication::processEvents();
-    EXPECT_EQ(itemRect(1).top(), itemRect(2).top());
-    EXPECT_LT(itemRect(1).left(), itemRect(2).left());
+    EXPECT_EQ(itemRect(0).top(), itemRect(1).top());
+    EXPECT_LT(itemRect(0).left(), itemRect(1).left());
     EXPECT_FALSE(view.setArrange(3));
     EXPECT_EQ(view.Arrange(), 2);
 }
@@ -91,21 +94,23 @@ TEST_F(ListViewTest, HandPlacedPositionsSurviveInsertsRemovalsAndViewChanges)
     add(QStringLiteral("a"), 1);
     add(QStringLiteral("b"), 2);
     const double tpp = platform::twipsPerPixel(view);
-    ASSERT_TRUE(view.setLeft(1, 150 * tpp));
-    ASSERT_TRUE(view.setTop(1, 90 * tpp));
+    place(0, 150 * tpp, std::nullopt);
+    place(0, std::nullopt, 90 * tpp);
     QApplication::processEvents();
-    EXPECT_EQ(itemRect(1).topLeft(), QPoint(150, 90));
+    EXPECT_EQ(itemRect(0).topLeft(), QPoint(150, 90));
 
     add(QStringLiteral("c"), 3);
-    view.Remove(2);
+    items.removeRow(1);
     ASSERT_TRUE(view.setView(1));
     ASSERT_TRUE(view.setView(0));
     QApplication::processEvents();
-    EXPECT_EQ(view.Left(1), 150 * tpp);
-    EXPECT_EQ(view.Top(1), 90 * tpp);
-    EXPECT_EQ(itemRect(1).topLeft(), QPoint(150, 90));
-    // The new item found a free place instead of lying on top of another.
-    EXPECT_FALSE(itemRect(2).intersects(itemRect(1)));
+    EXPECT_EQ(view.placeOf(0), QPointF(150 * tpp, 90 * tpp));
+    EXPECT_EQ(itemRect(0).topLeft(), QPoint(150, 90));
+    // The new item found a free place instead of lying on top of another,
+    // and that is its own place from then on, kept with the item.
+    EXPECT_FALSE(itemRect(1).intersects(itemRect(0)));
+    EXPECT_EQ(view.placeOf(1).x(), items.index(1, 0).data(platform::ItemRole::Left).toDouble());
+    EXPECT_EQ(platform::toPixels(view.placeOf(1).y(), view), itemRect(1).top());
 }
 
 TEST_F(ListViewTest, BackToManualKeepsIconsWhereAutomaticArrangementPutThem)
@@ -115,12 +120,12 @@ TEST_F(ListViewTest, BackToManualKeepsIconsWhereAutomaticArrangementPutThem)
         add(QStringLiteral("item %1").arg(n), n);
     view.setArrange(1);
     QApplication::processEvents();
-    const QRect before = itemRect(3);
+    const QRect before = itemRect(2);
     view.setArrange(0);
     add(QStringLiteral("new"), 5);
     QApplication::processEvents();
-    EXPECT_EQ(itemRect(3), before);
-    EXPECT_EQ(view.Top(3), platform::toTwips(before.top(), view));
+    EXPECT_EQ(itemRect(2), before);
+    EXPECT_EQ(view.placeOf(2).y(), platform::toTwips(before.top(), view));
 }
 
 TEST_F(ListViewTest, SelectionClicksAndDrops)
@@ -129,12 +134,12 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
     add(QStringLiteral("a"), 1);
     add(QStringLiteral("b"), 2);
     QApplication::processEvents();
-    EXPECT_EQ(view.SelectedItem(), 0);
+    EXPECT_EQ(view.selectedRow(), -1);
 
     QSignalSpy downs(&view, &ListView::MouseDown);
     QSignalSpy doubles(&view, &ListView::DblClick);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, itemRect(2).center());
-    EXPECT_EQ(view.SelectedItem(), 2);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, itemRect(1).center());
+    EXPECT_EQ(view.selectedRow(), 1);
     QTest::mouseClick(view.viewport(), Qt::RightButton, {}, QPoint(390, 290));
     QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, QPoint(390, 290));
     ASSERT_EQ(downs.count(), 3);
@@ -145,7 +150,7 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
     EXPECT_EQ(doubles.count(), 1); // anywhere in the list
 
     // Files dragged in from outside are accepted and handed on in order.
-    QSignalSpy drops(&view, &ListView::OLEDragDrop);
+    QSignalSpy drops(&view, &ListView::linksDropped);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/one")), QUrl::fromLocalFile(QStringLiteral("/tmp/two"))});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -182,23 +187,23 @@ TEST_F(ListViewTest, IconsSitOnOneGridAndRenamingMovesNothing)
 {
     view.show();
     for (int n = 1; n <= 6; ++n)
-        ASSERT_TRUE(view.Add(QString::number(n), n % 2 ? QStringLiteral("a") : QStringLiteral("a longer caption"), n, n));
+        add(n % 2 ? QStringLiteral("a") : QStringLiteral("a longer caption"), n);
     for (int arrange : {1, 2, 0}) {
         view.setArrange(arrange);
         QApplication::processEvents();
         QSet<int> lefts, tops;
-        for (int i = 1; i <= 6; ++i) {
-            lefts << itemRect(i).left() % 80;
-            tops << itemRect(i).top() % 70;
-            EXPECT_EQ(itemRect(i).size(), itemRect(1).size()) << arrange;
+        for (int row = 0; row < 6; ++row) {
+            lefts << itemRect(row).left() % 80;
+            tops << itemRect(row).top() % 70;
+            EXPECT_EQ(itemRect(row).size(), itemRect(0).size()) << arrange;
         }
         EXPECT_EQ(lefts.size(), 1) << arrange;
         EXPECT_EQ(tops.size(), 1) << arrange;
     }
-    const QRect before = itemRect(2);
-    view.setText(2, QStringLiteral("b"));
+    const QRect before = itemRect(1);
+    items.setData(items.index(1, 0), QStringLiteral("b"));
     QApplication::processEvents();
-    EXPECT_EQ(itemRect(2), before);
+    EXPECT_EQ(itemRect(1), before);
 }
 
 TEST_F(ListViewTest, ArrowKeysSelectAndTheFocusFrameWaitsForThem)
@@ -222,7 +227,7 @@ TEST_F(ListViewTest, ArrowKeysSelectAndTheFocusFrameWaitsForThem)
         QStyleOptionViewItem option;
         option.initFrom(&view);
         option.state |= QStyle::State_HasFocus;
-        option.rect = itemRect(1);
+        option.rect = itemRect(0);
         option.widget = &view;
         view.setStyle(&spy);
         QImage image(view.viewport()->size(), QImage::Format_ARGB32);
@@ -232,11 +237,11 @@ TEST_F(ListViewTest, ArrowKeysSelectAndTheFocusFrameWaitsForThem)
         return spy.seen;
     };
     EXPECT_FALSE(framed());
-    EXPECT_EQ(view.SelectedItem(), 0);
+    EXPECT_EQ(view.selectedRow(), -1);
     QTest::keyClick(&view, Qt::Key_Right);
-    EXPECT_EQ(view.SelectedItem(), 2);
+    EXPECT_EQ(view.selectedRow(), 1);
     QTest::keyClick(&view, Qt::Key_Left);
-    EXPECT_EQ(view.SelectedItem(), 1);
+    EXPECT_EQ(view.selectedRow(), 0);
     view.clearSelection();
     EXPECT_TRUE(framed());
 }
@@ -244,10 +249,14 @@ TEST_F(ListViewTest, ArrowKeysSelectAndTheFocusFrameWaitsForThem)
 TEST_F(ListViewTest, ItemTooltipShowsCaptionAndTarget)
 {
     add(QStringLiteral("a caption"), 1);
-    view.setItemDetail([](int i) { return QStringLiteral("/target/%1").arg(i); });
+    add(QStringLiteral("another"), 2);
+    items.setData(items.index(0, 0), QStringLiteral("/target/1"), platform::ItemRole::Detail);
     // The first nine say which Alt+digit opens them.
     EXPECT_EQ(view.model()->index(0, 0).data(Qt::ToolTipRole).toString(),
               QStringLiteral("a caption\n/target/1\nAlt+1 opens it"));
+    // Without a detail, the caption alone.
+    EXPECT_EQ(view.model()->index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("another\nAlt+2 opens it"));
+    EXPECT_EQ(view.model()->index(0, 0).data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("/target/1"));
 }
 
 } // namespace
@@ -266,7 +275,7 @@ TEST_F(ListViewTest, TypingMatchesCaptionsAsShownWithoutTheirWrappingBreaks)
     view.setFocus();
     QTest::keyClicks(&view, QStringLiteral("bravo-note-1"));
     EXPECT_EQ(typed, QStringLiteral("bravo-note-1"));
-    EXPECT_EQ(view.SelectedItem(), 0);
+    EXPECT_EQ(view.selectedRow(), -1);
 }
 
 TEST(FittedLines, WholeLinesOnlyTheLastEndingInAnEllipsis)
@@ -299,7 +308,7 @@ TEST_F(ListViewTest, ASelectedLargeIconShowsItsWholeCaptionBelowItsCell)
         return n > 20;
     };
     EXPECT_FALSE(highlighted());
-    view.setSelectedItem(1);
+    view.selectRow(0);
     EXPECT_TRUE(highlighted());
 }
 

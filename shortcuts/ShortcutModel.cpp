@@ -1,0 +1,155 @@
+#include "shortcuts/ShortcutModel.h"
+
+#include <QMimeData>
+#include <algorithm>
+
+#include "platform/widgets/ItemRoles.h"
+#include "shortcuts/Paste.h"
+#include "shortcuts/ShortcutList.h"
+
+namespace shortcuts {
+
+using platform::ItemRole::Left;
+using platform::ItemRole::ShownAt;
+using platform::ItemRole::Top;
+
+ShortcutModel::ShortcutModel(Icons &icons, QObject *parent) : QAbstractListModel(parent), m_icons(icons) {}
+
+void ShortcutModel::giveIcon(Shortcut &shortcut)
+{
+    if (!shortcut.icon.isNull())
+        return;
+    // Icons by what the target is, one lookup per kind.
+    shortcut.iconKey = m_icons.keyFor(shortcut.target);
+    shortcut.icon = m_icons.iconForKey(shortcut.iconKey);
+}
+
+void ShortcutModel::add(Shortcut shortcut)
+{
+    giveIcon(shortcut);
+    beginInsertRows({}, count(), count());
+    m_shortcuts.push_back(std::move(shortcut));
+    endInsertRows();
+}
+
+void ShortcutModel::add(std::vector<Shortcut> shortcuts)
+{
+    if (shortcuts.empty())
+        return;
+    for (Shortcut &shortcut : shortcuts)
+        giveIcon(shortcut);
+    beginInsertRows({}, count(), count() + int(shortcuts.size()) - 1);
+    m_shortcuts.insert(m_shortcuts.end(), std::make_move_iterator(shortcuts.begin()),
+                       std::make_move_iterator(shortcuts.end()));
+    endInsertRows();
+}
+
+bool ShortcutModel::remove(int row)
+{
+    if (row < 0 || row >= count())
+        return false;
+    beginRemoveRows({}, row, row);
+    m_shortcuts.erase(m_shortcuts.begin() + row);
+    endRemoveRows();
+    return true;
+}
+
+void ShortcutModel::refreshIcons()
+{
+    for (Shortcut &shortcut : m_shortcuts) {
+        shortcut.iconKey = m_icons.keyFor(shortcut.target);
+        shortcut.icon = m_icons.iconForKey(shortcut.iconKey);
+    }
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1), {Qt::DecorationRole});
+}
+
+int ShortcutModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }
+
+QVariant ShortcutModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    const Shortcut &shortcut = at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return shortcut.caption;
+    case Qt::DecorationRole:
+        return shortcut.icon;
+    case platform::ItemRole::Detail:
+        return targetDetail(shortcut.target);
+    case Left:
+        return shortcut.left ? QVariant(*shortcut.left) : QVariant();
+    case Top:
+        return shortcut.top ? QVariant(*shortcut.top) : QVariant();
+    case ShownAt:
+        return shortcut.shown ? QVariant(*shortcut.shown) : QVariant();
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ShortcutModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractListModel::flags(index);
+    // Every shortcut can be dragged out and renamed.
+    if (index.isValid())
+        f |= Qt::ItemIsDragEnabled | Qt::ItemIsEditable;
+    return f;
+}
+
+bool ShortcutModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.row() >= count())
+        return false;
+    Shortcut &shortcut = m_shortcuts[size_t(index.row())];
+    switch (role) {
+    case Qt::EditRole: {
+        const QString text = value.toString();
+        if (text.trimmed().isEmpty())
+            return false;
+        if (text != shortcut.caption) {
+            shortcut.caption = text;
+            emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        }
+        return true;
+    }
+    case Left:
+    case Top: {
+        auto &coordinate = role == Left ? shortcut.left : shortcut.top;
+        coordinate = value.isValid() ? std::optional<double>(value.toDouble()) : std::nullopt;
+        emit dataChanged(index, index, {role});
+        return true;
+    }
+    case ShownAt:
+        // The view's own note: nobody else needs to hear of it.
+        shortcut.shown = value.isValid() ? std::optional<QPoint>(value.toPoint()) : std::nullopt;
+        return true;
+    default:
+        return false;
+    }
+}
+
+Qt::DropActions ShortcutModel::supportedDropActions() const
+{
+    return Qt::MoveAction | Qt::CopyAction | Qt::LinkAction;
+}
+
+QStringList ShortcutModel::mimeTypes() const { return {QStringLiteral("text/uri-list")}; }
+
+QMimeData *ShortcutModel::mimeData(const QModelIndexList &indexes) const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : indexes)
+        if (index.isValid() && index.row() < count())
+            rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QStringList targets;
+    for (int row : rows)
+        targets << at(row).target;
+    return exportedData(targets);
+}
+
+} // namespace shortcuts
