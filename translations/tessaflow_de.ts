@@ -4,7 +4,7 @@
 <context>
     <name>Adding</name>
     <message>
-        <location filename="../shortcuts/Adding.cpp" line="+54"/>
+        <location filename="../shortcuts/Adding.cpp" line="+50"/>
         <source>These names are not valid UTF-8; Tessaflow could only store them as different names, which would not open. Rename them to add them:
 %1</source>
         <extracomment>%1 is the list of names, one a line.</extracomment>
@@ -49,12 +49,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+71"/>
+        <location filename="../app/CommandLine.cpp" line="+54"/>
         <source>an empty or broken name, not added</source>
         <translation>leerer oder beschädigter Name, nicht hinzugefügt</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>not an absolute path, not added: %1</source>
         <translation>kein absoluter Pfad, nicht hinzugefügt: %1</translation>
     </message>
@@ -67,13 +67,13 @@
 <context>
     <name>ContextMenu</name>
     <message>
-        <location filename="../shortcuts/ContextMenu.cpp" line="+50"/>
+        <location filename="../app/Commands.cpp" line="+54"/>
         <source>Popup</source>
         <extracomment>The context menu&apos;s title; most desktops do not show it.</extracomment>
         <translation>Kontextmenü</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../app/frmTessaflowCommands.cpp" line="+97"/>
         <source>&amp;Open Shortcut</source>
         <translation>Verknüpfung ö&amp;ffnen</translation>
     </message>
@@ -88,17 +88,17 @@
         <translation>Verknüpfung &amp;löschen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Add URL Shortcut</source>
         <translation>&amp;Webadresse hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Add &amp;Files…</source>
         <translation>&amp;Dateien hinzufügen …</translation>
     </message>
@@ -108,7 +108,7 @@
         <translation>&amp;Ordner hinzufügen …</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Options</source>
         <translation>Ein&amp;stellungen</translation>
     </message>
@@ -116,7 +116,7 @@
 <context>
     <name>Deleting</name>
     <message>
-        <location filename="../shortcuts/Deleting.cpp" line="+10"/>
+        <location filename="../shortcuts/Deleting.cpp" line="+11"/>
         <source>Are you sure you want to delete %1?</source>
         <extracomment>%1 is the shortcut&apos;s caption.</extracomment>
         <translation>Möchten Sie %1 wirklich löschen?</translation>
@@ -211,7 +211,7 @@
 <context>
     <name>Launch</name>
     <message>
-        <location filename="../shortcuts/Launch.cpp" line="+36"/>
+        <location filename="../shortcuts/Launch.cpp" line="+33"/>
         <source>%1 cannot be opened: “%2” is missing.
 
 Remove this shortcut?</source>
@@ -224,7 +224,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ListItemsModel</name>
     <message>
-        <location filename="../platform/widgets/ListItemsModel.cpp" line="+20"/>
+        <location filename="../platform/widgets/ShownItems.cpp" line="+21"/>
         <source>Alt+%1 opens it</source>
         <extracomment>A line of a shortcut&apos;s tooltip: %1 is a digit from 1 to 9; the key opens the shortcut.</extracomment>
         <translation>Alt+%1 öffnet sie</translation>
@@ -233,13 +233,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Opener</name>
     <message>
-        <location filename="../platform/process/Opener.cpp" line="+21"/>
+        <location filename="../platform/process/Opener.cpp" line="+20"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
         <translation>„%1“</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+8"/>
         <source>No program to open it is installed (xdg-open is missing).</source>
         <translation>Es ist kein Programm installiert, das es öffnen kann (xdg-open fehlt).</translation>
     </message>
@@ -285,17 +285,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+11"/>
         <source>There is nothing to open.</source>
         <translation>Es gibt nichts zu öffnen.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>The file or folder %1 does not exist.</source>
         <translation>Die Datei bzw. der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+50"/>
         <source>unknown reason</source>
         <translation>unbekannter Grund</translation>
     </message>
@@ -409,7 +410,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ShortcutList</name>
     <message>
-        <location filename="../shortcuts/ShortcutList.cpp" line="+38"/>
+        <location filename="../shortcuts/ShortcutList.cpp" line="+42"/>
         <source>This file or folder is missing.</source>
         <translation>Diese Datei bzw. dieser Ordner fehlt.</translation>
     </message>
@@ -435,7 +436,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>TypedText</name>
     <message>
-        <location filename="../shortcuts/TypedText.cpp" line="+35"/>
+        <location filename="../shortcuts/TypedText.cpp" line="+27"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
         <translation>Geben Sie eine Webadresse ein, etwa example.com, oder klicken Sie auf „Abbrechen“.</translation>
     </message>
@@ -514,80 +515,20 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>platform::SingleInstance</name>
-    <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+147"/>
-        <source>no private folder for the running-copy socket (%1); going on without one</source>
-        <extracomment>%1 says why there is none.</extracomment>
-        <translation>kein privater Ordner für den Socket der laufenden Instanz (%1); Tessaflow läuft ohne ihn weiter</translation>
-    </message>
-    <message>
-        <location line="+30"/>
-        <source>could not lock %1</source>
-        <translation>%1 konnte nicht gesperrt werden</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 %2, where the running copy&apos;s socket belongs; remove it and start again</source>
-        <extracomment>%1 is a path, %2 what is there instead (&quot;is a folder&quot;).</extracomment>
-        <translation>%1 %2, wo der Socket der laufenden Instanz hingehört; entfernen Sie es und starten Sie Tessaflow erneut</translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <location line="+11"/>
-        <source>the running copy does not answer</source>
-        <translation>die laufende Instanz antwortet nicht</translation>
-    </message>
-    <message>
-        <location line="-7"/>
-        <source>%1 is served by another user; nothing handed over</source>
-        <translation>%1 wird von einem anderen Benutzer betrieben; nichts übergeben</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>too many shortcuts to hand over at once</source>
-        <translation>zu viele Verknüpfungen, um sie auf einmal zu übergeben</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>could not listen on %1: %2</source>
-        <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
-        <translation>%1 kann keine Verbindungen annehmen: %2</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>the name is too long</source>
-        <translation>der Name ist zu lang</translation>
-    </message>
-    <message>
-        <location line="+76"/>
-        <source>1 more not added</source>
-        <translation>1 weiterer Eintrag nicht hinzugefügt</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+0"/>
-        <source>%n more not added</source>
-        <translation>
-            <numerusform>%n weiterer Eintrag nicht hinzugefügt</numerusform>
-            <numerusform>%n weitere Einträge nicht hinzugefügt</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>app::frmTessaflow</name>
     <message>
-        <location filename="../app/frmTessaflow.cpp" line="+49"/>
+        <location filename="../app/frmTessaflow.cpp" line="+48"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;SysTray</source>
         <translation>&amp;Infobereich</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Drag &amp; Drop files to Add</source>
         <translation>Ziehen Sie Dateien hierher, um sie hinzuzufügen</translation>
     </message>
@@ -597,13 +538,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Legen Sie Dateien, Ordner oder Webadressen hier ab – oder drücken Sie Einfg oder Strg+V</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Shortcuts</source>
         <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+18"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -613,19 +554,19 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+51"/>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
         <translation> - v%1.%2.%3</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
         <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
@@ -637,7 +578,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Die Verknüpfungen konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/frmTessaflowCommands.cpp" line="+141"/>
+        <location filename="../app/frmTessaflowCommands.cpp" line="+24"/>
         <source>Start at &amp;Login</source>
         <translation>Beim &amp;Anmelden starten</translation>
     </message>
@@ -661,7 +602,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+37"/>
+        <location filename="../options/frmOptions.cpp" line="+38"/>
         <source>Start at &amp;login</source>
         <translation>&amp;Beim Anmelden starten</translation>
     </message>
@@ -749,7 +690,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+199"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+205"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -793,6 +734,66 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <location line="+13"/>
         <source>The desktop did not allow the key.</source>
         <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht erlaubt.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::SingleInstance</name>
+    <message>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+147"/>
+        <source>no private folder for the running-copy socket (%1); going on without one</source>
+        <extracomment>%1 says why there is none.</extracomment>
+        <translation>kein privater Ordner für den Socket der laufenden Instanz (%1); Tessaflow läuft ohne ihn weiter</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>could not lock %1</source>
+        <translation>%1 konnte nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2, where the running copy&apos;s socket belongs; remove it and start again</source>
+        <extracomment>%1 is a path, %2 what is there instead (&quot;is a folder&quot;).</extracomment>
+        <translation>%1 %2, wo der Socket der laufenden Instanz hingehört; entfernen Sie es und starten Sie Tessaflow erneut</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+11"/>
+        <source>the running copy does not answer</source>
+        <translation>die laufende Instanz antwortet nicht</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>%1 is served by another user; nothing handed over</source>
+        <translation>%1 wird von einem anderen Benutzer betrieben; nichts übergeben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>too many shortcuts to hand over at once</source>
+        <translation>zu viele Verknüpfungen, um sie auf einmal zu übergeben</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>could not listen on %1: %2</source>
+        <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
+        <translation>%1 kann keine Verbindungen annehmen: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>1 more not added</source>
+        <translation>1 weiterer Eintrag nicht hinzugefügt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n more not added</source>
+        <translation>
+            <numerusform>%n weiterer Eintrag nicht hinzugefügt</numerusform>
+            <numerusform>%n weitere Einträge nicht hinzugefügt</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

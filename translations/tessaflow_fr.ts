@@ -4,11 +4,11 @@
 <context>
     <name>Adding</name>
     <message>
-        <location filename="../shortcuts/Adding.cpp" line="+54"/>
+        <location filename="../shortcuts/Adding.cpp" line="+50"/>
         <source>These names are not valid UTF-8; Tessaflow could only store them as different names, which would not open. Rename them to add them:
 %1</source>
         <extracomment>%1 is the list of names, one a line.</extracomment>
-        <translation>Ces noms ne sont pas en UTF-8 valide ; Tessaflow ne pourrait les enregistrer que sous d’autres noms, qui ne s’ouvriraient pas. Renommez-les pour les ajouter :
+        <translation>Ces noms ne sont pas en UTF-8 valide&#xa0;; Tessaflow ne pourrait les enregistrer que sous d’autres noms, qui ne s’ouvriraient pas. Renommez-les pour les ajouter&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
     <message>
         <location line="+9"/>
         <source>no login entry can start this copy: %1</source>
-        <translation>aucune entrée de démarrage ne peut lancer cet exemplaire du programme : %1</translation>
+        <translation>aucune entrée de démarrage ne peut lancer cet exemplaire du programme&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -43,37 +43,37 @@
         <location line="+13"/>
         <location line="+3"/>
         <source>could not write %1: %2</source>
-        <translation>impossible d’écrire %1 : %2</translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+71"/>
+        <location filename="../app/CommandLine.cpp" line="+54"/>
         <source>an empty or broken name, not added</source>
         <translation>nom vide ou endommagé, non ajouté</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>not an absolute path, not added: %1</source>
-        <translation>chemin non absolu, non ajouté : %1</translation>
+        <translation>chemin non absolu, non ajouté&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>not found, not added: %1</source>
-        <translation>introuvable, non ajouté : %1</translation>
+        <translation>introuvable, non ajouté&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>ContextMenu</name>
     <message>
-        <location filename="../shortcuts/ContextMenu.cpp" line="+50"/>
+        <location filename="../app/Commands.cpp" line="+54"/>
         <source>Popup</source>
         <extracomment>The context menu&apos;s title; most desktops do not show it.</extracomment>
         <translation>Menu contextuel</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../app/frmTessaflowCommands.cpp" line="+97"/>
         <source>&amp;Open Shortcut</source>
         <translation>&amp;Ouvrir le raccourci</translation>
     </message>
@@ -88,17 +88,17 @@
         <translation>&amp;Supprimer le raccourci</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Add URL Shortcut</source>
         <translation>Ajouter une &amp;adresse web</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Paste</source>
         <translation>&amp;Coller</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Add &amp;Files…</source>
         <translation>Ajouter des &amp;fichiers…</translation>
     </message>
@@ -108,7 +108,7 @@
         <translation>Ajouter un &amp;dossier…</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Options</source>
         <translation>O&amp;ptions</translation>
     </message>
@@ -116,10 +116,10 @@
 <context>
     <name>Deleting</name>
     <message>
-        <location filename="../shortcuts/Deleting.cpp" line="+10"/>
+        <location filename="../shortcuts/Deleting.cpp" line="+11"/>
         <source>Are you sure you want to delete %1?</source>
         <extracomment>%1 is the shortcut&apos;s caption.</extracomment>
-        <translation>Voulez-vous vraiment supprimer %1 ?</translation>
+        <translation>Voulez-vous vraiment supprimer %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -139,7 +139,7 @@
         <location line="+12"/>
         <source>%1 holds both &quot;%&quot; and &quot;=&quot;, which no desktop can start</source>
         <extracomment>%1 is the program&apos;s path.</extracomment>
-        <translation>%1 contient à la fois « % » et « = », ce qu’aucun bureau ne peut lancer</translation>
+        <translation>%1 contient à la fois «&#xa0;%&#xa0;» et «&#xa0;=&#xa0;», ce qu’aucun bureau ne peut lancer</translation>
     </message>
 </context>
 <context>
@@ -148,7 +148,7 @@
         <location filename="../platform/globalkey/GlobalKey.cpp" line="+10"/>
         <source>%1 To show and hide Tessaflow with a key, bind the command &quot;tessaflow --toggle&quot; to it in your desktop&apos;s keyboard settings.</source>
         <extracomment>%1 is a sentence saying why the key cannot be taken here.</extracomment>
-        <translation>%1 Pour afficher et masquer Tessaflow avec une touche, associez la commande « tessaflow --toggle » à cette touche dans les paramètres du clavier de votre bureau.</translation>
+        <translation>%1 Pour afficher et masquer Tessaflow avec une touche, associez la commande «&#xa0;tessaflow --toggle&#xa0;» à cette touche dans les paramètres du clavier de votre bureau.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -211,20 +211,20 @@
 <context>
     <name>Launch</name>
     <message>
-        <location filename="../shortcuts/Launch.cpp" line="+36"/>
+        <location filename="../shortcuts/Launch.cpp" line="+33"/>
         <source>%1 cannot be opened: “%2” is missing.
 
 Remove this shortcut?</source>
         <extracomment>%1 is the shortcut&apos;s caption, %2 the file or folder it opens.</extracomment>
-        <translation>Impossible d’ouvrir %1 : « %2 » est introuvable.
+        <translation>Impossible d’ouvrir %1&#xa0;: «&#xa0;%2&#xa0;» est introuvable.
 
-Supprimer ce raccourci ?</translation>
+Supprimer ce raccourci&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>ListItemsModel</name>
     <message>
-        <location filename="../platform/widgets/ListItemsModel.cpp" line="+20"/>
+        <location filename="../platform/widgets/ShownItems.cpp" line="+21"/>
         <source>Alt+%1 opens it</source>
         <extracomment>A line of a shortcut&apos;s tooltip: %1 is a digit from 1 to 9; the key opens the shortcut.</extracomment>
         <translation>Alt+%1 pour l’ouvrir</translation>
@@ -233,13 +233,13 @@ Supprimer ce raccourci ?</translation>
 <context>
     <name>Opener</name>
     <message>
-        <location filename="../platform/process/Opener.cpp" line="+21"/>
+        <location filename="../platform/process/Opener.cpp" line="+20"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+8"/>
         <source>No program to open it is installed (xdg-open is missing).</source>
         <translation>Aucun programme n’est installé pour l’ouvrir (xdg-open est absent).</translation>
     </message>
@@ -285,17 +285,18 @@ Supprimer ce raccourci ?</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+11"/>
         <source>There is nothing to open.</source>
         <translation>Il n’y a rien à ouvrir.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>The file or folder %1 does not exist.</source>
         <translation>Le fichier ou le dossier %1 n’existe pas.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+50"/>
         <source>unknown reason</source>
         <translation>raison inconnue</translation>
     </message>
@@ -303,7 +304,7 @@ Supprimer ce raccourci ?</translation>
         <location line="+2"/>
         <source>%1 could not be started: %2.</source>
         <extracomment>%1 is the quoted program, %2 the system&apos;s reason.</extracomment>
-        <translation>Impossible de lancer %1 : %2.</translation>
+        <translation>Impossible de lancer %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -332,7 +333,7 @@ Supprimer ce raccourci ?</translation>
     <message>
         <location line="+2"/>
         <source>the key name &quot;%1&quot; cannot be stored in a profile</source>
-        <translation>le nom de clé « %1 » ne peut pas être enregistré dans un profil</translation>
+        <translation>le nom de clé «&#xa0;%1&#xa0;» ne peut pas être enregistré dans un profil</translation>
     </message>
 </context>
 <context>
@@ -342,12 +343,12 @@ Supprimer ce raccourci ?</translation>
         <location line="+19"/>
         <location line="+27"/>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d’écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>only part of the data could be written (disk full?)</source>
-        <translation>seule une partie des données a pu être écrite (disque plein ?)</translation>
+        <translation>seule une partie des données a pu être écrite (disque plein&#xa0;?)</translation>
     </message>
 </context>
 <context>
@@ -381,35 +382,35 @@ Supprimer ce raccourci ?</translation>
         <location line="+19"/>
         <source>Cannot read %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 the reason.</extracomment>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d’écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Cannot keep the other version of %1 as %2: %3</source>
         <extracomment>%1 is the profile&apos;s path, %2 the backup&apos;s path, %3 the system&apos;s reason.</extracomment>
-        <translation>Impossible de conserver l’autre version de %1 sous le nom %2 : %3</translation>
+        <translation>Impossible de conserver l’autre version de %1 sous le nom %2&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Cannot write %1: %2 is in the way of its lock: %3</source>
         <extracomment>%1 is the profile&apos;s path, %2 its lock file&apos;s path, %3 what is there instead of a file.</extracomment>
-        <translation>Impossible d’écrire %1 : %2 empêche de le verrouiller : %3</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2 empêche de le verrouiller&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Cannot write %1: another program keeps it locked (%1.lock)</source>
-        <translation>Impossible d’écrire %1 : un autre programme le garde verrouillé (%1.lock)</translation>
+        <translation>Impossible d’écrire %1&#xa0;: un autre programme le garde verrouillé (%1.lock)</translation>
     </message>
 </context>
 <context>
     <name>ShortcutList</name>
     <message>
-        <location filename="../shortcuts/ShortcutList.cpp" line="+38"/>
+        <location filename="../shortcuts/ShortcutList.cpp" line="+42"/>
         <source>This file or folder is missing.</source>
         <translation>Ce fichier ou dossier est introuvable.</translation>
     </message>
@@ -435,7 +436,7 @@ Supprimer ce raccourci ?</translation>
 <context>
     <name>TypedText</name>
     <message>
-        <location filename="../shortcuts/TypedText.cpp" line="+35"/>
+        <location filename="../shortcuts/TypedText.cpp" line="+27"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
         <translation>Saisissez une adresse web, par exemple example.com, ou cliquez sur Annuler.</translation>
     </message>
@@ -448,12 +449,12 @@ Supprimer ce raccourci ?</translation>
     <message>
         <location line="+2"/>
         <source>This is not a web address: it has blanks and no scheme such as https://.</source>
-        <translation>Ce n’est pas une adresse web : le texte contient des espaces et aucun préfixe tel que https://.</translation>
+        <translation>Ce n’est pas une adresse web&#xa0;: le texte contient des espaces et aucun préfixe tel que https://.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This is not a web address: it has no scheme such as https:// and no host such as example.com.</source>
-        <translation>Ce n’est pas une adresse web : le texte n’a ni préfixe tel que https://, ni nom d’hôte tel que example.com.</translation>
+        <translation>Ce n’est pas une adresse web&#xa0;: le texte n’a ni préfixe tel que https://, ni nom d’hôte tel que example.com.</translation>
     </message>
     <message>
         <location line="+43"/>
@@ -495,7 +496,7 @@ Supprimer ce raccourci ?</translation>
         <location line="+3"/>
         <source>%1; %2</source>
         <extracomment>A paste&apos;s report: %1 says how many shortcuts were added, %2 what of the clipboard was not taken.</extracomment>
-        <translation>%1 ; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
 </context>
 <context>
@@ -504,90 +505,30 @@ Supprimer ce raccourci ?</translation>
         <location filename="../platform/globalkey/X11GlobalKey.cpp" line="+89"/>
         <source>%1 cannot be used as the show/hide key: this keyboard has no such key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
-        <translation>Impossible d’utiliser %1 comme touche pour afficher/masquer : ce clavier n’a pas cette touche.</translation>
+        <translation>Impossible d’utiliser %1 comme touche pour afficher/masquer&#xa0;: ce clavier n’a pas cette touche.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 is already used by another program, so it cannot show and hide Tessaflow. Choose another key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
-        <translation>Un autre programme utilise déjà %1 ; cette touche ne peut donc pas afficher et masquer Tessaflow. Choisissez-en une autre.</translation>
-    </message>
-</context>
-<context>
-    <name>platform::SingleInstance</name>
-    <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+147"/>
-        <source>no private folder for the running-copy socket (%1); going on without one</source>
-        <extracomment>%1 says why there is none.</extracomment>
-        <translation>pas de dossier privé pour le socket de l’instance déjà lancée (%1) ; le programme continue sans ce socket</translation>
-    </message>
-    <message>
-        <location line="+30"/>
-        <source>could not lock %1</source>
-        <translation>impossible de verrouiller %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1 %2, where the running copy&apos;s socket belongs; remove it and start again</source>
-        <extracomment>%1 is a path, %2 what is there instead (&quot;is a folder&quot;).</extracomment>
-        <translation>%1 %2, à l’emplacement du socket de l’instance déjà lancée ; supprimez-le et relancez le programme</translation>
-    </message>
-    <message>
-        <location line="+45"/>
-        <location line="+11"/>
-        <source>the running copy does not answer</source>
-        <translation>l’instance déjà lancée ne répond pas</translation>
-    </message>
-    <message>
-        <location line="-7"/>
-        <source>%1 is served by another user; nothing handed over</source>
-        <translation>%1 est servi par un autre utilisateur ; rien n’a été transmis</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>too many shortcuts to hand over at once</source>
-        <translation>trop de raccourcis à transmettre en une fois</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>could not listen on %1: %2</source>
-        <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
-        <translation>impossible d’écouter sur %1 : %2</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>the name is too long</source>
-        <translation>le nom est trop long</translation>
-    </message>
-    <message>
-        <location line="+76"/>
-        <source>1 more not added</source>
-        <translation>1 autre non ajouté</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+0"/>
-        <source>%n more not added</source>
-        <translation>
-            <numerusform>%n autre non ajouté</numerusform>
-            <numerusform>%n autres non ajoutés</numerusform>
-        </translation>
+        <translation>Un autre programme utilise déjà %1&#xa0;; cette touche ne peut donc pas afficher et masquer Tessaflow. Choisissez-en une autre.</translation>
     </message>
 </context>
 <context>
     <name>app::frmTessaflow</name>
     <message>
-        <location filename="../app/frmTessaflow.cpp" line="+49"/>
+        <location filename="../app/frmTessaflow.cpp" line="+48"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 par %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;SysTray</source>
         <translation>Zone de &amp;notification</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Drag &amp; Drop files to Add</source>
         <translation>Glissez-déposez des fichiers ici pour les ajouter</translation>
     </message>
@@ -597,13 +538,13 @@ Supprimer ce raccourci ?</translation>
         <translation>Déposez ici des fichiers, des dossiers ou des liens — ou appuyez sur Inser ou Ctrl+V</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Shortcuts</source>
         <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+18"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
@@ -613,19 +554,19 @@ Supprimer ce raccourci ?</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+51"/>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
         <translation> - v%1.%2.%3</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
-        <translation>Impossible de lire les raccourcis depuis %1 : %2</translation>
+        <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
         <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
@@ -634,10 +575,10 @@ Supprimer ce raccourci ?</translation>
         <location line="+11"/>
         <source>The shortcuts could not be saved to %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be written.</extracomment>
-        <translation>Impossible d’enregistrer les raccourcis dans %1 : %2</translation>
+        <translation>Impossible d’enregistrer les raccourcis dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/frmTessaflowCommands.cpp" line="+141"/>
+        <location filename="../app/frmTessaflowCommands.cpp" line="+24"/>
         <source>Start at &amp;Login</source>
         <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
@@ -655,13 +596,13 @@ Supprimer ce raccourci ?</translation>
         <location line="+17"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
-        <translation>Impossible de modifier le lancement à l’ouverture de session : %1</translation>
+        <translation>Impossible de modifier le lancement à l’ouverture de session&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+37"/>
+        <location filename="../options/frmOptions.cpp" line="+38"/>
         <source>Start at &amp;login</source>
         <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
@@ -733,23 +674,23 @@ Supprimer ce raccourci ?</translation>
     <message>
         <location line="+34"/>
         <source>&amp;Arrangement:</source>
-        <translation>&amp;Disposition :</translation>
+        <translation>&amp;Disposition&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;View:</source>
-        <translation>&amp;Affichage :</translation>
+        <translation>&amp;Affichage&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Show/hide &amp;key:</source>
-        <translation>Afficher/&amp;masquer :</translation>
+        <translation>Afficher/&amp;masquer&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+199"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+205"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -793,6 +734,66 @@ Supprimer ce raccourci ?</translation>
         <location line="+13"/>
         <source>The desktop did not allow the key.</source>
         <translation>Le bureau n’a pas autorisé la touche.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::SingleInstance</name>
+    <message>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+147"/>
+        <source>no private folder for the running-copy socket (%1); going on without one</source>
+        <extracomment>%1 says why there is none.</extracomment>
+        <translation>pas de dossier privé pour le socket de l’instance déjà lancée (%1)&#xa0;; le programme continue sans ce socket</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>could not lock %1</source>
+        <translation>impossible de verrouiller %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 %2, where the running copy&apos;s socket belongs; remove it and start again</source>
+        <extracomment>%1 is a path, %2 what is there instead (&quot;is a folder&quot;).</extracomment>
+        <translation>%1 %2, à l’emplacement du socket de l’instance déjà lancée&#xa0;; supprimez-le et relancez le programme</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <location line="+11"/>
+        <source>the running copy does not answer</source>
+        <translation>l’instance déjà lancée ne répond pas</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>%1 is served by another user; nothing handed over</source>
+        <translation>%1 est servi par un autre utilisateur&#xa0;; rien n’a été transmis</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>too many shortcuts to hand over at once</source>
+        <translation>trop de raccourcis à transmettre en une fois</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>could not listen on %1: %2</source>
+        <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
+        <translation>impossible d’écouter sur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>1 more not added</source>
+        <translation>1 autre non ajouté</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n more not added</source>
+        <translation>
+            <numerusform>%n autre non ajouté</numerusform>
+            <numerusform>%n autres non ajoutés</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
