@@ -39,9 +39,10 @@ std::unique_ptr<platform::GlobalKey> desktopGlobalKey()
 } // namespace
 
 Program::Program(const QString &profilePath)
-    : m_globalKey(desktopGlobalKey()),
-      m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener, nullptr, nullptr, nullptr, m_globalKey.get(),
-                             &m_activation})
+    : m_autostart(platform::Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath()),
+      m_globalKey(desktopGlobalKey()),
+      m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener, m_clipboard, m_fileChooser, m_autostart,
+                             *m_globalKey, m_activation})
 {
     m_dialogs.setParent(&m_window);
     m_tray.setMenu(&m_window.mPopupSys());

@@ -10,6 +10,9 @@
 #include "platform/process/Opener.h"
 #include "platform/globalkey/GlobalKey.h"
 #include "platform/tray/Tray.h"
+#include "platform/session/Autostart.h"
+#include "platform/session/Clipboard.h"
+#include "platform/session/FileChooser.h"
 #include "platform/session/WindowActivation.h"
 
 namespace app {
@@ -32,6 +35,10 @@ private:
     platform::DetachedSpawner m_spawner;
     platform::DesktopOpener m_opener{m_spawner, platform::notifyThrough(m_dialogs)};
     platform::DesktopActivation m_activation;
+    platform::SystemClipboard m_clipboard;
+    platform::DialogFileChooser m_fileChooser;
+    // The login entry starts this very executable.
+    platform::Autostart m_autostart;
     // The show/hide key the desktop allows: a grab on X11, the portal elsewhere.
     std::unique_ptr<platform::GlobalKey> m_globalKey;
     frmTessaflow m_window;

@@ -6,7 +6,7 @@
 namespace app {
 
 ShowHide::ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray,
-                   platform::GlobalKey *globalKey, platform::WindowActivation *activation, Hooks hooks)
+                   platform::GlobalKey &globalKey, platform::WindowActivation &activation, Hooks hooks)
     : QObject(&window),
       m_window(window),
       m_bounds(bounds),
@@ -66,19 +66,14 @@ void ShowHide::restore(const QString &token)
     // Normal size (out of minimised or maximised) where it was, to the front.
     m_bounds.showNormalAtBounds();
     m_window.raise();
-    if (m_activation)
-        m_activation->activate(m_window, token);
-    else
-        m_window.activateWindow();
+    m_activation.activate(m_window, token);
 }
 
 void ShowHide::useKey(const QKeySequence &key)
 {
-    if (!m_globalKey)
-        return;
-    m_globalKey->onPressed([this](const QString &token) { toggle(token); });
-    m_globalKey->onProblem([this](const QString &problem) { keyReported(problem); });
-    m_globalKey->set(key);
+    m_globalKey.onPressed([this](const QString &token) { toggle(token); });
+    m_globalKey.onProblem([this](const QString &problem) { keyReported(problem); });
+    m_globalKey.set(key);
 }
 
 void ShowHide::keyReported(const QString &problem)

@@ -28,10 +28,8 @@ public:
         // The list takes the keyboard.
         std::function<void()> focusList;
     };
-    // `globalKey` and `activation` may be absent: no show/hide key, and the
-    // window raised the plain way.
-    ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray,
-             platform::GlobalKey *globalKey, platform::WindowActivation *activation, Hooks hooks);
+    ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray, platform::GlobalKey &globalKey,
+             platform::WindowActivation &activation, Hooks hooks);
 
     // The key or --toggle: to the front, or away when it is the active window already.
     void toggle(const QString &token = QString());
@@ -61,8 +59,8 @@ private:
     QWidget &m_window;
     platform::RestoreBounds &m_bounds;
     platform::Tray &m_tray;
-    platform::GlobalKey *m_globalKey;
-    platform::WindowActivation *m_activation;
+    platform::GlobalKey &m_globalKey;
+    platform::WindowActivation &m_activation;
     Hooks m_hooks;
     bool m_shownByKey = false;
     QString m_keyProblem;

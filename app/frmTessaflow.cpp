@@ -62,8 +62,7 @@ frmTessaflow::frmTessaflow(const QString &profilePath, Services services, QWidge
                               {[this] { m_finder.clear(); },
                                // Targets may have gone missing or come back while the window was away.
                                [this] { m_model.refreshIcons(); },
-                               [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }})),
-      m_ownAutostart(platform::Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath())
+                               [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }}))
 {
     setObjectName(QStringLiteral("frmTessaflow"));
     setWindowTitle(designedTitle());

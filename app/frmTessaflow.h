@@ -28,19 +28,18 @@
 
 namespace app {
 
-// The platform services the window talks to; tests hand in recorders.
+// The platform services the window talks to, all owned by whoever makes the
+// window (Program; tests hand in recorders).
 struct Services {
     platform::Tray &tray;
     platform::Dialogs &dialogs;
     platform::IconLookup &iconLookup;
     platform::Opener &opener;
-    // Left out: the desktop's own clipboard, file chooser and login entry.
-    platform::Clipboard *clipboard = nullptr;
-    platform::FileChooser *fileChooser = nullptr;
-    platform::Autostart *autostart = nullptr;
-    // Left out: no show/hide key, and windows raised the plain way.
-    platform::GlobalKey *globalKey = nullptr;
-    platform::WindowActivation *activation = nullptr;
+    platform::Clipboard &clipboard;
+    platform::FileChooser &fileChooser;
+    platform::Autostart &autostart;
+    platform::GlobalKey &globalKey;
+    platform::WindowActivation &activation;
 };
 
 // The launcher's one lasting window: the shortcut list filling it, the
@@ -155,9 +154,6 @@ private:
     bool m_unloaded = false;
     bool m_saveFailureShown = false;
     bool m_endingOnSignal = false;
-    platform::SystemClipboard m_systemClipboard;
-    platform::DialogFileChooser m_dialogFileChooser;
-    platform::Autostart m_ownAutostart;
     QAction *m_mPopLogin = nullptr;
     // Where the file chooser opens: home, then the folder last chosen from.
     QString m_chooserFolder = QDir::homePath();

@@ -75,7 +75,7 @@ void frmTessaflow::mnuOptions_Click()
     if (!m_frmOptions) {
         m_frmOptions = new options::frmOptions(
             *m_lstButtons, [this] { Save_Config(); }, [this](const QString &url) { Launch(url); },
-            {[this] { return (m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled(); },
+            {[this] { return m_services.autostart.enabled(); },
              [this](bool on) { mPopLogin_Click(on); }},
             {[this] { return config::hotKeyOf(m_hotKeyText); },
              [this](const QKeySequence &key) {
@@ -139,7 +139,7 @@ void frmTessaflow::addTrayCommands()
     m_mPopLogin->setCheckable(true);
     connect(m_mPopLogin, &QAction::triggered, this, &frmTessaflow::mPopLogin_Click);
     connect(m_mPopupSys, &QMenu::aboutToShow, this, [this] {
-        m_mPopLogin->setChecked((m_services.autostart ? *m_services.autostart : m_ownAutostart).enabled());
+        m_mPopLogin->setChecked(m_services.autostart.enabled());
     });
 }
 
@@ -154,8 +154,7 @@ void frmTessaflow::addTargets(const QStringList &targets)
 
 void frmTessaflow::mnuPaste_Click()
 {
-    const platform::Clipboard &clipboard = m_services.clipboard ? *m_services.clipboard : m_systemClipboard;
-    const QMimeData *data = clipboard.contents();
+    const QMimeData *data = m_services.clipboard.contents();
     const shortcuts::Pasted pasted = data ? shortcuts::pasted(*data) : shortcuts::Pasted();
     const int before = m_list.count();
     if (!pasted.shortcuts.isEmpty())
@@ -171,14 +170,12 @@ void frmTessaflow::mnuPaste_Click()
 
 void frmTessaflow::mnuAddFiles_Click()
 {
-    platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
-    addChosen(chooser.chooseFiles(this, tr("Tessaflow - Add Files"), m_chooserFolder));
+    addChosen(m_services.fileChooser.chooseFiles(this, tr("Tessaflow - Add Files"), m_chooserFolder));
 }
 
 void frmTessaflow::mnuAddFolders_Click()
 {
-    platform::FileChooser &chooser = m_services.fileChooser ? *m_services.fileChooser : m_dialogFileChooser;
-    addChosen(chooser.chooseFolders(this, tr("Tessaflow - Add Folders"), m_chooserFolder));
+    addChosen(m_services.fileChooser.chooseFolders(this, tr("Tessaflow - Add Folders"), m_chooserFolder));
 }
 
 void frmTessaflow::addChosen(const QStringList &chosen)
@@ -190,7 +187,7 @@ void frmTessaflow::addChosen(const QStringList &chosen)
 
 void frmTessaflow::mPopLogin_Click(bool checked)
 {
-    platform::Autostart &autostart = m_services.autostart ? *m_services.autostart : m_ownAutostart;
+    platform::Autostart &autostart = m_services.autostart;
     QString reason;
     if (!autostart.setEnabled(checked, &reason))
         m_services.dialogs.showError(QLatin1String(kProductName),

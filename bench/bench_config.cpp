@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "BenchServices.h"
 #include "Data.h"
 #include "app/Resources.h"
 #include "app/frmTessaflow.h"
@@ -110,11 +111,14 @@ struct Window {
     platform::WidgetDialogs dialogs;
     platform::DetachedSpawner spawner;
     platform::DesktopOpener opener{spawner, platform::notifyThrough(dialogs)};
+    bench::SessionServices session;
     std::unique_ptr<app::frmTessaflow> window;
     Window(platform::IconLookup &lookup, const QString &profile) : icons(lookup)
     {
         QFile::remove(profile);
-        window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener});
+        window = std::make_unique<app::frmTessaflow>(
+            profile, app::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
+                                   session.autostart, session.globalKey, session.activation});
         dialogs.setParent(window.get());
         window->Form_Load();
         QApplication::processEvents();

@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "BenchServices.h"
 #include "Data.h"
 #include "app/frmTessaflow.h"
 #include "platform/process/Opener.h"
@@ -66,12 +67,15 @@ struct Launcher {
     platform::WidgetDialogs dialogs;
     platform::DetachedSpawner spawner;
     platform::DesktopOpener opener{spawner, platform::notifyThrough(dialogs)};
+    bench::SessionServices session;
     std::unique_ptr<app::frmTessaflow> window;
     Launcher(int count, int arrange)
     {
         const QString profile = dir.filePath(QStringLiteral("tsw.ini"));
         bench::writeProfile(profile, bench::makeTargets(dir.filePath(QStringLiteral("files")), count));
-        window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener});
+        window = std::make_unique<app::frmTessaflow>(
+            profile, app::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
+                                   session.autostart, session.globalKey, session.activation});
         window->Form_Load();
         window->lstButtons().setArrange(arrange);
         QApplication::processEvents();

@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, ASignalBeforeTheProfileIsLoadedEndsWithoutASave)
 {
     const QByteArray stored = "[Tessaflow]\n0=http://a.org|a||\n1=http://b.org|b||\n";
     writeProfile(stored);
-    app::frmTessaflow window(profile, app::Services{tray, dialogs, icons, opener});
+    app::frmTessaflow window(profile, services());
     QSignalSpy unloaded(&window, &app::frmTessaflow::unloaded);
     window.closeOnSignal(); // as from the wait for the window to be shown
     window.Form_Load();

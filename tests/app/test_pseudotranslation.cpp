@@ -179,8 +179,8 @@ TEST_F(PseudoTranslationTest, TheProfileCannotBeReadOrSavedOrWasChangedOnDisk)
 TEST_F(PseudoTranslationTest, TheOptionsDialogAndTheShowHideKey)
 {
     platform::NoGlobalKey noKey;
-    app::frmTessaflow window(profile, app::Services{tray, dialogs, icons, opener, &clipboard, &fileChooser,
-                                                    &autostart, &noKey, &activation});
+    app::frmTessaflow window(profile, app::Services{tray, dialogs, icons, opener, clipboard, fileChooser, autostart,
+                                                    noKey, activation});
     window.Form_Load();
     window.mnuOptions_Click();
     options::frmOptions *options = window.frmOptions();

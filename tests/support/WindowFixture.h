@@ -33,10 +33,13 @@ protected:
     platform::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
                              dir.filePath(QStringLiteral("bin/tessaflow"))};
 
+    app::Services services()
+    {
+        return {tray, dialogs, icons, opener, clipboard, fileChooser, autostart, globalKey, activation};
+    }
     std::unique_ptr<app::frmTessaflow> open()
     {
-        auto window = std::make_unique<app::frmTessaflow>(profile, app::Services{tray, dialogs, icons, opener, &clipboard, &fileChooser, &autostart,
-                                                                                      &globalKey, &activation});
+        auto window = std::make_unique<app::frmTessaflow>(profile, services());
         window->Form_Load();
         return window;
     }
