@@ -21,7 +21,7 @@
 namespace app {
 
 namespace {
-// Client area as designed, in twips.
+// The client area of a first start, in twips.
 constexpr double kDesignedClientWidth = 5190;
 constexpr double kDesignedClientHeight = 3480;
 } // namespace

@@ -103,7 +103,7 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
 
 void frmOptions::layOut()
 {
-    // Spaced in twips as designed, whatever the screen's dpi; sized by the
+    // Spaced in fixed twips, whatever the screen's dpi; sized by the
     // texts, so none is cut at any font size.
     const int edge = platform::toPixels(120, *this);
     const int gap = platform::toPixels(60, *this);

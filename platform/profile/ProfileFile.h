@@ -25,9 +25,9 @@ public:
     // but a regular file.
     bool save(const ProfileDocument &doc, QString *error = nullptr) const;
 
-    // GetPrivateProfileString: "" for a missing file, section or key.
+    // One key's value: "" for a missing file, section or key.
     QString read(const QString &section, const QString &key) const;
-    // WritePrivateProfileString for one key, committed atomically.
+    // Writes one key (added at the end of its section when new), committed atomically.
     bool write(const QString &section, const QString &key, const QString &value,
                QString *error = nullptr) const;
 
