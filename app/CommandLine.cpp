@@ -14,10 +14,10 @@ namespace {
 QString versionText()
 {
     return QStringLiteral("%1 %2.%3.%4\n")
-        .arg(QLatin1String(kProductName))
-        .arg(kVersionMajor)
-        .arg(kVersionMinor)
-        .arg(kVersionRevision);
+        .arg(QLatin1String(version::kProductName))
+        .arg(version::kVersionMajor)
+        .arg(version::kVersionMinor)
+        .arg(version::kVersionRevision);
 }
 
 // The parser names the program after the running application, which does

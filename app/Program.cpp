@@ -47,7 +47,7 @@ Program::Program(const QString &profilePath)
     m_dialogs.setParent(&m_window);
     m_tray.setMenu(&m_window.mPopupSys());
     QObject::connect(&m_signalWatcher, &platform::SignalWatcher::terminationRequested, &m_window,
-                     &frmTessaflow::closeOnSignal);
+                     &ui::MainWindow::closeOnSignal);
 }
 
 } // namespace app

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/process/SignalWatcher.h"
-#include "app/frmTessaflow.h"
+#include "ui/MainWindow.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/icons/IconLookup.h"
 #include "platform/process/Opener.h"
@@ -26,7 +26,7 @@ public:
     static void prepare();
 
     explicit Program(const QString &profilePath);
-    frmTessaflow &window() { return m_window; }
+    ui::MainWindow &window() { return m_window; }
 
 private:
     platform::IconLookup m_icons;
@@ -41,7 +41,7 @@ private:
     platform::Autostart m_autostart;
     // The show/hide key the desktop allows: a grab on X11, the portal elsewhere.
     std::unique_ptr<platform::GlobalKey> m_globalKey;
-    frmTessaflow m_window;
+    ui::MainWindow m_window;
     platform::SignalWatcher m_signalWatcher;
 };
 

@@ -48,18 +48,15 @@ int main(int argc, char *argv[])
     }
 
     app::Program program(profile);
-    app::frmTessaflow &window = program.window();
-    QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
-    window.Form_Load();
-    // Ended by a signal during start-up: the event loop would never be told to quit.
-    if (window.isUnloaded())
-        return 0;
+    ui::MainWindow &window = program.window();
+    QObject::connect(&window, &ui::MainWindow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.start();
     if (command.minimized && !command.toggle)
         window.startMinimized();
     // Started by --toggle: shown, and away again once a shortcut is opened.
     if (command.toggle)
         window.showHide().setShownByKey();
-    window.addTargets(command.targets);
+    window.controller().addTargets(command.targets);
     QObject::connect(&instance, &platform::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {
                          if (toggle && targets.isEmpty())

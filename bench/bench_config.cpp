@@ -14,7 +14,7 @@
 #include "BenchServices.h"
 #include "Data.h"
 #include "app/Resources.h"
-#include "app/frmTessaflow.h"
+#include "ui/MainWindow.h"
 #include "config/Config.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/process/Opener.h"
@@ -112,15 +112,15 @@ struct Window {
     platform::DetachedSpawner spawner;
     platform::DesktopOpener opener{spawner, platform::notifyThrough(dialogs)};
     bench::SessionServices session;
-    std::unique_ptr<app::frmTessaflow> window;
+    std::unique_ptr<ui::MainWindow> window;
     Window(platform::IconLookup &lookup, const QString &profile) : icons(lookup)
     {
         QFile::remove(profile);
-        window = std::make_unique<app::frmTessaflow>(
-            profile, app::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
+        window = std::make_unique<ui::MainWindow>(
+            profile, ui::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
                                    session.autostart, session.globalKey, session.activation});
         dialogs.setParent(window.get());
-        window->Form_Load();
+        window->start();
         QApplication::processEvents();
     }
 };
@@ -188,12 +188,12 @@ void DeleteOne(benchmark::State &state)
     const QString path = profile.dir.filePath(QStringLiteral("window.ini"));
     Window w(lookup, path);
     QFile::copy(profile.path, path);
-    w.window->Load_Config();
+    w.window->controller().load();
     QApplication::processEvents();
     auto &model = w.window->model();
     for (auto _ : state) {
         model.remove(model.count() / 2);
-        w.window->Save_Config();
+        w.window->controller().save();
         QApplication::processEvents();
         state.PauseTiming();
         shortcuts::addShortcut(model, model.at(0).target);

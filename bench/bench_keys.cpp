@@ -14,7 +14,7 @@
 
 #include "BenchServices.h"
 #include "Data.h"
-#include "app/frmTessaflow.h"
+#include "ui/MainWindow.h"
 #include "platform/process/Opener.h"
 #include "platform/process/Spawner.h"
 #include "platform/widgets/Dialogs.h"
@@ -68,15 +68,15 @@ struct Launcher {
     platform::DetachedSpawner spawner;
     platform::DesktopOpener opener{spawner, platform::notifyThrough(dialogs)};
     bench::SessionServices session;
-    std::unique_ptr<app::frmTessaflow> window;
+    std::unique_ptr<ui::MainWindow> window;
     Launcher(int count, int arrange)
     {
         const QString profile = dir.filePath(QStringLiteral("tsw.ini"));
         bench::writeProfile(profile, bench::makeTargets(dir.filePath(QStringLiteral("files")), count));
-        window = std::make_unique<app::frmTessaflow>(
-            profile, app::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
+        window = std::make_unique<ui::MainWindow>(
+            profile, ui::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
                                    session.autostart, session.globalKey, session.activation});
-        window->Form_Load();
+        window->start();
         window->lstButtons().setArrange(arrange);
         QApplication::processEvents();
     }

@@ -27,15 +27,15 @@ int main(int argc, char *argv[])
     if (instance.start(command.targets) != platform::SingleInstance::Start::First)
         return 3;
     app::Program program(args.at(1));
-    app::frmTessaflow &window = program.window();
-    QObject::connect(&window, &app::frmTessaflow::unloaded, &application, &QCoreApplication::quit,
+    ui::MainWindow &window = program.window();
+    QObject::connect(&window, &ui::MainWindow::unloaded, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    window.Form_Load();
-    // Form_Load has loaded every shortcut: the next paint shows them.
+    window.start();
+    // start() has loaded every shortcut: the next paint shows them.
     bench::FirstPaint firstPaint(window.lstButtons().viewport(), [&] {
         if (!exitNormally)
             bench::quitNow();
-        window.mPopExit_Click(); // Exit, as from the tray menu
+        window.exit(); // Exit, as from the tray menu
     });
     fonts.wait();
     return application.exec();

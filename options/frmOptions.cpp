@@ -34,7 +34,7 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
       m_key(std::move(key)),
       m_cmbArrange(new QComboBox(this)),
       m_cmbView(new QComboBox(this)),
-      m_cmdWWW(new LinkLabel(QLatin1String(app::kWebHost), this)),
+      m_cmdWWW(new LinkLabel(QLatin1String(version::kWebHost), this)),
       m_chkLogin(new QCheckBox(tr("Start at &login"), this)),
       m_txtKey(new OneKeyEdit(this)),
       m_lblKeyProblem(new QLabel(this)),
@@ -66,7 +66,7 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
 
     m_cmdWWW->setObjectName(QStringLiteral("cmdWWW"));
     //: %1 is the program's web site.
-    m_cmdWWW->setToolTip(tr("Visit %1").arg(QLatin1String(app::kWebUrl)));
+    m_cmdWWW->setToolTip(tr("Visit %1").arg(QLatin1String(version::kWebUrl)));
     m_cmdWWW->setFocusPolicy(Qt::NoFocus);
     m_cmdWWW->setCursor(Qt::PointingHandCursor);
     QFont font(QStringLiteral("Sans Serif"));
@@ -249,7 +249,7 @@ void frmOptions::cmbView_Click(int index)
 void frmOptions::cmdWWW_Click()
 {
     if (m_launch)
-        m_launch(QLatin1String(app::kWebUrl));
+        m_launch(QLatin1String(version::kWebUrl));
 }
 
 void frmOptions::chkLogin_Click(bool checked)

@@ -67,13 +67,13 @@
 <context>
     <name>ContextMenu</name>
     <message>
-        <location filename="../app/Commands.cpp" line="+54"/>
+        <location filename="../ui/Commands.cpp" line="+55"/>
         <source>Popup</source>
         <extracomment>The context menu&apos;s title; most desktops do not show it.</extracomment>
         <translation>Kontextmenü</translation>
     </message>
     <message>
-        <location filename="../app/frmTessaflowCommands.cpp" line="+97"/>
+        <location filename="../ui/CommandTable.cpp" line="+10"/>
         <source>&amp;Open Shortcut</source>
         <translation>Verknüpfung ö&amp;ffnen</translation>
     </message>
@@ -515,61 +515,12 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
-    <name>app::frmTessaflow</name>
+    <name>launcher::Controller</name>
     <message>
-        <location filename="../app/frmTessaflow.cpp" line="+48"/>
-        <source>%1 by %2</source>
-        <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>&amp;SysTray</source>
-        <translation>&amp;Infobereich</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Drag &amp; Drop files to Add</source>
-        <translation>Ziehen Sie Dateien hierher, um sie hinzuzufügen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
-        <translation>Legen Sie Dateien, Ordner oder Webadressen hier ab – oder drücken Sie Einfg oder Strg+V</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Shortcuts</source>
-        <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
-        <translation>Verknüpfungen</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>&amp;Restore</source>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&amp;Exit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <location line="+51"/>
-        <source> - v%1.%2.%3</source>
-        <extracomment>Appended to the window title: the version number.</extracomment>
-        <translation> - v%1.%2.%3</translation>
-    </message>
-    <message>
-        <location line="+16"/>
+        <location filename="../launcher/Controller.cpp" line="+63"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
-        <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
-        <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -578,12 +529,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Die Verknüpfungen konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/frmTessaflowCommands.cpp" line="+24"/>
-        <source>Start at &amp;Login</source>
-        <translation>Beim &amp;Anmelden starten</translation>
+        <location line="+5"/>
+        <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
+        <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
+        <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+78"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -593,7 +545,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Tessaflow - Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+25"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Der Start beim Anmelden konnte nicht geändert werden: %1</translation>
@@ -794,6 +746,57 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
             <numerusform>%n weiterer Eintrag nicht hinzugefügt</numerusform>
             <numerusform>%n weitere Einträge nicht hinzugefügt</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainWindow</name>
+    <message>
+        <location filename="../ui/MainWindow.cpp" line="+43"/>
+        <source>%1 by %2</source>
+        <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;SysTray</source>
+        <translation>&amp;Infobereich</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Drag &amp; Drop files to Add</source>
+        <translation>Ziehen Sie Dateien hierher, um sie hinzuzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
+        <translation>Legen Sie Dateien, Ordner oder Webadressen hier ab – oder drücken Sie Einfg oder Strg+V</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shortcuts</source>
+        <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
+        <translation>Verknüpfungen</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start at &amp;Login</source>
+        <translation>Beim &amp;Anmelden starten</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source> - v%1.%2.%3</source>
+        <extracomment>Appended to the window title: the version number.</extracomment>
+        <translation> - v%1.%2.%3</translation>
     </message>
 </context>
 </TS>

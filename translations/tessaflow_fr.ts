@@ -67,13 +67,13 @@
 <context>
     <name>ContextMenu</name>
     <message>
-        <location filename="../app/Commands.cpp" line="+54"/>
+        <location filename="../ui/Commands.cpp" line="+55"/>
         <source>Popup</source>
         <extracomment>The context menu&apos;s title; most desktops do not show it.</extracomment>
         <translation>Menu contextuel</translation>
     </message>
     <message>
-        <location filename="../app/frmTessaflowCommands.cpp" line="+97"/>
+        <location filename="../ui/CommandTable.cpp" line="+10"/>
         <source>&amp;Open Shortcut</source>
         <translation>&amp;Ouvrir le raccourci</translation>
     </message>
@@ -515,61 +515,12 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>app::frmTessaflow</name>
+    <name>launcher::Controller</name>
     <message>
-        <location filename="../app/frmTessaflow.cpp" line="+48"/>
-        <source>%1 by %2</source>
-        <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
-        <translation>%1 par %2</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>&amp;SysTray</source>
-        <translation>Zone de &amp;notification</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Drag &amp; Drop files to Add</source>
-        <translation>Glissez-déposez des fichiers ici pour les ajouter</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
-        <translation>Déposez ici des fichiers, des dossiers ou des liens — ou appuyez sur Inser ou Ctrl+V</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Shortcuts</source>
-        <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
-        <translation>Raccourcis</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>&amp;Restore</source>
-        <translation>&amp;Restaurer</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>&amp;Exit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <location line="+51"/>
-        <source> - v%1.%2.%3</source>
-        <extracomment>Appended to the window title: the version number.</extracomment>
-        <translation> - v%1.%2.%3</translation>
-    </message>
-    <message>
-        <location line="+16"/>
+        <location filename="../launcher/Controller.cpp" line="+63"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
-        <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
-        <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -578,12 +529,13 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Impossible d’enregistrer les raccourcis dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/frmTessaflowCommands.cpp" line="+24"/>
-        <source>Start at &amp;Login</source>
-        <translation>Lancer à l’ouverture de &amp;session</translation>
+        <location line="+5"/>
+        <source>%1 was changed by another program since Tessaflow read it. That version was kept as %2 before the shortcuts shown here were saved.</source>
+        <extracomment>%1 is the profile&apos;s path, %2 the file that keeps the version found on disk.</extracomment>
+        <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+78"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -593,7 +545,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Tessaflow - Ajouter des dossiers</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+25"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Impossible de modifier le lancement à l’ouverture de session&#xa0;: %1</translation>
@@ -794,6 +746,57 @@ Supprimer ce raccourci&#xa0;?</translation>
             <numerusform>%n autre non ajouté</numerusform>
             <numerusform>%n autres non ajoutés</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ui::MainWindow</name>
+    <message>
+        <location filename="../ui/MainWindow.cpp" line="+43"/>
+        <source>%1 by %2</source>
+        <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
+        <translation>%1 par %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;SysTray</source>
+        <translation>Zone de &amp;notification</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Drag &amp; Drop files to Add</source>
+        <translation>Glissez-déposez des fichiers ici pour les ajouter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
+        <translation>Déposez ici des fichiers, des dossiers ou des liens — ou appuyez sur Inser ou Ctrl+V</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Shortcuts</source>
+        <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Start at &amp;Login</source>
+        <translation>Lancer à l’ouverture de &amp;session</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source> - v%1.%2.%3</source>
+        <extracomment>Appended to the window title: the version number.</extracomment>
+        <translation> - v%1.%2.%3</translation>
     </message>
 </context>
 </TS>

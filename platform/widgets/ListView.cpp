@@ -95,7 +95,7 @@ void ListView::commitData(QWidget *editor)
     const QString before = index.data(Qt::EditRole).toString();
     QListView::commitData(editor);
     if (index.isValid() && index.data(Qt::EditRole).toString() != before)
-        emit AfterLabelEdit(rowOf(index));
+        emit captionEdited(rowOf(index));
 }
 
 int ListView::selectedRow() const
@@ -124,7 +124,7 @@ void ListView::showRow(int row)
     setFocus(Qt::OtherFocusReason);
 }
 
-bool ListView::StartLabelEdit()
+bool ListView::editCaption()
 {
     const QModelIndex index = indexOf(selectedRow());
     if (!index.isValid())
@@ -243,22 +243,14 @@ void ListView::keyPressEvent(QKeyEvent *event)
 void ListView::mousePressEvent(QMouseEvent *event)
 {
     QListView::mousePressEvent(event);
-    int button = 0;
-    switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
-    }
-    if (button)
-        emit MouseDown(button, event->modifiers(), event->position().toPoint());
+    emit buttonPressed(event->button(), event->modifiers(), event->position().toPoint());
 }
 
 void ListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QListView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
-        emit DblClick();
+        emit doubleClickedAnywhere();
 }
 
 } // namespace platform

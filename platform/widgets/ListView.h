@@ -53,7 +53,7 @@ public:
     void showRow(int row);
     // Begins editing the selected item's caption in place (as F2 does);
     // false when nothing is selected.
-    bool StartLabelEdit();
+    bool editCaption();
     // Shown in the middle of the list while it has no items.
     void setPlaceholderText(const QString &text);
     const QString &placeholderText() const { return m_placeholder; }
@@ -104,12 +104,12 @@ public:
     };
 
 signals:
-    // A double-click anywhere in the list.
-    void DblClick();
-    // A button press: 1 left, 2 right, 4 middle.
-    void MouseDown(int button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
+    // A double-click with the left button anywhere in the list.
+    void doubleClickedAnywhere();
+    // A mouse button pressed in the list, at `pos` in the viewport.
+    void buttonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
     // The user changed item `row`'s caption in place.
-    void AfterLabelEdit(int row);
+    void captionEdited(int row);
     // Printable text typed into the list (which, unlike a plain list, never
     // selects by the start of a caption); Backspace and Escape in it.
     void TextTyped(const QString &text);

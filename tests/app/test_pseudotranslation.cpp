@@ -46,8 +46,8 @@ protected:
     void see(const QString &where, const QString &text, const QStringList &given = {})
     {
         QString rest = text;
-        for (const QString &g : given + QStringList{dir.path(), QLatin1String(app::kWebUrl),
-                                                   QLatin1String(app::kWebHost), QLatin1String(app::kProductName)})
+        for (const QString &g : given + QStringList{dir.path(), QLatin1String(version::kWebUrl),
+                                                   QLatin1String(version::kWebHost), QLatin1String(version::kProductName)})
             if (!g.isEmpty())
                 rest.remove(g);
         static const QRegularExpression innermost(QStringLiteral("\\[!!((?!\\[!!).)*?!!\\]"),
@@ -98,7 +98,7 @@ TEST_F(PseudoTranslationTest, TheWindowItsMenusTrayAndList)
 
     const QString file = touch(QStringLiteral("notes.txt"));
     const QString gone = dir.filePath(QStringLiteral("gone.txt"));
-    window->addTargets({file, gone, QStringLiteral("https://example.org/")});
+    window->controller().addTargets({file, gone, QStringLiteral("https://example.org/")});
     const QStringList given{QStringLiteral("notes.txt"), QStringLiteral("gone.txt"),
                             QStringLiteral("https://example.org/"), QStringLiteral("example.org")};
     see(QStringLiteral("count"), iface->text(QAccessible::Description));
@@ -117,7 +117,7 @@ TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
     auto window = open();
     const QString file = touch(QStringLiteral("notes.txt"));
     const QString gone = dir.filePath(QStringLiteral("gone.txt"));
-    window->addTargets({file, gone});
+    window->controller().addTargets({file, gone});
     // The names given, the URL prompt's "http://www." to type on, the name a
     // drop carried (not UTF-8) and the program the desktop opens files with.
     const QStringList given{QStringLiteral("notes.txt"), QStringLiteral("gone.txt"), QStringLiteral("two words"),
@@ -126,23 +126,23 @@ TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
                             QStandardPaths::findExecutable(QStringLiteral("xdg-open"))};
     dialogs.nextAnswer = platform::Dialogs::No;
     window->lstButtons().selectRow(0);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     window->lstButtons().selectRow(1);
-    window->mnuOpen_Click(); // missing: offers to remove it
+    window->controller().openSelected(); // missing: offers to remove it
     dialogs.nextInput = QStringLiteral("two words");
-    window->mnuURL_Click();
+    window->controller().addUrl();
     clipboard.fill().setText(QStringLiteral("http://a.example\nnot a thing"));
-    window->mnuPaste_Click();
+    window->controller().paste();
     clipboard.fill().setText(QStringLiteral("not a thing"));
-    window->mnuPaste_Click();
-    window->lstButtons_linksDropped({QUrl::fromEncoded("file:///d/bad%FFname")});
-    window->mnuAddFiles_Click();
-    window->mnuAddFolders_Click();
+    window->controller().paste();
+    window->controller().addDropped({QUrl::fromEncoded("file:///d/bad%FFname")});
+    window->controller().addFiles();
+    window->controller().addFolders();
     for (const QString &title : fileChooser.titles)
         see(QStringLiteral("file chooser"), title);
     // Starting at login where its folder cannot be made.
     touch(QStringLiteral("autostart"));
-    window->mPopLogin_Click(true);
+    window->controller().setStartAtLogin(true);
     // Opening fails.
     RecordingSpawner spawner;
     platform::DesktopOpener opener(spawner, platform::notifyThrough(dialogs));
@@ -162,7 +162,7 @@ TEST_F(PseudoTranslationTest, TheProfileCannotBeReadOrSavedOrWasChangedOnDisk)
     writeProfile("[Tessaflow]\n0=http://mine.org|mine||\n");
     auto window = open();
     writeProfile("[Tessaflow]\n0=http://theirs.org|theirs||\n");
-    window->Save_Config(); // keeps theirs as a backup and says so
+    window->controller().save(); // keeps theirs as a backup and says so
     window.reset();
     const QString regular = profile;
     profile = dir.filePath(QStringLiteral("fifo.ini"));
@@ -170,7 +170,7 @@ TEST_F(PseudoTranslationTest, TheProfileCannotBeReadOrSavedOrWasChangedOnDisk)
     open().reset(); // cannot be read
     profile = regular + QStringLiteral("/tsw.ini");
     auto blocked = open();
-    blocked->Save_Config(); // cannot be written
+    blocked->controller().save(); // cannot be written
     blocked.reset();
     EXPECT_GE(dialogs.shown.size(), 3u);
     seeShown({QStringLiteral("tsw.ini"), QStringLiteral("fifo.ini")});
@@ -179,10 +179,10 @@ TEST_F(PseudoTranslationTest, TheProfileCannotBeReadOrSavedOrWasChangedOnDisk)
 TEST_F(PseudoTranslationTest, TheOptionsDialogAndTheShowHideKey)
 {
     platform::NoGlobalKey noKey;
-    app::frmTessaflow window(profile, app::Services{tray, dialogs, icons, opener, clipboard, fileChooser, autostart,
+    ui::MainWindow window(profile, ui::Services{tray, dialogs, icons, opener, clipboard, fileChooser, autostart,
                                                     noKey, activation});
-    window.Form_Load();
-    window.mnuOptions_Click();
+    window.start();
+    window.showOptions();
     options::frmOptions *options = window.frmOptions();
     ASSERT_NE(options, nullptr);
     auto *key = options->findChild<QKeySequenceEdit *>();

@@ -17,7 +17,7 @@ protected:
 
     options::frmOptions *showOptions()
     {
-        window->mnuOptions_Click();
+        window->showOptions();
         return window->frmOptions();
     }
     QByteArray keysOf(const QByteArray &profile)
@@ -93,7 +93,7 @@ TEST_F(OptionsTest, StartAtLoginAndCloseDoWhatTheTrayAndTheCloseBoxDo)
     dialog->chkLogin()->click();
     EXPECT_TRUE(autostart.enabled());
     // Changed from the tray menu, the box follows.
-    window->mPopLogin_Click(false);
+    window->controller().setStartAtLogin(false);
     EXPECT_FALSE(autostart.enabled());
     EXPECT_FALSE(dialog->chkLogin()->isChecked());
 
@@ -193,10 +193,10 @@ TEST_F(OptionsTest, TheMainWindowStaysUsableWhileTheDialogIsOpen)
 {
     options::frmOptions *dialog = showOptions();
     dialogs.nextInput = QStringLiteral("https://example.com/");
-    window->mnuURL_Click();
+    window->controller().addUrl();
     EXPECT_EQ(list().count(), 1);
     list().selectRow(0);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     EXPECT_EQ(list().count(), 0);
     // Hidden to the tray, the dialog stays.
     window->showMinimized();

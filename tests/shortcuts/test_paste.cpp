@@ -72,7 +72,7 @@ using PasteTest = OpenWindowFixture;
 TEST_F(PasteTest, DraggingShortcutsOutCarriesTheirTargetsInEveryView)
 {
     const QString file = dir.filePath(QStringLiteral("a b.txt"));
-    window->addTargets({file, QStringLiteral("https://example.org/x"), QStringLiteral("mailto:me@example.org")});
+    window->controller().addTargets({file, QStringLiteral("https://example.org/x"), QStringLiteral("mailto:me@example.org")});
     QAbstractItemModel &model = *list().model();
     std::unique_ptr<QMimeData> data(model.mimeData({model.index(2, 0), model.index(0, 0), model.index(1, 0)}));
     ASSERT_TRUE(data);
@@ -108,7 +108,7 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     clipboard.fill().setText(QStringLiteral("just some words"));
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
     clipboard.data.reset();
-    window->mnuPaste_Click();
+    window->controller().paste();
     EXPECT_EQ(list().count(), 2);
     EXPECT_FALSE(QFile::exists(profile));
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("No shortcut added; 1 line was not a file, folder or web address"));
@@ -147,7 +147,7 @@ TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)
     EXPECT_FALSE(QFile::exists(profile));
 
     // Folders, from where the last files came.
-    window->mnuAddFolders_Click();
+    window->controller().addFolders();
     EXPECT_EQ(fileChooser.openedIn.last(), QStringLiteral("folders:") + dir.path());
 }
 

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/frmTessaflow.h"
+#include "ui/MainWindow.h"
 #include "support/DesktopRecorders.h"
 #include "support/Recorders.h"
 
@@ -33,14 +33,17 @@ protected:
     platform::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
                              dir.filePath(QStringLiteral("bin/tessaflow"))};
 
-    app::Services services()
+    ui::Services services()
     {
         return {tray, dialogs, icons, opener, clipboard, fileChooser, autostart, globalKey, activation};
     }
-    std::unique_ptr<app::frmTessaflow> open()
+    std::unique_ptr<ui::MainWindow> open()
     {
-        auto window = std::make_unique<app::frmTessaflow>(profile, services());
-        window->Form_Load();
+        auto window = std::make_unique<ui::MainWindow>(profile, services());
+        window->start();
+        // As the user meets it: on screen, active, at the stored geometry.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->frame().waiting(); }));
         return window;
     }
     void writeProfile(const QByteArray &text)
@@ -89,7 +92,7 @@ protected:
 // The same with the window already started.
 class OpenWindowFixture : public WindowFixture {
 protected:
-    std::unique_ptr<app::frmTessaflow> window;
+    std::unique_ptr<ui::MainWindow> window;
     void SetUp() override { window = open(); }
     platform::ListView &list() { return window->lstButtons(); }
     // The shortcuts' targets in the list's order.

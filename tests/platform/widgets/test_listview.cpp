@@ -136,16 +136,16 @@ TEST_F(ListViewTest, SelectionClicksAndDrops)
     QApplication::processEvents();
     EXPECT_EQ(view.selectedRow(), -1);
 
-    QSignalSpy downs(&view, &ListView::MouseDown);
-    QSignalSpy doubles(&view, &ListView::DblClick);
+    QSignalSpy downs(&view, &ListView::buttonPressed);
+    QSignalSpy doubles(&view, &ListView::doubleClickedAnywhere);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, itemRect(1).center());
     EXPECT_EQ(view.selectedRow(), 1);
     QTest::mouseClick(view.viewport(), Qt::RightButton, {}, QPoint(390, 290));
     QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, QPoint(390, 290));
     ASSERT_EQ(downs.count(), 3);
-    EXPECT_EQ(downs.at(0).at(0).toInt(), 1);
-    EXPECT_EQ(downs.at(1).at(0).toInt(), 2);
-    EXPECT_EQ(downs.at(2).at(0).toInt(), 4);
+    EXPECT_EQ(downs.at(0).at(0).value<Qt::MouseButton>(), Qt::LeftButton);
+    EXPECT_EQ(downs.at(1).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(downs.at(2).at(0).value<Qt::MouseButton>(), Qt::MiddleButton);
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(390, 290));
     EXPECT_EQ(doubles.count(), 1); // anywhere in the list
 

@@ -42,7 +42,7 @@ protected:
         QApplication::sendEvent(target, &dropEvent);
     }
     void select(int row) { list().selectRow(row); }
-    std::unique_ptr<app::frmTessaflow> restart()
+    std::unique_ptr<ui::MainWindow> restart()
     {
         window->close();
         window.reset();
@@ -86,24 +86,25 @@ TEST_F(EditingListTest, ADropWithNothingUsableIsRefusedAndSavesNothing)
     EXPECT_FALSE(QFile::exists(profile));
 }
 
-TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersButAlwaysSaves)
+TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersAndSavesOnlyWhatItAdds)
 {
     dialogs.nextInput = std::nullopt; // Cancel
-    window->mnuURL_Click();
+    window->controller().addUrl();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow - Add URL"));
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Please enter the URL\nhttp://www."));
-    EXPECT_TRUE(QFile::exists(profile));
     for (const QString &answer : {QString(), QStringLiteral("http://www.")}) {
         dialogs.nextInput = answer;
-        window->mnuURL_Click();
+        window->controller().addUrl();
     }
     EXPECT_EQ(list().count(), 0);
+    // Nothing changed: nothing written.
+    EXPECT_FALSE(QFile::exists(profile));
 
     dialogs.nextInput = QStringLiteral(" example.org ");
-    window->mnuURL_Click();
+    window->controller().addUrl();
     dialogs.nextInput = QStringLiteral("https://example.com/docs/");
-    window->mnuURL_Click();
+    window->controller().addUrl();
     EXPECT_EQ(targets(), (QStringList{"http://example.org", "https://example.com/docs/"}));
     EXPECT_EQ(caption(0), QStringLiteral("example.org"));
     EXPECT_TRUE(readProfile().contains("1=https://example.com/docs/|example.com \u203A docs|"));
@@ -113,7 +114,7 @@ TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersButAlwaysSaves)
     dialogs.shown.clear();
     dialogs.nextInput = QStringLiteral("not a url at all");
     dialogs.laterInputs = {QStringLiteral("example.net/wiki")};
-    window->mnuURL_Click();
+    window->controller().addUrl();
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text,
               QStringLiteral("This is not a web address: it has blanks and no scheme such as https://."));
@@ -164,30 +165,30 @@ TEST_F(EditingListTest, DeletingRemovesTheShortcutAskedAboutAndRewritesTheProfil
     const qint64 iconOfC = window->model().at(2).icon.cacheKey();
 
     select(1);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     ASSERT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete b.pdf?"));
     EXPECT_EQ(targets(), (QStringList{files[0], files[2]}));
     EXPECT_EQ(window->model().at(1).icon.cacheKey(), iconOfC);
     select(1);
-    window->mnuOpen_Click();
+    window->controller().openSelected();
     EXPECT_EQ(opener.opened, QStringList{files[2]});
     const QByteArray saved = readProfile();
     EXPECT_TRUE(saved.contains("0=" + files[0].toUtf8() + "|a.txt|"));
     EXPECT_TRUE(saved.contains("1=" + files[2].toUtf8() + "|c.png|"));
     EXPECT_TRUE(saved.contains("\n2=\n"));
 
-    // Answering No still saves; the last and then the only one go.
+    // Answering No changes nothing and writes nothing; the last and then the only one go.
     QFile::remove(profile);
     dialogs.nextAnswer = platform::Dialogs::No;
     select(1);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     EXPECT_EQ(list().count(), 2);
-    EXPECT_TRUE(QFile::exists(profile));
+    EXPECT_FALSE(QFile::exists(profile));
     dialogs.nextAnswer = platform::Dialogs::Yes;
     select(1);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     select(0);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     EXPECT_EQ(list().count(), 0);
     EXPECT_TRUE(targets().isEmpty());
     EXPECT_TRUE(readProfile().contains("\n0=\n"));
@@ -201,7 +202,7 @@ TEST_F(EditingListTest, DeleteRemovesTheShortcutItNamedWhenAHandOverArrivesMeanw
 {
     const QString a = file(QStringLiteral("a.txt")), b = file(QStringLiteral("b.txt"));
     const QString handed = file(QStringLiteral("handed.txt"));
-    window->addTargets({a, b});
+    window->controller().addTargets({a, b});
     select(0);
     // A later start hands a file over while the question is up: it is added
     // and selected.
@@ -209,7 +210,7 @@ TEST_F(EditingListTest, DeleteRemovesTheShortcutItNamedWhenAHandOverArrivesMeanw
         window->showFromAnotherStart({handed});
         EXPECT_EQ(list().selectedRow(), 2);
     };
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete a.txt?"));
     EXPECT_EQ(targets(), (QStringList{b, handed}));
     const QByteArray saved = readProfile();
@@ -220,14 +221,14 @@ TEST_F(EditingListTest, DeleteRemovesTheShortcutItNamedWhenAHandOverArrivesMeanw
 TEST_F(EditingListTest, AMissingTargetSaysSoAndOpeningItOffersToRemoveIt)
 {
     const QString gone = file(QStringLiteral("gone.txt"));
-    window->addTargets({gone, file(QStringLiteral("here.txt"))});
+    window->controller().addTargets({gone, file(QStringLiteral("here.txt"))});
     QFile::remove(gone);
     EXPECT_TRUE(list().model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(
         QStringLiteral("\nThis file or folder is missing.\n")));
     QFile::remove(profile);
     dialogs.nextAnswer = platform::Dialogs::No;
     select(0);
-    window->lstButtons_DblClick();
+    window->controller().openSelected();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
               QStringLiteral("gone.txt cannot be opened: \u201C%1\u201D is missing.\n\nRemove this shortcut?").arg(gone));
@@ -235,9 +236,9 @@ TEST_F(EditingListTest, AMissingTargetSaysSoAndOpeningItOffersToRemoveIt)
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_FALSE(QFile::exists(profile));
     dialogs.nextAnswer = platform::Dialogs::Yes;
-    window->mnuOpen_Click();
+    window->controller().openSelected();
     EXPECT_TRUE(readProfile().contains("0=" + targets()[0].toUtf8() + "|here.txt|"));
-    window->mnuOpen_Click(); // there: opened as ever
+    window->controller().openSelected(); // there: opened as ever
     EXPECT_EQ(opener.opened, targets());
 }
 
@@ -293,7 +294,7 @@ TEST_F(EditingListTest, AHandWrittenMailtoEntryIsKeptAndOpenedAsTyped)
     window = open();
     EXPECT_EQ(targets(), QStringList{"mailto:someone@example.com"});
     select(0);
-    window->mnuOpen_Click();
+    window->controller().openSelected();
     EXPECT_EQ(opener.opened, QStringList{"mailto:someone@example.com"});
 }
 

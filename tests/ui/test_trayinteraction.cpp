@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/frmTessaflow.h"
+#include "ui/MainWindow.h"
 #include "support/WindowFixture.h"
 
 using namespace testing_support;
@@ -37,7 +37,7 @@ TEST_F(TrayInteractionTest, ActivatingBringsTheHiddenWindowBack)
     tray.click(TrayClick::Activate);
     QApplication::processEvents();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->frameState(), 0);
+    EXPECT_EQ(window->frame().frameState(), 0);
     // A double-click activates at the release and again at the double-click,
     // with nothing to see the second time.
     hideToTray();
@@ -55,7 +55,7 @@ TEST_F(TrayInteractionTest, RestoringReturnsAMaximisedWindowToItsNormalSize)
     QApplication::processEvents();
     tray.click(TrayClick::Activate); // visible and maximised: back to normal
     QApplication::processEvents();
-    EXPECT_EQ(window->frameState(), 0);
+    EXPECT_EQ(window->frame().frameState(), 0);
     EXPECT_EQ(window->size(), normal);
 
     window->showMaximized();
@@ -64,7 +64,7 @@ TEST_F(TrayInteractionTest, RestoringReturnsAMaximisedWindowToItsNormalSize)
     tray.click(TrayClick::Activate);
     QApplication::processEvents();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->frameState(), 0);
+    EXPECT_EQ(window->frame().frameState(), 0);
     EXPECT_FALSE(window->isMaximized());
 }
 
@@ -74,7 +74,7 @@ TEST_F(TrayInteractionTest, AMiddleClickDoesNothing)
     tray.click(TrayClick::Middle);
     QApplication::processEvents();
     EXPECT_TRUE(window->isHidden());
-    EXPECT_EQ(window->frameState(), 1);
+    EXPECT_EQ(window->frame().frameState(), 1);
 }
 
 TEST_F(TrayInteractionTest, RightClickPopsUpTheTrayMenuAndLeavesTheWindowHidden)
@@ -82,7 +82,7 @@ TEST_F(TrayInteractionTest, RightClickPopsUpTheTrayMenuAndLeavesTheWindowHidden)
     hideToTray();
     EXPECT_EQ(popUpMenu(TrayClick::Context), (QStringList{"&Restore", "Start at &Login", "-", "&Exit"}));
     EXPECT_TRUE(window->isHidden());
-    EXPECT_EQ(window->frameState(), 1);
+    EXPECT_EQ(window->frame().frameState(), 1);
 
     popUpMenu(TrayClick::Context, QStringLiteral("&Restore"));
     QApplication::processEvents();
@@ -95,7 +95,7 @@ TEST_F(TrayInteractionTest, AWindowHiddenInATrayThatGoesIsMinimisedAndTheTrayCom
     tray.setHost(false);
     QApplication::processEvents();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->frameState(), 1);
+    EXPECT_EQ(window->frame().frameState(), 1);
     // Without a tray, minimising keeps the window minimised; a tray that
     // comes back changes nothing until the next minimise.
     tray.setHost(true);
@@ -104,7 +104,7 @@ TEST_F(TrayInteractionTest, AWindowHiddenInATrayThatGoesIsMinimisedAndTheTrayCom
     window->showNormal();
     QApplication::processEvents();
     tray.setHost(false); // a shown window stays as it is
-    EXPECT_EQ(window->frameState(), 0);
+    EXPECT_EQ(window->frame().frameState(), 0);
     tray.setHost(true);
     hideToTray();
 }
@@ -116,7 +116,7 @@ TEST_F(TrayInteractionTest, ExitFromTheHiddenWindowSavesItsLastPlaceAndRemovesTh
     QApplication::processEvents();
     const QRect frame = window->frameGeometry();
     hideToTray();
-    QSignalSpy unloaded(window.get(), &app::frmTessaflow::unloaded);
+    QSignalSpy unloaded(window.get(), &ui::MainWindow::unloaded);
     popUpMenu(TrayClick::Context, QStringLiteral("&Exit"));
     QApplication::processEvents();
     EXPECT_EQ(unloaded.count(), 1);
@@ -147,7 +147,7 @@ TEST_F(TrayInteractionTest, RestoringPutsTheWindowBackWhereAndAsLargeAsItWas)
     window->showMaximized();
     QApplication::processEvents();
     ASSERT_NE(window->frameGeometry(), frame);
-    EXPECT_EQ(window->frameTop(), frame.top() * 15); // not the maximised frame
+    EXPECT_EQ(window->frame().frameTop(), frame.top() * 15); // not the maximised frame
     hideToTray();
     tray.click(TrayClick::Activate);
     QApplication::processEvents();
@@ -167,7 +167,7 @@ TEST_F(TrayInteractionTest, DoubleClickAndOpenLaunchTheSelectedShortcutWithoutSa
     const QRect second = list.visualRect(list.model()->index(1, 0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second.center());
-    window->mnuOpen_Click();
+    window->controller().openSelected();
     EXPECT_EQ(opener.opened, (QStringList{"https://example.com/two", "https://example.com/two"}));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("tsw.ini"))));
 }

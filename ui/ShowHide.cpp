@@ -1,9 +1,9 @@
-#include "app/ShowHide.h"
+#include "ui/ShowHide.h"
 
 #include <QWidget>
 #include <cstdio>
 
-namespace app {
+namespace ui {
 
 ShowHide::ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray,
                    platform::GlobalKey &globalKey, platform::WindowActivation &activation, Hooks hooks)
@@ -86,4 +86,4 @@ void ShowHide::keyReported(const QString &problem)
     emit keyProblemChanged();
 }
 
-} // namespace app
+} // namespace ui

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/process/SignalWatcher.h"
-#include "app/frmTessaflow.h"
+#include "ui/MainWindow.h"
 #include "support/WindowFixture.h"
 
 using namespace testing_support;
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, StoredGeometryShortcutsAndSettingsComeBack)
                  "0=/nowhere/a.txt|a.txt|300|150\n1=http://example.com|Example||\n");
     auto window = open();
     EXPECT_EQ(window->frameGeometry(), QRect(120, 100, 400, 300));
-    EXPECT_DOUBLE_EQ(window->frameTop(), 1500);
+    EXPECT_DOUBLE_EQ(window->frame().frameTop(), 1500);
     EXPECT_EQ(window->lstButtons().View(), 1);
     ASSERT_EQ(window->lstButtons().count(), 2);
     EXPECT_EQ(window->lstButtons().placeOf(0).x(), 300);
@@ -101,14 +101,14 @@ TEST_F(MainWindowTest, MinimisingHidesToTheTrayOnlyWhenThereIsOne)
         QTest::qWait(20);
         EXPECT_EQ(window->isHidden(), host) << host;
         EXPECT_TRUE(tray.shown);
-        EXPECT_EQ(window->frameState(), 1);
+        EXPECT_EQ(window->frame().frameState(), 1);
     }
 }
 
 TEST_F(MainWindowTest, ClosingSavesOnceAndRemovesTheTrayIcon)
 {
     auto window = open();
-    QSignalSpy unloaded(window.get(), &app::frmTessaflow::unloaded);
+    QSignalSpy unloaded(window.get(), &ui::MainWindow::unloaded);
     window->close();
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_EQ(tray.removes, 1);
@@ -133,8 +133,8 @@ TEST_F(MainWindowTest, SigtermEndsTheProgramWithTheUsualSave)
     QTest::qWait(20);
     platform::SignalWatcher watcher;
     QObject::connect(&watcher, &platform::SignalWatcher::terminationRequested, window.get(),
-                     &app::frmTessaflow::closeOnSignal);
-    QSignalSpy unloaded(window.get(), &app::frmTessaflow::unloaded);
+                     &ui::MainWindow::closeOnSignal);
+    QSignalSpy unloaded(window.get(), &ui::MainWindow::unloaded);
     ::raise(SIGTERM);
     EXPECT_TRUE(unloaded.wait(2000));
     EXPECT_EQ(tray.removes, 1);
@@ -145,10 +145,10 @@ TEST_F(MainWindowTest, ASignalBeforeTheProfileIsLoadedEndsWithoutASave)
 {
     const QByteArray stored = "[Tessaflow]\n0=http://a.org|a||\n1=http://b.org|b||\n";
     writeProfile(stored);
-    app::frmTessaflow window(profile, services());
-    QSignalSpy unloaded(&window, &app::frmTessaflow::unloaded);
-    window.closeOnSignal(); // as from the wait for the window to be shown
-    window.Form_Load();
+    ui::MainWindow window(profile, services());
+    QSignalSpy unloaded(&window, &ui::MainWindow::unloaded);
+    window.closeOnSignal(); // before it started
+    window.start();
     EXPECT_TRUE(window.isUnloaded());
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_EQ(tray.adds, 0);
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, AProfileThatIsNoPlainFileIsReportedOnceAndNeverWritten)
     ASSERT_EQ(::mkfifo(QFile::encodeName(profile).constData(), 0600), 0);
     auto window = open(); // returns: the FIFO is never opened
     shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com"));
-    EXPECT_FALSE(window->Save_Config());
+    EXPECT_FALSE(window->controller().save());
     window->close();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("not a regular file")));
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, EachVersionAnotherCopySavedIsKeptAndTheUserToldEachTime)
     const QString kept[] = {profile + QStringLiteral(".bak"), profile + QStringLiteral(".bak.1")};
     for (int i = 0; i < 2; ++i) {
         writeProfile(versions[i]);
-        ASSERT_TRUE(window->Save_Config());
+        ASSERT_TRUE(window->controller().save());
         ASSERT_EQ(dialogs.shown.size(), size_t(i + 1));
         EXPECT_TRUE(dialogs.shown[i].text.contains(kept[i])) << dialogs.shown[i].text.toStdString();
     }
@@ -195,8 +195,8 @@ TEST_F(MainWindowTest, AFailedSaveIsShownOnceAndTheShortcutsStay)
     profile = dir.filePath(QStringLiteral("blocker/tsw.ini"));
     auto window = open();
     shortcuts::addShortcut(window->model(), QStringLiteral("http://example.com"));
-    EXPECT_FALSE(window->Save_Config());
-    EXPECT_FALSE(window->Save_Config());
+    EXPECT_FALSE(window->controller().save());
+    EXPECT_FALSE(window->controller().save());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow"));
     EXPECT_TRUE(dialogs.shown[0].text.contains(profile));

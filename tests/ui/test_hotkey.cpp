@@ -14,7 +14,7 @@ namespace {
 
 class HotKeyTest : public WindowFixture {
 protected:
-    std::unique_ptr<app::frmTessaflow> window;
+    std::unique_ptr<ui::MainWindow> window;
     QStringList targets;
     void start(const QByteArray &profileText)
     {
@@ -25,7 +25,7 @@ protected:
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             targets << f.fileName();
         }
-        window->addTargets(targets);
+        window->controller().addTargets(targets);
         window->activateWindow();
         QApplication::processEvents();
     }
@@ -37,7 +37,7 @@ TEST_F(HotKeyTest, TheStoredKeyIsTakenAndTheDialogChangesItAtOnceAndSavesItOnClo
     start("[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n");
     ASSERT_EQ(globalKey.keys.size(), 1u);
     EXPECT_EQ(globalKey.keys[0], QKeySequence(QStringLiteral("Ctrl+Alt+K")));
-    window->mnuOptions_Click();
+    window->showOptions();
     options::frmOptions *dialog = window->frmOptions();
     EXPECT_EQ(dialog->txtKey()->keySequence(), QKeySequence(QStringLiteral("Ctrl+Alt+K")));
     EXPECT_TRUE(dialog->lblKeyProblem()->isHidden());
@@ -61,7 +61,7 @@ TEST_F(HotKeyTest, TheStoredKeyIsTakenAndTheDialogChangesItAtOnceAndSavesItOnClo
     QApplication::processEvents();
     EXPECT_TRUE(readProfile().contains("\r\nHotKey=Ctrl+Alt+J\r\n"));
     // Cleared, it is released and stored empty.
-    window->mnuOptions_Click();
+    window->showOptions();
     window->frmOptions()->txtKey()->clear();
     EXPECT_TRUE(globalKey.keys.back().isEmpty());
     window->frmOptions()->close();
@@ -74,7 +74,7 @@ TEST_F(HotKeyTest, NoKeyByDefaultAndNoLineForIt)
     start("[Tessaflow]\r\nSView=1\r\n");
     ASSERT_EQ(globalKey.keys.size(), 1u);
     EXPECT_TRUE(globalKey.keys[0].isEmpty());
-    window->Save_Config();
+    window->controller().save();
     EXPECT_FALSE(readProfile().contains("HotKey"));
 }
 
@@ -95,7 +95,7 @@ TEST_F(HotKeyTest, TheKeyBringsTheWindowAndSendsItBackAndAnOpenedShortcutSendsIt
         // Shown by the key: opening a shortcut sends it back.
         QTest::keyClicks(&window->lstButtons(), QStringLiteral("rep"));
         EXPECT_EQ(window->lstButtons().filterText(), QStringLiteral("rep"));
-        window->mnuOpen_Click();
+        window->controller().openSelected();
         ASSERT_FALSE(opener.opened.isEmpty());
         EXPECT_EQ(opener.opened.back(), targets[2]);
         QApplication::processEvents();
@@ -118,7 +118,7 @@ TEST_F(HotKeyTest, TheKeyBringsTheWindowAndSendsItBackAndAnOpenedShortcutSendsIt
     tray.click(platform::TrayClick::Activate);
     QApplication::processEvents();
     window->lstButtons().selectRow(0);
-    window->mnuOpen_Click();
+    window->controller().openSelected();
     EXPECT_TRUE(shown());
 }
 

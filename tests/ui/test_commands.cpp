@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         OpenWindowFixture::SetUp();
-        window->addTargets({QStringLiteral("http://example.com/a"), QStringLiteral("http://example.com/b")});
+        window->controller().addTargets({QStringLiteral("http://example.com/a"), QStringLiteral("http://example.com/b")});
         QApplication::setActiveWindow(window.get());
         list().setFocus();
         // The file chooser and the paste find nothing to add.

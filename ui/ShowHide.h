@@ -12,7 +12,7 @@
 
 class QWidget;
 
-namespace app {
+namespace ui {
 
 // How the window comes and goes: the show/hide key and --toggle, the way back
 // from the tray or from another start, and going away to the tray. A window
@@ -67,4 +67,4 @@ private:
     QString m_keyReported;
 };
 
-} // namespace app
+} // namespace ui

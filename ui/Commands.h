@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <functional>
 #include <vector>
 
@@ -10,7 +11,7 @@ class QAbstractItemView;
 class QAction;
 class QMenu;
 
-namespace app {
+namespace ui {
 
 // One thing the user can ask of the shortcut list, the same whether chosen
 // from the context menu or typed as a key.
@@ -40,15 +41,21 @@ public:
     Commands(QAbstractItemView &list, const std::vector<Command> &table, std::function<bool()> hasSelection);
     ~Commands() override;
 
-    // The context menu, titled "Popup", with the commands that have a text in table order.
+    // The context menu, titled "Popup", with the commands that have a text in
+    // table order. The Menu key and Shift+F10 bring it up at the selected item.
     QMenu &menu() const { return *m_menu; }
+    // Brings the menu up at `globalPos`, unless it is disabled.
+    void popUp(const QPoint &globalPos);
     // Greys out the commands that need a selection while there is none.
     void refresh();
 
 private:
+    void popUpAtSelection();
+
+    QAbstractItemView &m_list;
     QMenu *m_menu;
     std::function<bool()> m_hasSelection;
     QList<QAction *> m_needSelection;
 };
 
-} // namespace app
+} // namespace ui

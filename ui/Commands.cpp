@@ -1,4 +1,4 @@
-#include "app/Commands.h"
+#include "ui/Commands.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -50,6 +50,7 @@ protected:
 
 Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, std::function<bool()> hasSelection)
     : QObject(&list),
+      m_list(list),
       //: The context menu's title; most desktops do not show it.
       m_menu(new Menu(QCoreApplication::translate("ContextMenu", "Popup"), &list)),
       m_hasSelection(std::move(hasSelection))
@@ -78,6 +79,13 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
                 run();
         });
     }
+    // The menu from the keyboard, at the selected shortcut.
+    auto *menuKey = new QAction(&list);
+    menuKey->setObjectName(QStringLiteral("menuKey"));
+    menuKey->setShortcuts({Qt::Key_Menu, QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    menuKey->setShortcutContext(Qt::WidgetShortcut);
+    list.addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, &Commands::popUpAtSelection);
     connect(m_menu, &QMenu::aboutToShow, this, &Commands::refresh);
     if (QItemSelectionModel *selection = list.selectionModel())
         connect(selection, &QItemSelectionModel::selectionChanged, this, &Commands::refresh);
@@ -90,6 +98,21 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
 
 Commands::~Commands() = default;
 
+void Commands::popUp(const QPoint &globalPos)
+{
+    if (m_menu->isEnabled())
+        m_menu->exec(globalPos);
+}
+
+void Commands::popUpAtSelection()
+{
+    const QModelIndexList selected = m_list.selectionModel() ? m_list.selectionModel()->selectedIndexes()
+                                                             : QModelIndexList();
+    const QRect item = selected.isEmpty() ? QRect(m_list.viewport()->rect().center(), QSize(1, 1))
+                                          : m_list.visualRect(selected.first());
+    popUp(m_list.viewport()->mapToGlobal(item.center()));
+}
+
 void Commands::refresh()
 {
     const bool selected = !m_hasSelection || m_hasSelection();
@@ -97,4 +120,4 @@ void Commands::refresh()
         action->setEnabled(selected);
 }
 
-} // namespace app
+} // namespace ui

@@ -61,7 +61,7 @@ TEST_F(AccessibilityTest, TheListAndEachShortcutSayWhatTheyAre)
     EXPECT_EQ(accessible(window.get())->role(), QAccessible::Window);
     EXPECT_EQ(accessible(window.get())->text(QAccessible::Name), window->windowTitle());
     EXPECT_EQ(accessible(&list())->role(), QAccessible::List);
-    window->mnuOptions_Click();
+    window->showOptions();
     EXPECT_EQ(accessible(window->frmOptions())->role(), QAccessible::Window);
     window->frmOptions()->close();
 
@@ -75,7 +75,7 @@ TEST_F(AccessibilityTest, TheListAndEachShortcutSayWhatTheyAre)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     const QString gone = dir.filePath(QStringLiteral("gone.txt"));
-    window->addTargets({file.fileName(), gone, QStringLiteral("https://example.org/")});
+    window->controller().addTargets({file.fileName(), gone, QStringLiteral("https://example.org/")});
     list().grab(); // painted: the large-icon view breaks long captions when drawing them
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("3 shortcuts"));
     ASSERT_EQ(iface->childCount(), 3);
@@ -87,16 +87,16 @@ TEST_F(AccessibilityTest, TheListAndEachShortcutSayWhatTheyAre)
     EXPECT_EQ(itemText(2, QAccessible::Description), QStringLiteral("https://example.org/"));
 
     list().selectRow(1);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("2 shortcuts"));
     list().selectRow(0);
-    window->mnuDelete_Click();
+    window->controller().deleteSelected();
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("1 shortcut"));
 }
 
 TEST_F(AccessibilityTest, WhileFilteringEveryShownRowIsDescribedByItsOwnTarget)
 {
-    window->addTargets({QStringLiteral("https://alpha.example/"), QStringLiteral("https://beta.example/"),
+    window->controller().addTargets({QStringLiteral("https://alpha.example/"), QStringLiteral("https://beta.example/"),
                         QStringLiteral("https://gamma.example/")});
     // Arranged, the matches alone show, best first; placed by hand, every
     // shortcut stays in its place and the others fade.
@@ -126,7 +126,7 @@ TEST_F(AccessibilityTest, WhileFilteringEveryShownRowIsDescribedByItsOwnTarget)
 
 TEST_F(AccessibilityTest, TheFocusMovesWithTheSelection)
 {
-    window->addTargets({QStringLiteral("https://one.example/"), QStringLiteral("https://two.example/"),
+    window->controller().addTargets({QStringLiteral("https://one.example/"), QStringLiteral("https://two.example/"),
                         QStringLiteral("https://three.example/")});
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -146,7 +146,7 @@ TEST_F(AccessibilityTest, TheFocusMovesWithTheSelection)
 
 TEST_F(AccessibilityTest, EveryDialogControlIsNamedByItsLabel)
 {
-    window->mnuOptions_Click();
+    window->showOptions();
     options::frmOptions *options = window->frmOptions();
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(spokenName(options->cmbArrange()), QStringLiteral("Arrangement:"));

@@ -1,0 +1,192 @@
+#include "launcher/Controller.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+
+#include "shortcuts/Adding.h"
+#include "shortcuts/Deleting.h"
+#include "shortcuts/Launch.h"
+#include "shortcuts/Paste.h"
+
+namespace launcher {
+
+Controller::Controller(const QString &profilePath, Services services, platform::ListView &view,
+                       config::WindowFrame &frame, QWidget &dialogParent, QObject *parent)
+    : QObject(parent),
+      m_services(services),
+      m_ini(profilePath),
+      m_frame(frame),
+      m_dialogParent(dialogParent),
+      m_icons(services.iconLookup),
+      m_model(m_icons),
+      m_list{m_model, view},
+      m_reporter(services.dialogs)
+{
+    // What a save must write: shortcuts that came, went or were renamed.
+    // New icons and the places a view writes are not changes of their own.
+    const auto changed = [this] { m_changed = true; };
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(&m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+                if (roles.contains(Qt::EditRole))
+                    m_changed = true;
+            });
+}
+
+template <typename Run> void Controller::command(Run run)
+{
+    m_changed = false;
+    run();
+    // Only a list read from the profile may replace it.
+    if (m_changed && m_loaded)
+        save();
+    m_changed = false;
+}
+
+void Controller::load()
+{
+    // Complete copies left by saves that were killed before their rename.
+    platform::removeStaleTemporaries(m_ini.path());
+    platform::ListView &view = m_list.view;
+    QString reason;
+    config::ListLook look{view.Arrange(), view.View()};
+    std::vector<shortcuts::Shortcut> loaded;
+    const int added = config::Load_Config(m_ini, m_frame, look, loaded, m_list.unshown, &reason);
+    view.setArrange(look.arrange);
+    view.setView(look.view);
+    m_model.add(std::move(loaded));
+    m_changed = false;
+    m_loaded = true;
+    if (!added && !reason.isEmpty())
+        //: %1 is the profile's path, %2 why it could not be read.
+        m_reporter.readFailure(tr("The shortcuts could not be read from %1: %2").arg(m_ini.path(), reason));
+}
+
+bool Controller::save()
+{
+    platform::ListView &view = m_list.view;
+    QString reason;
+    const bool saved = config::Save_Config(m_ini, m_frame, {view.Arrange(), view.View()}, m_model.shortcuts(),
+                                           [&view](int row) { return view.placeOf(row); }, m_list.unshown, &reason);
+    if (!saved)
+        //: %1 is the profile's path, %2 why it could not be written.
+        m_reporter.saveFailure(tr("The shortcuts could not be saved to %1: %2").arg(m_ini.path(), reason));
+    // Each kept version has a file of its own, and the user hears of each.
+    const QString backup = m_ini.file().takeBackupNotice();
+    if (!backup.isEmpty())
+        //: %1 is the profile's path, %2 the file that keeps the version found on disk.
+        m_reporter.notice(tr("%1 was changed by another program since Tessaflow read it. That version was kept "
+                             "as %2 before the shortcuts shown here were saved.")
+                              .arg(m_ini.path(), backup));
+    return saved;
+}
+
+void Controller::end()
+{
+    if (m_loaded)
+        save();
+}
+
+void Controller::openSelected()
+{
+    const int selected = m_list.view.selectedRow();
+    if (selected < 0)
+        return;
+    const bool opens = !shortcuts::isMissing(m_model.at(selected).target);
+    // A shortcut whose target is gone may be removed instead, after a question.
+    command([this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
+    if (opens)
+        emit shortcutOpened();
+}
+
+void Controller::openShown(int n)
+{
+    const int row = m_list.view.shownRow(n);
+    if (row < 0)
+        return;
+    m_list.view.selectRow(row);
+    openSelected();
+}
+
+void Controller::deleteSelected()
+{
+    command([this] { shortcuts::DeleteSelected(m_list, m_services.dialogs); });
+}
+
+void Controller::renamed()
+{
+    // The model has taken the caption already; kept at once, as after a delete.
+    if (m_loaded)
+        save();
+}
+
+void Controller::addDropped(const QList<QUrl> &urls, const QStringList &titles)
+{
+    QStringList refused;
+    const auto dropped = shortcuts::droppedShortcuts(urls, titles, &refused);
+    if (!dropped.isEmpty())
+        m_finder.clear(); // what is added shows
+    if (!refused.isEmpty())
+        m_reporter.notice(shortcuts::refusedNamesText(refused));
+    command([&] { shortcuts::AddDropped(m_list, dropped); });
+}
+
+void Controller::addUrl()
+{
+    m_finder.clear();
+    command([this] { shortcuts::AddUrl(m_list, m_services.dialogs); });
+}
+
+void Controller::paste()
+{
+    const QMimeData *data = m_services.clipboard.contents();
+    const shortcuts::Pasted pasted = data ? shortcuts::pasted(*data) : shortcuts::Pasted();
+    const int before = m_list.count();
+    if (!pasted.shortcuts.isEmpty())
+        m_finder.clear(); // what is added shows
+    command([&] { shortcuts::AddDropped(m_list, pasted.shortcuts); });
+    // Said only when something was left out.
+    const QString report = shortcuts::pasteReport(pasted, m_list.count() - before);
+    if (!report.isEmpty())
+        m_reporter.notice(report);
+}
+
+void Controller::addFiles()
+{
+    addChosen(m_services.fileChooser.chooseFiles(&m_dialogParent, tr("Tessaflow - Add Files"), m_chooserFolder));
+}
+
+void Controller::addFolders()
+{
+    addChosen(
+        m_services.fileChooser.chooseFolders(&m_dialogParent, tr("Tessaflow - Add Folders"), m_chooserFolder));
+}
+
+void Controller::addChosen(const QStringList &chosen)
+{
+    if (!chosen.isEmpty())
+        m_chooserFolder = QFileInfo(chosen.last()).absolutePath();
+    addTargets(chosen);
+}
+
+void Controller::addTargets(const QStringList &targets)
+{
+    if (targets.isEmpty())
+        return;
+    m_finder.clear(); // what is added shows
+    command([&] { shortcuts::AddDropped(m_list, targets); });
+}
+
+void Controller::launch(const QString &target) { shortcuts::Launch(target, m_services.opener); }
+
+void Controller::setStartAtLogin(bool on)
+{
+    QString reason;
+    if (!m_services.autostart.setEnabled(on, &reason))
+        //: %1 says why.
+        m_reporter.failure(tr("Starting at login could not be changed: %1").arg(reason));
+    emit startAtLoginChanged();
+}
+
+} // namespace launcher

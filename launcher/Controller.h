@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QDir>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include "config/Config.h"
+#include "config/IniFile.h"
+#include "launcher/Reporter.h"
+#include "platform/icons/IconLookup.h"
+#include "platform/process/Opener.h"
+#include "platform/session/Autostart.h"
+#include "platform/session/Clipboard.h"
+#include "platform/session/FileChooser.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/ListView.h"
+#include "shortcuts/Finder.h"
+#include "shortcuts/Icons.h"
+#include "shortcuts/ShortcutList.h"
+#include "shortcuts/ShortcutModel.h"
+
+class QWidget;
+
+namespace launcher {
+
+// The desktop services the commands use, owned by whoever makes the controller.
+struct Services {
+    platform::Dialogs &dialogs;
+    platform::Opener &opener;
+    platform::Clipboard &clipboard;
+    platform::FileChooser &fileChooser;
+    platform::Autostart &autostart;
+    platform::IconLookup &iconLookup;
+};
+
+// What the user can ask of the shortcuts, apart from any window: open, delete,
+// rename, add (drop, paste, file chooser, web address, another start), start
+// at login; the profile read at start and written after every change; and
+// how problems are told. The list view it is given shows the shortcuts and
+// says which one is selected; it need not be on screen.
+class Controller : public QObject {
+    Q_OBJECT
+public:
+    // `frame` is the window's frame as the profile stores it; prompts and the
+    // file chooser stand over `dialogParent`.
+    Controller(const QString &profilePath, Services services, platform::ListView &view, config::WindowFrame &frame,
+               QWidget &dialogParent, QObject *parent = nullptr);
+
+    shortcuts::ShortcutModel &model() { return m_model; }
+    shortcuts::Finder &finder() { return m_finder; }
+    const QString &profilePath() const { return m_ini.path(); }
+    Reporter &reporter() { return m_reporter; }
+
+    // Reads the profile into the list, the view and the frame; an unreadable
+    // profile is told and kept. Until then nothing is saved: a save could
+    // only replace the stored shortcuts with none.
+    void load();
+    bool loaded() const { return m_loaded; }
+    // Writes the profile; false when it could not be written (told once a run).
+    bool save();
+    // The last save, as the program ends.
+    void end();
+
+    // Opens the selected shortcut, or offers to remove it when its target is missing.
+    void openSelected();
+    // Opens the n-th shortcut as shown (from 1), the matches' order while typing finds some.
+    void openShown(int n);
+    void deleteSelected();
+    // A caption was renamed in place.
+    void renamed();
+    // Files and links dropped from outside; titles run beside the URLs.
+    void addDropped(const QList<QUrl> &urls, const QStringList &titles = {});
+    void addUrl();
+    void paste();
+    void addFiles();
+    void addFolders();
+    // Targets from the command line, another start or the file chooser:
+    // local paths as a drop adds them, the rest as web addresses.
+    void addTargets(const QStringList &targets);
+    // Opens a link or file that is not a shortcut (the options dialog's web site).
+    void launch(const QString &target);
+
+    bool startsAtLogin() const { return m_services.autostart.enabled(); }
+    void setStartAtLogin(bool on);
+
+signals:
+    // A shortcut's target was handed to the desktop.
+    void shortcutOpened();
+    // Starting at login was asked to change (it may not have).
+    void startAtLoginChanged();
+
+private:
+    // Every command runs through here: when it changed the shortcuts, they
+    // are saved once, as it ends.
+    template <typename Run> void command(Run run);
+    void addChosen(const QStringList &chosen);
+
+    Services m_services;
+    config::IniFile m_ini;
+    config::WindowFrame &m_frame;
+    QWidget &m_dialogParent;
+    shortcuts::Icons m_icons;
+    shortcuts::ShortcutModel m_model;
+    shortcuts::ShortcutList m_list;
+    shortcuts::Finder m_finder{m_list};
+    Reporter m_reporter;
+    bool m_loaded = false;
+    // Set by the model when a shortcut comes, goes or is renamed.
+    bool m_changed = false;
+    // Where the file chooser opens: home, then the folder last chosen from.
+    QString m_chooserFolder = QDir::homePath();
+};
+
+} // namespace launcher

@@ -1,0 +1,225 @@
+// The commands, the saves they cause and the reports they give, with no
+// window: a list view that is never shown and a frame that counts the saves.
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "launcher/Controller.h"
+#include "support/DesktopRecorders.h"
+#include "support/Recorders.h"
+
+using namespace testing_support;
+
+namespace {
+
+// The frame as the profile stores it; every save reads its top once.
+class CountingFrame : public config::WindowFrame {
+public:
+    mutable int saves = 0;
+    int frameState() const override { return 0; }
+    double frameTop() const override
+    {
+        ++saves;
+        return 600;
+    }
+    double frameLeft() const override { return 900; }
+    double frameHeight() const override { return 3000; }
+    double frameWidth() const override { return 4000; }
+    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>,
+                  std::optional<double>) override
+    {
+    }
+};
+
+class ControllerTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    RecordingDialogs dialogs;
+    RecordingOpener opener;
+    RecordingClipboard clipboard;
+    RecordingFileChooser fileChooser;
+    platform::IconLookup icons;
+    platform::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
+                                  dir.filePath(QStringLiteral("bin/tessaflow"))};
+    QString profile = dir.filePath(QStringLiteral("tsw.ini"));
+    QWidget parent;
+    platform::ListView view{&parent};
+    CountingFrame frame;
+    launcher::Controller controller{profile,
+                                    {dialogs, opener, clipboard, fileChooser, autostart, icons},
+                                    view,
+                                    frame,
+                                    parent};
+
+    void SetUp() override { view.setItems(&controller.model()); }
+    void TearDown() override { view.setItems(nullptr); }
+
+    void writeProfile(const QByteArray &text)
+    {
+        QFile f(profile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QByteArray readProfile() const
+    {
+        QFile f(profile);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList targets()
+    {
+        QStringList out;
+        for (const shortcuts::Shortcut &shortcut : controller.model().shortcuts())
+            out << shortcut.target;
+        return out;
+    }
+};
+
+TEST_F(ControllerTest, EachCommandThatChangesTheListSavesOnceAndOthersNever)
+{
+    writeProfile("[Tessaflow]\n0=http://a.org|a||\n");
+    controller.load();
+    ASSERT_EQ(targets(), QStringList{"http://a.org"});
+    EXPECT_EQ(frame.saves, 0);
+
+    // Three at once: one save with all three.
+    controller.addTargets({"http://b.org", "http://c.org", "http://d.org"});
+    EXPECT_EQ(frame.saves, 1);
+    EXPECT_TRUE(readProfile().contains("3=http://d.org|"));
+
+    // Asked and answered No, a cancelled prompt, an empty paste: nothing changed, nothing written.
+    dialogs.nextAnswer = platform::Dialogs::No;
+    view.selectRow(0);
+    controller.deleteSelected();
+    dialogs.nextInput = std::nullopt;
+    controller.addUrl();
+    controller.paste();
+    controller.addTargets({});
+    EXPECT_EQ(frame.saves, 1);
+
+    // Opening changes nothing either.
+    controller.openSelected();
+    EXPECT_EQ(opener.opened, QStringList{"http://a.org"});
+    EXPECT_EQ(frame.saves, 1);
+
+    // Yes removes it and saves once.
+    dialogs.nextAnswer = platform::Dialogs::Yes;
+    controller.deleteSelected();
+    EXPECT_EQ(frame.saves, 2);
+    EXPECT_FALSE(readProfile().contains("http://a.org"));
+
+    // A caption renamed in place is kept at once.
+    view.model()->setData(view.model()->index(0, 0), QStringLiteral("bee"), Qt::EditRole);
+    controller.renamed();
+    EXPECT_EQ(frame.saves, 3);
+    EXPECT_TRUE(readProfile().contains("0=http://b.org|bee|"));
+}
+
+TEST_F(ControllerTest, NothingIsWrittenBeforeTheProfileWasReadNorOverAnUnreadableOne)
+{
+    const QByteArray stored = "[Tessaflow]\n0=http://a.org|a||\n";
+    writeProfile(stored);
+    // Before load(): a save could only replace the stored shortcuts with none.
+    controller.addTargets({"http://early.org"});
+    controller.end();
+    EXPECT_EQ(readProfile(), stored);
+    EXPECT_EQ(frame.saves, 0);
+
+    // A profile that is a folder cannot be read: told once, as a notice, and kept.
+    QTemporaryDir other;
+    const QString folder = other.filePath(QStringLiteral("tsw.ini"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/inside")));
+    CountingFrame otherFrame;
+    platform::ListView otherView(&parent);
+    launcher::Controller unreadable(folder, {dialogs, opener, clipboard, fileChooser, autostart, icons}, otherView,
+                                    otherFrame, parent);
+    unreadable.load();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, QStringLiteral("notice"));
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("The shortcuts could not be read from ")));
+    // A save that fails for the same reason says nothing more.
+    unreadable.addTargets({"http://x.org"});
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/inside")).isDir());
+}
+
+TEST_F(ControllerTest, ASaveFailureIsToldOnceInABoxButEveryTimeOnStandardErrorWhenEndingOnASignal)
+{
+    // The profile's folder is a plain file: no save can work, whoever runs this.
+    const QString notAFolder = dir.filePath(QStringLiteral("plain"));
+    QFile plain(notAFolder);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    CountingFrame otherFrame;
+    platform::ListView otherView(&parent);
+    launcher::Controller failing(notAFolder + QStringLiteral("/tsw.ini"),
+                                 {dialogs, opener, clipboard, fileChooser, autostart, icons}, otherView, otherFrame,
+                                 parent);
+    failing.load();
+    failing.addTargets({"http://one.org"});
+    failing.addTargets({"http://two.org"});
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, QStringLiteral("error"));
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("The shortcuts could not be saved to ")));
+    // Both stay in the list, for a save that works.
+    EXPECT_EQ(failing.model().count(), 2);
+
+    failing.reporter().toStandardError();
+    testing::internal::CaptureStderr();
+    failing.end();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("tessaflow: The shortcuts could not be saved to "), std::string::npos) << said;
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(ControllerTest, DeleteRemovesTheShortcutItAskedAboutWhileAHandOverArrives)
+{
+    controller.load();
+    controller.addTargets({"http://asked.org", "http://other.org"});
+    view.selectRow(0);
+    // A later start hands a link over while the question is up; it is added and selected.
+    dialogs.whileAsking = [&] { controller.addTargets({"http://handed.org"}); };
+    controller.deleteSelected();
+    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete asked.org?"));
+    EXPECT_EQ(targets(), (QStringList{"http://other.org", "http://handed.org"}));
+    EXPECT_FALSE(readProfile().contains("asked.org"));
+}
+
+TEST_F(ControllerTest, OpeningTellsWhenATargetWasHandedToTheDesktop)
+{
+    controller.load();
+    QSignalSpy opened(&controller, &launcher::Controller::shortcutOpened);
+    const QString gone = dir.filePath(QStringLiteral("gone.txt"));
+    controller.addTargets({"http://a.org", gone});
+    // Nothing selected: nothing opened.
+    view.clearSelection();
+    controller.openSelected();
+    EXPECT_EQ(opened.count(), 0);
+    // The second as shown, by Alt+2's command.
+    controller.openShown(1);
+    EXPECT_EQ(opener.opened, QStringList{"http://a.org"});
+    EXPECT_EQ(opened.count(), 1);
+    // A missing target is not opened: the question comes instead, and No keeps it.
+    dialogs.nextAnswer = platform::Dialogs::No;
+    controller.openShown(2);
+    EXPECT_EQ(opener.opened.size(), 1);
+    EXPECT_EQ(opened.count(), 1);
+    EXPECT_EQ(controller.model().count(), 2);
+}
+
+TEST_F(ControllerTest, StartingAtLoginThatCannotChangeIsReported)
+{
+    // The login entry's folder cannot be made: a file stands in its place.
+    QFile blocker(dir.filePath(QStringLiteral("autostart")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSignalSpy changed(&controller, &launcher::Controller::startAtLoginChanged);
+    controller.setStartAtLogin(true);
+    EXPECT_FALSE(controller.startsAtLogin());
+    EXPECT_EQ(changed.count(), 1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("Starting at login could not be changed: ")));
+}
+
+} // namespace

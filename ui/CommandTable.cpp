@@ -1,0 +1,34 @@
+#include "ui/CommandTable.h"
+
+namespace ui {
+
+std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
+                                  std::function<void()> showOptions)
+{
+    launcher::Controller *c = &controller;
+    std::vector<Command> table = {
+        {"mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), {Qt::Key_Return, Qt::Key_Enter}, true,
+         [c] { c->openSelected(); }},
+        {"mnuRename", QT_TRANSLATE_NOOP("ContextMenu", "&Rename"), {Qt::Key_F2}, true,
+         [&list] { list.editCaption(); }},
+        {"mnuDelete", QT_TRANSLATE_NOOP("ContextMenu", "&Delete Shortcut"),
+         QKeySequence::keyBindings(QKeySequence::Delete), true, [c] { c->deleteSelected(); }},
+        menuSeparator("mnuline1"),
+        {"mnuURL", QT_TRANSLATE_NOOP("ContextMenu", "&Add URL Shortcut"), {}, false, [c] { c->addUrl(); }},
+        // The platform's paste keys, Ctrl+V first.
+        {"mnuPaste", QT_TRANSLATE_NOOP("ContextMenu", "&Paste"), QKeySequence::keyBindings(QKeySequence::Paste), false,
+         [c] { c->paste(); }},
+        {"mnuAddFiles", QT_TRANSLATE_NOOP("ContextMenu", "Add &Files\u2026"), {Qt::Key_Insert}, false,
+         [c] { c->addFiles(); }},
+        {"mnuAddFolders", QT_TRANSLATE_NOOP("ContextMenu", "Add Fo&lder\u2026"), {}, false,
+         [c] { c->addFolders(); }},
+        menuSeparator("mnuline2"),
+        {"mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), {}, false, std::move(showOptions)},
+    };
+    for (int n = 1; n <= 9; ++n)
+        table.push_back({"openShown", nullptr, {QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n))}, false,
+                         [c, n] { c->openShown(n); }});
+    return table;
+}
+
+} // namespace ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "launcher/Controller.h"
+#include "platform/widgets/ListView.h"
+#include "ui/Commands.h"
+
+namespace ui {
+
+// The list's commands, in the context menu's order, then the keys that have
+// no menu item (Alt+1 … Alt+9 open the first nine shortcuts as shown).
+std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
+                                  std::function<void()> showOptions);
+
+} // namespace ui

@@ -1,0 +1,265 @@
+#include "ui/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEvent>
+#include <QImage>
+#include <QResource>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "Version.h"
+#include "platform/widgets/Twips.h"
+#include "shortcuts/ShortcutList.h"
+#include "ui/CommandTable.h"
+
+namespace ui {
+
+namespace {
+// The client area of a first start, in twips.
+constexpr double kDesignedClientWidth = 5190;
+constexpr double kDesignedClientHeight = 3480;
+} // namespace
+
+QIcon MainWindow::applicationIcon()
+{
+    // The PNG's pixels kept raw beside it: any image reader, even one told
+    // the format, first looks through every image plugin Qt has, and that
+    // and the decoding are a good part of a millisecond of each start. The
+    // SVG of the same picture is not added: in an icon made of pixmaps it was
+    // only ever drawn at its 64 pixels too, and reading it loaded Qt's SVG module.
+    constexpr int side = 64;
+    const QByteArray rgb = QResource(QStringLiteral(":/tessaflow/tessaflow-64.rgb")).uncompressedData();
+    if (rgb.size() != side * side * 3)
+        return {};
+    const QImage image(reinterpret_cast<const uchar *>(rgb.constData()), side, side, side * 3, QImage::Format_RGB888);
+    // Converted into an image of its own: the bytes above go away on return.
+    return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
+}
+
+QString MainWindow::designedTitle()
+{
+    //: The window title: %1 is the program's name, %2 its web site.
+    return tr("%1 by %2").arg(QLatin1String(version::kProductName), QLatin1String(version::kWebHost));
+}
+
+MainWindow::MainWindow(const QString &profilePath, Services services, QWidget *parent)
+    : QWidget(parent),
+      m_services(services),
+      m_lstButtons(new platform::ListView(this)),
+      m_restoreBounds(new platform::RestoreBounds(*this)),
+      m_frame(new MainFrame(*this, *m_restoreBounds)),
+      m_controller(profilePath,
+                   {services.dialogs, services.opener, services.clipboard, services.fileChooser, services.autostart,
+                    services.iconLookup},
+                   *m_lstButtons, *m_frame, *this),
+      m_mPopupSys(new QMenu(tr("&SysTray"), this)),
+      m_showHide(new ShowHide(*this, *m_restoreBounds, services.tray, services.globalKey, services.activation,
+                              {[this] { finder().clear(); },
+                               // Targets may have gone missing or come back while the window was away.
+                               [this] { model().refreshIcons(); },
+                               [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }}))
+{
+    setObjectName(QStringLiteral("frmTessaflow"));
+    setWindowTitle(designedTitle());
+    setWindowIcon(applicationIcon());
+    resize(platform::toPixels(kDesignedClientWidth, *this), platform::toPixels(kDesignedClientHeight, *this));
+    setUpList();
+    setUpTrayMenu();
+    // A window called up by the key goes away once a shortcut is opened.
+    connect(&m_controller, &launcher::Controller::shortcutOpened, m_showHide, &ShowHide::openedShortcut);
+    connect(&m_controller, &launcher::Controller::startAtLoginChanged, this, [this] {
+        m_mPopLogin->setChecked(m_services.autostart.enabled());
+        if (m_frmOptions)
+            m_frmOptions->showLogin(); // its box says the same
+    });
+    // Escape with nothing typed: away as the show/hide key sends it.
+    connect(&finder(), &shortcuts::Finder::dismissed, m_showHide, [this] { m_showHide->hideAway(); });
+    connect(m_showHide, &ShowHide::keyProblemChanged, this, [this] {
+        if (m_frmOptions)
+            m_frmOptions->showKeyProblem();
+    });
+}
+
+void MainWindow::setUpList()
+{
+    // The list covers the client area exactly, so its scroll bars are never cut off.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_lstButtons);
+    m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
+    // The shortcuts; dragged out, they carry their targets.
+    m_lstButtons->setItems(&model());
+    m_lstButtons->setToolTip(tr("Drag & Drop files to Add"));
+    m_lstButtons->setPlaceholderText(tr("Drop files, folders or links here — or press Insert or Ctrl+V"));
+    //: What a screen reader calls the list of shortcuts.
+    m_lstButtons->setAccessibleName(tr("Shortcuts"));
+    m_lstButtons->setCountText(shortcuts::countText);
+    QPalette palette = m_lstButtons->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    m_lstButtons->setPalette(palette);
+    m_lstButtons->setFocus();
+    launcher::Controller *controller = &m_controller;
+    connect(m_lstButtons, &platform::ListView::doubleClickedAnywhere, controller,
+            &launcher::Controller::openSelected);
+    connect(m_lstButtons, &platform::ListView::linksDropped, controller,
+            [controller](const QList<QUrl> &urls, const QStringList &titles) { controller->addDropped(urls, titles); });
+    connect(m_lstButtons, &platform::ListView::captionEdited, controller, &launcher::Controller::renamed);
+    m_commands = new Commands(*m_lstButtons, commandTable(m_controller, *m_lstButtons, [this] { showOptions(); }),
+                              [this] { return m_lstButtons->selectedRow() >= 0; });
+    connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton)
+            m_commands->popUp(QCursor::pos());
+    });
+}
+
+void MainWindow::setUpTrayMenu()
+{
+    // Shown only as a pop-up at the tray icon.
+    m_mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
+    m_mPopupSys->addAction(tr("&Restore"), this, [this] { m_showHide->bringBack(); })
+        ->setObjectName(QStringLiteral("mPopRestore"));
+    // The check mark says what the login entry does now, whoever changed it.
+    m_mPopLogin = m_mPopupSys->addAction(tr("Start at &Login"));
+    m_mPopLogin->setObjectName(QStringLiteral("mPopLogin"));
+    m_mPopLogin->setCheckable(true);
+    connect(m_mPopLogin, &QAction::triggered, &m_controller, &launcher::Controller::setStartAtLogin);
+    connect(m_mPopupSys, &QMenu::aboutToShow, this,
+            [this] { m_mPopLogin->setChecked(m_services.autostart.enabled()); });
+    m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
+    m_mPopupSys->addAction(tr("&Exit"), this, &MainWindow::exit)->setObjectName(QStringLiteral("mPopExit"));
+}
+
+MainWindow::~MainWindow()
+{
+    // A window destroyed without being closed still takes its tray icon along.
+    if (!m_unloaded)
+        m_services.tray.remove();
+    delete m_frmOptions;
+    // A caption still open for renaming is handed in as the list goes, after
+    // the shortcuts it would be saved with are gone: no save then.
+    disconnect(m_lstButtons, nullptr, &m_controller, nullptr);
+    // The list goes with the window, after the shortcuts it shows.
+    m_lstButtons->setItems(nullptr);
+}
+
+void MainWindow::start()
+{
+    // Ended (SIGTERM at log-out) before it started: nothing to save, nothing more to start.
+    if (m_unloaded)
+        return;
+    // On screen at once; the stored geometry follows once the window is framed.
+    show();
+    m_controller.load();
+    m_showHide->useKey(m_frame->key());
+    m_services.tray.setHostChanged([this] { trayHostChanged(); });
+    m_services.tray.add(windowIcon(), QLatin1String(version::kProductName),
+                        [this](platform::TrayClick click) { trayClicked(click); });
+    //: Appended to the window title: the version number.
+    setWindowTitle(windowTitle() + tr(" - v%1.%2.%3").arg(version::kVersionMajor).arg(version::kVersionMinor).arg(version::kVersionRevision));
+}
+
+void MainWindow::startMinimized()
+{
+    if (m_services.tray.available())
+        hide();
+}
+
+void MainWindow::showFromAnotherStart(const QStringList &targets, const QString &token)
+{
+    m_showHide->bringBack(token);
+    m_controller.addTargets(targets);
+}
+
+void MainWindow::trayClicked(platform::TrayClick click)
+{
+    switch (click) {
+    case platform::TrayClick::Activate:
+        m_showHide->bringBack();
+        break;
+    case platform::TrayClick::Context:
+        // The window stays as it is, hidden or not, while the menu is up. The
+        // menu runs after the tray's own event handler has returned: "&Exit"
+        // removes the tray icon, which must not happen inside its handler.
+        activateWindow();
+        QTimer::singleShot(0, this, [this] { m_mPopupSys->exec(QCursor::pos()); });
+        break;
+    case platform::TrayClick::Middle:
+        break;
+    }
+}
+
+void MainWindow::showOptions()
+{
+    if (!m_frmOptions) {
+        launcher::Controller *c = &m_controller;
+        m_frmOptions = new options::frmOptions(
+            *m_lstButtons, [c] { c->save(); }, [c](const QString &url) { c->launch(url); },
+            {[c] { return c->startsAtLogin(); }, [c](bool on) { c->setStartAtLogin(on); }},
+            {[this] { return m_frame->key(); },
+             [this](const QKeySequence &key) {
+                 m_frame->setKey(key);
+                 m_showHide->useKey(key);
+             },
+             [this] { return m_showHide->keyProblem(); }});
+        platform::placeCentredOver(*m_frmOptions, *this);
+    }
+    m_frmOptions->setWindowIcon(windowIcon());
+    m_frmOptions->show();
+    m_frmOptions->raise();
+    m_frmOptions->activateWindow();
+}
+
+void MainWindow::trayHostChanged()
+{
+    // Hidden in a tray that has gone: minimised instead, so it can be reached.
+    if (!m_unloaded && isHidden() && !m_services.tray.available())
+        showMinimized();
+}
+
+void MainWindow::exit()
+{
+    close();
+    // A window hidden in the tray gets no close event from close().
+    if (!m_unloaded)
+        unload();
+}
+
+void MainWindow::closeOnSignal()
+{
+    m_controller.reporter().toStandardError();
+    exit();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Minimising hides the window to the tray. Without a tray host there would
+    // be no way back, so the window is then minimised as usual.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_services.tray.available())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                hide();
+        });
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+void MainWindow::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // An open options dialog closes first, and saves as it closes.
+    if (m_frmOptions)
+        m_frmOptions->close();
+    m_controller.end();
+    m_services.tray.remove();
+    emit unloaded();
+}
+
+} // namespace ui
