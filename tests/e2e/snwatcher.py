@@ -8,7 +8,7 @@
                                    ItemIsMenu and the sizes of its IconPixmap
   snwatcher.py call NAME METHOD    call Activate, SecondaryActivate or
                                    ContextMenu at 0,0
-  snwatcher.py menu NAME           as a host shows the item's menu: AboutToShow,
+  snwatcher.py menu NAME           as a host shows the item's menu: AboutToShowGroup,
                                    then one line per entry of GetLayout
                                    ("-" for a separator, "[x]"/"[ ]" for checks)
   snwatcher.py click NAME LABEL    as libdbusmenu hosts (xfce4-panel, waybar)
@@ -134,7 +134,8 @@ def menu_object(name):
 
 def entries(name):
     menu = menu_object(name)
-    menu.AboutToShow(dbus.Int32(0), dbus_interface=MENU)
+    # xfce4-panel asks this way before it draws the menu.
+    menu.AboutToShowGroup(dbus.Array([dbus.Int32(0)], signature='i'), dbus_interface=MENU)
     revision, (root, props, children) = menu.GetLayout(0, -1, dbus.Array([], signature='s'), dbus_interface=MENU)
     return menu, [(int(c[0]), dict(c[1])) for c in children]
 
