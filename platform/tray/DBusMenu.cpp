@@ -1,7 +1,8 @@
 #include "platform/tray/DBusMenu.h"
 
 #include <QAction>
-#include <QDBusConnection>
+#include <QActionEvent>
+#include <QDBusError>
 #include <QDBusMetaType>
 #include <QMenu>
 
@@ -51,6 +52,22 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, DBusMenuItem &ite
     return argument;
 }
 
+QDBusArgument &operator<<(QDBusArgument &argument, const DBusMenuItemKeys &item)
+{
+    argument.beginStructure();
+    argument << item.id << item.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, DBusMenuItemKeys &item)
+{
+    argument.beginStructure();
+    argument >> item.id >> item.properties;
+    argument.endStructure();
+    return argument;
+}
+
 QDBusArgument &operator<<(QDBusArgument &argument, const DBusMenuEvent &event)
 {
     argument.beginStructure();
@@ -67,28 +84,43 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, DBusMenuEvent &ev
     return argument;
 }
 
-DBusMenu::DBusMenu(QMenu &menu, const QString &path) : m_menu(&menu), m_path(path)
+DBusMenu::DBusMenu(QMenu &menu, const QString &path, QDBusConnection bus)
+    : m_menu(&menu), m_path(path), m_bus(std::move(bus))
 {
+    // The types must be known before the object's interface is described.
     qDBusRegisterMetaType<DBusMenuLayout>();
     qDBusRegisterMetaType<DBusMenuItem>();
-    qDBusRegisterMetaType<DBusMenuItems>();
+    qDBusRegisterMetaType<QList<DBusMenuItem>>();
+    qDBusRegisterMetaType<DBusMenuItemKeys>();
+    qDBusRegisterMetaType<QList<DBusMenuItemKeys>>();
     qDBusRegisterMetaType<DBusMenuEvent>();
-    qDBusRegisterMetaType<DBusMenuEvents>();
-    m_shown = snapshot();
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    m_valid = bus.isConnected() &&
-              bus.registerObject(m_path, this,
-                                 QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
-                                     QDBusConnection::ExportAllProperties);
+    qDBusRegisterMetaType<QList<DBusMenuEvent>>();
+    m_announced = entries();
+    // The menu hears of every change of its actions, and of actions coming and going.
+    menu.installEventFilter(this);
+    m_valid = m_bus.isConnected() &&
+              m_bus.registerObject(m_path, this,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
+                                       QDBusConnection::ExportAllProperties);
 }
 
-DBusMenu::~DBusMenu() { QDBusConnection::sessionBus().unregisterObject(m_path); }
+DBusMenu::~DBusMenu()
+{
+    if (m_valid)
+        m_bus.unregisterObject(m_path);
+}
 
 QAction *DBusMenu::action(int id) const
 {
     if (!m_menu || id < 1 || id > m_menu->actions().size())
         return nullptr;
     return m_menu->actions().at(id - 1);
+}
+
+void DBusMenu::refuse(const QString &message)
+{
+    if (calledFromDBus())
+        sendErrorReply(QDBusError::InvalidArgs, message);
 }
 
 QVariantMap DBusMenu::propertiesOf(int id, const QStringList &names) const
@@ -122,21 +154,68 @@ QVariantMap DBusMenu::propertiesOf(int id, const QStringList &names) const
     return wanted;
 }
 
-QString DBusMenu::snapshot() const
+QList<QVariantMap> DBusMenu::entries() const
 {
-    QString shown;
+    QList<QVariantMap> all;
     if (m_menu)
-        for (int id = 1; id <= m_menu->actions().size(); ++id) {
-            const QVariantMap p = propertiesOf(id);
-            for (auto it = p.begin(); it != p.end(); ++it)
-                shown += it.key() + u'=' + it.value().toString() + u';';
-            shown += u'\n';
-        }
-    return shown;
+        for (int id = 1; id <= m_menu->actions().size(); ++id)
+            all << propertiesOf(id);
+    return all;
+}
+
+bool DBusMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_menu && !m_announceQueued &&
+        (type == QEvent::ActionChanged || type == QEvent::ActionAdded || type == QEvent::ActionRemoved)) {
+        // Once for a burst of changes (a check mark and its label together),
+        // and never inside the change itself.
+        m_announceQueued = true;
+        QMetaObject::invokeMethod(this, &DBusMenu::announce, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool DBusMenu::announce()
+{
+    m_announceQueued = false;
+    const QList<QVariantMap> now = entries();
+    if (now.size() != m_announced.size()) {
+        // Entries came or went: ids moved, the host reads the layout anew.
+        m_announced = now;
+        emit LayoutUpdated(++m_revision, 0);
+        return true;
+    }
+    QList<DBusMenuItem> updated;
+    QList<DBusMenuItemKeys> removed;
+    for (int i = 0; i < now.size(); ++i) {
+        const QVariantMap &before = m_announced.at(i);
+        QVariantMap changed;
+        for (auto it = now[i].begin(); it != now[i].end(); ++it)
+            if (before.value(it.key()) != it.value())
+                changed.insert(it.key(), it.value());
+        QStringList gone;
+        for (auto it = before.begin(); it != before.end(); ++it)
+            if (!now[i].contains(it.key()))
+                gone << it.key();
+        if (!changed.isEmpty())
+            updated << DBusMenuItem{i + 1, changed};
+        if (!gone.isEmpty())
+            removed << DBusMenuItemKeys{i + 1, gone};
+    }
+    m_announced = now;
+    if (updated.isEmpty() && removed.isEmpty())
+        return false;
+    emit ItemsPropertiesUpdated(updated, removed);
+    return true;
 }
 
 uint DBusMenu::GetLayout(int parentId, int recursionDepth, const QStringList &propertyNames, DBusMenuLayout &layout)
 {
+    if (!known(parentId)) {
+        refuse(QStringLiteral("No menu entry %1").arg(parentId));
+        return m_revision;
+    }
     layout = {parentId, propertiesOf(parentId, propertyNames), {}};
     // Flat: only the root has children.
     if (parentId == 0 && recursionDepth != 0 && m_menu)
@@ -145,65 +224,89 @@ uint DBusMenu::GetLayout(int parentId, int recursionDepth, const QStringList &pr
     return m_revision;
 }
 
-DBusMenuItems DBusMenu::GetGroupProperties(const QList<int> &ids, const QStringList &propertyNames)
+QList<DBusMenuItem> DBusMenu::GetGroupProperties(const QList<int> &ids, const QStringList &propertyNames)
 {
-    DBusMenuItems items;
+    QList<DBusMenuItem> items;
+    // No ids asks for every entry.
+    if (ids.isEmpty() && m_menu)
+        for (int id = 1; id <= m_menu->actions().size(); ++id)
+            items << DBusMenuItem{id, propertiesOf(id, propertyNames)};
     for (const int id : ids)
-        if (id == 0 || action(id))
+        if (known(id))
             items << DBusMenuItem{id, propertiesOf(id, propertyNames)};
     return items;
 }
 
 QDBusVariant DBusMenu::GetProperty(int id, const QString &name)
 {
-    return QDBusVariant(propertiesOf(id).value(name));
+    const QVariantMap properties = propertiesOf(id);
+    if (!known(id) || !properties.contains(name)) {
+        refuse(QStringLiteral("No property %1 on menu entry %2").arg(name).arg(id));
+        return QDBusVariant(QString());
+    }
+    return QDBusVariant(properties.value(name));
+}
+
+bool DBusMenu::deliver(int id, const QString &eventId)
+{
+    if (!known(id))
+        return false;
+    // The root's "opened"/"closed" and hovering need nothing from us.
+    QAction *a = action(id);
+    if (!a || eventId != QLatin1String("clicked") || !a->isEnabled() || a->isSeparator())
+        return true;
+    // After the call has returned: Exit takes this object away.
+    QMetaObject::invokeMethod(
+        a, [a] { a->trigger(); }, Qt::QueuedConnection);
+    return true;
 }
 
 void DBusMenu::Event(int id, const QString &eventId, const QDBusVariant &, uint)
 {
-    QAction *a = action(id);
-    if (!a || eventId != QLatin1String("clicked") || !a->isEnabled())
-        return;
-    // After the call has returned: Exit takes this object away.
-    QMetaObject::invokeMethod(
-        a, [a] { a->trigger(); }, Qt::QueuedConnection);
+    if (!deliver(id, eventId))
+        refuse(QStringLiteral("No menu entry %1").arg(id));
 }
 
-QList<int> DBusMenu::EventGroup(const DBusMenuEvents &events)
+QList<int> DBusMenu::EventGroup(const QList<DBusMenuEvent> &events)
 {
-    QList<int> unknown;
-    for (const DBusMenuEvent &event : events) {
-        if (action(event.id))
-            Event(event.id, event.eventId, event.data, event.timestamp);
-        else
-            unknown << event.id;
-    }
-    return unknown;
+    QList<int> idErrors;
+    for (const DBusMenuEvent &event : events)
+        if (!deliver(event.id, event.eventId))
+            idErrors << event.id;
+    // Some good ids are a success that names the bad ones; none is an error.
+    if (!events.isEmpty() && idErrors.size() == events.size())
+        refuse(QStringLiteral("No menu entry for any of the events"));
+    return idErrors;
 }
 
 bool DBusMenu::AboutToShow(int id)
 {
+    if (!known(id)) {
+        refuse(QStringLiteral("No menu entry %1").arg(id));
+        return false;
+    }
     if (id != 0 || !m_menu)
         return false;
-    // The owner brings the items up to date as it does for its own pop-up.
+    // The owner brings the items up to date as it does for its own pop-up;
+    // the host hears of the changes before it draws.
     emit m_menu->aboutToShow();
-    const QString now = snapshot();
-    if (now == m_shown)
-        return false;
-    m_shown = now;
-    emit LayoutUpdated(++m_revision, 0);
-    return true;
+    return announce();
 }
 
 QList<int> DBusMenu::AboutToShowGroup(const QList<int> &ids, QList<int> &idErrors)
 {
     QList<int> updated;
     for (const int id : ids) {
-        if (id != 0 && !action(id))
+        if (!known(id))
             idErrors << id;
-        else if (AboutToShow(id))
-            updated << id;
+        else if (id == 0 && m_menu) {
+            emit m_menu->aboutToShow();
+            if (announce())
+                updated << id;
+        }
     }
+    if (!ids.isEmpty() && idErrors.size() == ids.size())
+        refuse(QStringLiteral("No menu entry for any of the ids"));
     return updated;
 }
 

@@ -2,7 +2,9 @@
 # The tray coming late and coming back, in a private X session with a private
 # session bus: a stand-in StatusNotifierWatcher (snwatcher.py) started after
 # the launcher is told of its item, again after it restarts, and its menu
-# works as a host draws it; while there is
+# works as a host draws it (the whole dbusmenu interface, clicks sent as
+# EventGroup as libdbusmenu hosts send them, check marks announced as they
+# change, Exit at the end); while there is
 # no tray at all, minimising leaves the window minimised; a window hidden in
 # a tray that goes comes back minimised; an X11 tray started last embeds the
 # icon. Ends with "N passed, N failed".
@@ -85,19 +87,29 @@ check "ContextMenu pops up the tray menu" wait_for 5 menu_up
 xdotool key Escape
 wait_for 3 eval '! menu_up' || true
 
-# 5. The menu a host draws itself: its entries, a click on Start at Login
-# (the check mark follows), Restore.
+# 5. The menu a host draws itself: its whole interface, its entries, a click
+# on Start at Login (the check mark follows, and the host is told), Restore.
 menu_now() { "$python" "$snwatcher" menu "$item" 2>&1 | tr '\n' '|'; }
+click() { "$python" "$snwatcher" click "$item" "$1" 2>>"$tmp/watcher.err"; }
+interface=$("$python" "$snwatcher" interface "$item" 2>&1 | tr '\n' ';') || true
+check "the menu object lists the whole dbusmenu interface${interface:+: }$interface" eval '[[ -z $interface ]]'
 xdotool windowminimize "$win"
 wait_for 5 hidden || die "the window was not hidden before the menu"
 check "the item offers the tray menu: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[ ] Start at _Login|-|_Exit|" ]]'
-"$python" "$snwatcher" click "$item" 'Start at _Login'
+: >"$tmp/updates.log"
+"$python" "$snwatcher" listen "$item" "$tmp/updates.log" 2>>"$tmp/watcher.err" &
+extra_pids+=($!)
+wait_for 10 grep -q '^listening$' "$tmp/updates.log" || die "could not listen to the menu: $(cat "$tmp/watcher.err")"
 login_entry=$XDG_CONFIG_HOME/autostart/tessaflow.desktop
+check "EventGroup on Start at Login is taken" click 'Start at _Login'
 check "Start at Login from that menu writes the login entry" wait_for 5 eval '[[ -f $login_entry ]]'
+check "the host is told of the check mark: $(tr '\n' ';' <"$tmp/updates.log")" \
+  wait_for 5 grep -qx '2 toggle-state=1' "$tmp/updates.log"
 check "the check mark follows: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[x] Start at _Login|-|_Exit|" ]]'
-"$python" "$snwatcher" click "$item" 'Start at _Login'
+click 'Start at _Login' || failed "the second EventGroup on Start at Login was refused"
 wait_for 5 eval '[[ ! -e $login_entry ]]' || failed "the second click did not remove the login entry"
-"$python" "$snwatcher" click "$item" _Restore
+check "the host is told the mark went" wait_for 5 grep -qx '2 toggle-state=0' "$tmp/updates.log"
+check "EventGroup on Restore is taken" click _Restore
 check "Restore from that menu brings the window back" wait_for 5 state_is Normal
 
 # 6. The watcher goes while the window is hidden: it comes back (minimised,
@@ -136,9 +148,17 @@ check "minimising hides to the X11 tray" wait_for 5 hidden
 import -window root "$tmp/tray-late.png" 2>/dev/null || true
 [[ -z ${TRAY_SHOT:-} ]] || cp "$tmp/tray-late.png" "$TRAY_SHOT"
 
-kill -TERM "$app_pid"
+# 9. Exit from the menu a host draws (the item stays on the bus while the
+# X11 tray shows the icon) ends the launcher.
+# Ended: gone, or a zombie not yet reaped.
+ended() { [[ $(ps -o stat= -p "$app_pid" 2>/dev/null) == @(Z*|) ]]; }
+check "EventGroup on Exit is taken" click _Exit
 status=0
+wait_for 5 ended || failed "Exit from the tray menu left the launcher running"
+kill -TERM "$app_pid" 2>/dev/null || true
 wait "$app_pid" || status=$?
 app_pid=''
-check "SIGTERM ends the launcher with status 0 ($status)" eval '((status == 0))'
+check "Exit from the tray menu ends the launcher with status 0 ($status)" eval '((status == 0))'
+check "QtDBus exported every member: $(grep -m 1 'Skipped' "$tmp/tessaflow.log")" \
+  eval '! grep -q "Skipped method\|Skipped signal" "$tmp/tessaflow.log"'
 session_end
