@@ -82,7 +82,7 @@ void frmTessaflow::mnuOptions_Click()
                  m_hotKeyText = config::hotKeyText(key);
                  m_showHide->useKey(key);
              },
-             [this] { return m_showHide->keyProblem(); }});
+             [this] { return m_showHide->keyProblem(); }, [this] { return m_showHide->keyTrigger(); }});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());
