@@ -170,9 +170,13 @@ void frmOptions::Form_Load()
 
 void frmOptions::showKeyProblem()
 {
-    const QString problem = m_key.problem ? m_key.problem() : QString();
-    m_lblKeyProblem->setText(problem);
-    m_lblKeyProblem->setHidden(problem.isEmpty());
+    QString text = m_key.problem ? m_key.problem() : QString();
+    const QString trigger = m_key.trigger ? m_key.trigger() : QString();
+    if (text.isEmpty() && !trigger.isEmpty())
+        //: %1 is how the desktop names the key it runs the show/hide key with, e.g. "Ctrl+Alt+K".
+        text = tr("The desktop has bound it to %1.").arg(trigger);
+    m_lblKeyProblem->setText(text);
+    m_lblKeyProblem->setHidden(text.isEmpty());
     // A fixed size: the box grows by the lines of the problem and back.
     if (layout()) {
         layout()->activate();

@@ -47,11 +47,13 @@ struct StartAtLogin {
 };
 
 // The key that shows and hides the launcher from anywhere: the one set, a new
-// one to take (none to release it), and what went wrong with it.
+// one to take (none to release it), what went wrong with it, and how the
+// desktop names what triggers it, where the desktop chose that.
 struct ShowHideKey {
     std::function<QKeySequence()> current;
     std::function<void(const QKeySequence &)> set;
     std::function<QString()> problem;
+    std::function<QString()> trigger;
 };
 
 // The options dialog: how the shortcut list shows and places its icons,
@@ -71,7 +73,8 @@ public:
     QPushButton *cmdClose() const { return m_cmdClose; }
     QKeySequenceEdit *txtKey() const { return m_txtKey; }
     QLabel *lblKeyProblem() const { return m_lblKeyProblem; }
-    // Shows what went wrong with the show/hide key, or nothing once it works.
+    // Shows what went wrong with the show/hide key, or what the desktop bound
+    // it to where the desktop chose, or nothing.
     void showKeyProblem();
     // Shows again whether the launcher starts at login, after the tray menu
     // changed it.

@@ -638,6 +638,12 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <source>Show/hide &amp;key:</source>
         <translation>&amp;Ein-/Ausblenden:</translation>
     </message>
+    <message>
+        <location line="+48"/>
+        <source>The desktop has bound it to %1.</source>
+        <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
+        <translation>Die Arbeitsumgebung hat es auf %1 gelegt.</translation>
+    </message>
 </context>
 <context>
     <name>platform::ListView</name>
@@ -651,12 +657,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::PortalGlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+49"/>
+        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+62"/>
         <source>There is no session bus to reach the desktop portal through.</source>
         <translation>Es gibt keinen Sitzungsbus, über den das Desktop-Portal erreichbar wäre.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+87"/>
+        <source>The desktop did not bind the key. Choose one for “%1” in its settings (System Settings → Shortcuts).</source>
+        <extracomment>%1 is the name of the show/hide key in the desktop&apos;s settings.</extracomment>
+        <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht vergeben. Wählen Sie eines für „%1“ in ihren Einstellungen (Systemeinstellungen → Kurzbefehle).</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>No desktop portal answers here.</source>
         <translation>Hier antwortet kein Desktop-Portal.</translation>
     </message>
@@ -672,18 +684,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Das Desktop-Portal hat das Tastenkürzel nicht übernommen (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-98"/>
         <source>The desktop portal did not open a session for the key.</source>
         <translation>Das Desktop-Portal hat keine Sitzung für das Tastenkürzel geöffnet.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-45"/>
         <source>Show or hide Tessaflow</source>
         <extracomment>How the desktop&apos;s keyboard settings name the show/hide key.</extracomment>
         <translation>Tessaflow ein- oder ausblenden</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+71"/>
         <source>The desktop did not allow the key.</source>
         <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht erlaubt.</translation>
     </message>

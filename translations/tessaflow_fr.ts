@@ -638,6 +638,12 @@ Supprimer ce raccourci&#xa0;?</translation>
         <source>Show/hide &amp;key:</source>
         <translation>Afficher/&amp;masquer&#xa0;:</translation>
     </message>
+    <message>
+        <location line="+48"/>
+        <source>The desktop has bound it to %1.</source>
+        <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
+        <translation>Le bureau a attribué la touche %1.</translation>
+    </message>
 </context>
 <context>
     <name>platform::ListView</name>
@@ -651,12 +657,18 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::PortalGlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+49"/>
+        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+62"/>
         <source>There is no session bus to reach the desktop portal through.</source>
         <translation>Aucun bus de session ne permet d’atteindre le portail de bureau.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+87"/>
+        <source>The desktop did not bind the key. Choose one for “%1” in its settings (System Settings → Shortcuts).</source>
+        <extracomment>%1 is the name of the show/hide key in the desktop&apos;s settings.</extracomment>
+        <translation>Le bureau n’a pas attribué la touche. Choisissez-en une pour « %1 » dans ses paramètres (Configuration du système → Raccourcis).</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>No desktop portal answers here.</source>
         <translation>Aucun portail de bureau ne répond ici.</translation>
     </message>
@@ -672,18 +684,18 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Le portail de bureau n’a pas accepté la touche (%1).</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-98"/>
         <source>The desktop portal did not open a session for the key.</source>
         <translation>Le portail de bureau n’a pas ouvert de session pour la touche.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-45"/>
         <source>Show or hide Tessaflow</source>
         <extracomment>How the desktop&apos;s keyboard settings name the show/hide key.</extracomment>
         <translation>Afficher ou masquer Tessaflow</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+71"/>
         <source>The desktop did not allow the key.</source>
         <translation>Le bureau n’a pas autorisé la touche.</translation>
     </message>

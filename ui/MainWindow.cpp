@@ -201,7 +201,7 @@ void MainWindow::showOptions()
                  m_frame->setKey(key);
                  m_showHide->useKey(key);
              },
-             [this] { return m_showHide->keyProblem(); }});
+             [this] { return m_showHide->keyProblem(); }, [this] { return m_showHide->keyTrigger(); }});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());

@@ -72,13 +72,14 @@ void ShowHide::restore(const QString &token)
 void ShowHide::useKey(const QKeySequence &key)
 {
     m_globalKey.onPressed([this](const QString &token) { toggle(token); });
-    m_globalKey.onProblem([this](const QString &problem) { keyReported(problem); });
+    m_globalKey.onReport([this](const platform::KeyState &state) { keyReported(state); });
     m_globalKey.set(key);
 }
 
-void ShowHide::keyReported(const QString &problem)
+void ShowHide::keyReported(const platform::KeyState &state)
 {
-    m_keyProblem = problem;
+    m_keyState = state;
+    const QString &problem = state.problem;
     // Each problem once on standard error, however often the key is set.
     if (!problem.isEmpty() && problem != m_keyReported)
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(problem));

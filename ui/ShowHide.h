@@ -46,15 +46,17 @@ public:
     // Listens for `key` on the whole desktop (none: stops listening).
     void useKey(const QKeySequence &key);
     // What went wrong with the key; empty when it works.
-    const QString &keyProblem() const { return m_keyProblem; }
+    const QString &keyProblem() const { return m_keyState.problem; }
+    // How the desktop names what triggers the key, where it chose it; empty otherwise.
+    const QString &keyTrigger() const { return m_keyState.trigger; }
 
 signals:
-    // The key's problem changed.
+    // The key's problem or trigger changed.
     void keyProblemChanged();
 
 private:
     void restore(const QString &token);
-    void keyReported(const QString &problem);
+    void keyReported(const platform::KeyState &state);
 
     QWidget &m_window;
     platform::RestoreBounds &m_bounds;
@@ -63,7 +65,7 @@ private:
     platform::WindowActivation &m_activation;
     Hooks m_hooks;
     bool m_shownByKey = false;
-    QString m_keyProblem;
+    platform::KeyState m_keyState;
     QString m_keyReported;
 };
 

@@ -6,6 +6,18 @@
 
 namespace platform {
 
+// Where the key stands, as the desktop last told it.
+struct KeyState {
+    // What went wrong with the key, in plain words for the user; empty when
+    // it works (or there is none).
+    QString problem;
+    // How the desktop names what triggers the key, where the desktop chooses
+    // it (a portal may bind another key than the one asked for); empty
+    // otherwise.
+    QString trigger;
+    bool operator==(const KeyState &) const = default;
+};
+
 // A key that reaches the program from anywhere on the desktop, whichever
 // window has the focus. Tests use a recorder.
 class GlobalKey {
@@ -13,16 +25,16 @@ public:
     // The key was pressed; `token` lets the window raise itself (see
     // WindowActivation), empty when the desktop gave none.
     using Pressed = std::function<void(const QString &token)>;
-    // What went wrong with the key, in plain words for the user; empty once
-    // it works (or there is none).
-    using Problem = std::function<void(const QString &problem)>;
+    // The key's state changed.
+    using Reported = std::function<void(const KeyState &state)>;
 
     virtual ~GlobalKey() = default;
     // Takes `key` in place of the one before; none releases it. The outcome
-    // reaches the problem callback, at once or (from a portal) later.
+    // reaches the report callback, at once or (from a portal) later, and
+    // again whenever the desktop changes it.
     virtual void set(const QKeySequence &key) = 0;
     void onPressed(Pressed pressed) { m_pressed = std::move(pressed); }
-    void onProblem(Problem problem) { m_problem = std::move(problem); }
+    void onReport(Reported reported) { m_reported = std::move(reported); }
 
 protected:
     void pressed(const QString &token)
@@ -30,15 +42,17 @@ protected:
         if (m_pressed)
             m_pressed(token);
     }
-    void problem(const QString &text)
+    void report(const KeyState &state)
     {
-        if (m_problem)
-            m_problem(text);
+        if (m_reported)
+            m_reported(state);
     }
+    // Works (empty) or does not, with nothing more to say.
+    void problem(const QString &text) { report({text, {}}); }
 
 private:
     Pressed m_pressed;
-    Problem m_problem;
+    Reported m_reported;
 };
 
 // Where a desktop has no way for this program to take a global key: says so

@@ -50,15 +50,16 @@ public:
 };
 
 // A global key the test presses; each key set is recorded and answered
-// with `answer` as the problem.
+// with `answer` as the problem and `trigger` as what the desktop bound.
 class RecordingGlobalKey : public platform::GlobalKey {
 public:
     std::vector<QKeySequence> keys;
     QString answer;
+    QString trigger;
     void set(const QKeySequence &key) override
     {
         keys.push_back(key);
-        problem(key.isEmpty() ? QString() : answer);
+        report(key.isEmpty() ? platform::KeyState{} : platform::KeyState{answer, trigger});
     }
     void press(const QString &token = QString()) { pressed(token); }
 };
