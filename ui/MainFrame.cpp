@@ -26,33 +26,17 @@ int MainFrame::frameState() const
     return 0;
 }
 
-double MainFrame::frameTop() const
+double MainFrame::storedOr(std::optional<double> Stored::*field, int pixels) const
 {
-    if (m_stored && m_stored->top)
-        return *m_stored->top;
-    return platform::toTwips(m_bounds.bounds().top(), m_window);
+    if (m_stored && ((*m_stored).*field))
+        return *((*m_stored).*field);
+    return platform::toTwips(pixels, m_window);
 }
 
-double MainFrame::frameLeft() const
-{
-    if (m_stored && m_stored->left)
-        return *m_stored->left;
-    return platform::toTwips(m_bounds.bounds().left(), m_window);
-}
-
-double MainFrame::frameHeight() const
-{
-    if (m_stored && m_stored->height)
-        return *m_stored->height;
-    return platform::toTwips(m_bounds.bounds().height(), m_window);
-}
-
-double MainFrame::frameWidth() const
-{
-    if (m_stored && m_stored->width)
-        return *m_stored->width;
-    return platform::toTwips(m_bounds.bounds().width(), m_window);
-}
+double MainFrame::frameTop() const { return storedOr(&Stored::top, m_bounds.bounds().top()); }
+double MainFrame::frameLeft() const { return storedOr(&Stored::left, m_bounds.bounds().left()); }
+double MainFrame::frameHeight() const { return storedOr(&Stored::height, m_bounds.bounds().height()); }
+double MainFrame::frameWidth() const { return storedOr(&Stored::width, m_bounds.bounds().width()); }
 
 void MainFrame::setFrame(std::optional<double> top, std::optional<double> left, std::optional<double> height,
                          std::optional<double> width)

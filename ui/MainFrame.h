@@ -47,6 +47,8 @@ private:
         std::optional<double> top, left, height, width;
     };
     void applyStored();
+    // A stored value still waiting, else the window's own, in twips.
+    double storedOr(std::optional<double> Stored::*field, int pixels) const;
 
     QWidget &m_window;
     platform::RestoreBounds &m_bounds;

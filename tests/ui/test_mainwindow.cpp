@@ -42,6 +42,23 @@ TEST_F(MainWindowTest, FirstStartShowsTheDesignedEmptyWindowWithItsTrayIcon)
     EXPECT_EQ(window->lstButtons().geometry(), window->rect());
 }
 
+TEST_F(MainWindowTest, ASaveBeforeTheWindowIsFramedKeepsTheStoredGeometryWhichFollowsOnceItIs)
+{
+    writeProfile("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\n0=http://a.org|a||\n");
+    ui::MainWindow window(profile, services());
+    window.start();
+    // Read at once, without waiting for the window system.
+    EXPECT_EQ(window.model().count(), 1);
+    ASSERT_TRUE(window.frame().waiting()) << "framed before start() returned: nothing to check here";
+    window.controller().save();
+    EXPECT_TRUE(readProfile().startsWith("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\n"))
+        << readProfile().constData();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry() == QRect(120, 100, 400, 300); }))
+        << window.frameGeometry().x() << "," << window.frameGeometry().y();
+    EXPECT_FALSE(window.frame().waiting());
+    window.close();
+}
+
 TEST_F(MainWindowTest, StoredGeometryShortcutsAndSettingsComeBack)
 {
     writeProfile("[Tessaflow]\nTop=1500\nLeft=1800\nHeight=4500\nWidth=6000\nArrange=0\nSView=1\n"
