@@ -14,9 +14,10 @@ namespace app {
 void Program::prepare()
 {
     QApplication::setApplicationName(QStringLiteral("Tessaflow"));
-    // The installed desktop entry's id: Wayland compositors and taskbars take
-    // the program's icon and name from it, portals know who asks.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tessaflow"));
+    // The installed desktop entry's id, the same as the AppStream id: Wayland
+    // compositors and taskbars take the program's icon and name from it,
+    // portals know who asks.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaflow.Tessaflow"));
     // The window may be hidden in the tray while another one closes; the
     // program ends when the main window is unloaded, not before.
     QApplication::setQuitOnLastWindowClosed(false);
