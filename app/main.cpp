@@ -6,6 +6,7 @@
 #include "app/ProfileLocation.h"
 #include "app/Program.h"
 #include "platform/ipc/SingleInstance.h"
+#include "platform/session/StartupNotification.h"
 #include "platform/widgets/FontWarmup.h"
 
 int main(int argc, char *argv[])
@@ -20,6 +21,14 @@ int main(int argc, char *argv[])
     if (command.exitStatus)
         return *command.exitStatus;
 
+    // The desktop's proof that the user asked for the window: the running
+    // copy may come to the front with it. Read before the application is
+    // made: on X11 Qt takes DESKTOP_STARTUP_ID out of the environment then.
+    const QString startupId = qEnvironmentVariable("DESKTOP_STARTUP_ID");
+    QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        token = startupId;
+
     platform::FontWarmup fonts;
     QApplication application(argc, argv);
     const auto fontsFilled = fonts.applicationReady();
@@ -27,12 +36,11 @@ int main(int argc, char *argv[])
     const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
     platform::SingleInstance instance(profile, app::handedOverTarget);
     QString why;
-    // The desktop's proof that the user asked for the window: the running
-    // copy may come to the front with it.
-    QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
-    if (token.isEmpty())
-        token = qEnvironmentVariable("DESKTOP_STARTUP_ID");
-    switch (instance.start(command.targets, &why, token, command.toggle)) {
+    const auto start = instance.start(command.targets, &why, token, command.toggle);
+    // This start shows no window, so Qt never ends the launch's busy cursor.
+    if (start != platform::SingleInstance::Start::First && !startupId.isEmpty())
+        platform::endStartupNotification(startupId);
+    switch (start) {
     case platform::SingleInstance::Start::HandedOver:
         for (const QString &refusal : instance.refusals())
             std::fprintf(stderr, "tessaflow: %s\n", qPrintable(refusal));

@@ -1,6 +1,8 @@
 #include "platform/session/WindowActivation.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QInputEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
@@ -29,42 +31,18 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-// The X server's present time: a property changed on a window of a private
-// connection, and the time of the change read back.
-quint32 serverTime()
+// Whether X server time `a` comes after `b`; the times wrap after 49 days.
+bool later(quint32 a, quint32 b)
 {
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(connection)) {
-        xcb_disconnect(connection);
-        return 0;
-    }
-    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    const xcb_window_t window = xcb_generate_id(connection);
-    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &events);
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
-    xcb_flush(connection);
-    quint32 time = 0;
-    while (xcb_generic_event_t *event = xcb_wait_for_event(connection)) {
-        const bool property = (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY;
-        if (property)
-            time = reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
-        std::free(event);
-        if (property)
-            break;
-    }
-    xcb_disconnect(connection);
-    return time;
+    return qint32(a - b) > 0;
 }
 
-void activateOnX11(QWidget &window, const QString &token)
+void requestOnX11(QWidget &window, quint32 time)
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return;
-    const quint32 time = startupIdTime(token) ? startupIdTime(token) : serverTime();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     xcb_client_message_event_t message = {};
     message.response_type = XCB_CLIENT_MESSAGE;
@@ -79,6 +57,30 @@ void activateOnX11(QWidget &window, const QString &token)
     xcb_flush(connection);
 }
 
+// Runs `then` once the window is on screen: a window manager ignores a
+// request for a window it has not taken in yet (just shown from the tray).
+class WhenExposed : public QObject {
+public:
+    WhenExposed(QWindow &window, std::function<void()> then) : QObject(&window), m_then(std::move(then))
+    {
+        window.installEventFilter(this);
+        QTimer::singleShot(kExposedWithinMs, this, &QObject::deleteLater); // hidden again meanwhile
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed() && m_then) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            std::exchange(m_then, {})();
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kExposedWithinMs = 2000;
+    std::function<void()> m_then;
+};
+
 } // namespace
 
 quint32 startupIdTime(const QString &token)
@@ -91,10 +93,59 @@ quint32 startupIdTime(const QString &token)
     return ok ? time : 0;
 }
 
-DesktopActivation::DesktopActivation(Alert alert, QString platform)
-    : m_alert(alert ? std::move(alert) : Alert([](QWidget &window) { QApplication::alert(&window); })),
-      m_platform(std::move(platform))
+quint32 activationTime(const QString &token, quint32 lastInput)
 {
+    const quint32 time = startupIdTime(token);
+    return time ? time : lastInput;
+}
+
+// Notes the time of every key and button press the application takes.
+class DesktopActivation::InputClock : public QObject {
+public:
+    InputClock()
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->installEventFilter(this);
+    }
+    quint32 last() const { return m_last; }
+    void took(quint32 time)
+    {
+        if (time && (!m_last || later(time, m_last)))
+            m_last = time;
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+            took(quint32(static_cast<QInputEvent *>(event)->timestamp()));
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    quint32 m_last = 0;
+};
+
+DesktopActivation::DesktopActivation(Alert alert, QString platform, Request request)
+    : m_alert(alert ? std::move(alert) : Alert([](QWidget &window) { QApplication::alert(&window); })),
+      m_platform(std::move(platform)),
+      m_request(request ? std::move(request) : Request(requestOnX11)),
+      m_clock(std::make_unique<InputClock>())
+{
+}
+
+DesktopActivation::~DesktopActivation() = default;
+
+quint32 DesktopActivation::lastInput() const
+{
+    return m_clock->last();
 }
 
 void DesktopActivation::activate(QWidget &window, const QString &token)
@@ -104,13 +155,30 @@ void DesktopActivation::activate(QWidget &window, const QString &token)
     // Qt's Wayland client hands this token to the compositor with the request.
     if (wayland && !token.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
-    window.activateWindow();
+    // On X11 Qt would ask with the time of the last event it saw of any
+    // kind, perhaps newer than the user's click on another window: the
+    // request is ours there.
+    const bool x11 = platform == QLatin1String("xcb");
+    if (!x11)
+        window.activateWindow();
     // A token is good for one request: never left for a later one, nor for
     // the programs the launcher starts.
     if (wayland)
         qunsetenv("XDG_ACTIVATION_TOKEN");
-    if (platform == QLatin1String("xcb"))
-        activateOnX11(window, token);
+    if (x11) {
+        const quint32 time = activationTime(token, lastInput());
+        m_clock->took(startupIdTime(token)); // the user's own act, for a later request without one
+        QPointer<QWidget> target(&window);
+        auto request = [target, time, send = m_request] {
+            if (target)
+                send(*target, time);
+        };
+        QWindow *handle = window.windowHandle();
+        if (!handle || handle->isExposed())
+            request();
+        else
+            new WhenExposed(*handle, request);
+    }
     // Hidden and shown again at once, the window can get the keyboard back
     // before Qt noticed it had lost it: Qt then keys it but never calls it
     // active again, and shortcuts such as Enter do nothing. Put right once

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -19,23 +20,40 @@ public:
 };
 
 // The desktop's own: Wayland's activation protocol through Qt, or on X11 an
-// activation request carrying the token's time (the X server's present time
-// when there is none: the request came from the user's own command). Where
-// the desktop will not bring the window forward (no token on Wayland, or the
-// window not active a moment later) the window asks for attention instead.
+// activation request carrying activationTime(), sent once the window is
+// mapped. Where the desktop will not bring the window forward (no token on
+// Wayland, or the window not active a moment later) the window asks for
+// attention instead.
 class DesktopActivation : public WindowActivation {
 public:
     using Alert = std::function<void(QWidget &)>;
-    // `alert` defaults to QApplication::alert, `platform` to Qt's platform name.
-    explicit DesktopActivation(Alert alert = {}, QString platform = {});
+    // The X11 request for `window` with this user time (0: none known).
+    using Request = std::function<void(QWidget &window, quint32 time)>;
+    // `alert` defaults to QApplication::alert, `platform` to Qt's platform
+    // name, `request` to a _NET_ACTIVE_WINDOW message to the window manager.
+    explicit DesktopActivation(Alert alert = {}, QString platform = {}, Request request = {});
+    ~DesktopActivation() override;
     void activate(QWidget &window, const QString &token) override;
+    // The X server time of the latest key or button press the program took
+    // (its own windows' or a token's); 0 before any.
+    quint32 lastInput() const;
 
 private:
+    class InputClock;
     Alert m_alert;
     QString m_platform;
+    Request m_request;
+    std::unique_ptr<InputClock> m_clock;
 };
 
 // The X server time a startup id carries after "_TIME"; 0 when none.
 quint32 startupIdTime(const QString &token);
+
+// The user time an X11 activation request carries: the token's, else the
+// latest input the program saw (0 when none: the window manager decides).
+// Never the server's present time: a request with it takes the focus from a
+// window the user has just turned to, and a manager that prevents focus
+// stealing could not tell it from the user's own wish.
+quint32 activationTime(const QString &token, quint32 lastInput);
 
 } // namespace platform

@@ -1,14 +1,10 @@
 // How the show/hide key is named to X11 and to the desktop portal, and how
 // the profile stores it.
-#include <QTest>
-#include <QWidget>
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 #include "config/HotKey.h"
 #include "platform/globalkey/KeyCodes.h"
-#include "platform/session/WindowActivation.h"
 #include "support/QtPrinters.h"
 
 namespace keys = platform::keys;
@@ -70,55 +66,6 @@ TEST(HotKey, WhatTheProfileStores)
     for (const auto &row : rows)
         EXPECT_EQ(config::hotKeyText(config::hotKeyOf(QString::fromUtf8(row.stored))), QString::fromUtf8(row.read))
             << row.stored;
-}
-
-TEST(WindowActivation, TheTimeAStartupIdCarries)
-{
-    EXPECT_EQ(platform::startupIdTime(QStringLiteral("_TIME1234")), 1234u);
-    EXPECT_EQ(platform::startupIdTime(QStringLiteral("kde-host-42-0_TIME98765")), 98765u);
-    EXPECT_EQ(platform::startupIdTime(QStringLiteral("wayland-token")), 0u);
-    EXPECT_EQ(platform::startupIdTime(QStringLiteral("x_TIMEsoon")), 0u);
-}
-
-TEST(WindowActivation, AsksForAttentionWhereTheWindowCannotComeForward)
-{
-    // Refused: the window takes no focus, as under focus stealing prevention.
-    const struct {
-        const char *platform, *token;
-        bool refused, hiddenAgain;
-        int alerts;
-    } rows[] = {
-        {"xcb", "", false, false, 0},
-        {"xcb", "_TIME5", true, false, 1},
-        {"xcb", "", true, true, 0}, // put away again: nothing to look at
-        {"wayland", "token-1", false, false, 0},
-        {"wayland", "token-2", true, false, 1},
-        {"wayland", "", false, false, 1}, // no token: the compositor will not raise it
-    };
-    std::vector<std::unique_ptr<QWidget>> windows;
-    std::vector<int> alerts(std::size(rows));
-    QWidget elsewhere; // where the user is when the request comes
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const auto &row = rows[i];
-        windows.push_back(std::make_unique<QWidget>());
-        QWidget &window = *windows.back();
-        if (row.refused)
-            window.setWindowFlag(Qt::WindowDoesNotAcceptFocus);
-        window.show();
-        QCoreApplication::processEvents();
-        elsewhere.show();
-        elsewhere.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere)) << i;
-        platform::DesktopActivation activation([&alerts, i](QWidget &) { ++alerts[i]; },
-                                               QString::fromLatin1(row.platform));
-        activation.activate(window, QString::fromLatin1(row.token));
-        EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN")) << i; // never left for what it starts
-        if (row.hiddenAgain)
-            window.hide();
-    }
-    QTest::qWait(800);
-    for (std::size_t i = 0; i < std::size(rows); ++i)
-        EXPECT_EQ(alerts[i], rows[i].alerts) << "row " << i;
 }
 
 } // namespace
