@@ -1,6 +1,10 @@
 #include "ui/ShowHide.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 
 namespace ui {
@@ -15,6 +19,7 @@ ShowHide::ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::T
       m_activation(activation),
       m_hooks(std::move(hooks))
 {
+    window.installEventFilter(this);
 }
 
 void ShowHide::toggle(const QString &token)
@@ -26,8 +31,9 @@ void ShowHide::toggle(const QString &token)
     // Back with nothing typed, the list ready for the keyboard.
     if (m_hooks.clearFilter)
         m_hooks.clearFilter();
-    m_shownByKey = true;
     restore(token);
+    // After restoring: mapping the window anew (Wayland) hides it first.
+    m_shownByKey = true;
     if (m_hooks.focusList)
         m_hooks.focusList();
 }
@@ -61,12 +67,46 @@ void ShowHide::openedShortcut()
 
 void ShowHide::restore(const QString &token)
 {
-    if (m_hooks.beforeShowing)
-        m_hooks.beforeShowing();
     // Normal size (out of minimised or maximised) where it was, to the front.
     m_bounds.showNormalAtBounds();
     m_window.raise();
     m_activation.activate(m_window, token);
+    // Drawn first as it was; a target that changed meanwhile is redrawn after.
+    if (m_hooks.afterShowing)
+        QTimer::singleShot(0, this, m_hooks.afterShowing);
+}
+
+bool ShowHide::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &m_window)
+        return false;
+    switch (event->type()) {
+    case QEvent::Hide:
+        // Gone however it went: the next time it comes, it comes as asked then.
+        m_shownByKey = false;
+        break;
+    case QEvent::WindowStateChange:
+        if (m_window.isMinimized())
+            m_shownByKey = false;
+        break;
+    case QEvent::WindowDeactivate:
+        // Where the focus went is known once the activation has settled: to
+        // one of our own boxes or menus, the window stays.
+        if (m_shownByKey)
+            QTimer::singleShot(0, this, &ShowHide::checkFocusLeft);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void ShowHide::checkFocusLeft()
+{
+    if (!m_shownByKey || !m_window.isVisible() || QApplication::activeWindow() || QApplication::activePopupWidget()
+        || QApplication::activeModalWidget())
+        return;
+    hideAway();
 }
 
 void ShowHide::useKey(const QKeySequence &key)

@@ -16,15 +16,18 @@ namespace ui {
 
 // How the window comes and goes: the show/hide key and --toggle, the way back
 // from the tray or from another start, and going away to the tray. A window
-// called up by the key goes away again once a shortcut is opened.
+// called up by the key goes away again once a shortcut is opened or another
+// window takes the focus, as a keyboard launcher does; one brought any other
+// way never hides by itself.
 class ShowHide : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
         // Typing to find starts afresh.
         std::function<void()> clearFilter;
-        // Before the window shows again (icons of targets that went missing).
-        std::function<void()> beforeShowing;
+        // Once the window is back on screen (targets that went missing or
+        // came back get their icons): off the way to the first paint.
+        std::function<void()> afterShowing;
         // The list takes the keyboard.
         std::function<void()> focusList;
     };
@@ -50,12 +53,17 @@ public:
     // How the desktop names what triggers the key, where it chose it; empty otherwise.
     const QString &keyTrigger() const { return m_keyState.trigger; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The key's problem or trigger changed.
     void keyProblemChanged();
 
 private:
     void restore(const QString &token);
+    // Another program has the focus now: a window called by the key goes.
+    void checkFocusLeft();
     void keyReported(const platform::KeyState &state);
 
     QWidget &m_window;

@@ -94,6 +94,28 @@ check "the key shows it for Escape" active
 key Escape
 check "Escape with nothing typed hides it" hidden
 
+# Called by the key, it goes when another window takes the focus; brought
+# back by a second start, it stays.
+other_bin=$build/tests/e2e/tessaflow_droptarget
+"$other_bin" --timeout 120 >"$tmp/other.log" 2>&1 &
+other_pid=$!
+wait_for 10 eval '[[ -n $(xdotool search --onlyvisible --name "^Tessaflow drop target$" 2>/dev/null) ]]' ||
+  die "the other window did not start: $(cat "$tmp/other.log")"
+other=$(xdotool search --onlyvisible --name '^Tessaflow drop target$' | head -n 1)
+other_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$other" ]]; }
+xdotool windowactivate "$other" 2>/dev/null || true
+wait_for 5 other_active || failed "the other window did not take the focus at start"
+key ctrl+alt+k
+check "the key shows it over the other window" active
+xdotool windowactivate "$other" 2>/dev/null || true
+check "called by the key, it goes away when another window takes the focus" hidden
+"$app" >>"$tmp/tessaflow.log" 2>&1 || failed "a second start ended with status $?"
+check "a second start brings it back" active
+xdotool windowactivate "$other" 2>/dev/null || true
+wait_for 3 other_active || failed "the other window did not take the focus"
+check "brought back by a second start, it stays when another window takes the focus" mapped
+stop "$other_pid"
+
 stop "$app_pid"
 app_pid=''
 check "the key is kept in the profile" grep -q $'^HotKey=Ctrl+Alt+K\r$' "$ini"

@@ -122,6 +122,47 @@ TEST_F(HotKeyTest, TheKeyBringsTheWindowAndSendsItBackAndAnOpenedShortcutSendsIt
     EXPECT_TRUE(shown());
 }
 
+TEST_F(HotKeyTest, CalledByTheKeyItGoesWhenAnotherProgramTakesTheFocusAndOnlyThen)
+{
+    start("[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n");
+    window->showHide().hideAway();
+    globalKey.press();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClicks(&window->lstButtons(), QStringLiteral("rep"));
+    // One of its own windows (the options dialog) takes the focus: it stays.
+    window->showOptions();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->frmOptions()));
+    QApplication::processEvents();
+    EXPECT_TRUE(shown());
+    window->frmOptions()->close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // Another program has the focus: away, with nothing typed.
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown(); }));
+    EXPECT_TRUE(window->lstButtons().filterText().isEmpty());
+
+    // Brought back from the tray, it stays when the focus goes.
+    tray.click(platform::TrayClick::Activate);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QApplication::setActiveWindow(nullptr);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_TRUE(shown());
+
+    // Called by the key, then minimised and brought back by the window
+    // manager: no longer "called by the key", so opening a shortcut keeps it.
+    window->showHide().hideAway();
+    globalKey.press();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->showMinimized();
+    QApplication::processEvents();
+    window->showNormal();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_FALSE(window->showHide().shownByKey());
+}
+
 TEST_F(HotKeyTest, AltDigitsOpenTheShortcutsAsShownAndEscapeWithNothingTypedHides)
 {
     start("[Tessaflow]\r\n");
