@@ -55,9 +55,10 @@ TEST_F(ListViewTest, TheFilterLineNeverCoversTheSelectedMatch)
     const double tpp = platform::twipsPerPixel(view);
     const QRect room = view.viewport()->rect();
     // Icons placed by hand stay where they are while filtered: one in each
-    // corner the line could take, and one in the middle.
-    const QPoint corners[] = {{room.right() - 70, room.bottom() - 70}, {room.right() - 70, 0},
-                              {0, room.bottom() - 70}, {0, 0}, {160, 110}};
+    // corner the line could take (cells are 80 x 70), and one in the middle.
+    ASSERT_GE(room.width(), 320);
+    ASSERT_GE(room.height(), 280);
+    const QPoint corners[] = {{240, 210}, {240, 0}, {0, 210}, {0, 0}, {160, 140}};
     for (int n = 0; n < 5; ++n) {
         add(QStringLiteral("item %1").arg(n), n + 1);
         place(n, corners[n].x() * tpp, corners[n].y() * tpp);
