@@ -1,4 +1,5 @@
 // The command line: options, and the shortcuts it names.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>

@@ -134,7 +134,7 @@ TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
     for (QAction *a : window->mnuPopup().actions())
         if (!a->isSeparator())
             shown << a->shortcut().toString() + (a->isEnabled() ? "" : " (grey)");
-    EXPECT_EQ(shown, (QStringList{"Return (grey)", "F2 (grey)", "Del (grey)", "", "Ctrl+V", "Ins", "", ""}));
+    EXPECT_EQ(shown, (QStringList{"Enter (grey)", "F2 (grey)", "Del (grey)", "", "Ctrl+V", "Ins", "", ""}));
     // O then reaches "&Options", the one item it names that can be chosen.
     QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); });
     QTimer::singleShot(300, [] {

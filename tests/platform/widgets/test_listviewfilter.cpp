@@ -23,7 +23,7 @@ int markedInTheMiddle(platform::ListView &view)
     int n = 0;
     for (int y = middle.top(); y <= middle.bottom(); ++y)
         for (int x = middle.left(); x <= middle.right(); ++x)
-            n += image.pixelColor(x, y) != base;
+            n += image.pixel(x, y) != base.rgb();
     return n;
 }
 
@@ -100,11 +100,11 @@ TEST_F(ListViewTest, ASelectedIconIsDrawnAsItIs)
         // The picture, wherever the view puts it in the item.
         const QImage image = view.viewport()->grab().toImage();
         const QRect item = itemRect(0);
-        const QColor red = QColor::fromHsv(0, 255, 255);
+        const QRgb red = QColor::fromHsv(0, 255, 255).rgb();
         int exact = 0;
         for (int y = item.top(); y <= item.bottom(); ++y)
             for (int x = item.left(); x <= item.right(); ++x)
-                exact += image.pixelColor(x, y) == red;
+                exact += image.pixel(x, y) == red;
         // Most of the 32 x 32 (or smaller) picture shows its own colour.
         EXPECT_GT(exact, 100);
     }
