@@ -20,17 +20,21 @@ QString versionText()
         .arg(version::kVersionRevision);
 }
 
-// The parser names the program after the running application, which does
-// not exist yet here: the usage line gets the name it was started as.
+// The parser names the program after the running application (or a
+// stand-in when there is none): the usage line gets the name it was started
+// as, in whatever language the line is written.
 QString helpText(const QCommandLineParser &parser, const QStringList &arguments)
 {
     QString text = parser.helpText();
     const QString program =
         arguments.isEmpty() ? QStringLiteral("tessaflow") : QFileInfo(arguments.first()).fileName();
-    const QLatin1String usage("Usage: ");
-    const qsizetype options = text.indexOf(QLatin1String(" [options]"));
-    if (text.startsWith(usage) && options > 0)
-        text.replace(usage.size(), options - usage.size(), program);
+    const QString named = QCoreApplication::instance() && !QCoreApplication::arguments().isEmpty()
+                              ? QCoreApplication::arguments().constFirst()
+                              : QStringLiteral("<executable_name>");
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    const qsizetype at = text.indexOf(named);
+    if (!named.isEmpty() && at >= 0 && (lineEnd < 0 || at < lineEnd))
+        text.replace(at, named.size(), program);
     return text;
 }
 
@@ -62,23 +66,30 @@ std::optional<QString> handedOverTarget(const QString &target, QString *refusal)
 
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDir)
 {
+    // Marked for lupdate, translated when read.
+    const auto said = [](const char *text) { return QCoreApplication::translate("CommandLine", text); };
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A launcher for files, folders and web addresses. Each PATH or URL given is added as a "
-                       "shortcut, in the copy already running if there is one."));
+        said(QT_TRANSLATE_NOOP("CommandLine", "A launcher for files, folders and web addresses. Each PATH or URL given "
+                                              "is added as a shortcut, in the copy already running if there is one.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption minimized(QStringLiteral("minimized"),
-                                       QStringLiteral("Start hidden in the tray, when there is one."));
+    const QCommandLineOption minimized(
+        QStringLiteral("minimized"),
+        said(QT_TRANSLATE_NOOP("CommandLine", "Start hidden in the tray, when there is one.")));
     parser.addOption(minimized);
     const QCommandLineOption toggle(
         QStringLiteral("toggle"),
-        QStringLiteral("Show the running copy, or hide it when it is the active window, as the show/hide key does "
-                       "(bind this to a key in the desktop's keyboard settings). Starts Tessaflow when none runs."));
+        said(QT_TRANSLATE_NOOP("CommandLine",
+                             "Show the running copy, or hide it when it is the active window, as the show/hide key "
+                             "does (bind this to a key in the desktop's keyboard settings). Starts Tessaflow when "
+                             "none runs.")));
     parser.addOption(toggle);
-    parser.addPositionalArgument(QStringLiteral("targets"),
-                                 QStringLiteral("Files, folders or web addresses to add as shortcuts."),
-                                 QStringLiteral("[PATH|URL...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("targets"),
+        said(QT_TRANSLATE_NOOP("CommandLine", "Files, folders or web addresses to add as shortcuts.")),
+        //: The arguments in the usage line.
+        said(QT_TRANSLATE_NOOP("CommandLine", "[PATH|URL...]")));
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -103,7 +114,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
         if (const auto target = commandLineTarget(argument, workingDir))
             result.targets << *target;
         else
-            result.errors += QStringLiteral("tessaflow: not found, not added: %1\n").arg(argument);
+            result.errors += QStringLiteral("tessaflow: %1\n")
+                                 .arg(said(QT_TRANSLATE_NOOP("CommandLine", "not found, not added: %1")).arg(argument));
     }
     if (!given.isEmpty() && result.targets.isEmpty())
         result.exitStatus = 1;

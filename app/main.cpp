@@ -5,6 +5,8 @@
 #include "app/CommandLine.h"
 #include "app/ProfileLocation.h"
 #include "app/Program.h"
+#include "app/Resources.h"
+#include "app/Translations.h"
 #include "platform/ipc/SingleInstance.h"
 #include "platform/session/StartupNotification.h"
 #include "platform/widgets/FontWarmup.h"
@@ -15,7 +17,16 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const app::CommandLine command = app::parseCommandLine(arguments, QDir::currentPath());
+    app::CommandLine command = app::parseCommandLine(arguments, QDir::currentPath());
+    if (!command.output.isEmpty() || !command.errors.isEmpty()) {
+        // Something to print: read again in the user's language. Only then
+        // is a (core) application made for the translations, so an ordinary
+        // start pays nothing for it.
+        QCoreApplication core(argc, argv);
+        app::initResources();
+        app::installTranslations(core);
+        command = app::parseCommandLine(arguments, QDir::currentPath());
+    }
     std::fputs(qPrintable(command.output), stdout);
     std::fputs(qPrintable(command.errors), stderr);
     if (command.exitStatus)

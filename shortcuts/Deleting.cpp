@@ -7,8 +7,13 @@ namespace shortcuts {
 
 QString deleteQuestion(const QString &caption)
 {
-    //: %1 is the shortcut's caption.
-    return QCoreApplication::translate("Deleting", "Are you sure you want to delete %1?").arg(caption);
+    // The second sentence answers what the user may fear: a shortcut may open
+    // a file, a folder or a web page, and none of them goes with it.
+    //: %1 is the shortcut's caption, in the language's quotation marks.
+    return QCoreApplication::translate("Deleting", "Are you sure you want to delete \u201C%1\u201D?").arg(caption)
+           + QLatin1Char(' ')
+           + QCoreApplication::translate("Deleting", "Only the shortcut is removed; the file, folder or web page it "
+                                                     "opens is not touched.");
 }
 
 bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs)

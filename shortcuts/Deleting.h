@@ -7,7 +7,8 @@
 
 namespace shortcuts {
 
-// "Are you sure you want to delete <caption>?"
+// "Are you sure you want to delete “<caption>”?", and that only the shortcut
+// goes: what it opens stays.
 QString deleteQuestion(const QString &caption);
 
 // Asks about the selected shortcut and, after Yes, removes that shortcut:

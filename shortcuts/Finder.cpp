@@ -63,7 +63,11 @@ void Finder::apply()
         m_stale = false;
     }
     m_list.view.setFilterText(m_text);
-    m_list.view.showMatches(rankedMatches(m_text, m_findable));
+    const std::vector<int> matches = rankedMatches(m_text, m_findable);
+    if (matches.empty())
+        //: Shown in the list when typing finds nothing; %1 is what was typed.
+        m_list.view.setNoMatchText(tr("No shortcut matches \u201C%1\u201D").arg(m_text));
+    m_list.view.showMatches(matches);
 }
 
 } // namespace shortcuts

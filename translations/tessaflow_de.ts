@@ -49,7 +49,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+54"/>
+        <location filename="../app/CommandLine.cpp" line="+58"/>
         <source>an empty or broken name, not added</source>
         <translation>leerer oder beschädigter Name, nicht hinzugefügt</translation>
     </message>
@@ -60,8 +60,35 @@
     </message>
     <message>
         <location line="+3"/>
+        <location line="+54"/>
         <source>not found, not added: %1</source>
         <translation>nicht gefunden, nicht hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <location line="-45"/>
+        <source>A launcher for files, folders and web addresses. Each PATH or URL given is added as a shortcut, in the copy already running if there is one.</source>
+        <translation>Ein Starter für Dateien, Ordner und Webadressen. Jeder angegebene PFAD oder jede URL wird als Verknüpfung hinzugefügt, in der bereits laufenden Instanz, falls es eine gibt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start hidden in the tray, when there is one.</source>
+        <translation>Versteckt im Infobereich starten, wenn es einen gibt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show the running copy, or hide it when it is the active window, as the show/hide key does (bind this to a key in the desktop&apos;s keyboard settings). Starts Tessaflow when none runs.</source>
+        <translation>Die laufende Instanz zeigen oder, wenn sie das aktive Fenster ist, ausblenden, wie es die Taste zum Ein-/Ausblenden tut (in den Tastatureinstellungen der Arbeitsumgebung auf eine Taste legen). Startet Tessaflow, wenn es nicht läuft.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Files, folders or web addresses to add as shortcuts.</source>
+        <translation>Dateien, Ordner oder Webadressen, die als Verknüpfungen hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>[PATH|URL...]</source>
+        <extracomment>The arguments in the usage line.</extracomment>
+        <translation>[PFAD|URL...]</translation>
     </message>
 </context>
 <context>
@@ -116,10 +143,15 @@
 <context>
     <name>Deleting</name>
     <message>
-        <location filename="../shortcuts/Deleting.cpp" line="+11"/>
-        <source>Are you sure you want to delete %1?</source>
-        <extracomment>%1 is the shortcut&apos;s caption.</extracomment>
-        <translation>Möchten Sie %1 wirklich löschen?</translation>
+        <location filename="../shortcuts/Deleting.cpp" line="+13"/>
+        <source>Are you sure you want to delete “%1”?</source>
+        <extracomment>%1 is the shortcut&apos;s caption, in the language&apos;s quotation marks.</extracomment>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Only the shortcut is removed; the file, folder or web page it opens is not touched.</source>
+        <translation>Nur die Verknüpfung wird entfernt; die Datei, der Ordner oder die Webseite, die sie öffnet, bleibt unberührt.</translation>
     </message>
 </context>
 <context>
@@ -636,7 +668,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     <message>
         <location line="+8"/>
         <source>Show/hide &amp;key:</source>
-        <translation>&amp;Ein-/Ausblenden:</translation>
+        <translation>&amp;Taste zum Ein-/Ausblenden:</translation>
     </message>
     <message>
         <location line="+48"/>
@@ -648,7 +680,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+205"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+224"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -758,6 +790,15 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
             <numerusform>%n weiterer Eintrag nicht hinzugefügt</numerusform>
             <numerusform>%n weitere Einträge nicht hinzugefügt</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>shortcuts::Finder</name>
+    <message>
+        <location filename="../shortcuts/Finder.cpp" line="+69"/>
+        <source>No shortcut matches “%1”</source>
+        <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
+        <translation>Keine Verknüpfung passt zu „%1“</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+54"/>
+        <location filename="../app/CommandLine.cpp" line="+58"/>
         <source>an empty or broken name, not added</source>
         <translation>nom vide ou endommagé, non ajouté</translation>
     </message>
@@ -60,8 +60,35 @@
     </message>
     <message>
         <location line="+3"/>
+        <location line="+54"/>
         <source>not found, not added: %1</source>
         <translation>introuvable, non ajouté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="-45"/>
+        <source>A launcher for files, folders and web addresses. Each PATH or URL given is added as a shortcut, in the copy already running if there is one.</source>
+        <translation>Un lanceur pour fichiers, dossiers et adresses web. Chaque CHEMIN ou URL donné est ajouté comme raccourci, dans l’instance déjà en cours s’il y en a une.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start hidden in the tray, when there is one.</source>
+        <translation>Démarrer caché dans la zone de notification, s’il y en a une.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Show the running copy, or hide it when it is the active window, as the show/hide key does (bind this to a key in the desktop&apos;s keyboard settings). Starts Tessaflow when none runs.</source>
+        <translation>Afficher l’instance en cours, ou la masquer quand c’est la fenêtre active, comme le fait la touche afficher/masquer (associez ceci à une touche dans les réglages clavier du bureau). Lance Tessaflow si aucune instance ne tourne.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Files, folders or web addresses to add as shortcuts.</source>
+        <translation>Fichiers, dossiers ou adresses web à ajouter comme raccourcis.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>[PATH|URL...]</source>
+        <extracomment>The arguments in the usage line.</extracomment>
+        <translation>[CHEMIN|URL...]</translation>
     </message>
 </context>
 <context>
@@ -116,10 +143,15 @@
 <context>
     <name>Deleting</name>
     <message>
-        <location filename="../shortcuts/Deleting.cpp" line="+11"/>
-        <source>Are you sure you want to delete %1?</source>
-        <extracomment>%1 is the shortcut&apos;s caption.</extracomment>
-        <translation>Voulez-vous vraiment supprimer %1&#xa0;?</translation>
+        <location filename="../shortcuts/Deleting.cpp" line="+13"/>
+        <source>Are you sure you want to delete “%1”?</source>
+        <extracomment>%1 is the shortcut&apos;s caption, in the language&apos;s quotation marks.</extracomment>
+        <translation>Voulez-vous vraiment supprimer «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Only the shortcut is removed; the file, folder or web page it opens is not touched.</source>
+        <translation>Seul le raccourci est supprimé&#xa0;; le fichier, le dossier ou la page web qu’il ouvre reste intact.</translation>
     </message>
 </context>
 <context>
@@ -572,19 +604,19 @@ Supprimer ce raccourci&#xa0;?</translation>
         <location line="+11"/>
         <source>Manual Icons</source>
         <extracomment>How the icons are arranged: placed by hand.</extracomment>
-        <translation>Disposition manuelle</translation>
+        <translation>Manuelle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto Arrange Icons Left</source>
         <extracomment>Arranged automatically, in columns from the left.</extracomment>
-        <translation>Disposition automatique à gauche</translation>
+        <translation>Automatique, à gauche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto Arrange Icons Top</source>
         <extracomment>Arranged automatically, in rows from the top.</extracomment>
-        <translation>Disposition automatique en haut</translation>
+        <translation>Automatique, en haut</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -636,7 +668,7 @@ Supprimer ce raccourci&#xa0;?</translation>
     <message>
         <location line="+8"/>
         <source>Show/hide &amp;key:</source>
-        <translation>Afficher/&amp;masquer&#xa0;:</translation>
+        <translation>&amp;Touche afficher/masquer&#xa0;:</translation>
     </message>
     <message>
         <location line="+48"/>
@@ -648,7 +680,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+205"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+224"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -665,7 +697,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <location line="+87"/>
         <source>The desktop did not bind the key. Choose one for “%1” in its settings (System Settings → Shortcuts).</source>
         <extracomment>%1 is the name of the show/hide key in the desktop&apos;s settings.</extracomment>
-        <translation>Le bureau n’a pas attribué la touche. Choisissez-en une pour « %1 » dans ses paramètres (Configuration du système → Raccourcis).</translation>
+        <translation>Le bureau n’a pas attribué la touche. Choisissez-en une pour «&#xa0;%1&#xa0;» dans ses paramètres (Configuration du système → Raccourcis).</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -758,6 +790,15 @@ Supprimer ce raccourci&#xa0;?</translation>
             <numerusform>%n autre non ajouté</numerusform>
             <numerusform>%n autres non ajoutés</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>shortcuts::Finder</name>
+    <message>
+        <location filename="../shortcuts/Finder.cpp" line="+69"/>
+        <source>No shortcut matches “%1”</source>
+        <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
+        <translation>Aucun raccourci ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

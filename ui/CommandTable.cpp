@@ -7,7 +7,7 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
 {
     launcher::Controller *c = &controller;
     std::vector<Command> table = {
-        {"mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), {Qt::Key_Return, Qt::Key_Enter}, true,
+        {"mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), {Qt::Key_Enter, Qt::Key_Return}, true,
          [c] { c->openSelected(); }},
         {"mnuRename", QT_TRANSLATE_NOOP("ContextMenu", "&Rename"), {Qt::Key_F2}, true,
          [&list] { list.editCaption(); }},

@@ -85,6 +85,17 @@ QString fittedLines(const QString &text, const QFont &font, int width, int heigh
 void ItemDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    if ((option->state & QStyle::State_Selected) && !option->icon.isNull()) {
+        // The style draws a selected icon in the highlight's colour, which
+        // turns a picture into a coloured block: the selection shows behind
+        // the caption, the icon stays as it is.
+        const qreal ratio = option->widget ? option->widget->devicePixelRatioF() : qApp->devicePixelRatio();
+        const QPixmap plain = option->icon.pixmap(option->decorationSize, ratio, QIcon::Normal);
+        QIcon icon;
+        icon.addPixmap(plain, QIcon::Normal);
+        icon.addPixmap(plain, QIcon::Selected);
+        option->icon = icon;
+    }
     if (!wraps(*option))
         return;
     option->text = withFileNameBreaks(option->text);

@@ -146,14 +146,11 @@ void ListView::paintEvent(QPaintEvent *event)
     QListView::paintEvent(event);
     QPainter painter(viewport());
     if (count() == 0 && !m_placeholder.isEmpty()) {
-        // What the empty list is for, in the middle of it; too long for one
-        // line, it breaks at its dash first.
-        const QRect room = viewport()->rect().adjusted(24, 24, -24, -24);
-        QString text = m_placeholder;
-        if (painter.fontMetrics().horizontalAdvance(text) > room.width())
-            text.replace(QStringLiteral(" \u2014 "), QStringLiteral("\n\u2014 "));
-        painter.setPen(palette().color(QPalette::PlaceholderText));
-        painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+        drawMiddleText(painter, m_placeholder);
+        return;
+    }
+    if (showsNoMatch() && !m_noMatch.isEmpty()) {
+        drawMiddleText(painter, m_noMatch);
         return;
     }
     // The selected large icon's whole caption, over the icons below it.
@@ -168,9 +165,31 @@ void ListView::paintEvent(QPaintEvent *event)
     static_cast<ItemDelegate *>(itemDelegate())->paintWholeCaption(&painter, option, index);
 }
 
+void ListView::drawMiddleText(QPainter &painter, const QString &message) const
+{
+    // In the middle of the list; too long for one line, it breaks at its
+    // dash first. Faded icons may lie under it: it stands on the list's own
+    // background.
+    const QRect room = viewport()->rect().adjusted(24, 24, -24, -24);
+    QString text = message;
+    if (painter.fontMetrics().horizontalAdvance(text) > room.width())
+        text.replace(QStringLiteral(" \u2014 "), QStringLiteral("\n\u2014 "));
+    const QRect used = painter.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+    painter.fillRect(used.adjusted(-4, -2, 4, 2), palette().brush(QPalette::Base));
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+void ListView::scrollContentsBy(int dx, int dy)
+{
+    QListView::scrollContentsBy(dx, dy);
+    placeFilterLine();
+}
+
 void ListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
 {
     QListView::selectionChanged(selected, deselected);
+    placeFilterLine();
     // A whole caption drawn beyond its cell goes with the selection.
     if (m_view == 0)
         viewport()->update();

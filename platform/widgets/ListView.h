@@ -11,6 +11,7 @@
 #include "platform/widgets/ShownItems.h"
 
 class QLabel;
+class QPainter;
 
 namespace platform {
 
@@ -82,9 +83,15 @@ public:
     // The item shown n-th, counting from 1: among the matches while
     // filtered, else in the model's order; -1 when there is none.
     int shownRow(int n) const;
-    // Shown in a small line at the bottom of the list while not empty.
+    // Shown in a small line at a corner of the list while not empty, never
+    // over the selected match.
     void setFilterText(const QString &text);
     QString filterText() const;
+    // Shown in the middle of the list while a filter matches no item.
+    void setNoMatchText(const QString &text);
+    const QString &noMatchText() const { return m_noMatch; }
+    // A filter is on and matches no item: the list shows noMatchText().
+    bool showsNoMatch() const;
     // The view's index of item `row`; invalid while a filter hides it.
     QModelIndex indexOf(int row) const;
     // The list without the filter's order for as long as it lives.
@@ -136,6 +143,7 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
     void keyboardSearch(const QString &search) override;
     void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
     void commitData(QWidget *editor) override;
 
@@ -167,6 +175,7 @@ private:
     // Where item `row` stands in the list laid out without the filter.
     QPoint unfilteredPlace(int row) const;
     void placeFilterLine();
+    void drawMiddleText(QPainter &painter, const QString &text) const;
 
     ShownItems *m_shown;
     // Set while the view writes its own notes into the items: those changes
@@ -182,6 +191,7 @@ private:
     // The drag hovering over the list carries something to add.
     bool m_dropUsable = false;
     QString m_placeholder;
+    QString m_noMatch;
     std::function<QString(int)> m_countText;
     // Where the list stood when a filter began, given back when it ends.
     int m_selectedBeforeFilter = -1;

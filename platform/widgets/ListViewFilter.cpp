@@ -41,6 +41,7 @@ void ListView::showMatches(const std::vector<int> &matches)
     } else {
         showRow(m_shown->matches().front());
     }
+    placeFilterLine();
     viewport()->update();
 }
 
@@ -135,14 +136,36 @@ void ListView::placeFilterLine()
 {
     if (!m_filterLine || m_filterLine->isHidden())
         return;
-    // Along the bottom of the list, over the icons: the list keeps its size,
-    // so nothing moves while typing.
+    // Over the icons, so nothing moves while typing: along the bottom right
+    // of the list, or in another corner when that would cover the selected
+    // match (where icons are placed by hand it may stand anywhere).
     const QRect room = viewport()->geometry();
     const int height = m_filterLine->sizeHint().height();
     const int width = std::min(room.width() - 8, std::max(m_filterLine->sizeHint().width(), room.width() / 3));
-    m_filterLine->setGeometry(room.right() - width - 3, room.bottom() - height - 3, width, height);
+    const int left = room.left() + 3, right = room.right() - width - 3;
+    const int top = room.top() + 3, bottom = room.bottom() - height - 3;
+    const QModelIndex selected = indexOf(selectedRow());
+    const QRect match = selected.isValid() ? visualRect(selected).translated(room.topLeft()) : QRect();
+    QRect place(right, bottom, width, height);
+    for (const QPoint corner : {QPoint(right, bottom), QPoint(right, top), QPoint(left, bottom), QPoint(left, top)}) {
+        const QRect there(corner, QSize(width, height));
+        if (!there.intersects(match)) {
+            place = there;
+            break;
+        }
+    }
+    m_filterLine->setGeometry(place);
     m_filterLine->raise();
 }
+
+void ListView::setNoMatchText(const QString &text)
+{
+    m_noMatch = text;
+    if (filtered())
+        viewport()->update();
+}
+
+bool ListView::showsNoMatch() const { return filtered() && m_shown->matches().empty() && count() > 0; }
 
 QPoint ListView::unfilteredPlace(int row) const
 {

@@ -1,13 +1,17 @@
 // The command line: options, and the shortcuts it names.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "app/CommandLine.h"
+#include "app/Resources.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -127,6 +131,36 @@ TEST(CommandLine, ToggleAndTheActivationTokenReachTheRunningCopy)
     decodeRequest({QStringLiteral("/x"), QStringLiteral("\u0001other")}, &targets, &token, &toggle);
     EXPECT_EQ(targets, QStringList{QStringLiteral("/x")});
     EXPECT_FALSE(toggle);
+}
+
+TEST(CommandLine, HelpAndMistakesAreWrittenInTheUsersLanguage)
+{
+    app::initResources();
+    QTranslator own, qt;
+    ASSERT_TRUE(own.load(QStringLiteral(":/i18n/tessaflow_de.qm")));
+    QCoreApplication::installTranslator(&own);
+    const bool qtToo = qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (qtToo)
+        QCoreApplication::installTranslator(&qt);
+
+    const app::CommandLine help = app::parseCommandLine({"/opt/t/tessaflow", "--help"}, QDir::tempPath());
+    EXPECT_TRUE(help.output.contains(QStringLiteral("Ein Starter f\u00FCr Dateien"))) << help.output.toStdString();
+    EXPECT_TRUE(help.output.contains(QStringLiteral("Versteckt im Infobereich starten"))) << help.output.toStdString();
+    EXPECT_FALSE(help.output.contains(QStringLiteral("Start hidden"))) << help.output.toStdString();
+    if (qtToo) // Qt's own lines too, the program named as it was started
+        EXPECT_TRUE(help.output.startsWith(QStringLiteral("Aufruf: tessaflow "))) << help.output.toStdString();
+
+    QTemporaryDir dir;
+    const app::CommandLine missing = app::parseCommandLine({"tessaflow", "weg.txt"}, dir.path());
+    EXPECT_EQ(missing.errors, QStringLiteral("tessaflow: nicht gefunden, nicht hinzugef\u00FCgt: weg.txt\n"));
+    const app::CommandLine bogus = app::parseCommandLine({"tessaflow", "--bogus"}, dir.path());
+    EXPECT_EQ(bogus.exitStatus, 2);
+    EXPECT_TRUE(bogus.errors.contains(QStringLiteral("Versteckt im Infobereich starten")));
+    if (qtToo)
+        EXPECT_FALSE(bogus.errors.contains(QStringLiteral("Unknown option"))) << bogus.errors.toStdString();
+
+    QCoreApplication::removeTranslator(&qt);
+    QCoreApplication::removeTranslator(&own);
 }
 
 } // namespace

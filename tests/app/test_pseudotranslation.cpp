@@ -110,6 +110,9 @@ TEST_F(PseudoTranslationTest, TheWindowItsMenusTrayAndList)
     QTest::keyClicks(&list, QStringLiteral("no"));
     for (QLabel *line : list.findChildren<QLabel *>())
         see(QStringLiteral("filter line"), line->text(), {QStringLiteral("no")});
+    QTest::keyClicks(&list, QStringLiteral("qq"));
+    ASSERT_TRUE(list.showsNoMatch());
+    see(QStringLiteral("no match"), list.noMatchText(), {QStringLiteral("noqq")});
 }
 
 TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)

@@ -181,7 +181,9 @@ TEST_F(ControllerTest, DeleteRemovesTheShortcutItAskedAboutWhileAHandOverArrives
     // A later start hands a link over while the question is up; it is added and selected.
     dialogs.whileAsking = [&] { controller.addTargets({"http://handed.org"}); };
     controller.deleteSelected();
-    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete asked.org?"));
+    EXPECT_EQ(dialogs.shown.back().text,
+              QStringLiteral("Are you sure you want to delete \u201Casked.org\u201D? Only the shortcut is removed; the file, "
+                             "folder or web page it opens is not touched."));
     EXPECT_EQ(targets(), (QStringList{"http://other.org", "http://handed.org"}));
     EXPECT_FALSE(readProfile().contains("asked.org"));
 }

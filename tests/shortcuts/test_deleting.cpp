@@ -35,7 +35,9 @@ TEST_F(DeletingTest, TheQuestionNamesTheCaptionVerbatim)
     EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow"));
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Are you sure you want to delete <b>Notepad</b> & co?"));
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("Are you sure you want to delete \u201C<b>Notepad</b> & co\u201D? Only the shortcut is removed; the file, "
+                             "folder or web page it opens is not touched."));
     EXPECT_EQ(model.count(), 1); // No keeps it
 }
 
@@ -72,7 +74,9 @@ TEST_F(DeletingTest, YesDeletesTheShortcutTheQuestionNamedWhateverHappenedMeanwh
         view.showRow(model.count() - 1);
     };
     EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Are you sure you want to delete two?"));
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("Are you sure you want to delete \u201Ctwo\u201D? Only the shortcut is removed; the file, "
+                             "folder or web page it opens is not touched."));
     EXPECT_EQ(targets(), (QStringList{"http://x.org/one", "http://x.org/three", "http://x.org/handed-over"}));
 
     // An earlier shortcut removed meanwhile: the one asked about still goes.

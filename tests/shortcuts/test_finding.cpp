@@ -154,4 +154,20 @@ TEST_F(FinderTest, DeletingWhileFilteredKeepsTheFilterAndAViewChangeEndsIt)
     EXPECT_TRUE(dismissed);
 }
 
+TEST_F(FinderTest, NoMatchSaysWhatWasTypedInTheList)
+{
+    for (int arrange : {0, 1}) {
+        SCOPED_TRACE(arrange);
+        view.setArrange(arrange);
+        QTest::keyClicks(&view, QStringLiteral("rxq"));
+        EXPECT_TRUE(view.showsNoMatch());
+        EXPECT_EQ(view.noMatchText(), QStringLiteral("No shortcut matches \u201Crxq\u201D"));
+        EXPECT_EQ(view.selectedRow(), -1);
+        QTest::keyClick(&view, Qt::Key_Backspace); // "rx" finds "my report.txt" and "readme.txt"
+        EXPECT_FALSE(view.showsNoMatch());
+        EXPECT_EQ(view.selectedRow(), 1);
+        QTest::keyClick(&view, Qt::Key_Escape);
+    }
+}
+
 } // namespace

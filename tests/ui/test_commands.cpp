@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QLibraryInfo>
 #include <QTest>
+#include <QTranslator>
 
 #include "support/WindowFixture.h"
 
@@ -72,7 +74,9 @@ TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
     // And they did what the menu says, on the selected shortcut.
     EXPECT_EQ(opener.opened.value(0), QStringLiteral("http://example.com/b"));
     ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.front().text, QStringLiteral("Are you sure you want to delete example.com \u203A b?"));
+    EXPECT_EQ(dialogs.shown.front().text,
+              QStringLiteral("Are you sure you want to delete \u201Cexample.com \u203A b\u201D? Only the shortcut is removed; the file, "
+                             "folder or web page it opens is not touched."));
     EXPECT_EQ(fileChooser.shown, 1);
     EXPECT_EQ(list().count(), 2);
 }
@@ -132,6 +136,26 @@ TEST_F(CommandsTest, KeysTypedIntoACaptionBeingRenamedStayThere)
     EXPECT_EQ(fileChooser.shown, 0);
     // The program ending while the caption is still open ends cleanly.
     window.reset();
+}
+
+TEST_F(CommandsTest, OpenShowsTheEnterKeyInEveryLanguage)
+{
+    QAction *open = window->findChild<QAction *>(QStringLiteral("mnuOpen"));
+    ASSERT_NE(open, nullptr);
+    // The key is labelled Enter; "Return" (French "Retour") names no key the user sees.
+    EXPECT_EQ(open->shortcut().toString(QKeySequence::NativeText), QStringLiteral("Enter"));
+    const struct {
+        const char *language, *shown;
+    } rows[] = {{"de", "Enter"}, {"fr", "Entr\u00E9e"}};
+    for (const auto &row : rows) {
+        QTranslator qt;
+        if (!qt.load(QStringLiteral("qtbase_") + QLatin1String(row.language),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            continue; // Qt's own translations are not installed
+        QCoreApplication::installTranslator(&qt);
+        EXPECT_EQ(open->shortcut().toString(QKeySequence::NativeText), QString::fromUtf8(row.shown)) << row.language;
+        QCoreApplication::removeTranslator(&qt);
+    }
 }
 
 } // namespace

@@ -134,7 +134,7 @@ TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
     for (QAction *a : window->mnuPopup().actions())
         if (!a->isSeparator())
             shown << a->shortcut().toString() + (a->isEnabled() ? "" : " (grey)");
-    EXPECT_EQ(shown, (QStringList{"Return (grey)", "F2 (grey)", "Del (grey)", "", "Ctrl+V", "Ins", "", ""}));
+    EXPECT_EQ(shown, (QStringList{"Enter (grey)", "F2 (grey)", "Del (grey)", "", "Ctrl+V", "Ins", "", ""}));
     // O then reaches "&Options", the one item it names that can be chosen.
     QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); });
     QTimer::singleShot(300, [] {
@@ -166,7 +166,9 @@ TEST_F(EditingListTest, DeletingRemovesTheShortcutAskedAboutAndRewritesTheProfil
 
     select(1);
     window->controller().deleteSelected();
-    ASSERT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete b.pdf?"));
+    ASSERT_EQ(dialogs.shown.back().text,
+              QStringLiteral("Are you sure you want to delete \u201Cb.pdf\u201D? Only the shortcut is removed; the file, "
+                             "folder or web page it opens is not touched."));
     EXPECT_EQ(targets(), (QStringList{files[0], files[2]}));
     EXPECT_EQ(window->model().at(1).icon.cacheKey(), iconOfC);
     select(1);
@@ -211,7 +213,9 @@ TEST_F(EditingListTest, DeleteRemovesTheShortcutItNamedWhenAHandOverArrivesMeanw
         EXPECT_EQ(list().selectedRow(), 2);
     };
     window->controller().deleteSelected();
-    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Are you sure you want to delete a.txt?"));
+    EXPECT_EQ(dialogs.shown.back().text,
+              QStringLiteral("Are you sure you want to delete \u201Ca.txt\u201D? Only the shortcut is removed; the file, "
+                             "folder or web page it opens is not touched."));
     EXPECT_EQ(targets(), (QStringList{b, handed}));
     const QByteArray saved = readProfile();
     EXPECT_TRUE(saved.contains("0=" + b.toUtf8() + "|b.txt|"));
