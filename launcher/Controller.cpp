@@ -141,11 +141,15 @@ void Controller::addUrl()
 void Controller::paste()
 {
     const QMimeData *data = m_services.clipboard.contents();
-    const shortcuts::Pasted pasted = data ? shortcuts::pasted(*data) : shortcuts::Pasted();
+    shortcuts::Pasted pasted = data ? shortcuts::pasted(*data) : shortcuts::Pasted();
     const int before = m_list.count();
-    if (!pasted.shortcuts.isEmpty())
-        m_finder.clear(); // what is added shows
+    const int existing = shortcuts::takeOutExisting(pasted, m_model);
+    if (!pasted.shortcuts.isEmpty() || existing >= 0)
+        m_finder.clear(); // what is added, or was there, shows
     command([&] { shortcuts::AddDropped(m_list, pasted.shortcuts); });
+    // Already there and nothing new: the one that was there is selected.
+    if (existing >= 0 && m_list.count() == before)
+        m_list.view.showRow(existing);
     // Said only when something was left out.
     const QString report = shortcuts::pasteReport(pasted, m_list.count() - before);
     if (!report.isEmpty())

@@ -99,7 +99,7 @@ bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped)
 
 std::optional<QString> urlTarget(const std::optional<QString> &answer)
 {
-    if (!answer || answer->trimmed() == kUrlDefault)
+    if (!answer)
         return std::nullopt;
     return typedTarget(*answer);
 }
@@ -107,16 +107,15 @@ std::optional<QString> urlTarget(const std::optional<QString> &answer)
 QString urlRefusal(const QString &answer)
 {
     QString why;
-    if (answer.trimmed() != kUrlDefault)
-        typedTarget(answer, &why);
+    typedTarget(answer, &why);
     return why;
 }
 
 bool AddUrl(ShortcutList &list, platform::Dialogs &dialogs)
 {
     const auto target = urlTarget(dialogs.inputText(QCoreApplication::translate("Adding", kUrlPromptTitle),
-                                                  QCoreApplication::translate("Adding", kUrlPrompt), kUrlDefault,
-                                                  urlRefusal));
+                                                  QCoreApplication::translate("Adding", kUrlPrompt), QString(),
+                                                  kUrlExample, urlRefusal));
     if (!target || !addShortcut(list.model, *target, webCaption(*target)))
         return false;
     list.view.showRow(list.count() - 1);

@@ -47,16 +47,17 @@ bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped);
 // The prompt of "&Add URL Shortcut".
 inline constexpr char kUrlPromptTitle[] = QT_TRANSLATE_NOOP("Adding", "Tessaflow - Add URL");
 inline constexpr char kUrlPrompt[] = QT_TRANSLATE_NOOP("Adding", "Please enter the URL");
-inline const QString kUrlDefault = QStringLiteral("http://www.");
+// The field starts empty and shows this example.
+inline const QString kUrlExample = QStringLiteral("https://example.org");
 
-// The target to add for the prompt's answer, or nothing: Cancel and the
-// untouched default add nothing; any other answer is read as typedTarget()
-// reads it ("example.com" gets "http://" in front, a file or folder that is
-// there is added by its absolute path, the rest is refused).
+// The target to add for the prompt's answer, or nothing: Cancel adds
+// nothing; an answer is read as typedTarget() reads it ("example.com" gets
+// "https://" in front, a file or folder that is there is added by its
+// absolute path, the rest is refused).
 std::optional<QString> urlTarget(const std::optional<QString> &answer);
 
 // Why the prompt cannot take an answer, for the prompt to show while it stays
-// open; empty for an answer it takes (the untouched default included).
+// open; empty for an answer it takes.
 QString urlRefusal(const QString &answer);
 
 // "&Add URL Shortcut": asks for an address until it is one or the user

@@ -1,5 +1,7 @@
 #include "shortcuts/Paste.h"
 
+#include <QHash>
+
 #include <QCoreApplication>
 #include <QMimeData>
 #include <QUrl>
@@ -26,6 +28,20 @@ QList<QUrl> gnomeCopiedUrls(const QByteArray &data)
     return urls;
 }
 
+// The skipped lines a report names.
+constexpr int kNamedSkippedLines = 3;
+
+// "“a”, “b”, “c”, …": the lines named, each cut short when long.
+QString namedLines(const Pasted &pasted)
+{
+    QStringList named;
+    for (const QString &line : pasted.skippedLines)
+        named << QStringLiteral("\u201C%1\u201D").arg(line.size() > 60 ? line.left(59) + QChar(0x2026) : line);
+    if (pasted.skipped > pasted.skippedLines.size())
+        named << QString(QChar(0x2026));
+    return named.join(QStringLiteral(", "));
+}
+
 Pasted typedLines(const QString &text)
 {
     Pasted result;
@@ -35,8 +51,8 @@ Pasted typedLines(const QString &text)
             continue;
         if (const auto shortcut = pastedLine(line))
             result.shortcuts << *shortcut;
-        else
-            ++result.skipped;
+        else if (++result.skipped <= kNamedSkippedLines)
+            result.skippedLines << line.trimmed();
     }
     if (result.shortcuts.size() > kMaxDropNames) {
         result.offered = result.shortcuts.size();
@@ -73,6 +89,26 @@ Pasted pasted(const QMimeData &data)
     return data.hasText() ? typedLines(data.text()) : Pasted();
 }
 
+int takeOutExisting(Pasted &pasted, const ShortcutModel &model)
+{
+    QHash<QString, int> rows;
+    rows.reserve(model.count());
+    for (int row = 0; row < model.count(); ++row)
+        rows.insert(model.at(row).target, row);
+    int last = -1;
+    QList<DroppedShortcut> fresh;
+    for (const DroppedShortcut &shortcut : std::as_const(pasted.shortcuts)) {
+        if (const auto found = rows.constFind(shortcut.target); found != rows.constEnd()) {
+            last = *found;
+            ++pasted.existing;
+        } else {
+            fresh << shortcut;
+        }
+    }
+    pasted.shortcuts = fresh;
+    return last;
+}
+
 QString pasteReport(const Pasted &pasted, int added)
 {
     QStringList parts;
@@ -82,9 +118,13 @@ QString pasteReport(const Pasted &pasted, int added)
                      .arg(kMaxDropNames);
     if (!pasted.refused.isEmpty())
         parts << refusedNamesText(pasted.refused);
-    // Refused names are reason enough for a paste that added nothing.
-    if (pasted.skipped > 0 || (added == 0 && pasted.refused.isEmpty()))
+    // Refused names, or shortcuts that were there already, are reason
+    // enough for a paste that added nothing.
+    if (pasted.skipped > 0 || (added == 0 && pasted.refused.isEmpty() && pasted.existing == 0))
         parts << pasteReport(added, pasted.skipped);
+    if (!pasted.skippedLines.isEmpty())
+        //: A paste's report and the lines it did not take: %1 is the report, %2 the first lines, each in quotes.
+        parts.last() = QCoreApplication::translate("Paste", "%1: %2").arg(parts.last(), namedLines(pasted));
     return parts.join(QStringLiteral("\n\n"));
 }
 

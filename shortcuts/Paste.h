@@ -13,8 +13,11 @@ namespace shortcuts {
 struct Pasted {
     QList<DroppedShortcut> shortcuts;
     // Lines of text that were not a file, folder or web address (blank lines
-    // are no lines).
+    // are no lines), and the first few of them as pasted.
     int skipped = 0;
+    QStringList skippedLines;
+    // Shortcuts the list held already: not added twice.
+    int existing = 0;
     // Names that are not UTF-8, refused as a drop refuses them.
     QStringList refused;
     // When more than kMaxDropNames were offered, how many: only the first
@@ -27,6 +30,10 @@ struct Pasted {
 // taken as a drop takes them; else each line of copied text as pastedLine()
 // takes it. Every line is looked at.
 Pasted pasted(const QMimeData &data);
+
+// Takes out of `pasted` the shortcuts whose target the model holds already,
+// counting them in `existing`; the row of the last of them, or -1.
+int takeOutExisting(Pasted &pasted, const ShortcutModel &model);
 
 // What to tell the user after a paste that added `added` shortcuts: what was
 // cut, refused or skipped, or that nothing could be added. Empty when the

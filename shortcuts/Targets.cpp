@@ -94,10 +94,13 @@ Target readTarget(const QString &text, Source source, const QString &folder)
     const QString scheme = platform::SchemeHandlers::linkScheme(text);
     if (const Target asLink = link(scheme, text); !scheme.isEmpty() && asLink.kind == Kind::WebAddress)
         return asLink;
-    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        return {Kind::WebAddress, QStringLiteral("http://") + text};
-
     const bool typed = source == Source::Typed;
+    // Typed today, an address is meant for https; stored ones keep what they
+    // were opened with.
+    const QString web = typed ? QStringLiteral("https://") : QStringLiteral("http://");
+    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return {Kind::WebAddress, web + text};
+
     const bool home = typed && (text == u'~' || text.startsWith(QLatin1String("~/")));
     const QString path = absolutePath(home ? QDir::homePath() + text.mid(1) : text, source, folder);
     // A word typed by hand is a path only when something is there.
@@ -109,7 +112,7 @@ Target readTarget(const QString &text, Source source, const QString &folder)
     if (!scheme.isEmpty())
         return link(scheme, text);
     if (typed && startsWithHost(text))
-        return {Kind::WebAddress, QStringLiteral("http://") + text};
+        return {Kind::WebAddress, web + text};
     if (path.isEmpty() || typedWord)
         return {};
     return {Kind::LocalPath, path};

@@ -24,7 +24,8 @@ struct Target {
         LocalPath,
     };
     Kind kind = Kind::Nothing;
-    // A link as given, with "http://" in front of "www.…" or a bare host; a
+    // A link as given, with "http://" in front of "www.…" (typed: "https://",
+    // also in front of a bare host); a
     // path made absolute and clean; empty for nothing.
     QString text;
 
@@ -60,7 +61,7 @@ enum class Source {
 
 // What `text` names. In this order: an empty text (or one holding NUL) is
 // nothing; a "file:" URI is its local path; "scheme://…" is a web address and
-// "www.…" one with "http://" in front, even when a file of that name is in
+// "www.…" one with "http://" (typed: "https://") in front, even when a file of that name is in
 // the folder; a path with something there comes next, so an existing
 // "notes:2024.txt" or "mailto:me" is that file; then a link without "//"
 // ("mailto:…"), a typed host, and last a path with nothing there (never for a

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QUrl>
 
+#include "platform/xdg/SchemeHandlers.h"
 #include "shortcuts/Targets.h"
 
 namespace shortcuts {
@@ -15,12 +16,49 @@ QString lastPathPart(const QUrl &url)
     return parts.isEmpty() ? QString() : parts.last();
 }
 
+// Schemes a browser opens wherever one is installed: they need a host.
+bool webScheme(const QString &scheme)
+{
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp");
+}
+
+// Why a typed "scheme://…" link cannot be opened; empty when it can. A web
+// address needs a host without blanks; any other scheme a program on this
+// desktop that opens it ("htp://" has none).
+QString linkRefusal(const Target &target)
+{
+    if (target.kind != Target::Kind::WebAddress)
+        return {};
+    const QString scheme = target.scheme();
+    if (webScheme(scheme)) {
+        // Blanks in the path are encoded; a host has none, and "www." alone
+        // (an address left half typed) is none either.
+        const QUrl url(target.text);
+        if (!url.isValid() || url.host().isEmpty() || url.host().endsWith(u'.'))
+            return QCoreApplication::translate("TypedText",
+                                               "This is not a web address: it needs a host such as example.com.");
+        return {};
+    }
+    if (platform::SchemeHandlers::desktopEntryFor(scheme).isEmpty())
+        //: %1 is the link's scheme, such as "htp".
+        return QCoreApplication::translate("TypedText", "Nothing on this desktop opens %1: links.").arg(scheme);
+    return {};
+}
+
 // A link or a path with something there; nothing for the rest, and why.
 Target usableTarget(const QString &text, QString *why)
 {
     const QString typed = text.trimmed();
     const Target target = readTarget(typed, Source::Typed);
-    if (target.isLink() || target.present())
+    if (target.isLink()) {
+        const QString refusal = linkRefusal(target);
+        if (refusal.isEmpty())
+            return target;
+        if (why)
+            *why = refusal;
+        return {};
+    }
+    if (target.present())
         return target;
     if (why) {
         if (typed.isEmpty())

@@ -342,12 +342,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+80"/>
+        <location filename="../shortcuts/Paste.cpp" line="+116"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>
             <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <extracomment>A paste&apos;s report and the lines it did not take: %1 is the report, %2 the first lines, each in quotes.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -468,7 +474,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>TypedText</name>
     <message>
-        <location filename="../shortcuts/TypedText.cpp" line="+27"/>
+        <location filename="../shortcuts/TypedText.cpp" line="+38"/>
+        <source>This is not a web address: it needs a host such as example.com.</source>
+        <translation>Dies ist keine Webadresse: Es fehlt ein Host wie example.com.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Nothing on this desktop opens %1: links.</source>
+        <extracomment>%1 is the link&apos;s scheme, such as &quot;htp&quot;.</extracomment>
+        <translation>Auf diesem Desktop öffnet kein Programm %1:-Links.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
         <translation>Geben Sie eine Webadresse ein, etwa example.com, oder klicken Sie auf „Abbrechen“.</translation>
     </message>
@@ -567,7 +584,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+82"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>

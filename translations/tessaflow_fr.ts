@@ -342,12 +342,18 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+80"/>
+        <location filename="../shortcuts/Paste.cpp" line="+116"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
             <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
         </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: %2</source>
+        <extracomment>A paste&apos;s report and the lines it did not take: %1 is the report, %2 the first lines, each in quotes.</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -468,7 +474,18 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>TypedText</name>
     <message>
-        <location filename="../shortcuts/TypedText.cpp" line="+27"/>
+        <location filename="../shortcuts/TypedText.cpp" line="+38"/>
+        <source>This is not a web address: it needs a host such as example.com.</source>
+        <translation>Ce n’est pas une adresse web : il y manque un hôte comme example.com.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Nothing on this desktop opens %1: links.</source>
+        <extracomment>%1 is the link&apos;s scheme, such as &quot;htp&quot;.</extracomment>
+        <translation>Aucun programme de ce bureau n’ouvre les liens %1:.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Type a web address, such as example.com, or press Cancel.</source>
         <translation>Saisissez une adresse web, par exemple example.com, ou cliquez sur Annuler.</translation>
     </message>
@@ -567,7 +584,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+82"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>

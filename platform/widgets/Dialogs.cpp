@@ -68,7 +68,8 @@ void WidgetDialogs::notify(const QString &title, const QString &text)
 }
 
 std::optional<QString> WidgetDialogs::inputText(const QString &title, const QString &prompt,
-                                                const QString &defaultAnswer, const Check &check)
+                                                const QString &defaultAnswer, const QString &example,
+                                                const Check &check)
 {
     CheckedInputDialog dialog(m_parent, prompt, check);
     dialog.setWindowTitle(title);
@@ -80,6 +81,7 @@ std::optional<QString> WidgetDialogs::inputText(const QString &title, const QStr
     // managers cut it short on a dialog as narrow as its prompt
     // ("Tessafl…d URL"). The dialog takes its size from its field.
     if (auto *field = dialog.findChild<QLineEdit *>()) {
+        field->setPlaceholderText(example);
         QFont titleFont = dialog.font();
         titleFont.setBold(true);
         const int forTitle = QFontMetrics(titleFont).horizontalAdvance(title) * 5 / 4 + 4 * field->sizeHint().height();

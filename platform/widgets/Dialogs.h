@@ -21,10 +21,12 @@ public:
     virtual void notify(const QString &title, const QString &text) = 0;
     // Why an answer cannot be taken; empty when it can.
     using Check = std::function<QString(const QString &answer)>;
-    // Text prompt; nothing when cancelled. An answer `check` refuses is not
+    // Text prompt, its field holding `defaultAnswer` and showing `example`
+    // while empty; nothing when cancelled. An answer `check` refuses is not
     // taken: the prompt says why under its text and stays open with it.
     virtual std::optional<QString> inputText(const QString &title, const QString &prompt,
-                                             const QString &defaultAnswer, const Check &check) = 0;
+                                             const QString &defaultAnswer, const QString &example,
+                                             const Check &check) = 0;
 };
 
 // A callback that shows each report as a notice, for a service that reports
@@ -43,7 +45,7 @@ public:
     void showError(const QString &title, const QString &text) override;
     void notify(const QString &title, const QString &text) override;
     std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &defaultAnswer,
-                                     const Check &check) override;
+                                     const QString &example, const Check &check) override;
 
 private:
     QWidget *m_parent;

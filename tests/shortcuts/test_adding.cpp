@@ -73,11 +73,11 @@ TEST_F(AddingTest, TheUrlPromptsAnswers)
     EXPECT_FALSE(urlTarget(QStringLiteral("  http://www.  ")));
     EXPECT_EQ(urlTarget(QStringLiteral(" https://example.com/a b ")), QStringLiteral("https://example.com/a b"));
     EXPECT_EQ(urlTarget(QStringLiteral("HTTP://X.ORG")), QStringLiteral("HTTP://X.ORG"));
-    EXPECT_EQ(urlTarget(QStringLiteral("example.com")), QStringLiteral("http://example.com"));
-    EXPECT_EQ(urlTarget(QStringLiteral("www.example.com/x")), QStringLiteral("http://www.example.com/x"));
+    EXPECT_EQ(urlTarget(QStringLiteral("example.com")), QStringLiteral("https://example.com"));
+    EXPECT_EQ(urlTarget(QStringLiteral("www.example.com/x")), QStringLiteral("https://www.example.com/x"));
     EXPECT_EQ(urlTarget(QStringLiteral("mailto:someone@example.com")), QStringLiteral("mailto:someone@example.com"));
     EXPECT_EQ(urlTarget(QStringLiteral("magnet:?xt=urn:btih:1")), QStringLiteral("magnet:?xt=urn:btih:1"));
-    EXPECT_EQ(urlTarget(QStringLiteral("localhost:3000")), QStringLiteral("http://localhost:3000"));
+    EXPECT_EQ(urlTarget(QStringLiteral("localhost:3000")), QStringLiteral("https://localhost:3000"));
     // A name of something that exists is a path, made absolute.
     touch(QStringLiteral("notes.txt"));
     EXPECT_EQ(urlTarget(QStringLiteral("notes.txt")), path(QStringLiteral("notes.txt")));
@@ -95,9 +95,18 @@ TEST_F(AddingTest, TheUrlPromptsAnswers)
         EXPECT_FALSE(urlTarget(text)) << text.toStdString();
         EXPECT_EQ(shortcuts::urlRefusal(text), QStringLiteral("There is no file or folder at /no/such/file."));
     }
-    for (const QString &text : {QStringLiteral("http://www."), QStringLiteral("notes.txt"), QStringLiteral("example.com"),
+    for (const QString &text : {QStringLiteral("notes.txt"), QStringLiteral("example.com"),
                                 QStringLiteral("https://example.com/a b")})
         EXPECT_EQ(shortcuts::urlRefusal(text), QString()) << text.toStdString();
+    // A link needs what its scheme needs: a web address a host, any other
+    // scheme a program on the desktop that opens it.
+    for (const QString &text : {QStringLiteral("https://"), QStringLiteral("http://www."),
+                                QStringLiteral("https://exa mple.com")})
+        EXPECT_EQ(shortcuts::urlRefusal(text),
+                  QStringLiteral("This is not a web address: it needs a host such as example.com."))
+            << text.toStdString();
+    EXPECT_EQ(shortcuts::urlRefusal(QStringLiteral("htp://example.org")),
+              QStringLiteral("Nothing on this desktop opens htp: links."));
 }
 
 TEST(WebCaption, HostAndLastPathPartOrTheMailAddress)

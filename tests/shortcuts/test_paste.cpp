@@ -39,8 +39,8 @@ TEST(PastedTargets, FilesAsAFileManagerCopiesThemAndTypedUris)
                                  "see https://example.org/a\n/etc/hosts\n~\nexample.com/docs/x?y\n"
                                  "/no/such/file\nLinks:\nfile:///etc\n"));
     EXPECT_EQ(pastedTargets(links), (QStringList{"https://example.org/a", "mailto:me@example.org",
-                                                 "http://www.example.net", "/etc/hosts", QDir::homePath(),
-                                                 "http://example.com/docs/x?y", "/etc"}));
+                                                 "https://www.example.net", "/etc/hosts", QDir::homePath(),
+                                                 "https://example.com/docs/x?y", "/etc"}));
     EXPECT_EQ(shortcuts::pasted(links).skipped, 3);
     EXPECT_EQ(shortcuts::pasteReport(1, 2), QStringLiteral("1 shortcut added; 2 lines were not a file, folder or web address"));
 
@@ -64,7 +64,7 @@ TEST(PastedTargets, WhatIsLeftOutIsSaid)
     EXPECT_EQ(paste.skipped, 1);
     EXPECT_EQ(shortcuts::pasteReport(paste, 4000),
               QStringLiteral("Only the first 4000 of the 4002 lines pasted were taken.\n\n"
-                             "4000 shortcuts added; 1 line was not a file, folder or web address"));
+                             "4000 shortcuts added; 1 line was not a file, folder or web address: \u201Cand that was all of them\u201D"));
 }
 
 using PasteTest = OpenWindowFixture;
@@ -111,14 +111,29 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     window->controller().paste();
     EXPECT_EQ(list().count(), 2);
     EXPECT_FALSE(QFile::exists(profile));
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("No shortcut added; 1 line was not a file, folder or web address"));
+    // The line not taken is named.
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("No shortcut added; 1 line was not a file, folder or web address: \u201Cjust some words\u201D"));
 
+    // A file the list holds already is not added twice.
     clipboard.fill().setText(QStringLiteral("https://example.org/x\nnot a link\n") + file);
     QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->model().at(2).target, QStringLiteral("https://example.org/x"));
     EXPECT_TRUE(readProfile().contains("2=https://example.org/x|example.org \u203A x|"));
-    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("2 shortcuts added; 1 line was not a file, folder or web address"));
-    EXPECT_EQ(list().selectedRow(), 3);
+    EXPECT_EQ(dialogs.shown.back().text,
+              QStringLiteral("1 shortcut added; 1 line was not a file, folder or web address: \u201Cnot a link\u201D"));
+    EXPECT_EQ(list().count(), 3);
+    EXPECT_EQ(list().selectedRow(), 2);
+
+    // Only what is there already: it is selected, nothing is added, written or said.
+    const auto before = dialogs.shown.size();
+    QFile::remove(profile);
+    clipboard.fill().setText(file + QStringLiteral("\n"));
+    QTest::keyClick(&list(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(list().count(), 3);
+    EXPECT_EQ(list().selectedRow(), 0);
+    EXPECT_EQ(dialogs.shown.size(), before);
+    EXPECT_FALSE(QFile::exists(profile));
 
     // A name that is not UTF-8 is named, as a drop names it, and only that is said.
     const auto shown = dialogs.shown.size();
@@ -127,7 +142,7 @@ TEST_F(PasteTest, CtrlVAddsWhatWasCopiedInOrderWithOneSave)
     ASSERT_EQ(dialogs.shown.size(), shown + 1);
     EXPECT_TRUE(dialogs.shown.back().text.contains(QStringLiteral("/d/bad\uFFFDname")));
     EXPECT_FALSE(dialogs.shown.back().text.contains(QStringLiteral("added")));
-    EXPECT_EQ(list().count(), 4);
+    EXPECT_EQ(list().count(), 3);
 }
 
 TEST_F(PasteTest, InsertAddsTheChosenFilesLikeADrop)

@@ -99,9 +99,12 @@ public:
     {
         shown.push_back({QStringLiteral("notice"), title, text});
     }
+    // The example shown in the empty field, of the last prompt.
+    QString example;
     std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &def,
-                                     const Check &check) override
+                                     const QString &shownExample, const Check &check) override
     {
+        example = shownExample;
         shown.push_back({QStringLiteral("input"), title, prompt + QLatin1Char('\n') + def});
         std::optional<QString> answer = nextInput;
         for (size_t later = 0; answer && check; ++later) {

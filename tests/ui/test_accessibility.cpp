@@ -165,7 +165,7 @@ TEST_F(AccessibilityTest, EveryDialogControlIsNamedByItsLabel)
         prompt << spokenName(box->findChild<QLineEdit *>()) << controlNames(box);
         box->close();
     });
-    dialogs.inputText(shortcuts::kUrlPromptTitle, shortcuts::kUrlPrompt, QStringLiteral("http://"), {});
+    dialogs.inputText(shortcuts::kUrlPromptTitle, shortcuts::kUrlPrompt, QStringLiteral("http://"), QString(), {});
     ASSERT_FALSE(prompt.isEmpty());
     EXPECT_EQ(prompt.first(), shortcuts::kUrlPrompt);
     EXPECT_FALSE(prompt.contains(QString())) << prompt.join(u'|').toStdString();

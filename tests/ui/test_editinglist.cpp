@@ -92,10 +92,14 @@ TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersAndSavesOnlyWhatItAdds)
     window->controller().addUrl();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Tessaflow - Add URL"));
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Please enter the URL\nhttp://www."));
-    for (const QString &answer : {QString(), QStringLiteral("http://www.")}) {
+    // The field starts empty, the example shown in it.
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Please enter the URL\n"));
+    EXPECT_EQ(dialogs.example, QStringLiteral("https://example.org"));
+    // An empty answer or an address half typed keeps the prompt open until Cancel.
+    for (const QString &answer : {QString(), QStringLiteral("http://www."), QStringLiteral("https://")}) {
         dialogs.nextInput = answer;
         window->controller().addUrl();
+        EXPECT_EQ(dialogs.shown.back().kind, QStringLiteral("refused")) << answer.toStdString();
     }
     EXPECT_EQ(list().count(), 0);
     // Nothing changed: nothing written.
@@ -105,7 +109,7 @@ TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersAndSavesOnlyWhatItAdds)
     window->controller().addUrl();
     dialogs.nextInput = QStringLiteral("https://example.com/docs/");
     window->controller().addUrl();
-    EXPECT_EQ(targets(), (QStringList{"http://example.org", "https://example.com/docs/"}));
+    EXPECT_EQ(targets(), (QStringList{"https://example.org", "https://example.com/docs/"}));
     EXPECT_EQ(caption(0), QStringLiteral("example.org"));
     EXPECT_TRUE(readProfile().contains("1=https://example.com/docs/|example.com \u203A docs|"));
     EXPECT_EQ(list().selectedRow(), 1);
@@ -118,7 +122,7 @@ TEST_F(EditingListTest, TheUrlPromptAddsOnlyRealAnswersAndSavesOnlyWhatItAdds)
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text,
               QStringLiteral("This is not a web address: it has blanks and no scheme such as https://."));
-    EXPECT_EQ(targets().last(), QStringLiteral("http://example.net/wiki"));
+    EXPECT_EQ(targets().last(), QStringLiteral("https://example.net/wiki"));
 }
 
 TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # "Add URL Shortcut": `not a url at all` leaves the prompt open and saves
-# nothing; `example.org` saves `http://example.org`.
+# nothing; `example.org` saves `https://example.org`.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/step.sh"
 step_start 4 "add a web address from the context menu" "${1:-build-tests}"
@@ -30,8 +30,8 @@ xdotool type --delay 20 example.org
 shot prompt
 xdotool key Return
 wait_for 5 gone_titled "$app_pid" "Tessaflow - Add URL" || fail "the prompt did not close"
-url_added() { entries_are "${before[@]}" "2=http://example.org|example.org"; }
-wait_for 5 url_added || fail "the profile does not end with 2=http://example.org|example.org: $(entries | tr '\n' ' ')"
-profile | grep -qF -- "2=http://example.org|example.org|" || fail "entry 2 is not \"2=http://example.org|example.org|…\""
-ok "\"not a url at all\" refused with the prompt left open; \"example.org\" saved as http://example.org"
+url_added() { entries_are "${before[@]}" "2=https://example.org|example.org"; }
+wait_for 5 url_added || fail "the profile does not end with 2=https://example.org|example.org: $(entries | tr '\n' ' ')"
+profile | grep -qF -- "2=https://example.org|example.org|" || fail "entry 2 is not \"2=https://example.org|example.org|…\""
+ok "\"not a url at all\" refused with the prompt left open; \"example.org\" saved as https://example.org"
 step_end

@@ -24,7 +24,7 @@ wait_for 3 launcher_active || xdotool windowactivate --sync "$win" 2>/dev/null |
 xdotool mousemove --window "$win" 330 200 click 1
 sleep 0.2
 xdotool key ctrl+v
-expected+=("2=https://example.net/wiki|example.net › wiki" "3=$file5|epsilon.txt" "4=http://www.example.com|www.example.com")
+expected+=("2=https://example.net/wiki|example.net › wiki" "3=$file5|epsilon.txt" "4=https://www.example.com|www.example.com")
 pasted() { entries_are "${expected[@]}"; }
 wait_for 5 pasted || fail "the profile does not end with the three pasted lines: $(entries | tr '\n' ' ')"
 find_titled 5 "$app_pid" "Tessaflow" || fail "no message titled \"Tessaflow\" about the line that was left out"
@@ -42,7 +42,7 @@ sleep 0.3
 xdotool key ctrl+a
 xdotool type --delay 20 'Example'
 xdotool key Return
-expected[4]="4=http://www.example.com|Example"
+expected[4]="4=https://www.example.com|Example"
 wait_for 5 pasted || fail "F2 did not rename the last pasted shortcut: $(entries | tail -n 2 | tr '\n' ' ')"
 ok "3 of 4 lines added (captioned \"example.net › wiki\", \"epsilon.txt\", \"www.example.com\"), the sentence reported; F2 renamed the last one"
 step_end
