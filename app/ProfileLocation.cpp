@@ -52,6 +52,12 @@ void copyProfile(const QString &from, const QString &to)
 
 } // namespace
 
+QString executableDir()
+{
+    // What Qt itself reads on Linux.
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
+}
+
 QString userProfilePath()
 {
     const QString dir =

@@ -15,6 +15,10 @@ namespace app {
 // a read-only medium), it is copied over so its shortcuts are not lost.
 QString profilePath(const QString &executableDir);
 
+// The folder of the running executable, as QCoreApplication::applicationDirPath()
+// gives it, but before any application object exists.
+QString executableDir();
+
 // The profile in the user's configuration folder; its folder is created.
 QString userProfilePath();
 

@@ -40,24 +40,34 @@ int main(int argc, char *argv[])
     if (token.isEmpty())
         token = startupId;
 
-    platform::FontWarmup fonts;
-    QApplication application(argc, argv);
-    const auto fontsFilled = fonts.applicationReady();
-    app::Program::prepare();
-    const QString profile = app::profilePath(QCoreApplication::applicationDirPath());
+    // A later start (--toggle above all) hands its message to the running
+    // copy before building an application it would not use.
+    const QString profile = app::profilePath(app::executableDir());
     platform::SingleInstance instance(profile, app::handedOverTarget);
-    QString why;
-    const auto start = instance.start(command.targets, &why, token, command.toggle);
-    // This start shows no window, so Qt never ends the launch's busy cursor.
-    if (start != platform::SingleInstance::Start::First && !startupId.isEmpty())
-        platform::endStartupNotification(startupId);
-    switch (start) {
-    case platform::SingleInstance::Start::HandedOver:
+    auto handedOver = [&] {
+        // This start shows no window, so Qt never ends the launch's busy cursor.
+        if (!startupId.isEmpty())
+            platform::endStartupNotification(startupId);
         for (const QString &refusal : instance.refusals())
             std::fprintf(stderr, "tessaflow: %s\n", qPrintable(refusal));
         // As on the command line: 1 when shortcuts were given and none was added.
         return !command.targets.isEmpty() && instance.taken() == 0 ? 1 : 0;
+    };
+    if (instance.handOverEarly(command.targets, token, command.toggle) == platform::SingleInstance::Start::HandedOver)
+        return handedOver();
+
+    platform::FontWarmup fonts;
+    QApplication application(argc, argv);
+    const auto fontsFilled = fonts.applicationReady();
+    app::Program::prepare();
+    QString why;
+    const auto start = instance.start(command.targets, &why, token, command.toggle);
+    switch (start) {
+    case platform::SingleInstance::Start::HandedOver:
+        return handedOver();
     case platform::SingleInstance::Start::Failed:
+        if (!startupId.isEmpty())
+            platform::endStartupNotification(startupId);
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
         return 1;
     case platform::SingleInstance::Start::First:

@@ -56,12 +56,28 @@ bool ShortcutModel::remove(int row)
 
 void ShortcutModel::refreshIcons()
 {
-    for (Shortcut &shortcut : m_shortcuts) {
-        shortcut.iconKey = m_icons.keyFor(shortcut.target);
+    // Only the rows whose kind of target changed (gone missing, come back,
+    // turned into something else) are redrawn, each run of them announced
+    // once: a summon that finds everything as it was repaints nothing.
+    int runStart = -1;
+    auto endRun = [&](int end) {
+        if (runStart >= 0)
+            emit dataChanged(index(runStart), index(end - 1), {Qt::DecorationRole});
+        runStart = -1;
+    };
+    for (int row = 0; row < count(); ++row) {
+        Shortcut &shortcut = m_shortcuts[size_t(row)];
+        QString key = m_icons.keyFor(shortcut.target);
+        if (key == shortcut.iconKey && !shortcut.icon.isNull()) {
+            endRun(row);
+            continue;
+        }
+        shortcut.iconKey = std::move(key);
         shortcut.icon = m_icons.iconForKey(shortcut.iconKey);
+        if (runStart < 0)
+            runStart = row;
     }
-    if (count() > 0)
-        emit dataChanged(index(0), index(count() - 1), {Qt::DecorationRole});
+    endRun(count());
 }
 
 int ShortcutModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }

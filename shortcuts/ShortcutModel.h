@@ -29,8 +29,8 @@ public:
     void add(std::vector<Shortcut> shortcuts);
     // False when there is no such row.
     bool remove(int row);
-    // Every icon chosen again, so that targets that went missing (or came
-    // back) show it.
+    // Every target looked at again, so that those that went missing (or came
+    // back) show it; only the rows whose icon changed are announced.
     void refreshIcons();
 
     int rowCount(const QModelIndex &parent = {}) const override;

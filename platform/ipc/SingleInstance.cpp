@@ -184,10 +184,15 @@ SingleInstance::Start SingleInstance::start(const QStringList &targets, QString 
                   .arg(m_name, what);
         return Start::Failed;
     case Found::OurSocket:
+        if (m_unanswered) {
+            why = tr("the running copy does not answer");
+            return Start::Failed;
+        }
         switch (handOver(encodeRequest(targets, token, toggle), &why)) {
         case HandOver::Done:
             return Start::HandedOver;
         case HandOver::Failed:
+        case HandOver::Unanswered:
             return Start::Failed;
         case HandOver::NoCopy:
             break; // left by a copy that crashed
@@ -198,6 +203,24 @@ SingleInstance::Start SingleInstance::start(const QStringList &targets, QString 
     }
     // Without a socket the launcher still works; later starts just make copies.
     listen(&why);
+    return Start::First;
+}
+
+SingleInstance::Start SingleInstance::handOverEarly(const QStringList &targets, const QString &token, bool toggle)
+{
+    QString what, why;
+    if (m_name.isEmpty() || lookAt(m_name, &what) != Found::OurSocket)
+        return Start::First;
+    switch (handOver(encodeRequest(targets, token, toggle), &why)) {
+    case HandOver::Done:
+        return Start::HandedOver;
+    case HandOver::Unanswered:
+        m_unanswered = true;
+        return Start::First;
+    case HandOver::Failed: // found again by start() at once, and told there in the user's language
+    case HandOver::NoCopy:
+        break;
+    }
     return Start::First;
 }
 
@@ -217,6 +240,10 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
         *error = why;
         return result(HandOver::Failed);
     };
+    auto unanswered = [&] {
+        *error = tr("the running copy does not answer");
+        return result(HandOver::Unanswered);
+    };
     // A name nobody listens on (left by a crashed copy) refuses at once. A
     // full backlog (a copy that is busy, or flooded) is asked again: a
     // Unix socket does not go on connecting in the background.
@@ -225,7 +252,7 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
         if (errno != EAGAIN && errno != EINTR)
             return result(HandOver::NoCopy);
         if (connectDeadline.hasExpired())
-            return failed(tr("the running copy does not answer"));
+            return unanswered();
         ::usleep(10 * 1000);
     }
     if (!peerIsThisUser(fd))
@@ -236,7 +263,7 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
     const QDeadlineTimer deadline(kAnswerMs);
     QStringList answer;
     if (!sendAll(fd, request, deadline) || !receiveMessage(fd, deadline, &answer) || answer.isEmpty())
-        return failed(tr("the running copy does not answer"));
+        return unanswered();
     m_taken = answer.first().toInt();
     m_refusals = answer.mid(1);
     return result(HandOver::Done);

@@ -42,6 +42,12 @@ public:
     // the front; with `toggle` it goes away instead when it is active.
     Start start(const QStringList &targets, QString *error = nullptr, const QString &token = QString(),
                 bool toggle = false);
+    // The same hand-over without the lock and before the application object
+    // exists, so that a later start (--toggle above all) costs little more
+    // than the message: HandedOver when a running copy took it, else First,
+    // and start() decides as usual. A copy that did not answer is not asked
+    // twice: start() then fails at once.
+    Start handOverEarly(const QStringList &targets, const QString &token = QString(), bool toggle = false);
     // After HandedOver: how many targets the running copy took, and what it
     // said of the others.
     int taken() const { return m_taken; }
@@ -62,8 +68,10 @@ signals:
 
 private:
     class Connection;
-    enum class HandOver { NoCopy, Done, Failed };
+    enum class HandOver { NoCopy, Done, Failed, Unanswered };
     HandOver handOver(const QStringList &request, QString *error);
+    // Set when handOverEarly() found a socket whose copy did not answer.
+    bool m_unanswered = false;
     bool listen(QString *error);
     void takeConnections();
     void answer(Connection *connection, const QStringList &received);

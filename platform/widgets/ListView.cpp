@@ -62,7 +62,12 @@ int ListView::count() const { return items() ? items()->rowCount() : 0; }
 void ListView::itemsChanged()
 {
     m_unfilteredPlaces.clear();
-    describeCount();
+    // Told once for a whole batch (a drop, a load adds one item at a time),
+    // not worked out and translated for every item in it.
+    if (m_countText && !m_countPending) {
+        m_countPending = true;
+        QMetaObject::invokeMethod(this, &ListView::describeCount, Qt::QueuedConnection);
+    }
 }
 
 void ListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
@@ -216,6 +221,7 @@ void ListView::setCountText(std::function<QString(int)> countText)
 
 void ListView::describeCount()
 {
+    m_countPending = false;
     if (!m_countText)
         return;
     QString text = m_countText(count());

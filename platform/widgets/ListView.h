@@ -68,8 +68,9 @@ public:
     int Arrange() const { return m_arrange; }
     bool setArrange(int arrange);
 
-    // What screen readers are told of the number of items, kept up to date;
-    // an empty list adds its placeholder text.
+    // What screen readers are told of the number of items, kept up to date
+    // (once the items added or removed together are all in); an empty list
+    // adds its placeholder text.
     void setCountText(std::function<QString(int count)> countText);
 
     // --- finding by typing (ListViewFilter.cpp) ---
@@ -193,6 +194,8 @@ private:
     QString m_placeholder;
     QString m_noMatch;
     std::function<QString(int)> m_countText;
+    // The count changed and is told when the event loop comes back.
+    bool m_countPending = false;
     // Where the list stood when a filter began, given back when it ends.
     int m_selectedBeforeFilter = -1;
     QPoint m_scrollBeforeFilter;

@@ -87,7 +87,7 @@ TEST_F(ShortcutModelTest, IconsSayWhatTheTargetIs)
     EXPECT_EQ(icon(5).cacheKey(), icon(6).cacheKey());
 
     // Gone and back again: the icons follow at the next refresh, and the
-    // views hear of it.
+    // views hear of exactly those rows.
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     QFile::remove(program);
     touch(QStringLiteral("missing.txt"));
@@ -95,8 +95,50 @@ TEST_F(ShortcutModelTest, IconsSayWhatTheTargetIs)
     EXPECT_LT(opacityOf(icon(4)), 160);
     EXPECT_EQ(icon(1).cacheKey(), lookup.iconForKey(QStringLiteral(".txt")).cacheKey());
     EXPECT_EQ(captions().size(), 8);
+    ASSERT_EQ(changed.count(), 2);
+    for (int i : {0, 1}) {
+        const int row = i == 0 ? 1 : 4;
+        EXPECT_EQ(changed.at(i).at(0).value<QModelIndex>().row(), row);
+        EXPECT_EQ(changed.at(i).at(1).value<QModelIndex>().row(), row);
+        EXPECT_EQ(changed.at(i).at(2).value<QList<int>>(), QList<int>{Qt::DecorationRole});
+    }
+}
+
+TEST_F(ShortcutModelTest, ARefreshAnnouncesOnlyTheRowsWhoseIconChanged)
+{
+    QStringList files;
+    for (int i = 0; i < 6; ++i) {
+        files << touch(QStringLiteral("f%1.txt").arg(i));
+        ASSERT_TRUE(add(files.last()));
+    }
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    // Nothing changed: nothing to redraw, however often it is asked.
+    model.refreshIcons();
+    model.refreshIcons();
+    EXPECT_EQ(changed.count(), 0);
+
+    // Two neighbours and one apart go missing: one run and one row.
+    for (int row : {1, 2, 4})
+        QFile::remove(files[row]);
+    model.refreshIcons();
+    ASSERT_EQ(changed.count(), 2);
+    auto range = [&](int i) {
+        return std::pair(changed.at(i).at(0).value<QModelIndex>().row(), changed.at(i).at(1).value<QModelIndex>().row());
+    };
+    EXPECT_EQ(range(0), std::pair(1, 2));
+    EXPECT_EQ(range(1), std::pair(4, 4));
+    EXPECT_EQ(model.at(2).iconKey, QStringLiteral("missing:.txt"));
+    changed.clear();
+    model.refreshIcons();
+    EXPECT_EQ(changed.count(), 0) << "still missing is no change";
+
+    // The last one comes back.
+    touch(QStringLiteral("f4.txt"));
+    model.refreshIcons();
     ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed.at(0).at(2).value<QList<int>>(), QList<int>{Qt::DecorationRole});
+    EXPECT_EQ(range(0), std::pair(4, 4));
+    EXPECT_EQ(model.at(4).iconKey, QStringLiteral(".txt"));
+    EXPECT_EQ(model.at(4).icon.cacheKey(), lookup.iconForKey(QStringLiteral(".txt")).cacheKey());
 }
 
 TEST_F(ShortcutModelTest, WebAddressesAreKeptAsTypedInAnyCase)

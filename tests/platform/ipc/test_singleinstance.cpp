@@ -17,6 +17,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 #include "platform/ipc/InstanceSocket.h"
@@ -160,6 +161,26 @@ TEST_F(SingleInstanceTest, ALaterStartHandsItsShortcutsToTheRunningCopy)
     QProcess &missing = start({QStringLiteral("nothere.txt")});
     ASSERT_TRUE(missing.waitForFinished(10000));
     EXPECT_EQ(missing.exitCode(), 1);
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+TEST_F(SingleInstanceTest, ALaterStartHandsOverBeforeItMakesAnApplication)
+{
+    QProcess &first = start({});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listening(); }, 10000));
+    // Without a display an application on xcb could not even be made: these
+    // starts get through only by handing over first.
+    QProcess &toggle = start({QStringLiteral("--toggle")}, QStringLiteral("xcb"));
+    ASSERT_TRUE(toggle.waitForFinished(10000));
+    EXPECT_EQ(toggle.exitCode(), 0) << toggle.readAllStandardError().toStdString();
+    QProcess &second = start({touch(QStringLiteral("two.txt")), QStringLiteral("nothere.txt")}, QStringLiteral("xcb"));
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.readAllStandardError(), "tessaflow: not found, not added: nothere.txt\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return profile().contains("two.txt|"); }, 5000));
+    QProcess &refused = start({QStringLiteral("nothere.txt")}, QStringLiteral("xcb"));
+    ASSERT_TRUE(refused.waitForFinished(10000));
+    EXPECT_EQ(refused.exitCode(), 1);
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 
@@ -354,6 +375,48 @@ TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
     ASSERT_TRUE(served);
     EXPECT_EQ(*taken, (QStringList{"ONE", "TWO"}));
     EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me"}));
+}
+
+TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)
+{
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] {
+        if (saved.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", saved);
+    });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("runtime"))));
+    const QString profilePath = dir.filePath(QStringLiteral("app/tsw.ini"));
+    auto acceptAll = [](const QString &target, QString *) -> std::optional<QString> { return target; };
+
+    // No copy runs: nothing is made, start() decides.
+    platform::SingleInstance alone(profilePath, acceptAll);
+    EXPECT_EQ(alone.handOverEarly({QStringLiteral("x")}), platform::SingleInstance::Start::First);
+    EXPECT_FALSE(listening());
+    ASSERT_EQ(alone.start({}), platform::SingleInstance::Start::First);
+    ASSERT_TRUE(listening());
+    std::optional<std::tuple<QStringList, QString, bool>> asked;
+    QObject::connect(&alone, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &token, bool toggle) {
+                         asked = std::tuple(targets, token, toggle);
+                     });
+    alone.serve();
+
+    // A copy runs: the request, its token and toggle, reach it.
+    platform::SingleInstance::Start early = platform::SingleInstance::Start::Failed;
+    int taken = -1;
+    std::thread later([&] {
+        platform::SingleInstance instance(profilePath, acceptAll);
+        early = instance.handOverEarly({QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("tok"), true);
+        taken = instance.taken();
+    });
+    const bool served = QTest::qWaitFor([&] { return asked.has_value(); }, 10000);
+    later.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(early, platform::SingleInstance::Start::HandedOver);
+    EXPECT_EQ(taken, 2);
+    EXPECT_EQ(*asked, std::tuple(QStringList{"a", "b"}, QStringLiteral("tok"), true));
 }
 
 } // namespace

@@ -313,3 +313,32 @@ TEST_F(ListViewTest, ASelectedLargeIconShowsItsWholeCaptionBelowItsCell)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ListViewTest, TheCountIsWorkedOutOnceForAWholeBatchOfItems)
+{
+    int asked = 0;
+    view.setPlaceholderText(QStringLiteral("Drop files here"));
+    view.setCountText([&](int count) {
+        ++asked;
+        return QStringLiteral("%1 items").arg(count);
+    });
+    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("0 items. Drop files here"));
+    asked = 0;
+    for (int n = 0; n < 1000; ++n)
+        add(QStringLiteral("item %1").arg(n), n);
+    EXPECT_EQ(asked, 0) << "worked out for every item added";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.accessibleDescription() == QStringLiteral("1000 items"); }, 2000))
+        << view.accessibleDescription().toStdString();
+    EXPECT_EQ(asked, 1);
+
+    // Removals too; the last batch's count is what is told.
+    items.removeRows(0, 10);
+    items.removeRows(0, 990);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.accessibleDescription() == QStringLiteral("0 items. Drop files here"); },
+                                2000));
+    EXPECT_EQ(asked, 2);
+}
+
+} // namespace
