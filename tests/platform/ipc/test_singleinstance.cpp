@@ -58,6 +58,18 @@ long cpuTicks(qint64 pid)
 
 class SingleInstanceTest : public ::testing::Test {
 protected:
+    // XDG_RUNTIME_DIR in the test's folder until the returned guard goes.
+    [[nodiscard]] auto privateRuntimeDir()
+    {
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("runtime"))));
+        return qScopeGuard([saved] {
+            if (saved.isNull())
+                qunsetenv("XDG_RUNTIME_DIR");
+            else
+                qputenv("XDG_RUNTIME_DIR", saved);
+        });
+    }
     QTemporaryDir dir;
     QString app = dir.filePath(QStringLiteral("app/tessaflow"));
     std::vector<std::unique_ptr<QProcess>> started;
@@ -339,14 +351,7 @@ TEST_F(SingleInstanceTest, WhatTheRunningCopyRefusesIsToldToTheSender)
 // tells the sender what the rule refused.
 TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
 {
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    const auto restore = qScopeGuard([&] {
-        if (saved.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", saved);
-    });
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("runtime"))));
+    const auto restore = privateRuntimeDir();
     platform::SingleInstance running(dir.filePath(QStringLiteral("app/tsw.ini")),
                                      [](const QString &target, QString *refusal) -> std::optional<QString> {
                                          if (target.contains(QLatin1String("refuse"))) {
@@ -379,14 +384,7 @@ TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
 
 TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)
 {
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    const auto restore = qScopeGuard([&] {
-        if (saved.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", saved);
-    });
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath(QStringLiteral("runtime"))));
+    const auto restore = privateRuntimeDir();
     const QString profilePath = dir.filePath(QStringLiteral("app/tsw.ini"));
     auto acceptAll = [](const QString &target, QString *) -> std::optional<QString> { return target; };
 
