@@ -17,8 +17,8 @@ namespace ui {
 
 namespace {
 // The client area of a first start, in twips.
-constexpr double kDesignedClientWidth = 5190;
-constexpr double kDesignedClientHeight = 3480;
+constexpr double kFirstClientWidth = 5190;
+constexpr double kFirstClientHeight = 3480;
 } // namespace
 
 QIcon MainWindow::applicationIcon()
@@ -37,7 +37,7 @@ QIcon MainWindow::applicationIcon()
     return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
 }
 
-QString MainWindow::designedTitle()
+QString MainWindow::plainTitle()
 {
     //: The window title: %1 is the program's name, %2 its web site.
     return tr("%1 by %2").arg(QLatin1String(version::kProductName), QLatin1String(version::kWebHost));
@@ -61,9 +61,9 @@ MainWindow::MainWindow(const QString &profilePath, Services services, QWidget *p
                                [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }}))
 {
     setObjectName(QStringLiteral("frmTessaflow"));
-    setWindowTitle(designedTitle());
+    setWindowTitle(plainTitle());
     setWindowIcon(applicationIcon());
-    resize(platform::toPixels(kDesignedClientWidth, *this), platform::toPixels(kDesignedClientHeight, *this));
+    resize(platform::toPixels(kFirstClientWidth, *this), platform::toPixels(kFirstClientHeight, *this));
     setUpList();
     setUpTrayMenu();
     // A window called up by the key goes away once a shortcut is opened.

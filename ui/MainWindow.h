@@ -78,7 +78,8 @@ public:
     MainFrame &frame() { return *m_frame; }
 
     static QIcon applicationIcon();
-    static QString designedTitle();
+    // The title without the version, which start() appends.
+    static QString plainTitle();
 
 signals:
     // The window has been unloaded: the program ends.

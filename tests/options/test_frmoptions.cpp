@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(OptionsTest, TheDialogAsDesigned)
+TEST_F(OptionsTest, TitleOwnerModalityAndSizeOfTheDialog)
 {
     options::frmOptions *dialog = showOptions();
     ASSERT_NE(dialog, nullptr);
