@@ -51,6 +51,12 @@ QString countText(int count)
                       : QCoreApplication::translate("ShortcutList", "%n shortcuts", nullptr, count);
 }
 
+QString matchText(int matching, int count)
+{
+    //: Read out while typing finds shortcuts: %1 of (%n) all shortcuts match.
+    return QCoreApplication::translate("ShortcutList", "%1 of %n shortcuts match", nullptr, count).arg(matching);
+}
+
 std::optional<Shortcut> makeShortcut(const QString &target, const QString &caption)
 {
     Shortcut shortcut;

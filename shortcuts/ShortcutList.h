@@ -37,6 +37,8 @@ QString targetDetail(const QString &target);
 
 // How many shortcuts the list holds, as screen readers say it.
 QString countText(int count);
+// How many of them match what was typed, as screen readers say it.
+QString matchText(int matching, int count);
 
 // The shortcut for a target: the target as kept (an absolute path, or a
 // web address unchanged) and a caption (`caption`, else the name a desktop

@@ -470,6 +470,15 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
             <numerusform>%n Verknüpfungen</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 of %n shortcuts match</source>
+        <extracomment>Read out while typing finds shortcuts: %1 of (%n) all shortcuts match.</extracomment>
+        <translation>
+            <numerusform>%1 von %n Verknüpfung passt</numerusform>
+            <numerusform>%1 von %n Verknüpfungen passen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TypedText</name>
@@ -697,7 +706,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+224"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+240"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -769,13 +778,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 %2, wo der Socket der laufenden Instanz hingehört; entfernen Sie es und starten Sie Tessaflow erneut</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <location line="+11"/>
+        <location line="+5"/>
+        <location line="+56"/>
         <source>the running copy does not answer</source>
         <translation>die laufende Instanz antwortet nicht</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="+15"/>
         <source>%1 is served by another user; nothing handed over</source>
         <translation>%1 wird von einem anderen Benutzer betrieben; nichts übergeben</translation>
     </message>
@@ -848,7 +857,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>

@@ -470,6 +470,15 @@ Supprimer ce raccourci&#xa0;?</translation>
             <numerusform>%n raccourcis</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 of %n shortcuts match</source>
+        <extracomment>Read out while typing finds shortcuts: %1 of (%n) all shortcuts match.</extracomment>
+        <translation>
+            <numerusform>%1 sur %n raccourci correspond</numerusform>
+            <numerusform>%1 sur %n raccourcis correspondent</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TypedText</name>
@@ -697,7 +706,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+224"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+240"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -769,13 +778,13 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 %2, à l’emplacement du socket de l’instance déjà lancée&#xa0;; supprimez-le et relancez le programme</translation>
     </message>
     <message>
-        <location line="+45"/>
-        <location line="+11"/>
+        <location line="+5"/>
+        <location line="+56"/>
         <source>the running copy does not answer</source>
         <translation>l’instance déjà lancée ne répond pas</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="+15"/>
         <source>%1 is served by another user; nothing handed over</source>
         <translation>%1 est servi par un autre utilisateur&#xa0;; rien n’a été transmis</translation>
     </message>
@@ -848,7 +857,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>

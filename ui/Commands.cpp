@@ -56,6 +56,8 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
       m_hasSelection(std::move(hasSelection))
 {
     m_menu->setObjectName(QStringLiteral("mnuPopup"));
+    // Screen readers name the menu by its title.
+    m_menu->setAccessibleName(m_menu->title());
     for (const Command &command : table) {
         if (command.separator) {
             m_menu->addSeparator()->setObjectName(QLatin1String(command.name));

@@ -219,13 +219,23 @@ void ListView::setCountText(std::function<QString(int)> countText)
     describeCount();
 }
 
+void ListView::setMatchText(std::function<QString(int, int)> matchText)
+{
+    m_matchText = std::move(matchText);
+    describeCount();
+}
+
 void ListView::describeCount()
 {
     m_countPending = false;
     if (!m_countText)
         return;
     QString text = m_countText(count());
-    if (count() == 0 && !m_placeholder.isEmpty())
+    if (showsNoMatch() && !m_noMatch.isEmpty())
+        text = m_noMatch;
+    else if (filtered() && m_matchText)
+        text = m_matchText(int(m_shown->matches().size()), count());
+    else if (count() == 0 && !m_placeholder.isEmpty())
         //: Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.
         text = tr("%1. %2").arg(text, m_placeholder);
     // Qt tells screen readers of the change.

@@ -72,6 +72,9 @@ public:
     // (once the items added or removed together are all in); an empty list
     // adds its placeholder text.
     void setCountText(std::function<QString(int count)> countText);
+    // What they are told while a filter is on: how many of all match (none:
+    // the no-match text).
+    void setMatchText(std::function<QString(int matching, int count)> matchText);
 
     // --- finding by typing (ListViewFilter.cpp) ---
     // Shows the items `matches` (rows, best first) and selects the first:
@@ -194,6 +197,7 @@ private:
     QString m_placeholder;
     QString m_noMatch;
     std::function<QString(int)> m_countText;
+    std::function<QString(int, int)> m_matchText;
     // The count changed and is told when the event loop comes back.
     bool m_countPending = false;
     // Where the list stood when a filter began, given back when it ends.

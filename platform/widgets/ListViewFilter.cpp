@@ -42,6 +42,8 @@ void ListView::showMatches(const std::vector<int> &matches)
         showRow(m_shown->matches().front());
     }
     placeFilterLine();
+    // A screen reader hears how many match, or that none does.
+    describeCount();
     viewport()->update();
 }
 
@@ -58,6 +60,7 @@ void ListView::showAll()
         setCurrentIndex(indexOf(m_selectedBeforeFilter));
     horizontalScrollBar()->setValue(m_scrollBeforeFilter.x());
     verticalScrollBar()->setValue(m_scrollBeforeFilter.y());
+    describeCount();
     viewport()->update();
 }
 

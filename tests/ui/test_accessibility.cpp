@@ -128,6 +128,28 @@ TEST_F(AccessibilityTest, WhileFilteringEveryShownRowIsDescribedByItsOwnTarget)
     }
 }
 
+TEST_F(AccessibilityTest, TheListSaysHowManyMatchWhileTypingFindsAndThatNoneDoes)
+{
+    window->controller().addTargets({QStringLiteral("https://alpha.example/"), QStringLiteral("https://beta.example/"),
+                                     QStringLiteral("https://gamma.example/")});
+    const auto description = [&] { return list().accessibleDescription(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return description() == QStringLiteral("3 shortcuts"); })) << description().toStdString();
+    for (int arrange : {1, 0}) {
+        SCOPED_TRACE(arrange);
+        list().setArrange(arrange);
+        window->finder().type(QStringLiteral("a"));
+        EXPECT_EQ(description(), QStringLiteral("3 of 3 shortcuts match"));
+        window->finder().type(QStringLiteral("lp"));
+        EXPECT_EQ(description(), QStringLiteral("1 of 3 shortcuts match"));
+        window->finder().type(QStringLiteral("zz"));
+        EXPECT_EQ(description(), QStringLiteral("No shortcut matches \u201Calpzz\u201D"));
+        window->finder().clear();
+        EXPECT_EQ(description(), QStringLiteral("3 shortcuts"));
+    }
+    // The context menu has a name to be read by.
+    EXPECT_FALSE(window->mnuPopup().accessibleName().isEmpty());
+}
+
 TEST_F(AccessibilityTest, TheFocusMovesWithTheSelection)
 {
     window->controller().addTargets({QStringLiteral("https://one.example/"), QStringLiteral("https://two.example/"),
