@@ -43,6 +43,27 @@ else
   failed "AT-SPI gave: $(cat "$tmp/atspi.out" "$tmp/atspi.err")"
 fi
 
+# Typing finds shortcuts: the list says how many match, then that none does.
+win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+xdotool type --delay 40 rep
+described() { listed && grep -qxF "list: Shortcuts|list|$1" "$tmp/atspi.out"; }
+# (Icons placed by hand: the others stay in their places, faded.)
+if wait_for 10 described "1 of 3 shortcuts match"; then
+  pass
+  say "ok - typing \"rep\": the list says 1 of 3 shortcuts match"
+else
+  failed "while typing, AT-SPI gave: $(tr "\n" "#" <"$tmp/atspi.out") $(cat "$tmp/atspi.err")"
+fi
+xdotool type --delay 40 zz
+if wait_for 10 described "No shortcut matches “repzz”"; then
+  pass
+  say "ok - no match is told"
+else
+  failed "with no match, AT-SPI gave: $(cat "$tmp/atspi.out" "$tmp/atspi.err")"
+fi
+xdotool key Escape
+
 kill -TERM "$app_pid"
 status=0
 wait "$app_pid" || status=$?
