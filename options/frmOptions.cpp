@@ -1,5 +1,11 @@
 #include "options/frmOptions.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QToolButton>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,6 +28,27 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    // Reached by Tab: shown as a focused link is.
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
 }
 
 frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
@@ -67,7 +94,9 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     m_cmdWWW->setObjectName(QStringLiteral("cmdWWW"));
     //: %1 is the program's web site.
     m_cmdWWW->setToolTip(tr("Visit %1").arg(QLatin1String(version::kWebUrl)));
-    m_cmdWWW->setFocusPolicy(Qt::NoFocus);
+    m_cmdWWW->setFocusPolicy(Qt::StrongFocus);
+    m_cmdWWW->setAccessibleName(m_cmdWWW->text());
+    m_cmdWWW->setAccessibleDescription(m_cmdWWW->toolTip());
     m_cmdWWW->setCursor(Qt::PointingHandCursor);
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -82,6 +111,13 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     m_chkLogin->setVisible(bool(m_login.enabled));
     m_txtKey->setObjectName(QStringLiteral("txtKey"));
     m_txtKey->setClearButtonEnabled(true);
+    // The field a screen reader reaches is the edit inside, and the clear
+    // button beside it has no text of its own.
+    if (auto *inner = m_txtKey->findChild<QLineEdit *>()) {
+        for (QToolButton *clear : inner->findChildren<QToolButton *>())
+            //: What a screen reader calls the button that clears the show/hide key.
+            clear->setAccessibleName(tr("Clear the key"));
+    }
     m_txtKey->setToolTip(tr("Press the keys that show and hide Tessaflow from anywhere"));
     m_txtKey->setVisible(bool(m_key.set));
     m_lblKeyProblem->setObjectName(QStringLiteral("lblKeyProblem"));
@@ -122,11 +158,15 @@ void frmOptions::layOut()
     grid->addWidget(m_cmbView, 1, 1);
     grid->addWidget(m_chkLogin, 2, 1);
     if (m_key.set) {
-        // Below the designed rows, on a line of its own: the label column
+        // Below the other rows, on a line of its own: the label column
         // keeps its width and every other control its place.
         auto *key = new QHBoxLayout;
+        QLabel *keyLabel = label(tr("Show/hide &key:"), m_txtKey);
         key->setSpacing(edge);
-        key->addWidget(label(tr("Show/hide &key:"), m_txtKey));
+        key->addWidget(keyLabel);
+        // The edit inside is what has the focus: it goes by the label's name.
+        if (auto *inner = m_txtKey->findChild<QLineEdit *>())
+            inner->setAccessibleName(QString(keyLabel->text()).remove(u'&'));
         key->addWidget(m_txtKey, 1);
         // Qt's own hint in the empty field ("Press shortcut") is longer in
         // some languages than the field's default width.

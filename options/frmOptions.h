@@ -15,7 +15,8 @@ class ListView;
 
 namespace options {
 
-// A label that acts as a link: it takes no keyboard focus and reports clicks.
+// A label that acts as a link: a click, or Enter or Space once Tab has
+// reached it, reports it.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -25,6 +26,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // One key with its modifiers, taken as soon as it is pressed (a plain

@@ -612,7 +612,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+38"/>
+        <location filename="../options/frmOptions.cpp" line="+65"/>
         <source>Start at &amp;login</source>
         <translation>&amp;Beim Anmelden starten</translation>
     </message>
@@ -677,7 +677,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 besuchen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
+        <source>Clear the key</source>
+        <extracomment>What a screen reader calls the button that clears the show/hide key.</extracomment>
+        <translation>Taste löschen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Press the keys that show and hide Tessaflow from anywhere</source>
         <translation>Drücken Sie die Tasten, die Tessaflow von überall aus ein- und ausblenden</translation>
     </message>
@@ -692,12 +698,12 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>&amp;Ansicht:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Show/hide &amp;key:</source>
         <translation>&amp;Taste zum Ein-/Ausblenden:</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+53"/>
         <source>The desktop has bound it to %1.</source>
         <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
         <translation>Die Arbeitsumgebung hat es auf %1 gelegt.</translation>

@@ -612,7 +612,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+38"/>
+        <location filename="../options/frmOptions.cpp" line="+65"/>
         <source>Start at &amp;login</source>
         <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
@@ -677,7 +677,13 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Visiter %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+23"/>
+        <source>Clear the key</source>
+        <extracomment>What a screen reader calls the button that clears the show/hide key.</extracomment>
+        <translation>Effacer la touche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Press the keys that show and hide Tessaflow from anywhere</source>
         <translation>Appuyez sur les touches qui affichent et masquent Tessaflow depuis n’importe où</translation>
     </message>
@@ -692,12 +698,12 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>&amp;Affichage&#xa0;:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Show/hide &amp;key:</source>
         <translation>&amp;Touche afficher/masquer&#xa0;:</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+53"/>
         <source>The desktop has bound it to %1.</source>
         <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
         <translation>Le bureau a attribué la touche %1.</translation>

@@ -13,7 +13,9 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (className != QLatin1String("QWidget") || !widget || !widget->isWindow())
         return nullptr;
-    return new QAccessibleWidget(widget, widget->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
+    // A tool window (the options) is read as the dialog it is.
+    const bool dialog = widget->windowType() == Qt::Dialog || widget->windowType() == Qt::Tool;
+    return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
 }
 } // namespace
 

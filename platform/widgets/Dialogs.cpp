@@ -28,8 +28,11 @@ public:
                 if (auto *label = findChild<QLabel *>())
                     label->setFixedWidth(label->width());
                 setLabelText(m_prompt + QStringLiteral("\n\n") + why);
-                if (auto *field = findChild<QLineEdit *>())
+                if (auto *field = findChild<QLineEdit *>()) {
+                    // Where the focus stays, so that a screen reader reads why.
+                    field->setAccessibleDescription(why);
                     field->setFocus();
+                }
                 return;
             }
         }

@@ -64,17 +64,18 @@ TEST_F(OptionsTest, TitleOwnerModalityAndSizeOfTheDialog)
     EXPECT_EQ(dialog->cmbView()->itemText(2), QStringLiteral("List View"));
     EXPECT_FALSE(dialog->cmbArrange()->isEditable());
     EXPECT_EQ(dialog->cmdWWW()->text(), QStringLiteral("tessaflow.org"));
-    EXPECT_EQ(dialog->cmdWWW()->focusPolicy(), Qt::NoFocus);
+    // Reached by Tab, so the keyboard can open it too.
+    EXPECT_TRUE(dialog->cmdWWW()->focusPolicy() & Qt::TabFocus);
     EXPECT_TRUE(dialog->cmdWWW()->font().bold());
     EXPECT_EQ(dialog->cmdWWW()->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(Qt::white));
-    // The Tab key's order.
+    // The Tab key's order: the link last.
     QStringList tabOrder;
     for (QWidget *w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             tabOrder << w->objectName();
     EXPECT_EQ(tabOrder, (QStringList{"cmbArrange", "cmbView", "chkLogin", "txtKey", "qt_keysequenceedit_lineedit",
-                                     "cmdClose"}));
+                                     "cmdClose", "cmdWWW"}));
 }
 
 TEST_F(OptionsTest, ItOpensCentredOverTheMainWindowOnItsScreen)

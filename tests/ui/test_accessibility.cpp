@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "platform/widgets/Accessibility.h"
@@ -57,12 +58,12 @@ protected:
 
 TEST_F(AccessibilityTest, TheListAndEachShortcutSayWhatTheyAre)
 {
-    // Windows made of plain widgets are windows, named by their titles.
+    // The main window is a window, the options a dialog, each named by its title.
     EXPECT_EQ(accessible(window.get())->role(), QAccessible::Window);
     EXPECT_EQ(accessible(window.get())->text(QAccessible::Name), window->windowTitle());
     EXPECT_EQ(accessible(&list())->role(), QAccessible::List);
     window->showOptions();
-    EXPECT_EQ(accessible(window->frmOptions())->role(), QAccessible::Window);
+    EXPECT_EQ(accessible(window->frmOptions())->role(), QAccessible::Dialog);
     window->frmOptions()->close();
 
     QAccessibleInterface *iface = listInterface();
@@ -180,6 +181,24 @@ TEST_F(AccessibilityTest, EveryDialogControlIsNamedByItsLabel)
     EXPECT_EQ(spokenName(options->chkLogin()), QStringLiteral("Start at login"));
     EXPECT_EQ(spokenName(options->cmdClose()), QStringLiteral("Close"));
     EXPECT_FALSE(controlNames(options).contains(QString())) << controlNames(options).join(u'|').toStdString();
+    // The key field: the edit that takes the focus goes by the label, its clear button by what it does.
+    QWidget *keyField = options->findChild<QWidget *>(QStringLiteral("txtKey"));
+    ASSERT_NE(keyField, nullptr);
+    auto *inner = keyField->findChild<QLineEdit *>();
+    ASSERT_NE(inner, nullptr);
+    EXPECT_EQ(accessible(inner)->text(QAccessible::Name), QStringLiteral("Show/hide key:"));
+    for (QToolButton *clear : inner->findChildren<QToolButton *>())
+        EXPECT_EQ(accessible(clear)->text(QAccessible::Name), QStringLiteral("Clear the key"));
+    // A dialog to a screen reader, not a plain window.
+    EXPECT_EQ(accessible(options)->role(), QAccessible::Dialog);
+    // The web link is reached by Tab and opened by Enter.
+    QWidget *link = options->findChild<QWidget *>(QStringLiteral("cmdWWW"));
+    ASSERT_NE(link, nullptr);
+    EXPECT_NE(link->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(accessible(link)->text(QAccessible::Name).isEmpty());
+    const auto opened = opener.opened.size();
+    QTest::keyClick(link, Qt::Key_Return);
+    EXPECT_EQ(opener.opened.size(), opened + 1);
     options->close();
 
     // The Add URL prompt, as the real dialog shows it.
@@ -195,6 +214,21 @@ TEST_F(AccessibilityTest, EveryDialogControlIsNamedByItsLabel)
     ASSERT_FALSE(prompt.isEmpty());
     EXPECT_EQ(prompt.first(), shortcuts::kUrlPrompt);
     EXPECT_FALSE(prompt.contains(QString())) << prompt.join(u'|').toStdString();
+
+    // A refused answer: the reason is the field's description, where the focus stays.
+    QString described;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        auto *field = box->findChild<QLineEdit *>();
+        field->setText(QStringLiteral("not an address"));
+        QMetaObject::invokeMethod(box, "accept");
+        described = accessible(field)->text(QAccessible::Description);
+        box->close();
+    });
+    dialogs.inputText(shortcuts::kUrlPromptTitle, shortcuts::kUrlPrompt, QString(), QString(),
+                      [](const QString &answer) { return answer == QLatin1String("not an address") ? QStringLiteral("why not") : QString(); });
+    EXPECT_EQ(described, QStringLiteral("why not"));
 }
 
 } // namespace
