@@ -38,6 +38,11 @@ template <typename Run> void Controller::command(Run run)
 {
     m_changed = false;
     run();
+    saveChanges();
+}
+
+void Controller::saveChanges()
+{
     // Only a list read from the profile may replace it.
     if (m_changed && m_loaded)
         save();
@@ -116,9 +121,8 @@ void Controller::deleteSelected()
 
 void Controller::renamed()
 {
-    // The model has taken the caption already; kept at once, as after a delete.
-    if (m_loaded)
-        save();
+    // The model has taken the caption already: kept at once, as after a delete.
+    saveChanges();
 }
 
 void Controller::addDropped(const QList<QUrl> &urls, const QStringList &titles)

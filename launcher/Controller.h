@@ -96,6 +96,8 @@ private:
     // Every command runs through here: when it changed the shortcuts, they
     // are saved once, as it ends.
     template <typename Run> void command(Run run);
+    // The one rule: a change the model announced is saved, once.
+    void saveChanges();
     void addChosen(const QStringList &chosen);
 
     Services m_services;
