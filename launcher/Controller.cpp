@@ -7,6 +7,7 @@
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Launch.h"
 #include "shortcuts/Paste.h"
+#include "shortcuts/Reordering.h"
 
 namespace launcher {
 
@@ -22,11 +23,13 @@ Controller::Controller(const QString &profilePath, Services services, platform::
       m_list{m_model, view},
       m_reporter(services.dialogs)
 {
-    // What a save must write: shortcuts that came, went or were renamed.
+    // What a save must write: shortcuts that came, went, moved or were renamed.
     // New icons and the places a view writes are not changes of their own.
     const auto changed = [this] { m_changed = true; };
     connect(&m_model, &QAbstractItemModel::rowsInserted, this, changed);
     connect(&m_model, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, changed);
+    connect(&m_model, &QAbstractItemModel::layoutChanged, this, changed);
     connect(&m_model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
                 if (roles.contains(Qt::EditRole))
@@ -117,6 +120,21 @@ void Controller::openShown(int n)
 void Controller::deleteSelected()
 {
     command([this] { shortcuts::DeleteSelected(m_list, m_services.dialogs); });
+}
+
+void Controller::moveSelected(int step)
+{
+    if (m_list.view.filtered())
+        return;
+    command([&] {
+        shortcuts::Reorder(m_list, shortcuts::orderStepped(m_list.count(), m_list.view.selectedRows(), step), true);
+    });
+}
+
+void Controller::moveOnto(const std::vector<int> &rows, int target)
+{
+    // Where icons are placed by hand the view has put them already.
+    command([&] { shortcuts::Reorder(m_list, shortcuts::orderMovedOnto(m_list.count(), rows, target), false); });
 }
 
 void Controller::renamed()

@@ -68,7 +68,13 @@ public:
     void openSelected();
     // Opens the n-th shortcut as shown (from 1), the matches' order while typing finds some.
     void openShown(int n);
+    // Deletes the selected shortcuts, after one question for all of them.
     void deleteSelected();
+    // Moves the selected shortcuts one place towards the start (`step` < 0)
+    // or the end of the list; nothing while typing finds shortcuts.
+    void moveSelected(int step);
+    // Shortcuts dragged onto another's place (`target` == count: the end).
+    void moveOnto(const std::vector<int> &rows, int target);
     // A caption was renamed in place.
     void renamed();
     // Files and links dropped from outside; titles run beside the URLs.
@@ -110,7 +116,7 @@ private:
     shortcuts::Finder m_finder{m_list};
     Reporter m_reporter;
     bool m_loaded = false;
-    // Set by the model when a shortcut comes, goes or is renamed.
+    // Set by the model when a shortcut comes, goes, moves or is renamed.
     bool m_changed = false;
     // Where the file chooser opens: home, then the folder last chosen from.
     QString m_chooserFolder = QDir::homePath();

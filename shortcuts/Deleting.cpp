@@ -16,18 +16,33 @@ QString deleteQuestion(const QString &caption)
                                                      "opens is not touched.");
 }
 
+QString deleteManyQuestion(int count)
+{
+    return QCoreApplication::translate("Deleting", "Remove %n shortcuts?", nullptr, count) + QLatin1Char(' ')
+           + QCoreApplication::translate("Deleting", "Only the shortcuts are removed; the files, folders or web pages "
+                                                     "they open are not touched.");
+}
+
 bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs)
 {
-    const int selected = list.view.selectedRow();
-    if (selected < 0)
+    const std::vector<int> selected = list.view.selectedRows();
+    if (selected.empty())
         return false;
     // The question waits for the user while the program goes on (a later
     // start may hand a file over, which is added and selected): the answer
-    // is about the shortcut asked about, wherever it is by then.
-    const QPersistentModelIndex asked(list.model.index(selected));
-    const auto answer = dialogs.askYesNo(QStringLiteral("Tessaflow"), deleteQuestion(list.model.at(selected).caption));
-    if (answer == platform::Dialogs::Yes && asked.isValid())
-        list.model.remove(asked.row());
+    // is about the shortcuts asked about, wherever they are by then.
+    std::vector<QPersistentModelIndex> asked;
+    for (int row : selected)
+        asked.emplace_back(list.model.index(row));
+    const QString question = selected.size() == 1 ? deleteQuestion(list.model.at(selected.front()).caption)
+                                                  : deleteManyQuestion(int(selected.size()));
+    if (dialogs.askYesNo(QStringLiteral("Tessaflow"), question) != platform::Dialogs::Yes)
+        return true;
+    std::vector<int> rows;
+    for (const QPersistentModelIndex &index : asked)
+        if (index.isValid())
+            rows.push_back(index.row());
+    list.model.remove(std::move(rows));
     return true;
 }
 

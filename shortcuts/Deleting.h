@@ -11,10 +11,14 @@ namespace shortcuts {
 // goes: what it opens stays.
 QString deleteQuestion(const QString &caption);
 
-// Asks about the selected shortcut and, after Yes, removes that shortcut:
-// the one the question named, even when others were added or selected
-// while it was up; nothing when it has gone meanwhile. False when nothing is
-// selected: then nothing is asked.
+// The question for several shortcuts at once: "Remove 5 shortcuts?", and
+// that what they open stays.
+QString deleteManyQuestion(int count);
+
+// Asks about the selected shortcuts (once, however many) and, after Yes,
+// removes them: those the question was about, even when others were added
+// or selected while it was up; not those that have gone meanwhile. False
+// when nothing is selected: then nothing is asked.
 bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs);
 
 } // namespace shortcuts

@@ -54,6 +54,67 @@ bool ShortcutModel::remove(int row)
     return true;
 }
 
+int ShortcutModel::remove(std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= count(); }),
+               rows.end());
+    if (rows.empty())
+        return 0;
+    const int removed = int(rows.size());
+    if (rows.back() - rows.front() + 1 == removed) {
+        beginRemoveRows({}, rows.front(), rows.back());
+        m_shortcuts.erase(m_shortcuts.begin() + rows.front(), m_shortcuts.begin() + rows.back() + 1);
+        endRemoveRows();
+        return removed;
+    }
+    // Rows apart from each other: one pass and one reset rather than a
+    // removal (and every view's work on it) per row.
+    beginResetModel();
+    size_t next = 0, kept = 0;
+    for (size_t row = 0; row < m_shortcuts.size(); ++row) {
+        if (next < rows.size() && rows[next] == int(row)) {
+            ++next;
+            continue;
+        }
+        if (kept != row)
+            m_shortcuts[kept] = std::move(m_shortcuts[row]);
+        ++kept;
+    }
+    m_shortcuts.resize(kept);
+    endResetModel();
+    return removed;
+}
+
+bool ShortcutModel::reorder(const std::vector<int> &order)
+{
+    if (int(order.size()) != count())
+        return false;
+    // Where each old row goes; a row named twice or not at all is refused.
+    std::vector<int> newRow(order.size(), -1);
+    for (size_t at = 0; at < order.size(); ++at) {
+        const int old = order[at];
+        if (old < 0 || old >= count() || newRow[size_t(old)] >= 0)
+            return false;
+        newRow[size_t(old)] = int(at);
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<Shortcut> reordered;
+    reordered.reserve(m_shortcuts.size());
+    for (int old : order)
+        reordered.push_back(std::move(m_shortcuts[size_t(old)]));
+    m_shortcuts = std::move(reordered);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &old : before)
+        after << index(newRow[size_t(old.row())]);
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return true;
+}
+
 void ShortcutModel::refreshIcons()
 {
     // Only the rows whose kind of target changed (gone missing, come back,

@@ -29,6 +29,13 @@ public:
     void add(std::vector<Shortcut> shortcuts);
     // False when there is no such row.
     bool remove(int row);
+    // Removes the shortcuts of `rows` (any order; rows that are not there
+    // are left out); how many went.
+    int remove(std::vector<int> rows);
+    // Puts the shortcuts in `order`, the old row of each new position; views
+    // keep what they had selected. False when `order` is not a new order of
+    // every row.
+    bool reorder(const std::vector<int> &order);
     // Every target looked at again, so that those that went missing (or came
     // back) show it; only the rows whose icon changed are announced.
     void refreshIcons();

@@ -115,6 +115,16 @@
         <translation>Verknüpfung &amp;löschen</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Move &amp;Left</source>
+        <translation>Nach lin&amp;ks verschieben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move &amp;Right</source>
+        <translation>Nach &amp;rechts verschieben</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>&amp;Add URL Shortcut</source>
         <translation>&amp;Webadresse hinzufügen</translation>
@@ -152,6 +162,19 @@
         <location line="+2"/>
         <source>Only the shortcut is removed; the file, folder or web page it opens is not touched.</source>
         <translation>Nur die Verknüpfung wird entfernt; die Datei, der Ordner oder die Webseite, die sie öffnet, bleibt unberührt.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Remove %n shortcuts?</source>
+        <translation>
+            <numerusform>%n Verknüpfung entfernen?</numerusform>
+            <numerusform>%n Verknüpfungen entfernen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Only the shortcuts are removed; the files, folders or web pages they open are not touched.</source>
+        <translation>Nur die Verknüpfungen werden entfernt; die Dateien, Ordner oder Webseiten, die sie öffnen, bleiben unberührt.</translation>
     </message>
 </context>
 <context>
@@ -575,7 +598,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+63"/>
+        <location filename="../launcher/Controller.cpp" line="+71"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -593,7 +616,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+96"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -712,7 +735,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+240"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+274"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -863,7 +886,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>

@@ -115,6 +115,16 @@
         <translation>&amp;Supprimer le raccourci</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Move &amp;Left</source>
+        <translation>Déplacer vers la &amp;gauche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move &amp;Right</source>
+        <translation>Déplacer vers la droi&amp;te</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>&amp;Add URL Shortcut</source>
         <translation>Ajouter une &amp;adresse web</translation>
@@ -152,6 +162,19 @@
         <location line="+2"/>
         <source>Only the shortcut is removed; the file, folder or web page it opens is not touched.</source>
         <translation>Seul le raccourci est supprimé&#xa0;; le fichier, le dossier ou la page web qu’il ouvre reste intact.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Remove %n shortcuts?</source>
+        <translation>
+            <numerusform>Supprimer %n raccourci&#xa0;?</numerusform>
+            <numerusform>Supprimer %n raccourcis&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Only the shortcuts are removed; the files, folders or web pages they open are not touched.</source>
+        <translation>Seuls les raccourcis sont supprimés&#xa0;; les fichiers, dossiers ou pages web qu’ils ouvrent restent intacts.</translation>
     </message>
 </context>
 <context>
@@ -575,7 +598,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+63"/>
+        <location filename="../launcher/Controller.cpp" line="+71"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -593,7 +616,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+96"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -712,7 +735,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+240"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+274"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -863,7 +886,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>

@@ -13,6 +13,10 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
          [&list] { list.editCaption(); }},
         {"mnuDelete", QT_TRANSLATE_NOOP("ContextMenu", "&Delete Shortcut"),
          QKeySequence::keyBindings(QKeySequence::Delete), true, [c] { c->deleteSelected(); }},
+        {"mnuMoveLeft", QT_TRANSLATE_NOOP("ContextMenu", "Move &Left"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left)},
+         true, [c] { c->moveSelected(-1); }},
+        {"mnuMoveRight", QT_TRANSLATE_NOOP("ContextMenu", "Move &Right"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right)}, true, [c] { c->moveSelected(1); }},
         menuSeparator("mnuline1"),
         {"mnuURL", QT_TRANSLATE_NOOP("ContextMenu", "&Add URL Shortcut"), {}, false, [c] { c->addUrl(); }},
         // The platform's paste keys, Ctrl+V first.

@@ -106,6 +106,7 @@ void MainWindow::setUpList()
     connect(m_lstButtons, &platform::ListView::linksDropped, controller,
             [controller](const QList<QUrl> &urls, const QStringList &titles) { controller->addDropped(urls, titles); });
     connect(m_lstButtons, &platform::ListView::captionEdited, controller, &launcher::Controller::renamed);
+    connect(m_lstButtons, &platform::ListView::itemsDroppedOnto, controller, &launcher::Controller::moveOnto);
     m_commands = new Commands(*m_lstButtons, commandTable(m_controller, *m_lstButtons, [this] { showOptions(); }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {

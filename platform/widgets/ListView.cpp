@@ -18,18 +18,27 @@ ListView::ListView(QWidget *parent) : QListView(parent), m_shown(new ShownItems(
 {
     setModel(m_shown);
     setItemDelegate(new ItemDelegate(m_keyboardUsed, this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Ctrl/Shift-click, Shift+arrows and Ctrl+A select several shortcuts.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     // F2 edits the selected caption in place.
     setEditTriggers(QAbstractItemView::EditKeyPressed);
     setUniformItemSizes(false);
     setTextElideMode(Qt::ElideRight);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
+    // The list marks where dragged shortcuts would go itself (drawDropMark).
+    setDropIndicatorShown(false);
     setAcceptDrops(true);
     applySettings();
     // A filter that hides or orders items moves them to other rows: screen
     // readers forget what they knew of each row (Qt tells them only of
     // inserts, removals and resets).
+    // A deleted shortcut's neighbour takes its selection, so the keys go on
+    // with it.
+    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (!selectionModel()->hasSelection() && currentIndex().isValid())
+            selectionModel()->select(currentIndex(), QItemSelectionModel::Select);
+    });
     connect(m_shown, &QAbstractItemModel::layoutChanged, this, [this] {
         if (QAccessible::isActive()) {
             QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
@@ -50,6 +59,7 @@ void ListView::setItems(QAbstractItemModel *items)
         connect(items, &QAbstractItemModel::rowsInserted, this, &ListView::itemsChanged);
         connect(items, &QAbstractItemModel::rowsRemoved, this, &ListView::itemsChanged);
         connect(items, &QAbstractItemModel::modelReset, this, &ListView::itemsChanged);
+        connect(items, &QAbstractItemModel::layoutChanged, this, &ListView::itemsChanged);
     }
     applySettings();
     describeCount();
@@ -105,14 +115,36 @@ void ListView::commitData(QWidget *editor)
 
 int ListView::selectedRow() const
 {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : rowOf(selected.first());
+    if (selectionModel()->isSelected(currentIndex()))
+        return rowOf(currentIndex());
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+void ListView::selectOnly(const QModelIndex &index)
+{
+    // Whatever modifier keys are held: with several items selectable, a
+    // plain setCurrentIndex would add to the selection while Ctrl is down.
+    if (index.isValid())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    else
+        selectionModel()->clear();
+}
+
+std::vector<int> ListView::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        if (const int row = rowOf(index); row >= 0)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 void ListView::selectRow(int row)
 {
     if (const QModelIndex index = indexOf(row); index.isValid())
-        setCurrentIndex(index);
+        selectOnly(index);
     else
         clearSelection();
 }
@@ -124,7 +156,7 @@ void ListView::showRow(int row)
     // Scrolling needs the item's place, which the next layout gives.
     executeDelayedItemsLayout();
     const QModelIndex index = indexOf(row);
-    setCurrentIndex(index);
+    selectOnly(index);
     scrollTo(index);
     setFocus(Qt::OtherFocusReason);
 }
@@ -158,6 +190,8 @@ void ListView::paintEvent(QPaintEvent *event)
         drawMiddleText(painter, m_noMatch);
         return;
     }
+    if (m_dropTarget >= 0)
+        drawDropMark(painter);
     // The selected large icon's whole caption, over the icons below it.
     const int selected = selectedRow();
     if (m_view != 0 || selected < 0 || state() == EditingState)
@@ -269,9 +303,11 @@ void ListView::keyPressEvent(QKeyEvent *event)
         return;
     }
     m_keyboardUsed = true;
-    // Where the keys lead is what Enter opens and Delete deletes.
-    if (currentIndex().isValid() && !selectionModel()->isSelected(currentIndex()))
-        setCurrentIndex(currentIndex());
+    // Where the keys lead is what Enter opens and Delete deletes; Ctrl moves
+    // through the items without selecting (Ctrl+Space then picks one).
+    if (!(event->modifiers() & Qt::ControlModifier) && currentIndex().isValid()
+        && !selectionModel()->isSelected(currentIndex()))
+        selectOnly(currentIndex());
     viewport()->update();
 }
 

@@ -26,6 +26,11 @@ namespace platform {
 //   Arrange  0 icons stay where they are put, 1 arranged in columns from the
 //            left, 2 arranged in rows from the top
 //
+// Several items can be selected (Ctrl/Shift-click, Shift+arrows, Ctrl+A).
+// Dragged inside the list, items take the place of the item they are dropped
+// on: the list says so (itemsDroppedOnto) and the model is reordered above;
+// where icons are placed by hand the list moves them itself as well.
+//
 // Qt forgets free item positions whenever it re-lays out the view (an insert,
 // a removal, an icon-size change). The positions are therefore kept here and
 // put back after each layout, once per batch of changes. Each item keeps the
@@ -45,8 +50,11 @@ public:
     void setItems(QAbstractItemModel *items);
     QAbstractItemModel *items() const;
     int count() const;
-    // The selected item, -1 when none.
+    // The selected item, -1 when none: the one the keys are on when it is
+    // selected, else the first selected.
     int selectedRow() const;
+    // Every selected item, in the model's order.
+    std::vector<int> selectedRows() const;
     // Selects item `row`; clears the selection when it is not shown.
     void selectRow(int row);
     // Selects item `row`, scrolls it into view and gives the list the focus,
@@ -62,6 +70,9 @@ public:
     // own place while icons are placed by hand, else where the list puts it
     // (without a filter). Lays the list out when it has to.
     QPointF placeOf(int row) const;
+
+    // Icons stay where they are put (large or small icons, arranged by hand).
+    bool placedByHand() const { return freePlacement(); }
 
     int View() const { return m_view; }
     bool setView(int view);
@@ -132,6 +143,10 @@ signals:
     // shortcuts, in the drop's order, with each link's title where the drag
     // gave one.
     void linksDropped(const QList<QUrl> &urls, const QStringList &titles);
+    // Items `rows` were dragged onto item `target`'s place (count(): after
+    // the last) to take it in the list's order; where icons are placed by
+    // hand they stand where they were dropped already.
+    void itemsDroppedOnto(const std::vector<int> &rows, int target);
 
 protected:
     void doItemsLayout() override;
@@ -143,6 +158,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void keyboardSearch(const QString &search) override;
@@ -152,6 +168,8 @@ protected:
     void commitData(QWidget *editor) override;
 
 private:
+    // Makes `index` the current and only selected item (none: clears).
+    void selectOnly(const QModelIndex &index);
     bool validRow(int row) const { return row >= 0 && row < count(); }
     bool freePlacement() const;
     // Whether dragging items out hands something to other programs.
@@ -179,6 +197,15 @@ private:
     // Where item `row` stands in the list laid out without the filter.
     QPoint unfilteredPlace(int row) const;
     void placeFilterLine();
+    // Inside the list: the item a dragged one would take the place of
+    // (count() past the last item), -1 for none.
+    int dropTarget(const QPoint &pos) const;
+    void dropInside(QDropEvent *event);
+    // Where the dragged items would go: a bar on the side of the target.
+    void drawDropMark(QPainter &painter) const;
+    // Where icons are placed by hand, a dragged icon that lands on another:
+    // one changes places with it, several push it to the nearest free cell.
+    void makeRoom(const std::vector<int> &dragged, int covered, const std::vector<QPoint> &before);
     void drawMiddleText(QPainter &painter, const QString &text) const;
 
     ShownItems *m_shown;
@@ -194,6 +221,9 @@ private:
     bool m_keyboardUsed = false;
     // The drag hovering over the list carries something to add.
     bool m_dropUsable = false;
+    // The item a drag inside the list would take the place of, marked while
+    // it hovers; -1 for none.
+    int m_dropTarget = -1;
     QString m_placeholder;
     QString m_noMatch;
     std::function<QString(int)> m_countText;

@@ -37,7 +37,7 @@ void ListView::showMatches(const std::vector<int> &matches)
     executeDelayedItemsLayout();
     if (m_shown->matches().empty()) {
         clearSelection();
-        setCurrentIndex(QModelIndex());
+        selectOnly(QModelIndex());
     } else {
         showRow(m_shown->matches().front());
     }
@@ -55,9 +55,9 @@ void ListView::showAll()
     m_shown->setFilter(false, {}, false);
     executeDelayedItemsLayout();
     clearSelection();
-    setCurrentIndex(QModelIndex());
+    selectOnly(QModelIndex());
     if (validRow(m_selectedBeforeFilter))
-        setCurrentIndex(indexOf(m_selectedBeforeFilter));
+        selectOnly(indexOf(m_selectedBeforeFilter));
     horizontalScrollBar()->setValue(m_scrollBeforeFilter.x());
     verticalScrollBar()->setValue(m_scrollBeforeFilter.y());
     describeCount();
@@ -213,7 +213,7 @@ ListView::Unfiltered::~Unfiltered()
     m_list.m_shown->setFilter(true, m_matches, true);
     m_list.executeDelayedItemsLayout();
     if (m_list.indexOf(m_selected).isValid())
-        m_list.setCurrentIndex(m_list.indexOf(m_selected));
+        m_list.selectOnly(m_list.indexOf(m_selected));
     m_list.horizontalScrollBar()->setValue(m_scroll.x());
     m_list.verticalScrollBar()->setValue(m_scroll.y());
 }

@@ -225,3 +225,27 @@ TEST_F(ControllerTest, StartingAtLoginThatCannotChangeIsReported)
 }
 
 } // namespace
+
+TEST_F(ControllerTest, MovingShortcutsSavesTheNewOrderOnceAndNotWhileFinding)
+{
+    writeProfile("[Tessaflow]\n0=http://a.org|a||\n1=http://b.org|b||\n2=http://c.org|c||\n");
+    controller.load();
+    view.selectRow(2);
+    controller.moveSelected(-1);
+    EXPECT_EQ(frame.saves, 1);
+    EXPECT_TRUE(readProfile().contains("1=http://c.org|c|"));
+    EXPECT_TRUE(readProfile().contains("2=http://b.org|b|"));
+    // At the start already: nothing moves, nothing is written.
+    view.selectRow(0);
+    controller.moveSelected(-1);
+    EXPECT_EQ(frame.saves, 1);
+    // Dragged onto the first one's place.
+    controller.moveOnto({2}, 0);
+    EXPECT_EQ(targets(), (QStringList{"http://b.org", "http://a.org", "http://c.org"}));
+    EXPECT_EQ(frame.saves, 2);
+    // While typing finds shortcuts the list shows the matches' order: the keys move nothing.
+    view.showMatches({2, 0});
+    controller.moveSelected(1);
+    EXPECT_EQ(targets(), (QStringList{"http://b.org", "http://a.org", "http://c.org"}));
+    EXPECT_EQ(frame.saves, 2);
+}

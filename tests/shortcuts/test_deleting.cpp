@@ -118,3 +118,25 @@ TEST_F(DeletingTest, AMissingTargetsRemovalActsOnTheShortcutItAskedAbout)
 }
 
 } // namespace
+
+TEST_F(DeletingTest, SeveralSelectedAreAskedAboutOnceAndGoTogether)
+{
+    addThree();
+    add(QStringLiteral("http://x.org/four"));
+    view.selectionModel()->select(view.indexOf(0), QItemSelectionModel::Select);
+    view.selectionModel()->select(view.indexOf(2), QItemSelectionModel::Select);
+    view.selectionModel()->select(view.indexOf(3), QItemSelectionModel::Select);
+    dialogs.nextAnswer = platform::Dialogs::No;
+    EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Remove 3 shortcuts? Only the shortcuts are removed; the files, "
+                                                    "folders or web pages they open are not touched."));
+    EXPECT_EQ(model.count(), 4); // No keeps them all
+
+    // Yes, while the first of them goes another way: the others still go, nothing else.
+    dialogs.nextAnswer = platform::Dialogs::Yes;
+    dialogs.whileAsking = [&] { model.remove(0); };
+    EXPECT_TRUE(shortcuts::DeleteSelected(list, dialogs));
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(targets(), (QStringList{"http://x.org/two"}));
+}

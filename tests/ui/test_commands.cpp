@@ -69,8 +69,8 @@ TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
         ++withKeys;
         EXPECT_EQ(runsByItsKeys(action), action->shortcuts().size()) << action->text().toStdString();
     }
-    // Open, Rename, Delete, Paste and Add Files have keys.
-    EXPECT_EQ(withKeys, 5);
+    // Open, Rename, Delete, Move Left and Right, Paste and Add Files have keys.
+    EXPECT_EQ(withKeys, 7);
     // And they did what the menu says, on the selected shortcut.
     EXPECT_EQ(opener.opened.value(0), QStringLiteral("http://example.com/b"));
     ASSERT_FALSE(dialogs.shown.empty());
@@ -103,7 +103,7 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
     for (QAction *action : menuCommands())
         if (!action->isEnabled())
             grey << action->objectName();
-    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuRename", "mnuDelete"}));
+    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuRename", "mnuDelete", "mnuMoveLeft", "mnuMoveRight"}));
 
     // Selecting one (by the keyboard, as a user would) makes them work again.
     QTest::keyClick(&list(), Qt::Key_Home);
