@@ -115,8 +115,10 @@ bool ShortcutModel::reorder(const std::vector<int> &order)
     return true;
 }
 
-void ShortcutModel::refreshIcons()
+void ShortcutModel::refreshIcons(int first, int end)
 {
+    first = std::max(first, 0);
+    end = std::min(end, count());
     // Only the rows whose kind of target changed (gone missing, come back,
     // turned into something else) are redrawn, each run of them announced
     // once: a summon that finds everything as it was repaints nothing.
@@ -126,7 +128,7 @@ void ShortcutModel::refreshIcons()
             emit dataChanged(index(runStart), index(end - 1), {Qt::DecorationRole});
         runStart = -1;
     };
-    for (int row = 0; row < count(); ++row) {
+    for (int row = first; row < end; ++row) {
         Shortcut &shortcut = m_shortcuts[size_t(row)];
         QString key = m_icons.keyFor(shortcut.target);
         if (key == shortcut.iconKey && !shortcut.icon.isNull()) {
@@ -138,7 +140,7 @@ void ShortcutModel::refreshIcons()
         if (runStart < 0)
             runStart = row;
     }
-    endRun(count());
+    endRun(end);
 }
 
 int ShortcutModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }

@@ -38,7 +38,9 @@ public:
     bool reorder(const std::vector<int> &order);
     // Every target looked at again, so that those that went missing (or came
     // back) show it; only the rows whose icon changed are announced.
-    void refreshIcons();
+    void refreshIcons() { refreshIcons(0, count()); }
+    // The same for rows `first` up to (not including) `end`.
+    void refreshIcons(int first, int end);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

@@ -53,11 +53,12 @@ MainWindow::MainWindow(const QString &profilePath, Services services, QWidget *p
                    {services.dialogs, services.opener, services.clipboard, services.fileChooser, services.autostart,
                     services.iconLookup},
                    *m_lstButtons, *m_frame, *this),
+      m_targetCheck(new TargetCheck(*m_lstButtons->viewport(), m_controller.model(), this)),
       m_mPopupSys(new QMenu(tr("&SysTray"), this)),
       m_showHide(new ShowHide(*this, *m_restoreBounds, services.tray, services.globalKey, services.activation,
                               {[this] { finder().clear(); },
                                // Targets may have gone missing or come back while the window was away.
-                               [this] { model().refreshIcons(); },
+                               [this] { m_targetCheck->start(); },
                                [this] { m_lstButtons->setFocus(Qt::ActiveWindowFocusReason); }}))
 {
     setObjectName(QStringLiteral("frmTessaflow"));

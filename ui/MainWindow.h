@@ -20,6 +20,7 @@
 #include "ui/Commands.h"
 #include "ui/MainFrame.h"
 #include "ui/ShowHide.h"
+#include "ui/TargetCheck.h"
 
 namespace ui {
 
@@ -100,6 +101,7 @@ private:
     platform::RestoreBounds *m_restoreBounds;
     MainFrame *m_frame;
     launcher::Controller m_controller;
+    TargetCheck *m_targetCheck;
     QMenu *m_mPopupSys;
     QAction *m_mPopLogin = nullptr;
     Commands *m_commands = nullptr;

@@ -73,7 +73,7 @@ void ShowHide::restore(const QString &token)
     m_activation.activate(m_window, token);
     // Drawn first as it was; a target that changed meanwhile is redrawn after.
     if (m_hooks.afterShowing)
-        QTimer::singleShot(0, this, m_hooks.afterShowing);
+        m_hooks.afterShowing();
 }
 
 bool ShowHide::eventFilter(QObject *watched, QEvent *event)

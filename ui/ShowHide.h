@@ -25,8 +25,9 @@ public:
     struct Hooks {
         // Typing to find starts afresh.
         std::function<void()> clearFilter;
-        // Once the window is back on screen (targets that went missing or
-        // came back get their icons): off the way to the first paint.
+        // Once the window is on its way back to the screen (targets that
+        // went missing or came back get their icons); what it starts must
+        // wait for the first paint.
         std::function<void()> afterShowing;
         // The list takes the keyboard.
         std::function<void()> focusList;
