@@ -2,6 +2,7 @@
 
 #include <QListView>
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
@@ -161,7 +162,8 @@ private:
     void capturePositions();
     QPoint pixelsOf(const QPointF &twips) const;
     QPointF twipsOf(const QPoint &pixels) const;
-    QSize cellSize() const;
+    QSize cellSize() const { return cellOf(m_view); }
+    static QSize cellOf(int view);
     QSize itemSize(const QModelIndex &index) const;
     // An item's own place and the view's note of where it shows it, read
     // and written through the item roles (view rows).
@@ -170,6 +172,12 @@ private:
     void setPlace(int viewRow, const QPointF &twips);
     void setShownAt(int viewRow, const QPoint &pixels);
     void keepHandMoves();
+    // A change between large and small icons (ListViewScaling.cpp): the own
+    // places become this view's, each given back exactly where remembered
+    // (true for those), the others scaled to its cells.
+    std::vector<bool> placesForView();
+    void rememberPlaces();
+    void forgetOtherView();
     void describeCount();
     void itemsChanged();
     int rowOf(const QModelIndex &index) const;
@@ -190,6 +198,19 @@ private:
     // The next layout with items lays out from the icons' own places, moving
     // those that would cover another: after loading and after a view change.
     bool m_separateOverlaps = true;
+    // The icon view the own places were last laid out in; -1 before the first
+    // layout with items (loaded places belong to the view they are loaded in).
+    int m_placesView = -1;
+    // What a change of icon view leaves behind, for the session: the place an
+    // item had in the view it left (`there`, in m_rememberedView) and the one
+    // it was given in the view it came to (`here`). Changing back gives an
+    // item `there` again while it still stands `here`.
+    struct RememberedPlace {
+        QPersistentModelIndex item;
+        QPointF there, here;
+    };
+    std::vector<RememberedPlace> m_remembered;
+    int m_rememberedView = -1;
     // Moving through the items with the keyboard has begun.
     bool m_keyboardUsed = false;
     // The drag hovering over the list carries something to add.

@@ -251,10 +251,10 @@ TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)
     const QString url = QStringLiteral("https://example.com/a|b?q=%7C");
     const QString caption = QStringLiteral("Grüße | 東京");
     addAt(url, caption, 0, 0);
-    addAt(QStringLiteral("/plain/file.txt"), QString(), 75, 0);
+    addAt(QStringLiteral("/plain/file.txt"), QString(), 1275, 0); // beside the first, not over it
     ASSERT_TRUE(save(ini, frame));
     const QByteArray file = readFile(QStringLiteral("tsw.ini"));
-    EXPECT_TRUE(file.contains("1=/plain/file.txt|file.txt|75|0\n")); // no "|" : the plain format
+    EXPECT_TRUE(file.contains("1=/plain/file.txt|file.txt|1275|0\n")); // no "|" : the plain format
 
     Restarted again(icons);
     EXPECT_EQ(loadInto(again.list, ini, frame), 2);
