@@ -29,12 +29,19 @@ namespace platform {
 //
 // Qt forgets free item positions whenever it re-lays out the view (an insert,
 // a removal, an icon-size change). The positions are therefore kept here and
-// put back after each layout, once per batch of changes. Each item keeps the
-// user's own position (what Left and Top give while icons are placed by
-// hand) apart from where the current view shows it: a change of view, and
-// the first layout after loading, move an icon that would cover an earlier
-// one to the nearest free cell without forgetting its own place, so changing
-// back puts it there again.
+// put back after each layout, once per batch of changes. While icons are
+// placed by hand, an item's own place (what Left and Top give, and what the
+// profile stores) is where the icon view shows it:
+//  - the first layout after loading moves an icon that would cover an
+//    earlier one to the nearest free cell, and that is its place from then
+//    on (so icons stored on one spot do not spread anew with each width);
+//  - a change between large and small icons takes the places over into the
+//    new cells, rows staying rows and order kept (CellScaling), nothing
+//    covering another; for the session the view remembers the places of the
+//    view it left, and changing back gives each icon not moved since its
+//    exact old place (ListViewScaling.cpp);
+//  - list and report keep the places as the last icon view left them.
+// Overlaps the user makes by hand stay until the next change of view.
 class ListView : public QListView {
     Q_OBJECT
 public:
@@ -60,8 +67,9 @@ public:
     void setPlaceholderText(const QString &text);
     const QString &placeholderText() const { return m_placeholder; }
     // Where item `row` stands, in twips relative to the list's contents: its
-    // own place while icons are placed by hand, else where the list puts it
-    // (without a filter). Lays the list out when it has to.
+    // own place while icons are placed by hand (where an icon view shows it),
+    // else where the list puts it (without a filter). Lays the list out when
+    // it has to, so a change of view is taken over first.
     QPointF placeOf(int row) const;
 
     int View() const { return m_view; }
