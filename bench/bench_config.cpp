@@ -223,9 +223,10 @@ void SwitchViews(benchmark::State &state)
 }
 BENCHMARK(SwitchViews)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
 
-// A view change with icons placed by hand: every icon of the small view's two
-// columns is checked against the large view's cells, and the colliding ones
-// are moved to the nearest free cell.
+// A view change with icons placed by hand: the small view's two columns are
+// taken over into the large view's cells (sorted into rows by radix) and
+// checked against each other; from the second change on, the places the
+// other view had are given back.
 void ViewChangeManual(benchmark::State &state)
 {
     const int n = int(state.range(0));
@@ -248,7 +249,7 @@ void ViewChangeManual(benchmark::State &state)
     for (auto _ : state) {
         view = 1 - view;
         controls.view.setView(view);
-        benchmark::DoNotOptimize(controls.view.placeOf(n - 1)); // lays out and separates
+        benchmark::DoNotOptimize(controls.view.placeOf(n - 1)); // lays out and scales
     }
     state.SetComplexityN(n);
 }

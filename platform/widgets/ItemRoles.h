@@ -12,8 +12,9 @@ namespace ItemRole {
 enum : int {
     // The item's own place while icons are placed by hand, in twips, one
     // coordinate each: a double, or no value while unknown. The view writes
-    // them when it places a new item or the user moves one; anyone else
-    // writing them moves the item there with the next layout.
+    // them when it places a new item, the user moves one, one is moved off
+    // another after loading, or the icon view changes; anyone else writing
+    // them moves the item there with the next layout.
     Left = Qt::UserRole + 1,
     Top,
     // Where the current view shows the item, in pixels (a QPoint), or no

@@ -54,6 +54,9 @@ void ListView::setItems(QAbstractItemModel *items)
     if (m_shown->sourceModel())
         m_shown->sourceModel()->disconnect(this);
     m_shown->setSourceModel(items);
+    // Places of other items, in no view known yet.
+    forgetOtherView();
+    m_placesView = -1;
     if (items) {
         // The rows of the model, not only those the filter shows.
         connect(items, &QAbstractItemModel::rowsInserted, this, &ListView::itemsChanged);

@@ -2,6 +2,7 @@
 
 #include <QListView>
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
@@ -33,12 +34,19 @@ namespace platform {
 //
 // Qt forgets free item positions whenever it re-lays out the view (an insert,
 // a removal, an icon-size change). The positions are therefore kept here and
-// put back after each layout, once per batch of changes. Each item keeps the
-// user's own position (what Left and Top give while icons are placed by
-// hand) apart from where the current view shows it: a change of view, and
-// the first layout after loading, move an icon that would cover an earlier
-// one to the nearest free cell without forgetting its own place, so changing
-// back puts it there again.
+// put back after each layout, once per batch of changes. While icons are
+// placed by hand, an item's own place (what Left and Top give, and what the
+// profile stores) is where the icon view shows it:
+//  - the first layout after loading moves an icon that would cover an
+//    earlier one to the nearest free cell, and that is its place from then
+//    on (so icons stored on one spot do not spread anew with each width);
+//  - a change between large and small icons takes the places over into the
+//    new cells, rows staying rows and order kept (CellScaling), nothing
+//    covering another; for the session the view remembers the places of the
+//    view it left, and changing back gives each icon not moved since its
+//    exact old place (ListViewScaling.cpp);
+//  - list and report keep the places as the last icon view left them.
+// Overlaps the user makes by hand stay until the next change of view.
 class ListView : public QListView {
     Q_OBJECT
 public:
@@ -67,8 +75,9 @@ public:
     void setPlaceholderText(const QString &text);
     const QString &placeholderText() const { return m_placeholder; }
     // Where item `row` stands, in twips relative to the list's contents: its
-    // own place while icons are placed by hand, else where the list puts it
-    // (without a filter). Lays the list out when it has to.
+    // own place while icons are placed by hand (where an icon view shows it),
+    // else where the list puts it (without a filter). Lays the list out when
+    // it has to, so a change of view is taken over first.
     QPointF placeOf(int row) const;
 
     // Icons stay where they are put (large or small icons, arranged by hand).
@@ -179,7 +188,8 @@ private:
     void capturePositions();
     QPoint pixelsOf(const QPointF &twips) const;
     QPointF twipsOf(const QPoint &pixels) const;
-    QSize cellSize() const;
+    QSize cellSize() const { return cellOf(m_view); }
+    static QSize cellOf(int view);
     QSize itemSize(const QModelIndex &index) const;
     // An item's own place and the view's note of where it shows it, read
     // and written through the item roles (view rows).
@@ -188,6 +198,12 @@ private:
     void setPlace(int viewRow, const QPointF &twips);
     void setShownAt(int viewRow, const QPoint &pixels);
     void keepHandMoves();
+    // A change between large and small icons (ListViewScaling.cpp): the own
+    // places become this view's, each given back exactly where remembered
+    // (true for those), the others scaled to its cells.
+    std::vector<bool> placesForView();
+    void rememberPlaces();
+    void forgetOtherView();
     void describeCount();
     void itemsChanged();
     int rowOf(const QModelIndex &index) const;
@@ -217,6 +233,19 @@ private:
     // The next layout with items lays out from the icons' own places, moving
     // those that would cover another: after loading and after a view change.
     bool m_separateOverlaps = true;
+    // The icon view the own places were last laid out in; -1 before the first
+    // layout with items (loaded places belong to the view they are loaded in).
+    int m_placesView = -1;
+    // What a change of icon view leaves behind, for the session: the place an
+    // item had in the view it left (`there`, in m_rememberedView) and the one
+    // it was given in the view it came to (`here`). Changing back gives an
+    // item `there` again while it still stands `here`.
+    struct RememberedPlace {
+        QPersistentModelIndex item;
+        QPointF there, here;
+    };
+    std::vector<RememberedPlace> m_remembered;
+    int m_rememberedView = -1;
     // Moving through the items with the keyboard has begun.
     bool m_keyboardUsed = false;
     // The drag hovering over the list carries something to add.

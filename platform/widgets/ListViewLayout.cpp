@@ -53,6 +53,10 @@ QPointF ListView::placeOf(int row) const
     if (!validRow(row))
         return {};
     if (m_arrange == 0) {
+        // What the profile stores is what the view shows: a view change or
+        // the first layout after loading may still have to move icons.
+        if (m_separateOverlaps && freePlacement())
+            const_cast<ListView *>(this)->executeDelayedItemsLayout();
         const QModelIndex item = items()->index(row, 0);
         auto known = [&] { return std::pair(item.data(ItemRole::Left), item.data(ItemRole::Top)); };
         auto [left, top] = known();
@@ -79,8 +83,8 @@ bool ListView::setView(int view)
     if (view == m_view)
         return true;
     endFilterForLayout();
-    // The icons' own places stay as they are; the new view lays out from
-    // them, moving only those that would now cover another.
+    // The next layout in an icon view takes the own places over into its
+    // cells (see applyPositions), moving those that would cover another.
     m_separateOverlaps = m_arrange == 0 && (view == 0 || view == 1);
     m_view = view;
     applySettings();
@@ -94,6 +98,8 @@ bool ListView::setArrange(int arrange)
     if (arrange == m_arrange)
         return true;
     endFilterForLayout();
+    // Places remembered from before an arrangement are not the user's any more.
+    forgetOtherView();
     // Icons that were arranged automatically stay where they stand when the
     // user takes over the placing: that becomes their own place.
     if (arrange == 0 && (m_view == 0 || m_view == 1))
@@ -113,6 +119,8 @@ void ListView::capturePositions()
         setShownAt(row, at);
         setPlace(row, twipsOf(at));
     }
+    if (m_shown->rowCount() > 0)
+        m_placesView = m_view;
 }
 
 void ListView::keepHandMoves()
@@ -175,7 +183,7 @@ bool ListView::dragsOut() const
     return items() && items()->mimeTypes().contains(QStringLiteral("text/uri-list"));
 }
 
-QSize ListView::cellSize() const { return m_view == 0 ? kLargeCell : kSmallCell; }
+QSize ListView::cellOf(int view) { return view == 0 ? kLargeCell : kSmallCell; }
 
 void ListView::applyPositions()
 {
@@ -184,13 +192,18 @@ void ListView::applyPositions()
     IconGrid grid(cell, columns);
     const int rows = m_shown->rowCount();
     // After loading and after a view change every icon is laid out from its
-    // own place: one that would cover an earlier one shows in the nearest
-    // free cell instead, its own place kept. Otherwise each stays where it
-    // is shown, overlaps the user made by hand included.
+    // own place, taken over into this view's cells when it comes from the
+    // other icon view: one that would cover an earlier one shows in the
+    // nearest free cell instead, and that becomes its own place, so the
+    // profile holds what is shown. Otherwise each stays where it is shown,
+    // overlaps the user made by hand included.
     const bool separate = rows > 0 && std::exchange(m_separateOverlaps, false);
+    const bool changed = separate && m_placesView != m_view && (m_placesView == 0 || m_placesView == 1);
+    // Places given back exactly claim their spots before the scaled ones.
+    const std::vector<bool> givenBack = changed ? placesForView() : std::vector<bool>(size_t(rows));
     std::vector<int> unplaced, displaced;
     std::vector<QPointF> places(static_cast<size_t>(rows));
-    for (int row = 0; row < rows; ++row) {
+    auto layOut = [&](int row) {
         const QModelIndex index = m_shown->index(row, 0);
         auto left = placeRole(row, ItemRole::Left);
         auto top = placeRole(row, ItemRole::Top);
@@ -203,7 +216,7 @@ void ListView::applyPositions()
         }
         if (!left) {
             unplaced.push_back(row);
-            continue;
+            return;
         }
         places[size_t(row)] = QPointF(*left, *top);
         const auto shown = shownAt(row);
@@ -211,13 +224,17 @@ void ListView::applyPositions()
         const QRect rect(at, itemSize(index));
         if (separate && grid.overlaps(rect)) {
             displaced.push_back(row);
-            continue;
+            return;
         }
         setPositionForIndex(at, index);
         grid.place(rect);
         if (shown != at)
             setShownAt(row, at);
-    }
+    };
+    for (int pass : {1, 0})
+        for (int row = 0; row < rows; ++row)
+            if (givenBack[size_t(row)] == bool(pass))
+                layOut(row);
     auto putInCell = [&](int row, QPoint cellAt) {
         const QModelIndex index = m_shown->index(row, 0);
         const QSize size = itemSize(index);
@@ -225,7 +242,7 @@ void ListView::applyPositions()
         setPositionForIndex(p, index);
         grid.place(QRect(p, size));
         setShownAt(row, p);
-        return p;
+        setPlace(row, twipsOf(p));
     };
     for (int row : displaced)
         putInCell(row, grid.nearestFreeCell(pixelsOf(places[size_t(row)])));
@@ -233,7 +250,11 @@ void ListView::applyPositions()
     // wide, centred in it as the automatic arrangement does; that is their
     // own place from then on.
     for (int row : unplaced)
-        setPlace(row, twipsOf(putInCell(row, grid.firstFreeCell())));
+        putInCell(row, grid.firstFreeCell());
+    if (changed)
+        rememberPlaces();
+    if (rows > 0)
+        m_placesView = m_view;
 }
 
 QSize ListView::itemSize(const QModelIndex &index) const

@@ -1,7 +1,9 @@
 // Loading the whole profile at start-up and writing it back.
 #include <QDir>
 #include <QRegularExpression>
+#include <QSet>
 
+#include "platform/widgets/Twips.h"
 #include "support/ShortcutFixture.h"
 
 using namespace testing_support;
@@ -251,10 +253,10 @@ TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)
     const QString url = QStringLiteral("https://example.com/a|b?q=%7C");
     const QString caption = QStringLiteral("Grüße | 東京");
     addAt(url, caption, 0, 0);
-    addAt(QStringLiteral("/plain/file.txt"), QString(), 75, 0);
+    addAt(QStringLiteral("/plain/file.txt"), QString(), 1275, 0); // beside the first, not over it
     ASSERT_TRUE(save(ini, frame));
     const QByteArray file = readFile(QStringLiteral("tsw.ini"));
-    EXPECT_TRUE(file.contains("1=/plain/file.txt|file.txt|75|0\n")); // no "|" : the plain format
+    EXPECT_TRUE(file.contains("1=/plain/file.txt|file.txt|1275|0\n")); // no "|" : the plain format
 
     Restarted again(icons);
     EXPECT_EQ(loadInto(again.list, ini, frame), 2);
@@ -275,6 +277,37 @@ TEST_F(ConfigTest, NamesWithLineBreaksAndLeadingBlanksRoundTrip)
     EXPECT_EQ(loadInto(again.list, ini, frame), 2);
     EXPECT_EQ(again.model.at(0).caption, QStringLiteral("first\r\nsecond"));
     EXPECT_EQ(again.model.at(1).caption, QStringLiteral("two\nlines.txt"));
+}
+
+TEST_F(ConfigTest, IconsWrittenByHandOnOneSpotAreSavedWhereTheyAreShownAndStayThere)
+{
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nArrange=0\nSView=0\n"
+                                         "0=/a/1.txt|1|0|0\n1=/a/2.txt|2|0|0\n2=/a/3.txt|3|0|0\n"
+                                         "3=/a/4.txt|4|0|0\n4=/a/5.txt|5|0|0\n");
+    view.resize(400, 300);
+    ASSERT_EQ(load(ini, frame), 5);
+    ASSERT_TRUE(save(ini, frame));
+    // Each entry "N=target|caption|left|top": the places as the list shows them.
+    auto places = [this] {
+        QStringList out;
+        for (const QString &line : QString::fromUtf8(readFile(QStringLiteral("tsw.ini"))).split(QLatin1Char('\n')))
+            if (line.contains(QLatin1String("/a/")))
+                out << line.section(QLatin1Char('|'), 2, 3);
+        return out;
+    };
+    const QStringList first = places();
+    ASSERT_EQ(first.size(), 5);
+    EXPECT_EQ(first.count(QStringLiteral("0|0")), 1) << first.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), 5);
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(view.placeOf(row), QPointF(view.visualRect(view.indexOf(row)).topLeft()) * platform::twipsPerPixel(view));
+
+    // The next start, in a window of another width, shows and saves the same.
+    Restarted again(icons);
+    again.view.resize(170, 500);
+    ASSERT_EQ(loadInto(again.list, ini, frame), 5);
+    ASSERT_TRUE(saveFrom(again.list, ini, frame));
+    EXPECT_EQ(places(), first);
 }
 
 TEST_F(ConfigTest, ArrangementIsAppliedBeforeEntriesSoStoredPositionsAreIgnored)
