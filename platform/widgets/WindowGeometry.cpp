@@ -83,6 +83,24 @@ bool RestoreBounds::normal() const
 
 QRect RestoreBounds::bounds() const { return m_seen.isEmpty() ? outerGeometry(m_window) : m_seen.last().frame; }
 
+RestoreBounds::Seen RestoreBounds::seenNow() const
+{
+    const QRect frame = outerGeometry(m_window);
+    return {frame, m_window.size(), m_clock.elapsed(), m_window.geometry().topLeft() - frame.topLeft()};
+}
+
+bool RestoreBounds::marginsUnknown(const Seen &like) const
+{
+    return !like.inset.isNull() && outerGeometry(m_window) == m_window.geometry();
+}
+
+QRect RestoreBounds::frameNow(const Seen &like) const
+{
+    if (!marginsUnknown(like))
+        return outerGeometry(m_window);
+    return {m_window.geometry().topLeft() - like.inset, m_window.size() + (like.frame.size() - like.client)};
+}
+
 const RestoreBounds::Seen *RestoreBounds::wanted() const
 {
     if (m_visit)
@@ -95,14 +113,14 @@ void RestoreBounds::showNormalAtBounds() { showNormalAt(); }
 void RestoreBounds::showNormalVisiting(const QRect &frame)
 {
     if (m_seen.isEmpty())
-        m_seen.append({outerGeometry(m_window), m_window.size(), m_clock.elapsed()});
+        m_seen.append(seenNow());
     const Seen &own = m_seen.last();
     if (frame == own.frame) {
         m_visit.reset();
     } else {
         // The frame's margins stay; only the client's size follows a frame made smaller.
         const QSize margins = own.frame.size() - own.client;
-        m_visit = Seen{frame, (frame.size() - margins).expandedTo(QSize(1, 1)), m_clock.elapsed()};
+        m_visit = Seen{frame, (frame.size() - margins).expandedTo(QSize(1, 1)), m_clock.elapsed(), own.inset};
     }
     showNormalAt();
 }
@@ -155,7 +173,12 @@ void RestoreBounds::placeOnceExposed()
     const Seen wanted = *place;
     if (m_window.size() != wanted.client)
         m_window.resize(wanted.client);
-    if (outerGeometry(m_window).topLeft() != wanted.frame.topLeft())
+    if (frameNow(wanted).topLeft() == wanted.frame.topLeft())
+        return;
+    if (marginsUnknown(wanted))
+        // Qt places the client where it is told to place the frame.
+        m_window.move(wanted.frame.topLeft() + wanted.inset);
+    else
         setOuterGeometry(m_window, wanted.frame.left(), wanted.frame.top(), std::nullopt, std::nullopt);
 }
 
@@ -171,12 +194,12 @@ bool RestoreBounds::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Resize:
         if (m_placeWhenExposed || m_clock.elapsed() < m_placingUntil) {
             // Placed once the window system itself reports the wanted frame.
-            if (!m_placeWhenExposed && wanted() && outerGeometry(m_window) == wanted()->frame)
+            if (!m_placeWhenExposed && wanted() && frameNow(*wanted()) == wanted()->frame)
                 m_placingUntil = 0;
             else
                 placeOnceExposed();
         } else if (normal()) {
-            const QRect frame = outerGeometry(m_window);
+            const QRect frame = wanted() ? frameNow(*wanted()) : outerGeometry(m_window);
             if (m_visit) {
                 if (frame == m_visit->frame)
                     break;
@@ -184,7 +207,7 @@ bool RestoreBounds::eventFilter(QObject *watched, QEvent *event)
                 m_visit.reset();
             }
             if (m_seen.isEmpty() || m_seen.last().frame != frame)
-                m_seen.append({frame, m_window.size(), m_clock.elapsed()});
+                m_seen.append({frame, m_window.size(), m_clock.elapsed(), m_window.geometry().topLeft() - frame.topLeft()});
             if (m_seen.size() > 8)
                 m_seen.removeFirst();
         }

@@ -71,8 +71,16 @@ private:
         QRect frame;
         QSize client;
         qint64 at;
+        // Where the client stands inside the frame.
+        QPoint inset;
     };
     bool normal() const;
+    Seen seenNow() const;
+    // The outer frame now. Just after mapping, Qt may not know the frame's
+    // margins yet and takes the client for the frame: then the client's
+    // place inside `like`'s frame stands in for them.
+    QRect frameNow(const Seen &like) const;
+    bool marginsUnknown(const Seen &like) const;
     // Where the window is to be: the visit, else the last normal frame.
     const Seen *wanted() const;
     void showNormalAt();
