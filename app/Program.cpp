@@ -43,7 +43,7 @@ Program::Program(const QString &profilePath)
     : m_autostart(platform::Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath()),
       m_globalKey(desktopGlobalKey()),
       m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener, m_clipboard, m_fileChooser, m_autostart,
-                             *m_globalKey, m_activation})
+                             *m_globalKey, m_activation, m_monitors})
 {
     m_dialogs.setParent(&m_window);
     m_tray.setMenu(&m_window.mPopupSys());

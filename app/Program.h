@@ -35,6 +35,7 @@ private:
     platform::DetachedSpawner m_spawner;
     platform::DesktopOpener m_opener{m_spawner, platform::notifyThrough(m_dialogs)};
     platform::DesktopActivation m_activation;
+    platform::DeskMonitors m_monitors;
     platform::SystemClipboard m_clipboard;
     platform::DialogFileChooser m_fileChooser;
     // The login entry starts this very executable.

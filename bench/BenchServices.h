@@ -8,6 +8,7 @@
 #include "platform/session/Clipboard.h"
 #include "platform/session/FileChooser.h"
 #include "platform/session/WindowActivation.h"
+#include "platform/widgets/Monitors.h"
 
 namespace bench {
 
@@ -31,6 +32,7 @@ struct SessionServices {
     platform::Autostart autostart{platform::Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath()};
     NoKey globalKey;
     PlainActivation activation;
+    platform::DeskMonitors monitors;
 };
 
 } // namespace bench

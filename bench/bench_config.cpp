@@ -118,7 +118,8 @@ struct Window {
         QFile::remove(profile);
         window = std::make_unique<ui::MainWindow>(
             profile, ui::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
-                                   session.autostart, session.globalKey, session.activation});
+                                   session.autostart, session.globalKey, session.activation,
+                                   session.monitors});
         dialogs.setParent(window.get());
         window->start();
         QApplication::processEvents();

@@ -75,7 +75,8 @@ struct Launcher {
         bench::writeProfile(profile, bench::makeTargets(dir.filePath(QStringLiteral("files")), count));
         window = std::make_unique<ui::MainWindow>(
             profile, ui::Services{tray, dialogs, icons, opener, session.clipboard, session.fileChooser,
-                                   session.autostart, session.globalKey, session.activation});
+                                   session.autostart, session.globalKey, session.activation,
+                                   session.monitors});
         window->start();
         window->lstButtons().setArrange(arrange);
         QApplication::processEvents();

@@ -15,6 +15,7 @@ packages=(
   xvfb xauth openbox trayer xdotool x11-utils
   imagemagick xdg-utils
   xclip                 # the X clipboard from the end-to-end run
+  x11-xserver-utils     # xrandr: two monitors on one X screen for the end-to-end run
   dbus python3-dbus python3-gi   # a private session bus and a stand-in tray watcher
   at-spi2-core python3-pyatspi   # the accessibility bus and a screen reader's view of it
   weston qt6-wayland    # a Wayland session (on Xvfb) and Qt's platform for it

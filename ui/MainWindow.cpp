@@ -56,6 +56,7 @@ MainWindow::MainWindow(const QString &profilePath, Services services, QWidget *p
       m_targetCheck(new TargetCheck(*m_lstButtons->viewport(), m_controller.model(), this)),
       m_mPopupSys(new QMenu(tr("&SysTray"), this)),
       m_showHide(new ShowHide(*this, *m_restoreBounds, services.tray, services.globalKey, services.activation,
+                              services.monitors,
                               {[this] { finder().clear(); },
                                // Targets may have gone missing or come back while the window was away.
                                [this] { m_targetCheck->start(); },

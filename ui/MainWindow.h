@@ -16,6 +16,7 @@
 #include "platform/tray/Tray.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/ListView.h"
+#include "platform/widgets/Monitors.h"
 #include "platform/widgets/WindowGeometry.h"
 #include "ui/Commands.h"
 #include "ui/MainFrame.h"
@@ -36,6 +37,7 @@ struct Services {
     platform::Autostart &autostart;
     platform::GlobalKey &globalKey;
     platform::WindowActivation &activation;
+    const platform::Monitors &monitors;
 };
 
 // The launcher's one lasting window: the shortcut list filling it, its

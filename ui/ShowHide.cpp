@@ -10,13 +10,15 @@
 namespace ui {
 
 ShowHide::ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray,
-                   platform::GlobalKey &globalKey, platform::WindowActivation &activation, Hooks hooks)
+                   platform::GlobalKey &globalKey, platform::WindowActivation &activation,
+                   const platform::Monitors &monitors, Hooks hooks)
     : QObject(&window),
       m_window(window),
       m_bounds(bounds),
       m_tray(tray),
       m_globalKey(globalKey),
       m_activation(activation),
+      m_monitors(monitors),
       m_hooks(std::move(hooks))
 {
     window.installEventFilter(this);
@@ -31,7 +33,7 @@ void ShowHide::toggle(const QString &token)
     // Back with nothing typed, the list ready for the keyboard.
     if (m_hooks.clearFilter)
         m_hooks.clearFilter();
-    restore(token);
+    restore(token, true);
     // After restoring: mapping the window anew (Wayland) hides it first.
     m_shownByKey = true;
     if (m_hooks.focusList)
@@ -41,7 +43,7 @@ void ShowHide::toggle(const QString &token)
 void ShowHide::bringBack(const QString &token)
 {
     m_shownByKey = false;
-    restore(token);
+    restore(token, false);
 }
 
 void ShowHide::hideAway()
@@ -65,10 +67,19 @@ void ShowHide::openedShortcut()
     }
 }
 
-void ShowHide::restore(const QString &token)
+void ShowHide::restore(const QString &token, bool toPointer)
 {
-    // Normal size (out of minimised or maximised) where it was, to the front.
-    m_bounds.showNormalAtBounds();
+    // Where the pointer is unknown (Wayland), the compositor chooses the monitor.
+    std::optional<QRect> visit;
+    if (toPointer)
+        if (const std::optional<QPoint> pointer = m_monitors.pointer())
+            visit = platform::frameOnMonitorAt(m_bounds.bounds(), m_monitors.all(), *pointer);
+    // Normal size (out of minimised or maximised) where it was, or visiting
+    // the monitor the user looks at, to the front.
+    if (visit)
+        m_bounds.showNormalVisiting(*visit);
+    else
+        m_bounds.showNormalAtBounds();
     m_window.raise();
     m_activation.activate(m_window, token);
     // Drawn first as it was; a target that changed meanwhile is redrawn after.

@@ -8,6 +8,7 @@
 #include "platform/globalkey/GlobalKey.h"
 #include "platform/tray/Tray.h"
 #include "platform/session/WindowActivation.h"
+#include "platform/widgets/Monitors.h"
 #include "platform/widgets/WindowGeometry.h"
 
 class QWidget;
@@ -18,7 +19,9 @@ namespace ui {
 // from the tray or from another start, and going away to the tray. A window
 // called up by the key goes away again once a shortcut is opened or another
 // window takes the focus, as a keyboard launcher does; one brought any other
-// way never hides by itself.
+// way never hides by itself. The key brings it onto the monitor the user is
+// looking at, the one that holds the pointer; its own place stays what the
+// profile keeps (RestoreBounds' visit).
 class ShowHide : public QObject {
     Q_OBJECT
 public:
@@ -33,9 +36,10 @@ public:
         std::function<void()> focusList;
     };
     ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray, platform::GlobalKey &globalKey,
-             platform::WindowActivation &activation, Hooks hooks);
+             platform::WindowActivation &activation, const platform::Monitors &monitors, Hooks hooks);
 
-    // The key or --toggle: to the front, or away when it is the active window already.
+    // The key or --toggle: to the front on the monitor that holds the pointer,
+    // or away when it is the active window already.
     void toggle(const QString &token = QString());
     // Back as the user asked for it (tray, another start): it stays after opening a shortcut.
     void bringBack(const QString &token = QString());
@@ -62,7 +66,8 @@ signals:
     void keyProblemChanged();
 
 private:
-    void restore(const QString &token);
+    // `toPointer`: onto the monitor that holds the pointer, where that is known.
+    void restore(const QString &token, bool toPointer);
     // Another program has the focus now: a window called by the key goes.
     void checkFocusLeft();
     void keyReported(const platform::KeyState &state);
@@ -72,6 +77,7 @@ private:
     platform::Tray &m_tray;
     platform::GlobalKey &m_globalKey;
     platform::WindowActivation &m_activation;
+    const platform::Monitors &m_monitors;
     Hooks m_hooks;
     bool m_shownByKey = false;
     platform::KeyState m_keyState;

@@ -83,19 +83,65 @@ bool RestoreBounds::normal() const
 
 QRect RestoreBounds::bounds() const { return m_seen.isEmpty() ? outerGeometry(m_window) : m_seen.last().frame; }
 
-void RestoreBounds::showNormalAtBounds()
+RestoreBounds::Seen RestoreBounds::seenNow() const
+{
+    const QRect frame = outerGeometry(m_window);
+    return {frame, m_window.size(), m_clock.elapsed(), m_window.geometry().topLeft() - frame.topLeft()};
+}
+
+bool RestoreBounds::marginsUnknown(const Seen &like) const
+{
+    return !like.inset.isNull() && outerGeometry(m_window) == m_window.geometry();
+}
+
+QRect RestoreBounds::frameNow(const Seen &like) const
+{
+    if (!marginsUnknown(like))
+        return outerGeometry(m_window);
+    return {m_window.geometry().topLeft() - like.inset, m_window.size() + (like.frame.size() - like.client)};
+}
+
+const RestoreBounds::Seen *RestoreBounds::wanted() const
+{
+    if (m_visit)
+        return &*m_visit;
+    return m_seen.isEmpty() ? nullptr : &m_seen.last();
+}
+
+void RestoreBounds::showNormalAtBounds() { showNormalAt(); }
+
+void RestoreBounds::showNormalVisiting(const QRect &frame)
+{
+    if (m_seen.isEmpty())
+        m_seen.append(seenNow());
+    const Seen &own = m_seen.last();
+    if (frame == own.frame) {
+        m_visit.reset();
+    } else {
+        // The frame's margins stay; only the client's size follows a frame made smaller.
+        const QSize margins = own.frame.size() - own.client;
+        m_visit = Seen{frame, (frame.size() - margins).expandedTo(QSize(1, 1)), m_clock.elapsed(), own.inset};
+    }
+    showNormalAt();
+}
+
+void RestoreBounds::showNormalAt()
 {
     // A compositor minimises without telling: mapped anew, the window is back.
-    if (!windowPositionKnown() && m_window.isVisible() && !m_window.isActiveWindow())
+    if (!windowPositionKnown() && m_window.isVisible() && !m_window.isActiveWindow()) {
+        const std::optional<Seen> visit = m_visit;
         m_window.hide();
+        m_visit = visit;
+    }
     m_window.setWindowState(m_window.windowState() &
                             ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (!m_seen.isEmpty()) {
+    if (const Seen *place = wanted()) {
         // Given before mapping, the place is a request the window manager
         // honours; it is checked again once the window is on screen.
-        m_window.move(m_seen.last().frame.topLeft());
-        m_window.resize(m_seen.last().client);
+        const Seen target = *place;
         m_placeWhenExposed = true;
+        m_window.move(target.frame.topLeft());
+        m_window.resize(target.client);
     }
     m_window.show();
     // Exposure is told to the native window, not to the widget.
@@ -116,17 +162,23 @@ void RestoreBounds::placeOnceExposed()
         // The window manager's own placement may still be on its way.
         m_placingUntil = m_clock.elapsed() + 500;
     }
-    if (m_clock.elapsed() >= m_placingUntil || !normal()) {
+    const Seen *place = wanted();
+    if (m_clock.elapsed() >= m_placingUntil || !normal() || !place) {
         m_placingUntil = 0;
         return;
     }
     // The size is the client's as it was seen: Qt learns the frame's margins
     // anew only from the next move the window system reports, and a size taken
     // from a frame with margins not yet known grows the window by them.
-    const Seen &wanted = m_seen.last();
+    const Seen wanted = *place;
     if (m_window.size() != wanted.client)
         m_window.resize(wanted.client);
-    if (outerGeometry(m_window).topLeft() != wanted.frame.topLeft())
+    if (frameNow(wanted).topLeft() == wanted.frame.topLeft())
+        return;
+    if (marginsUnknown(wanted))
+        // Qt places the client where it is told to place the frame.
+        m_window.move(wanted.frame.topLeft() + wanted.inset);
+    else
         setOuterGeometry(m_window, wanted.frame.left(), wanted.frame.top(), std::nullopt, std::nullopt);
 }
 
@@ -142,17 +194,28 @@ bool RestoreBounds::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Resize:
         if (m_placeWhenExposed || m_clock.elapsed() < m_placingUntil) {
             // Placed once the window system itself reports the wanted frame.
-            if (!m_placeWhenExposed && outerGeometry(m_window) == m_seen.last().frame)
+            if (!m_placeWhenExposed && wanted() && frameNow(*wanted()) == wanted()->frame)
                 m_placingUntil = 0;
             else
                 placeOnceExposed();
         } else if (normal()) {
-            const QRect frame = outerGeometry(m_window);
+            const QRect frame = wanted() ? frameNow(*wanted()) : outerGeometry(m_window);
+            if (m_visit) {
+                if (frame == m_visit->frame)
+                    break;
+                // Moved or resized by the user: the new place is theirs.
+                m_visit.reset();
+            }
             if (m_seen.isEmpty() || m_seen.last().frame != frame)
-                m_seen.append({frame, m_window.size(), m_clock.elapsed()});
+                m_seen.append({frame, m_window.size(), m_clock.elapsed(), m_window.geometry().topLeft() - frame.topLeft()});
             if (m_seen.size() > 8)
                 m_seen.removeFirst();
         }
+        break;
+    case QEvent::Hide:
+        // Hidden by the program (to the tray, by the key): it comes back at its own place.
+        if (!event->spontaneous())
+            m_visit.reset();
         break;
     case QEvent::WindowStateChange:
         if (!normal())

@@ -41,17 +41,27 @@ void placeCentredOver(QWidget &window, const QWidget &over);
 // was shown in the normal state. Minimised, hidden, maximised or full screen,
 // the window reports these, and restoring puts it back there: a window
 // manager maps a window shown again wherever it likes.
+//
+// A window may also visit another frame (called onto another monitor) that
+// does not become its restore bounds: those stay the user's own place until
+// the window is moved or resized to yet another frame, which then is theirs.
+// A visit ends when the window is hidden.
 class RestoreBounds : public QObject {
 public:
     explicit RestoreBounds(QWidget &window);
 
-    // The last normal outer frame; the current one until there is any.
+    // The last normal outer frame the window had, not counting a visit; the
+    // current one until there is any.
     QRect bounds() const;
-    // Shows the window in the normal state at its restore bounds. Where the
-    // program is not told that the window was minimised (Wayland), a window
-    // that does not have the focus is mapped anew, which brings it back
-    // from wherever the compositor put it.
+    // Shows the window in the normal state at its restore bounds, or where
+    // it visits. Where the program is not told that the window was minimised
+    // (Wayland), a window that does not have the focus is mapped anew, which
+    // brings it back from wherever the compositor put it.
     void showNormalAtBounds();
+    // Shows the window in the normal state at `frame` as a visit; at the
+    // restore bounds themselves, it ends any visit.
+    void showNormalVisiting(const QRect &frame);
+    bool visiting() const { return m_visit.has_value(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -61,14 +71,26 @@ private:
         QRect frame;
         QSize client;
         qint64 at;
+        // Where the client stands inside the frame.
+        QPoint inset;
     };
     bool normal() const;
+    Seen seenNow() const;
+    // The outer frame now. Just after mapping, Qt may not know the frame's
+    // margins yet and takes the client for the frame: then the client's
+    // place inside `like`'s frame stands in for them.
+    QRect frameNow(const Seen &like) const;
+    bool marginsUnknown(const Seen &like) const;
+    // Where the window is to be: the visit, else the last normal frame.
+    const Seen *wanted() const;
+    void showNormalAt();
     void placeOnceExposed();
 
     QWidget &m_window;
     // The latest normal frames, newest last: a window manager may report the
     // maximised frame before it reports the maximised state.
     QList<Seen> m_seen;
+    std::optional<Seen> m_visit;
     QElapsedTimer m_clock;
     bool m_placeWhenExposed = false;
     // Until then, a place the window manager gives is corrected.

@@ -183,7 +183,7 @@ TEST_F(PseudoTranslationTest, TheOptionsDialogAndTheShowHideKey)
 {
     platform::NoGlobalKey noKey;
     ui::MainWindow window(profile, ui::Services{tray, dialogs, icons, opener, clipboard, fileChooser, autostart,
-                                                    noKey, activation});
+                                                    noKey, activation, monitors});
     window.start();
     window.showOptions();
     options::frmOptions *options = window.frmOptions();

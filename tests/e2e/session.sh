@@ -5,6 +5,9 @@
 #
 #   session_start NAME [BUILD_DIR]
 #
+# E2E_SCREEN (default 1024x768x24) is the size of the X screen; a step may
+# split it into monitors with `xrandr --setmonitor` (steps/20-pointer-monitor).
+#
 # Each check counts with pass/failed and ends with session_end, which prints
 # "N passed, N failed" and exits non-zero after any failure.
 
@@ -55,7 +58,7 @@ session_start() {
   mkdir -p "$tmp/app" "$tmp/home" "$tmp/config" "$tmp/cache" "$tmp/runtime"
   chmod 700 "$tmp/runtime"
 
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -dpi 96 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
   xvfb_pid=$!
   # Xvfb picks a free display itself and writes its number once it accepts connections.
   wait_for 10 eval '[[ -s $tmp/display ]]' || die "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"

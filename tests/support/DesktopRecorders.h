@@ -10,6 +10,7 @@
 #include "platform/session/FileChooser.h"
 #include "platform/globalkey/GlobalKey.h"
 #include "platform/session/WindowActivation.h"
+#include "platform/widgets/Monitors.h"
 
 namespace testing_support {
 
@@ -73,6 +74,16 @@ public:
         tokens << token;
         window.activateWindow();
     }
+};
+
+// A desk the test lays out, with the pointer where the test puts it; none,
+// as on Wayland, until it does.
+class StandInMonitors : public platform::Monitors {
+public:
+    QList<platform::Monitor> monitors;
+    std::optional<QPoint> at;
+    QList<platform::Monitor> all() const override { return monitors; }
+    std::optional<QPoint> pointer() const override { return at; }
 };
 
 } // namespace testing_support

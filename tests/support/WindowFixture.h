@@ -30,12 +30,13 @@ protected:
     RecordingFileChooser fileChooser;
     RecordingGlobalKey globalKey;
     RecordingActivation activation;
+    StandInMonitors monitors;
     platform::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
                              dir.filePath(QStringLiteral("bin/tessaflow"))};
 
     ui::Services services()
     {
-        return {tray, dialogs, icons, opener, clipboard, fileChooser, autostart, globalKey, activation};
+        return {tray, dialogs, icons, opener, clipboard, fileChooser, autostart, globalKey, activation, monitors};
     }
     std::unique_ptr<ui::MainWindow> open()
     {

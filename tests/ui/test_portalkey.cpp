@@ -28,7 +28,7 @@ protected:
         writeProfile("[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n");
         window = std::make_unique<ui::MainWindow>(
             profile, ui::Services{tray, dialogs, icons, opener, clipboard, fileChooser, autostart, *portalKey,
-                                   activation});
+                                   activation, monitors});
         window->start();
     }
     QLabel *keyLabel() { return window->frmOptions()->lblKeyProblem(); }

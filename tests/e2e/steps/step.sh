@@ -21,7 +21,9 @@ step_start() {
   step=$1
   local what=$2
   session_start "step$step" "${3:-build-tests}"
-  trap 'status=$?; stop "$source_pid"; (exit $status); session_cleanup' EXIT
+  # Errexit is off in the trap: the `(exit $status)` that hands the step's status on would end it before
+  # the cleanup, leaving the launcher and the X server running after a failure.
+  trap 'status=$?; set +e; stop "$source_pid"; (exit $status); session_cleanup' EXIT
   for tool in xwininfo import convert; do
     command -v "$tool" >/dev/null 2>&1 || die "missing $tool (run scripts/deps.sh)"
   done
