@@ -6,7 +6,7 @@
 #   session_start NAME [BUILD_DIR]
 #
 # E2E_SCREEN (default 1024x768x24) is the size of the X screen; a step may
-# split it into monitors with `xrandr --setmonitor` (steps/20-pointer-monitor).
+# split it into monitors with `xrandr --setmonitor` (steps/23-pointer-monitor).
 #
 # Each check counts with pass/failed and ends with session_end, which prints
 # "N passed, N failed" and exits non-zero after any failure.
