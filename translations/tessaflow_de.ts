@@ -575,7 +575,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+63"/>
+        <location filename="../launcher/Controller.cpp" line="+68"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -593,7 +593,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+81"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -712,10 +712,22 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+240"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+249"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location filename="../platform/widgets/AccessibleList.cpp" line="+74"/>
+        <source>Open</source>
+        <extracomment>What a screen reader calls the action that opens a shortcut.</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Opens the shortcut</source>
+        <extracomment>How a screen reader describes the action that opens a shortcut.</extracomment>
+        <translation>Öffnet die Verknüpfung</translation>
     </message>
 </context>
 <context>
@@ -863,7 +875,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>

@@ -575,7 +575,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+63"/>
+        <location filename="../launcher/Controller.cpp" line="+68"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -593,7 +593,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+81"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -712,10 +712,22 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+240"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+249"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location filename="../platform/widgets/AccessibleList.cpp" line="+74"/>
+        <source>Open</source>
+        <extracomment>What a screen reader calls the action that opens a shortcut.</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Opens the shortcut</source>
+        <extracomment>How a screen reader describes the action that opens a shortcut.</extracomment>
+        <translation>Ouvre le raccourci</translation>
     </message>
 </context>
 <context>
@@ -863,7 +875,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
