@@ -67,9 +67,11 @@ void ShowHide::openedShortcut()
 
 void ShowHide::restore(const QString &token)
 {
-    // Normal size (out of minimised or maximised) where it was, to the front.
-    m_bounds.showNormalAtBounds();
-    m_window.raise();
+    // Normal size (out of minimised or maximised) where it was; to the front
+    // as far as the desktop lets it. A minimised window may be left for the
+    // desktop to bring back, or to refuse.
+    if (m_activation.prepare(m_window, token))
+        m_bounds.showNormalAtBounds();
     m_activation.activate(m_window, token);
     // Drawn first as it was; a target that changed meanwhile is redrawn after.
     if (m_hooks.afterShowing)
