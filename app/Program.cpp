@@ -24,6 +24,7 @@ void Program::prepare()
     initResources();
     installTranslations(*QCoreApplication::instance());
     platform::installAccessibleWindowRoles();
+    platform::installAccessibleListItems();
     platform::IconLookup::ensureIconTheme();
 }
 

@@ -740,6 +740,18 @@ Supprimer ce raccourci&#xa0;?</translation>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <location filename="../platform/widgets/AccessibleList.cpp" line="+74"/>
+        <source>Open</source>
+        <extracomment>What a screen reader calls the action that opens a shortcut.</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Opens the shortcut</source>
+        <extracomment>How a screen reader describes the action that opens a shortcut.</extracomment>
+        <translation>Ouvre le raccourci</translation>
+    </message>
 </context>
 <context>
     <name>platform::PortalGlobalKey</name>

@@ -105,6 +105,8 @@ void MainWindow::setUpList()
     launcher::Controller *controller = &m_controller;
     connect(m_lstButtons, &platform::ListView::doubleClickedAnywhere, controller,
             &launcher::Controller::openSelected);
+    // The item is selected by then: opened as a double-click opens it.
+    connect(m_lstButtons, &platform::ListView::openRequested, controller, &launcher::Controller::openSelected);
     connect(m_lstButtons, &platform::ListView::linksDropped, controller,
             [controller](const QList<QUrl> &urls, const QStringList &titles) { controller->addDropped(urls, titles); });
     connect(m_lstButtons, &platform::ListView::captionEdited, controller, &launcher::Controller::renamed);

@@ -75,12 +75,15 @@ void ShowHide::restore(const QString &token, bool toPointer)
         if (const std::optional<QPoint> pointer = m_monitors.pointer())
             visit = platform::frameOnMonitorAt(m_bounds.bounds(), m_monitors.all(), *pointer);
     // Normal size (out of minimised or maximised) where it was, or visiting
-    // the monitor the user looks at, to the front.
-    if (visit)
-        m_bounds.showNormalVisiting(*visit);
-    else
-        m_bounds.showNormalAtBounds();
-    m_window.raise();
+    // the monitor the user looks at; to the front as far as the desktop lets
+    // it. A minimised window may be left for the desktop to bring back, or
+    // to refuse.
+    if (m_activation.prepare(m_window, token)) {
+        if (visit)
+            m_bounds.showNormalVisiting(*visit);
+        else
+            m_bounds.showNormalAtBounds();
+    }
     m_activation.activate(m_window, token);
     // Drawn first as it was; a target that changed meanwhile is redrawn after.
     if (m_hooks.afterShowing)

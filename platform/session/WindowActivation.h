@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
-class QWidget;
 
 namespace platform {
 
@@ -16,12 +18,24 @@ namespace platform {
 class WindowActivation {
 public:
     virtual ~WindowActivation() = default;
+    // Called before the window is shown again (out of the tray, minimised)
+    // for the request activate() then makes: a window manager decides on
+    // the focus already as it maps the window. False: the window is
+    // minimised and left for the desktop to bring back with the request,
+    // which it may refuse; it is not to be shown here.
+    virtual bool prepare(QWidget &window, const QString &token)
+    {
+        (void)window;
+        (void)token;
+        return true;
+    }
     virtual void activate(QWidget &window, const QString &token) = 0;
 };
 
 // The desktop's own: Wayland's activation protocol through Qt, or on X11 an
 // activation request carrying activationTime(), sent once the window is
-// mapped. Where the desktop will not bring the window forward (no token on
+// mapped, bringing a minimised window back too; a hidden window is mapped
+// without taking the focus by mapping, and none is raised by itself. Where the desktop will not bring the window forward (no token on
 // Wayland, or the window not active a moment later) the window asks for
 // attention instead.
 class DesktopActivation : public WindowActivation {
@@ -33,9 +47,11 @@ public:
     // name, `request` to a _NET_ACTIVE_WINDOW message to the window manager.
     explicit DesktopActivation(Alert alert = {}, QString platform = {}, Request request = {});
     ~DesktopActivation() override;
+    bool prepare(QWidget &window, const QString &token) override;
     void activate(QWidget &window, const QString &token) override;
-    // The X server time of the latest key or button press the program took
-    // (its own windows' or a token's); 0 before any.
+    // The X server time the user last turned to the program: the latest key
+    // or button press it took, the window manager handing it the focus, a
+    // token's time; before any, its start (0 off X11 until a press).
     quint32 lastInput() const;
 
 private:
@@ -44,6 +60,8 @@ private:
     QString m_platform;
     Request m_request;
     std::unique_ptr<InputClock> m_clock;
+    // Shown after prepare() without taking the focus by mapping, until activate().
+    QPointer<QWindow> m_mappingQuietly;
 };
 
 // The X server time a startup id carries after "_TIME"; 0 when none.

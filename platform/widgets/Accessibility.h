@@ -8,4 +8,9 @@ namespace platform {
 // Call once the application exists.
 void installAccessibleWindowRoles();
 
+// Gives each item of a platform::ListView, besides selecting, the action
+// that opens it (ListView::openRow), first among its actions. Call once the
+// application exists, before any list is shown.
+void installAccessibleListItems();
+
 } // namespace platform

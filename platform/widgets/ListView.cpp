@@ -164,6 +164,15 @@ void ListView::showRow(int row)
     setFocus(Qt::OtherFocusReason);
 }
 
+void ListView::openRow(int row)
+{
+    const QModelIndex index = indexOf(row);
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    emit openRequested(row);
+}
+
 bool ListView::editCaption()
 {
     const QModelIndex index = indexOf(selectedRow());

@@ -68,6 +68,9 @@ public:
     // Selects item `row`, scrolls it into view and gives the list the focus,
     // so that the keys act on it at once.
     void showRow(int row);
+    // Selects item `row` and asks for it to be opened (openRequested), as a
+    // double-click on it does: for assistive tools.
+    void openRow(int row);
     // Begins editing the selected item's caption in place (as F2 does);
     // false when nothing is selected.
     bool editCaption();
@@ -137,6 +140,8 @@ public:
 signals:
     // A double-click with the left button anywhere in the list.
     void doubleClickedAnywhere();
+    // Item `row`, now selected, is to be opened (openRow).
+    void openRequested(int row);
     // A mouse button pressed in the list, at `pos` in the viewport.
     void buttonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &pos);
     // The user changed item `row`'s caption in place.

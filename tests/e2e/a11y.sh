@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What a screen reader finds of the real launcher over AT-SPI, in a private X
 # session with its own session and accessibility buses: the window, the list
-# named "Shortcuts" with its count, and each shortcut's caption, role and
-# target ("missing" for one that is gone). Ends with "N passed, N failed".
+# named "Shortcuts" with its count, each shortcut's caption, role and target
+# ("missing" for one that is gone), and its actions, of which "Open" opens it.
+# Ends with "N passed, N failed".
 #
 #   bash tests/e2e/a11y.sh [BUILD_DIR]
 set -euo pipefail
@@ -25,6 +26,16 @@ mkdir -p "$tmp/files"
 echo x >"$tmp/files/report.txt"
 printf '[Tessaflow]\r\n0=%s|Report|0|0\r\n1=%s|Old notes|0|0\r\n2=https://example.org/|example.org|0|0\r\n' \
   "$tmp/files/report.txt" "$tmp/files/notes.txt" >"$ini"
+
+# The desktop opener: records each call, one line per call, and succeeds.
+mkdir -p "$tmp/bin"
+open_log=$tmp/xdg-open.log
+cat >"$tmp/bin/xdg-open" <<EOF
+#!/bin/sh
+{ printf 'argc=%d' "\$#"; for a in "\$@"; do printf ' [%s]' "\$a"; done; echo; } >>$(printf '%q' "$open_log")
+EOF
+chmod +x "$tmp/bin/xdg-open"
+export PATH=$tmp/bin:$PATH
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 launch
@@ -63,6 +74,25 @@ else
   failed "with no match, AT-SPI gave: $(cat "$tmp/atspi.out" "$tmp/atspi.err")"
 fi
 xdotool key Escape
+
+# Each shortcut can be opened by its action, first among them (the default),
+# and still selected by Toggle.
+if wait_for 10 described "3 shortcuts" &&
+  "$python" "$repo/tests/e2e/atspi.py" "$app_pid" actions 0 >"$tmp/actions.out" 2>&1 &&
+  [[ $(head -n 1 "$tmp/actions.out") == "action: Press|Opens the shortcut" ]] && grep -q '^action: Toggle|' "$tmp/actions.out"; then
+  pass
+  say "ok - a shortcut's actions are Open and Toggle"
+else
+  failed "the first shortcut's actions: $(tr "\n" "#" <"$tmp/actions.out")"
+fi
+opened() { [[ -s $open_log ]]; }
+if "$python" "$repo/tests/e2e/atspi.py" "$app_pid" do 0 Press 2>"$tmp/do.err" && wait_for 10 opened &&
+  [[ $(cat "$open_log") == "argc=1 [$tmp/files/report.txt]" ]]; then
+  pass
+  say "ok - its Open action opened $tmp/files/report.txt"
+else
+  failed "the Open action: $(cat "$tmp/do.err"), the opener got: $(cat "$open_log" 2>/dev/null)"
+fi
 
 kill -TERM "$app_pid"
 status=0

@@ -5,6 +5,13 @@ the application, its window, the list named "Shortcuts" and its items.
   atspi.py PID     prints "window: NAME", "list: NAME|ROLE|DESCRIPTION" and
                    one "item: NAME|ROLE|DESCRIPTION" line per shortcut
                    (line breaks in a description shown as " / ")
+  atspi.py PID actions N
+                   prints the actions of shortcut N (from 0), one
+                   "action: NAME|DESCRIPTION" line each, in their order
+                   (Qt 6.4 answers no localized names over AT-SPI)
+  atspi.py PID do N NAME
+                   does shortcut N's action NAME, as a screen reader's
+                   user would
 
 Runs with Debian's own python3 (python3-pyatspi).
 """
@@ -31,7 +38,12 @@ def find_list(node, depth=0):
     return None
 
 
-def main(pid):
+def item_actions(item):
+    action = item.queryAction()
+    return [(action.getName(i), action.getDescription(i)) for i in range(action.nActions)]
+
+
+def main(pid, command=None, row=None, name=None):
     desktop = pyatspi.Registry.getDesktop(0)
     for app in desktop:
         if app is None or app.get_process_id() != pid:
@@ -42,6 +54,16 @@ def main(pid):
             shortcuts = find_list(window)
             if shortcuts is None:
                 continue
+            if command == 'actions':
+                for action in item_actions(shortcuts[row]):
+                    print('action: %s|%s' % action)
+                return 0
+            if command == 'do':
+                names = [action[0] for action in item_actions(shortcuts[row])]
+                if name not in names:
+                    print('shortcut %d has no action %r: %r' % (row, name, names), file=sys.stderr)
+                    return 1
+                return 0 if shortcuts[row].queryAction().doAction(names.index(name)) else 1
             print('window: %s' % window.name)
             print(line('list', shortcuts))
             for item in shortcuts:
@@ -52,4 +74,6 @@ def main(pid):
 
 
 if __name__ == '__main__':
-    sys.exit(main(int(sys.argv[1])))
+    args = sys.argv[1:]
+    sys.exit(main(int(args[0]), args[1] if len(args) > 1 else None,
+                  int(args[2]) if len(args) > 2 else None, args[3] if len(args) > 3 else None))

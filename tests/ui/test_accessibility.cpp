@@ -50,6 +50,7 @@ protected:
     void SetUp() override
     {
         platform::installAccessibleWindowRoles();
+        platform::installAccessibleListItems();
         OpenWindowFixture::SetUp();
     }
     QAccessibleInterface *listInterface() { return accessible(&list()); }
@@ -169,6 +170,45 @@ TEST_F(AccessibilityTest, TheFocusMovesWithTheSelection)
         EXPECT_TRUE(focused->state().selected) << view;
         EXPECT_FALSE(listInterface()->child(0)->state().selected) << view;
     }
+}
+
+TEST_F(AccessibilityTest, EachShortcutHasAnActionThatOpensItBesidesSelecting)
+{
+    window->controller().addTargets({QStringLiteral("https://alpha.example/"), QStringLiteral("https://beta.example/"),
+                                     QStringLiteral("https://gamma.example/")});
+    ASSERT_EQ(listInterface()->childCount(), 3);
+    QAccessibleActionInterface *actions = listInterface()->child(1)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    // Open first: tools take it for the default.
+    EXPECT_EQ(actions->actionNames(),
+              QStringList({QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()}));
+    EXPECT_EQ(actions->localizedActionName(QAccessibleActionInterface::pressAction()), QStringLiteral("Open"));
+    EXPECT_FALSE(actions->localizedActionName(QAccessibleActionInterface::toggleAction()).isEmpty());
+
+    // Toggle still selects, and selects only.
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(list().selectedRow(), 1);
+    EXPECT_TRUE(listInterface()->child(1)->state().selected);
+    EXPECT_TRUE(opener.opened.isEmpty());
+
+    // Open opens that shortcut, whichever was selected, and selects it.
+    list().selectRow(0);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(opener.opened, QStringList{QStringLiteral("https://beta.example/")});
+    EXPECT_EQ(list().selectedRow(), 1);
+
+    // While typing finds, the shown item opens its own shortcut: here the
+    // only match is the list's first item, the model's third.
+    list().setArrange(1);
+    window->finder().type(QStringLiteral("gamma"));
+    ASSERT_EQ(listInterface()->childCount(), 1);
+    QAccessibleInterface *match = listInterface()->child(0);
+    EXPECT_EQ(match->text(QAccessible::Name), QStringLiteral("gamma.example"));
+    EXPECT_EQ(listInterface()->indexOfChild(match), 0);
+    EXPECT_EQ(match->parent(), listInterface());
+    match->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(opener.opened.last(), QStringLiteral("https://gamma.example/"));
+    EXPECT_EQ(opener.opened.size(), 2);
 }
 
 TEST_F(AccessibilityTest, EveryDialogControlIsNamedByItsLabel)

@@ -99,6 +99,36 @@ TEST(WindowActivation, AsksForAttentionWhereTheWindowCannotComeForward)
         EXPECT_EQ(alerts[i], rows[i].alerts) << "row " << i;
 }
 
+TEST(WindowActivation, AMinimisedWindowIsLeftForTheRequestToBringBack)
+{
+    // Mapped by the program, a minimised window would take the focus by
+    // the mapping (xfwm4 gives it); the request alone may bring it back.
+    std::vector<quint32> sent;
+    int alerts = 0;
+    platform::DesktopActivation activation([&alerts](QWidget &) { ++alerts; }, QStringLiteral("xcb"),
+                                           [&sent](QWidget &, quint32 time) { sent.push_back(time); });
+    QWidget window;
+    window.showMinimized();
+    ASSERT_TRUE(window.isMinimized());
+    QWidget elsewhere; // where the user is
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    EXPECT_FALSE(activation.prepare(window, QStringLiteral("_TIME50")));
+    activation.activate(window, QStringLiteral("_TIME50"));
+    EXPECT_EQ(sent, std::vector<quint32>{50}); // at once: it will not be on screen before
+    // Refused, it stays minimised and asks for attention all the same.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alerts == 1; }, 2000));
+
+    // Hidden, or shown: the program shows it itself.
+    QWidget hidden;
+    EXPECT_TRUE(activation.prepare(hidden, QString()));
+    EXPECT_TRUE(activation.prepare(elsewhere, QString()));
+    // Elsewhere than X11 the desktop decides as it will.
+    platform::DesktopActivation wayland([](QWidget &) {}, QStringLiteral("wayland"));
+    EXPECT_TRUE(wayland.prepare(window, QStringLiteral("token")));
+}
+
 TEST(StartupNotification, AHandedOverLaunchIsRemovedByItsId)
 {
     EXPECT_EQ(platform::startupRemoveText(QStringLiteral("xfce4-panel-1234-host-tessaflow-0_TIME98765")),
