@@ -735,7 +735,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+274"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+286"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -877,12 +877,12 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>&amp;SysTray</source>
         <translation>&amp;Infobereich</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Drag &amp; Drop files to Add</source>
         <translation>Ziehen Sie Dateien hierher, um sie hinzuzufügen</translation>
     </message>
@@ -898,7 +898,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>

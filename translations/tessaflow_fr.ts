@@ -735,7 +735,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+274"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+286"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -877,12 +877,12 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 par %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>&amp;SysTray</source>
         <translation>Zone de &amp;notification</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Drag &amp; Drop files to Add</source>
         <translation>Glissez-déposez des fichiers ici pour les ajouter</translation>
     </message>
@@ -898,7 +898,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
