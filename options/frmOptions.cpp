@@ -215,6 +215,11 @@ void frmOptions::showKeyProblem()
     if (text.isEmpty() && !trigger.isEmpty())
         //: %1 is how the desktop names the key it runs the show/hide key with, e.g. "Ctrl+Alt+K".
         text = tr("The desktop has bound it to %1.").arg(trigger);
+    showKeyText(text);
+}
+
+void frmOptions::showKeyText(const QString &text)
+{
     m_lblKeyProblem->setText(text);
     m_lblKeyProblem->setHidden(text.isEmpty());
     // A fixed size: the box grows by the lines of the problem and back.
@@ -265,6 +270,17 @@ void OneKeyEdit::keyPressEvent(QKeyEvent *event)
 
 void frmOptions::txtKey_Change()
 {
+    const QString refusal = m_key.refusal ? m_key.refusal(m_txtKey->keySequence()) : QString();
+    if (!refusal.isEmpty()) {
+        // The key set before stays, in the field too; the reason is shown
+        // until the next key.
+        {
+            const QSignalBlocker quiet(m_txtKey);
+            m_txtKey->setKeySequence(m_key.current ? m_key.current() : QKeySequence());
+        }
+        showKeyText(refusal);
+        return;
+    }
     if (m_key.set)
         m_key.set(m_txtKey->keySequence());
     // Taken: the keys that follow (Alt+C, Tab) act on the dialog again.

@@ -51,12 +51,14 @@ struct StartAtLogin {
 
 // The key that shows and hides the launcher from anywhere: the one set, a new
 // one to take (none to release it), what went wrong with it, and how the
-// desktop names what triggers it, where the desktop chose that.
+// desktop names what triggers it, where the desktop chose that; and why a
+// key cannot be taken (empty when it can), so a refused one is never set.
 struct ShowHideKey {
     std::function<QKeySequence()> current;
     std::function<void(const QKeySequence &)> set;
     std::function<QString()> problem;
     std::function<QString()> trigger;
+    std::function<QString(const QKeySequence &)> refusal;
 };
 
 // The options dialog: how the shortcut list shows and places its icons,
@@ -93,6 +95,7 @@ private:
     void cmdWWW_Click();
     void chkLogin_Click(bool checked);
     void txtKey_Change();
+    void showKeyText(const QString &text);
     void layOut();
 
     platform::ListView &m_lstButtons;

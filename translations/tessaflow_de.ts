@@ -200,10 +200,16 @@
 <context>
     <name>GlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/GlobalKey.cpp" line="+10"/>
+        <location filename="../platform/globalkey/GlobalKey.cpp" line="+12"/>
         <source>%1 To show and hide Tessaflow with a key, bind the command &quot;tessaflow --toggle&quot; to it in your desktop&apos;s keyboard settings.</source>
         <extracomment>%1 is a sentence saying why the key cannot be taken here.</extracomment>
         <translation>%1 Um Tessaflow per Tastenkürzel ein- und auszublenden, weisen Sie dem Befehl „tessaflow --toggle“ in den Tastatureinstellungen Ihrer Arbeitsumgebung ein Tastenkürzel zu.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 cannot be the show/hide key: every program would lose it for typing. Add Ctrl, Alt or the logo key, or choose a function key.</source>
+        <extracomment>%1 is the key, such as A or Space.</extracomment>
+        <translation>%1 kann nicht die Taste zum Zeigen/Verbergen sein: Jedes Programm könnte sie nicht mehr zum Tippen verwenden. Nehmen Sie Strg, Alt oder die Logo-Taste hinzu, oder wählen Sie eine Funktionstaste.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -917,6 +923,15 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
         <translation> - v%1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ShowHide</name>
+    <message>
+        <location filename="../ui/ShowHide.cpp" line="+142"/>
+        <source>&quot;%1&quot; in tsw.ini is not a key, so Tessaflow has no show/hide key. Choose one in Options.</source>
+        <extracomment>%1 is the text of HotKey= in the profile, which names no key.</extracomment>
+        <translation>&quot;%1&quot; in tsw.ini ist keine Taste, daher hat Tessaflow keine Taste zum Zeigen/Verbergen. Wählen Sie eine in den Optionen.</translation>
     </message>
 </context>
 </TS>

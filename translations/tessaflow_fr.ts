@@ -200,10 +200,16 @@
 <context>
     <name>GlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/GlobalKey.cpp" line="+10"/>
+        <location filename="../platform/globalkey/GlobalKey.cpp" line="+12"/>
         <source>%1 To show and hide Tessaflow with a key, bind the command &quot;tessaflow --toggle&quot; to it in your desktop&apos;s keyboard settings.</source>
         <extracomment>%1 is a sentence saying why the key cannot be taken here.</extracomment>
         <translation>%1 Pour afficher et masquer Tessaflow avec une touche, associez la commande «&#xa0;tessaflow --toggle&#xa0;» à cette touche dans les paramètres du clavier de votre bureau.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 cannot be the show/hide key: every program would lose it for typing. Add Ctrl, Alt or the logo key, or choose a function key.</source>
+        <extracomment>%1 is the key, such as A or Space.</extracomment>
+        <translation>%1 ne peut pas être la touche afficher/masquer : aucun programme ne pourrait plus s’en servir pour la saisie. Ajoutez Ctrl, Alt ou la touche logo, ou choisissez une touche de fonction.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -917,6 +923,15 @@ Supprimer ce raccourci&#xa0;?</translation>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
         <translation> - v%1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ShowHide</name>
+    <message>
+        <location filename="../ui/ShowHide.cpp" line="+142"/>
+        <source>&quot;%1&quot; in tsw.ini is not a key, so Tessaflow has no show/hide key. Choose one in Options.</source>
+        <extracomment>%1 is the text of HotKey= in the profile, which names no key.</extracomment>
+        <translation>« %1 » dans tsw.ini n’est pas une touche : Tessaflow n’a donc pas de touche afficher/masquer. Choisissez-en une dans les options.</translation>
     </message>
 </context>
 </TS>

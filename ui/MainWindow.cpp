@@ -157,7 +157,7 @@ void MainWindow::start()
     // On screen at once; the stored geometry follows once the window is framed.
     show();
     m_controller.load();
-    m_showHide->useKey(m_frame->key());
+    m_showHide->useStoredKey(m_frame->hotKey().value_or(QString()));
     m_services.tray.setHostChanged([this] { trayHostChanged(); });
     m_services.tray.add(windowIcon(), QLatin1String(version::kProductName),
                         [this](platform::TrayClick click) { trayClicked(click); });
@@ -207,7 +207,8 @@ void MainWindow::showOptions()
                  m_frame->setKey(key);
                  m_showHide->useKey(key);
              },
-             [this] { return m_showHide->keyProblem(); }, [this] { return m_showHide->keyTrigger(); }});
+             [this] { return m_showHide->keyProblem(); }, [this] { return m_showHide->keyTrigger(); },
+             platform::keyRefusal});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());

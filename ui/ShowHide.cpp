@@ -7,6 +7,8 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "config/HotKey.h"
+
 namespace ui {
 
 ShowHide::ShowHide(QWidget &window, platform::RestoreBounds &bounds, platform::Tray &tray,
@@ -125,13 +127,37 @@ void ShowHide::checkFocusLeft()
 
 void ShowHide::useKey(const QKeySequence &key)
 {
+    m_refusal = platform::keyRefusal(key);
+    listen(m_refusal.isEmpty() ? key : QKeySequence());
+}
+
+void ShowHide::useStoredKey(const QString &stored)
+{
+    const QKeySequence key = config::hotKeyOf(stored);
+    if (!key.isEmpty() || stored.trimmed().isEmpty()) {
+        useKey(key);
+        return;
+    }
+    //: %1 is the text of HotKey= in the profile, which names no key.
+    m_refusal = tr("\"%1\" in tsw.ini is not a key, so Tessaflow has no show/hide key. Choose one in Options.")
+                    .arg(stored.trimmed());
+    listen(QKeySequence());
+}
+
+void ShowHide::listen(const QKeySequence &key)
+{
     m_globalKey.onPressed([this](const QString &token) { toggle(token); });
     m_globalKey.onReport([this](const platform::KeyState &state) { keyReported(state); });
     m_globalKey.set(key);
+    // Said now, whenever the desktop answers the release.
+    if (!m_refusal.isEmpty())
+        keyReported({});
 }
 
-void ShowHide::keyReported(const platform::KeyState &state)
+void ShowHide::keyReported(const platform::KeyState &reported)
 {
+    // Nothing is bound while a key is refused: the refusal is what there is to say.
+    const platform::KeyState state = m_refusal.isEmpty() ? reported : platform::KeyState{m_refusal, {}};
     m_keyState = state;
     const QString &problem = state.problem;
     // Each problem once on standard error, however often the key is set.

@@ -51,8 +51,12 @@ public:
     // Started by --toggle: shown by the key, as far as opening a shortcut goes.
     void setShownByKey() { m_shownByKey = true; }
 
-    // Listens for `key` on the whole desktop (none: stops listening).
+    // Listens for `key` on the whole desktop (none: stops listening). A key
+    // that would take typing from every program is refused, and the problem
+    // says why.
     void useKey(const QKeySequence &key);
+    // The key as `HotKey=` stores it: text that names no key is said too.
+    void useStoredKey(const QString &stored);
     // What went wrong with the key; empty when it works.
     const QString &keyProblem() const { return m_keyState.problem; }
     // How the desktop names what triggers the key, where it chose it; empty otherwise.
@@ -70,7 +74,8 @@ private:
     void restore(const QString &token, bool toPointer);
     // Another program has the focus now: a window called by the key goes.
     void checkFocusLeft();
-    void keyReported(const platform::KeyState &state);
+    void listen(const QKeySequence &key);
+    void keyReported(const platform::KeyState &reported);
 
     QWidget &m_window;
     platform::RestoreBounds &m_bounds;
@@ -81,6 +86,8 @@ private:
     Hooks m_hooks;
     bool m_shownByKey = false;
     platform::KeyState m_keyState;
+    // Why the key asked for is not used, before anything the desktop says.
+    QString m_refusal;
     QString m_keyReported;
 };
 

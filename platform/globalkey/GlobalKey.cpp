@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "platform/globalkey/KeyCodes.h"
+
 namespace platform {
 
 QString bindToggleAdvice(const QString &why)
@@ -11,6 +13,17 @@ QString bindToggleAdvice(const QString &why)
                                        "%1 To show and hide Tessaflow with a key, bind the command \"tessaflow --toggle\" "
                                        "to it in your desktop's keyboard settings.")
         .arg(why);
+}
+
+QString keyRefusal(const QKeySequence &key)
+{
+    if (key.isEmpty() || !keys::takesTyping(key[0]))
+        return {};
+    //: %1 is the key, such as A or Space.
+    return QCoreApplication::translate("GlobalKey",
+                                       "%1 cannot be the show/hide key: every program would lose it for typing. "
+                                       "Add Ctrl, Alt or the logo key, or choose a function key.")
+        .arg(key.toString(QKeySequence::NativeText));
 }
 
 void NoGlobalKey::set(const QKeySequence &key)

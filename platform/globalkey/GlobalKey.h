@@ -66,6 +66,10 @@ public:
 // keyboard settings, after `why` the key cannot be taken here.
 QString bindToggleAdvice(const QString &why);
 
+// Why `key` cannot be the show/hide key, in plain words; empty when it can.
+// A key that types (see keys::takesTyping) would be taken from every program.
+QString keyRefusal(const QKeySequence &key);
+
 // The grab of the X11 root window, for every combination of the lock keys.
 // Made on the xcb platform only.
 class X11GlobalKey;

@@ -87,6 +87,24 @@ std::vector<quint16> withLockModifiers(quint16 modifiers, quint16 numLock, quint
     return combinations;
 }
 
+bool takesTyping(QKeyCombination key)
+{
+    if (key.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const int code = key.key();
+    // Below Qt's special keys every code is a character.
+    if (code < Qt::Key_Escape)
+        return code > 0;
+    switch (code) {
+    case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Backspace: case Qt::Key_Return:
+    case Qt::Key_Enter: case Qt::Key_Delete: case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Left:
+    case Qt::Key_Up: case Qt::Key_Right: case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString portalTrigger(QKeyCombination key)
 {
     if (isModifierKey(key.key()))

@@ -27,6 +27,12 @@ std::optional<X11Key> x11KeyOf(QKeyCombination key);
 // none), each once, so a grab fires whatever lights are on.
 std::vector<quint16> withLockModifiers(quint16 modifiers, quint16 numLock, quint16 scrollLock);
 
+// Whether a key is one that types or moves through text (a character, Space,
+// Enter, Escape, Tab, Backspace, Delete, the arrows and page keys) without
+// Ctrl, Alt or the logo key: taken from the whole desktop, no program could
+// have it any more. Shift alone leaves a letter a letter.
+bool takesTyping(QKeyCombination key);
+
 // The portal's preferred trigger for a key, in the form the freedesktop
 // key-trigger convention uses ("CTRL+ALT+space"); empty for no key.
 QString portalTrigger(QKeyCombination key);

@@ -69,6 +69,63 @@ TEST_F(HotKeyTest, TheStoredKeyIsTakenAndTheDialogChangesItAtOnceAndSavesItOnClo
     EXPECT_TRUE(readProfile().contains("\r\nHotKey=\r\n"));
 }
 
+TEST_F(HotKeyTest, AStoredKeyThatTypesOrNamesNoKeyIsKeptAsStoredUnusedAndSaidOnce)
+{
+    const struct {
+        QByteArray stored;
+        const char *said;
+    } rows[] = {{"A", "A cannot be the show/hide key"},
+                {"Space", "Space cannot be the show/hide key"},
+                {"Shift+Esc", "Shift+Esc cannot be the show/hide key"},
+                {"Ctrl+Alt+Nonsense", "\"Ctrl+Alt+Nonsense\" in tsw.ini is not a key"},
+                {"Ctrl+Alt", "\"Ctrl+Alt\" in tsw.ini is not a key"}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.stored.constData());
+        globalKey.keys.clear();
+        start("[Tessaflow]\r\nHotKey=" + row.stored + "\r\n");
+        // Nothing taken from the desktop, and the reason is there to see.
+        ASSERT_EQ(globalKey.keys.size(), 1u);
+        EXPECT_TRUE(globalKey.keys[0].isEmpty());
+        EXPECT_TRUE(window->showHide().keyProblem().startsWith(QString::fromUtf8(row.said)))
+            << window->showHide().keyProblem().toStdString();
+        window->showOptions();
+        EXPECT_FALSE(window->frmOptions()->lblKeyProblem()->isHidden());
+        EXPECT_EQ(window->frmOptions()->lblKeyProblem()->text(), window->showHide().keyProblem());
+        // Saving keeps the line as the user wrote it.
+        window->frmOptions()->close();
+        QApplication::processEvents();
+        EXPECT_TRUE(readProfile().contains("\r\nHotKey=" + row.stored + "\r\n")) << readProfile().constData();
+        window.reset();
+    }
+}
+
+TEST_F(HotKeyTest, TheDialogRefusesAKeyThatTypesWithItsReasonAndKeepsTheOneBefore)
+{
+    start("[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n");
+    window->showOptions();
+    options::frmOptions *dialog = window->frmOptions();
+    dialog->txtKey()->setFocus();
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_A, Qt::KeyboardModifiers()},
+                                         std::pair{Qt::Key_A, Qt::KeyboardModifiers(Qt::ShiftModifier)},
+                                         std::pair{Qt::Key_Space, Qt::KeyboardModifiers()},
+                                         std::pair{Qt::Key_Return, Qt::KeyboardModifiers()}}) {
+        QTest::keyClick(dialog->txtKey(), key, modifiers);
+        EXPECT_EQ(globalKey.keys.size(), 1u); // never set
+        EXPECT_EQ(dialog->txtKey()->keySequence(), QKeySequence(QStringLiteral("Ctrl+Alt+K")));
+        EXPECT_FALSE(dialog->lblKeyProblem()->isHidden());
+        EXPECT_TRUE(dialog->lblKeyProblem()->text().contains(QStringLiteral("cannot be the show/hide key")))
+            << dialog->lblKeyProblem()->text().toStdString();
+    }
+    // A function key alone is taken.
+    QTest::keyClick(dialog->txtKey(), Qt::Key_F9);
+    ASSERT_EQ(globalKey.keys.size(), 2u);
+    EXPECT_EQ(globalKey.keys.back(), QKeySequence(Qt::Key_F9));
+    EXPECT_TRUE(dialog->lblKeyProblem()->isHidden());
+    dialog->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(readProfile().contains("\r\nHotKey=F9\r\n"));
+}
+
 TEST_F(HotKeyTest, NoKeyByDefaultAndNoLineForIt)
 {
     start("[Tessaflow]\r\nSView=1\r\n");

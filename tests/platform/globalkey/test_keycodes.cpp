@@ -41,6 +41,24 @@ TEST(KeyCodes, KeysymsModifiersAndPortalTriggers)
     EXPECT_TRUE(keys::portalTrigger(QKeyCombination(Qt::AltModifier, Qt::Key_Alt)).isEmpty());
 }
 
+TEST(KeyCodes, KeysThatTypeNeedCtrlAltOrTheLogoKey)
+{
+    // Taken from every program's typing: refused.
+    for (const char *typing : {"A", "Shift+A", "7", "Space", "Shift+Space", "Return", "Enter", "Esc", "Tab",
+                               "Backspace", "Del", "Left", "PgDown", "Home", ",", "\xc3\xa9"}) {
+        const QKeySequence key = config::hotKeyOf(QString::fromUtf8(typing));
+        ASSERT_FALSE(key.isEmpty()) << typing;
+        EXPECT_TRUE(keys::takesTyping(key[0])) << typing;
+    }
+    // Function and media keys, and anything with Ctrl, Alt or the logo key: allowed.
+    for (const char *free : {"F1", "Shift+F12", "F24", "Media Play", "Volume Up", "Pause", "Print", "Ctrl+A",
+                             "Alt+Space", "Meta+E", "Ctrl+Shift+Return", "Alt+Tab", "Ctrl+Alt+Del"}) {
+        const QKeySequence key = config::hotKeyOf(QString::fromUtf8(free));
+        ASSERT_FALSE(key.isEmpty()) << free;
+        EXPECT_FALSE(keys::takesTyping(key[0])) << free;
+    }
+}
+
 TEST(KeyCodes, EveryCombinationOfTheLockModifiersOnce)
 {
     // Caps Lock is Lock; Num Lock Mod2 and Scroll Lock Mod5 on most keyboards.
