@@ -17,6 +17,8 @@ namespace {
 constexpr xcb_keysym_t kNumLock = 0xff7f;
 constexpr xcb_keysym_t kScrollLock = 0xff14;
 constexpr quint32 kRepeatGapMs = 500;
+// XKB's events for a changed keyboard: another one, or its map.
+constexpr quint8 kXkbNewKeyboardNotify = 0, kXkbMapNotify = 1;
 constexpr quint16 kKeyModifiers = keys::kShift | keys::kControl | keys::kMod1 | keys::kMod4;
 
 // The modifier mask the keyboard gives a lock key, 0 when it has none.
@@ -47,9 +49,20 @@ X11GlobalKey::X11GlobalKey()
         m_connection = x11->connection();
         if (m_connection) {
             m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+            // Qt listens for XKB's keyboard events on this connection; their code is the extension's.
+            const char name[] = "XKEYBOARD";
+            std::unique_ptr<xcb_query_extension_reply_t, decltype(&std::free)> xkb(
+                xcb_query_extension_reply(m_connection,
+                                          xcb_query_extension(m_connection, sizeof name - 1, name), nullptr),
+                std::free);
+            if (xkb && xkb->present)
+                m_xkbEvent = xkb->first_event;
             qGuiApp->installNativeEventFilter(this);
         }
     }
+    m_regrab.setSingleShot(true);
+    m_regrab.setInterval(50);
+    QObject::connect(&m_regrab, &QTimer::timeout, &m_context, [this] { grab(); });
 }
 
 X11GlobalKey::~X11GlobalKey()
@@ -73,7 +86,15 @@ void X11GlobalKey::release()
 
 void X11GlobalKey::set(const QKeySequence &key)
 {
+    m_key = key;
+    m_regrab.stop();
+    grab();
+}
+
+void X11GlobalKey::grab()
+{
     release();
+    const QKeySequence &key = m_key;
     if (key.isEmpty() || !m_connection) {
         problem(QString());
         return;
@@ -123,11 +144,27 @@ void X11GlobalKey::set(const QKeySequence &key)
     problem(QString());
 }
 
+bool X11GlobalKey::isMappingChange(const void *message) const
+{
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY)
+        return reinterpret_cast<const xcb_mapping_notify_event_t *>(event)->request != XCB_MAPPING_POINTER;
+    // An XKB event names its kind in the byte after the code.
+    return m_xkbEvent && type == m_xkbEvent && (event->pad0 == kXkbNewKeyboardNotify || event->pad0 == kXkbMapNotify);
+}
+
 bool X11GlobalKey::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-    if (m_keycodes.empty() || eventType != "xcb_generic_event_t")
+    if (m_key.isEmpty() || eventType != "xcb_generic_event_t")
         return false;
     auto *event = static_cast<xcb_generic_event_t *>(message);
+    if (isMappingChange(event)) {
+        m_regrab.start();
+        return false;
+    }
+    if (m_keycodes.empty())
+        return false;
     const quint8 type = event->response_type & 0x7f;
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;

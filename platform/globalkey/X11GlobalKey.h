@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractNativeEventFilter>
+#include <QKeySequence>
 #include <QObject>
+#include <QTimer>
 #include <vector>
 
 #include "platform/globalkey/GlobalKey.h"
@@ -14,7 +16,9 @@ namespace platform {
 // there, also while one of this program's windows has the focus) of Qt's X connection, once
 // for each combination of Caps Lock, Num Lock and Scroll Lock, so the key
 // works whatever lights are on. A key another program holds (BadAccess) is
-// reported, and nothing of it stays grabbed.
+// reported, and nothing of it stays grabbed. The grab is made on key codes,
+// so it is made again whenever the keyboard's mapping changes (another
+// layout, another keyboard): the key stays the key its name says.
 class X11GlobalKey : public GlobalKey, public QAbstractNativeEventFilter {
 public:
     X11GlobalKey();
@@ -24,9 +28,17 @@ public:
 
 private:
     void release();
+    void grab();
+    // A mapping change, core or XKB: the key's codes may be others now.
+    bool isMappingChange(const void *message) const;
 
     xcb_connection_t *m_connection = nullptr;
     quint32 m_root = 0;
+    // The XKB extension's first event code; 0 without XKB.
+    quint8 m_xkbEvent = 0;
+    QKeySequence m_key;
+    // One grab for a burst of mapping changes (a layout change sends several).
+    QTimer m_regrab;
     std::vector<quint8> m_keycodes;
     std::vector<quint16> m_masks;
     quint16 m_modifiers = 0;

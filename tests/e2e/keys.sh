@@ -4,7 +4,8 @@
 # with Num Lock off and on; `tessaflow --toggle` does the same through the
 # running copy; typing finds a shortcut and Enter opens the best match;
 # Alt+2 opens the second; Escape hides; a key that another X client holds is
-# reported and the launcher still runs.
+# reported and the launcher still runs; a keyboard layout change keeps the
+# key on its name.
 #
 #   bash tests/e2e/keys.sh [BUILD_DIR]
 #
@@ -120,12 +121,34 @@ stop "$app_pid"
 app_pid=''
 check "the key is kept in the profile" grep -q $'^HotKey=Ctrl+Alt+K\r$' "$ini"
 
+# A layout change keeps the key on its name: under a German layout Z sits
+# where Y was, and Ctrl+Alt+Z must follow it.
+sed -i 's/^HotKey=.*/HotKey=Ctrl+Alt+Z\r/' "$ini"
+setxkbmap us
+mv "$tmp/tessaflow.log" "$tmp/tessaflow-us.log"
+launch
+wait_for 10 started || die "the launcher did not start for the layout change: $(tail -n 5 "$tmp/tessaflow.log")"
+win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+xdotool windowactivate "$win" 2>/dev/null || true
+check "US layout: the window is active" active
+key ctrl+alt+z
+check "US layout: Ctrl+Alt+Z sends it away" hidden
+setxkbmap de
+sleep 0.3
+key ctrl+alt+z
+check "German layout: Ctrl+Alt+Z still brings it back" active
+key ctrl+alt+z
+check "German layout: and sends it away" hidden
+setxkbmap us
+stop "$app_pid"
+app_pid=''
+mv "$tmp/tessaflow.log" "$tmp/tessaflow-layout.log"
+
 # Another client holds Ctrl+Alt+J: the launcher says so and runs on.
 "$holder_bin" >"$tmp/holder.log" 2>&1 &
 holder_pid=$!
 wait_for 5 grep -q held "$tmp/holder.log" || die "the key holder did not start: $(cat "$tmp/holder.log")"
 sed -i 's/^HotKey=.*/HotKey=Ctrl+Alt+J\r/' "$ini"
-mv "$tmp/tessaflow.log" "$tmp/tessaflow-first.log"
 launch
 wait_for 10 started || die "the launcher did not start with a held key: $(tail -n 5 "$tmp/tessaflow.log")"
 check "a held key is reported on standard error" \
