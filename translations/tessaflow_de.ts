@@ -589,7 +589,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>X11GlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/X11GlobalKey.cpp" line="+89"/>
+        <location filename="../platform/globalkey/X11GlobalKey.cpp" line="+110"/>
         <source>%1 cannot be used as the show/hide key: this keyboard has no such key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
         <translation>%1 kann nicht als Tastenkürzel zum Ein-/Ausblenden dienen: Diese Tastatur hat keine solche Taste.</translation>

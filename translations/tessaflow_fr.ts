@@ -589,7 +589,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>X11GlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/X11GlobalKey.cpp" line="+89"/>
+        <location filename="../platform/globalkey/X11GlobalKey.cpp" line="+110"/>
         <source>%1 cannot be used as the show/hide key: this keyboard has no such key.</source>
         <extracomment>%1 is the key, such as Ctrl+Alt+T.</extracomment>
         <translation>Impossible d’utiliser %1 comme touche pour afficher/masquer&#xa0;: ce clavier n’a pas cette touche.</translation>
