@@ -292,6 +292,13 @@ TEST_F(DBusMenuTest, PropertiesAreReadByIdAndUnknownIdsAreRefused)
     ASSERT_EQ(kind(reply), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     EXPECT_EQ(reply.arguments().value(0).value<QDBusVariant>().variant(), QStringLiteral("Start at _Login"));
     EXPECT_EQ(kind(call(QStringLiteral("GetProperty"), {9, QStringLiteral("label")})), QDBusMessage::ErrorMessage);
+    // A property the entry lacks is answered at once, not left to the caller's time-out.
+    for (const auto &[id, name] : {std::pair{2, QStringLiteral("icon-name")}, std::pair{3, QStringLiteral("label")},
+                                   std::pair{0, QStringLiteral("toggle-state")}}) {
+        reply = call(QStringLiteral("GetProperty"), {id, name});
+        EXPECT_EQ(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"))
+            << id << ' ' << name.toStdString() << ' ' << reply.errorMessage().toStdString();
+    }
     EXPECT_EQ(kind(call(QStringLiteral("GetLayout"), {9, -1, QStringList()})), QDBusMessage::ErrorMessage);
 
     // No ids: every entry; unknown ids are left out.
