@@ -184,11 +184,13 @@ void MainWindow::trayClicked(platform::TrayClick click)
         m_showHide->bringBack();
         break;
     case platform::TrayClick::Context:
-        // The window stays as it is, hidden or not, while the menu is up. The
-        // menu runs after the tray's own event handler has returned: "&Exit"
-        // removes the tray icon, which must not happen inside its handler.
+        // The window stays as it is, hidden or not, while the menu is up.
+        // No loop of its own: the program keeps answering the bus and
+        // signals, a host asking again gets the menu that is up, and "&Exit"
+        // (which removes the tray icon) runs after the tray's handler.
         activateWindow();
-        QTimer::singleShot(0, this, [this] { m_mPopupSys->exec(QCursor::pos()); });
+        if (!m_mPopupSys->isVisible())
+            m_mPopupSys->popup(QCursor::pos());
         break;
     case platform::TrayClick::Middle:
         break;

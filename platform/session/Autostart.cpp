@@ -30,17 +30,34 @@ QString Autostart::defaultEntryPath()
            + QStringLiteral("/autostart/tessaflow.desktop");
 }
 
+Autostart::Seen Autostart::seen() const
+{
+    const QFileInfo info(m_entryPath);
+    if (!info.exists())
+        return {};
+    return {true, info.lastModified(), info.size()};
+}
+
 bool Autostart::enabled() const
 {
-    const auto entry = platform::DesktopEntry::read(m_entryPath, QString());
-    if (!entry)
-        return false;
-    const QString program = platform::DesktopEntry::execProgram(entry->exec);
-    return !program.isEmpty() && sameFile(program) == sameFile(m_executable);
+    // Read again only when the entry changed (or came, or went) since.
+    const Seen now = seen();
+    if (m_known && now == m_seen)
+        return m_seenEnabled;
+    bool on = false;
+    if (const auto entry = platform::DesktopEntry::read(m_entryPath, QString())) {
+        const QString program = platform::DesktopEntry::execProgram(entry->exec);
+        on = !program.isEmpty() && sameFile(program) == sameFile(m_executable);
+    }
+    m_seen = now;
+    m_seenEnabled = on;
+    m_known = true;
+    return on;
 }
 
 bool Autostart::setEnabled(bool on, QString *error)
 {
+    m_known = false;
     auto fail = [error](const QString &why) {
         if (error)
             *error = why;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 namespace platform {
@@ -20,8 +21,21 @@ public:
     const QString &entryPath() const { return m_entryPath; }
 
 private:
+    // What enabled() last found, and the entry it read it from: the tray
+    // menu asks before each showing, and a large entry is slow to read.
+    struct Seen {
+        bool exists = false;
+        QDateTime modified;
+        qint64 size = -1;
+        bool operator==(const Seen &) const = default;
+    };
+    Seen seen() const;
+
     QString m_entryPath;
     QString m_executable;
+    mutable Seen m_seen;
+    mutable bool m_seenEnabled = false;
+    mutable bool m_known = false;
 };
 
 } // namespace platform

@@ -5,8 +5,15 @@
 #include <QDBusError>
 #include <QDBusMetaType>
 #include <QMenu>
+#include <vector>
 
 namespace platform {
+
+namespace {
+// Far more ids than a menu of ours has entries: a longer list is no host
+// drawing the menu, and going through it would only hold the program up.
+constexpr qsizetype kMaxIds = 1024;
+} // namespace
 
 QDBusArgument &operator<<(QDBusArgument &argument, const DBusMenuLayout &layout)
 {
@@ -123,6 +130,15 @@ void DBusMenu::refuse(const QString &message)
         sendErrorReply(QDBusError::InvalidArgs, message);
 }
 
+bool DBusMenu::tooMany(qsizetype count)
+{
+    if (count <= kMaxIds)
+        return false;
+    if (calledFromDBus())
+        sendErrorReply(QDBusError::LimitsExceeded, QStringLiteral("At most %1 ids at once").arg(kMaxIds));
+    return true;
+}
+
 QVariantMap DBusMenu::propertiesOf(int id, const QStringList &names) const
 {
     QVariantMap properties;
@@ -227,13 +243,24 @@ uint DBusMenu::GetLayout(int parentId, int recursionDepth, const QStringList &pr
 QList<DBusMenuItem> DBusMenu::GetGroupProperties(const QList<int> &ids, const QStringList &propertyNames)
 {
     QList<DBusMenuItem> items;
+    if (tooMany(ids.size()))
+        return items;
+    const int count = m_menu ? int(m_menu->actions().size()) : 0;
+    // Each entry once, however often it is asked for: the reply stays as
+    // small as the menu.
+    std::vector<bool> listed(size_t(count) + 1);
+    const auto add = [&](int id) {
+        if (known(id) && !listed[size_t(id)]) {
+            listed[size_t(id)] = true;
+            items << DBusMenuItem{id, propertiesOf(id, propertyNames)};
+        }
+    };
     // No ids asks for every entry.
-    if (ids.isEmpty() && m_menu)
-        for (int id = 1; id <= m_menu->actions().size(); ++id)
-            items << DBusMenuItem{id, propertiesOf(id, propertyNames)};
+    if (ids.isEmpty())
+        for (int id = 1; id <= count; ++id)
+            add(id);
     for (const int id : ids)
-        if (known(id))
-            items << DBusMenuItem{id, propertiesOf(id, propertyNames)};
+        add(id);
     return items;
 }
 
@@ -270,6 +297,8 @@ void DBusMenu::Event(int id, const QString &eventId, const QDBusVariant &, uint)
 QList<int> DBusMenu::EventGroup(const QList<DBusMenuEvent> &events)
 {
     QList<int> idErrors;
+    if (tooMany(events.size()))
+        return idErrors;
     for (const DBusMenuEvent &event : events)
         if (!deliver(event.id, event.eventId))
             idErrors << event.id;
@@ -296,16 +325,26 @@ bool DBusMenu::AboutToShow(int id)
 QList<int> DBusMenu::AboutToShowGroup(const QList<int> &ids, QList<int> &idErrors)
 {
     QList<int> updated;
+    if (tooMany(ids.size()))
+        return updated;
+    bool root = false;
+    bool anyKnown = false;
     for (const int id : ids) {
-        if (!known(id))
-            idErrors << id;
-        else if (id == 0 && m_menu) {
-            emit m_menu->aboutToShow();
-            if (announce())
-                updated << id;
+        if (!known(id)) {
+            if (!idErrors.contains(id))
+                idErrors << id;
+        } else {
+            anyKnown = true;
+            root = root || id == 0;
         }
     }
-    if (!ids.isEmpty() && idErrors.size() == ids.size())
+    // Brought up to date once, however often the root is named.
+    if (root && m_menu) {
+        emit m_menu->aboutToShow();
+        if (announce())
+            updated << 0;
+    }
+    if (!ids.isEmpty() && !anyKnown)
         refuse(QStringLiteral("No menu entry for any of the ids"));
     return updated;
 }

@@ -94,6 +94,8 @@ private:
     bool known(int id) const { return id == 0 || action(id); }
     // Answers a call from the bus with an error (no-op for a call from here).
     void refuse(const QString &message);
+    // Refuses (from the bus) a request of more ids than a menu could use.
+    bool tooMany(qsizetype count);
     bool deliver(int id, const QString &eventId);
     QList<QVariantMap> entries() const;
     // Tells the host what changed since it was last told; true if anything.

@@ -3,6 +3,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QSystemTrayIcon>
@@ -19,20 +21,6 @@ bool watcherThere()
     const QDBusConnection bus = QDBusConnection::sessionBus();
     return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(kWatcher).value();
 }
-
-// A watcher without a host (the panel ended, its watcher lives on) shows no
-// icon. A watcher that cannot say is taken at its word of being there.
-bool watcherHasHost()
-{
-    QDBusMessage get = QDBusMessage::createMethodCall(kWatcher, QStringLiteral("/StatusNotifierWatcher"),
-                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
-    get << kWatcher << QStringLiteral("IsStatusNotifierHostRegistered");
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 500);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return true;
-    return reply.arguments().first().value<QDBusVariant>().variant().toBool();
-}
 } // namespace
 
 SystemTray::SystemTray() = default;
@@ -40,9 +28,38 @@ SystemTray::~SystemTray() = default;
 
 bool SystemTray::available() const
 {
-    if (watcherThere())
-        return watcherHasHost();
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    if (!watcherThere())
+        return QSystemTrayIcon::isSystemTrayAvailable();
+    // What the watcher said last; its answer to this check comes later.
+    askForHost();
+    return m_hostRegistered;
+}
+
+// A watcher without a host (the panel ended, its watcher lives on) shows no
+// icon. A watcher that cannot say is taken at its word of being there.
+void SystemTray::askForHost() const
+{
+    if (m_asking)
+        return;
+    QDBusMessage get = QDBusMessage::createMethodCall(kWatcher, QStringLiteral("/StatusNotifierWatcher"),
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << kWatcher << QStringLiteral("IsStatusNotifierHostRegistered");
+    m_asking = std::make_unique<QDBusPendingCallWatcher>(QDBusConnection::sessionBus().asyncCall(get));
+    QObject::connect(m_asking.get(), &QDBusPendingCallWatcher::finished, m_asking.get(), [this] {
+        const QDBusPendingReply<QDBusVariant> reply = *m_asking;
+        m_asking.release()->deleteLater();
+        hostAnswered(reply.isValid() ? reply.value().variant().toBool() : true);
+    });
+}
+
+void SystemTray::hostAnswered(bool registered) const
+{
+    if (registered == m_hostRegistered)
+        return;
+    m_hostRegistered = registered;
+    if (m_added && m_hostChanged)
+        m_hostChanged();
 }
 
 bool SystemTray::add(const QIcon &icon, const QString &tip, Callback callback)
@@ -73,6 +90,7 @@ bool SystemTray::add(const QIcon &icon, const QString &tip, Callback callback)
 
 void SystemTray::watcherCame()
 {
+    askForHost();
     // One icon at a time: a host that also embeds X11 icons would show both.
     m_icon.reset();
     if (!m_item)

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class QDBusPendingCallWatcher;
 class QDBusServiceWatcher;
 class QMenu;
 class QSystemTrayIcon;
@@ -55,6 +56,9 @@ private:
     void watcherCame();
     void watcherWent();
     void showEmbedded();
+    // Asks the watcher whether a host is there, unless a question is out.
+    void askForHost() const;
+    void hostAnswered(bool registered) const;
 
     QIcon m_image;
     QString m_tip;
@@ -65,6 +69,10 @@ private:
     std::unique_ptr<QDBusServiceWatcher> m_watcher;
     std::unique_ptr<StatusNotifierItem> m_item;
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    // The watcher's last word on a host: a watcher may take long to answer,
+    // or never do, so it is asked in the background and its answer kept.
+    mutable bool m_hostRegistered = true;
+    mutable std::unique_ptr<QDBusPendingCallWatcher> m_asking;
 };
 
 } // namespace platform

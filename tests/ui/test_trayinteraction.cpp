@@ -89,6 +89,38 @@ TEST_F(TrayInteractionTest, RightClickPopsUpTheTrayMenuAndLeavesTheWindowHidden)
     EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(TrayInteractionTest, RightClicksInARowShowOneMenuAndLeaveTheProgramAnswering)
+{
+    hideToTray();
+    // A menu with a loop of its own would hold the test here until it is
+    // closed: close any that is still up after a while, so that the fault
+    // shows as a failure, not a hang.
+    QTimer unstick;
+    unstick.setInterval(2000);
+    QObject::connect(&unstick, &QTimer::timeout, [] {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    unstick.start();
+    // A host that asks for the menu at each right click.
+    for (int i = 0; i < 4; ++i) {
+        tray.click(TrayClick::Context);
+        QApplication::processEvents();
+        ASSERT_TRUE(window->mPopupSys().isVisible()) << "click " << i;
+    }
+    int menusUp = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        menusUp += qobject_cast<QMenu *>(w) && w->isVisible();
+    EXPECT_EQ(menusUp, 1);
+    EXPECT_EQ(QApplication::activePopupWidget(), &window->mPopupSys());
+    window->mPopupSys().close();
+    EXPECT_TRUE(window->isHidden());
+    // The next right click shows it again, and its entries still work.
+    popUpMenu(TrayClick::Context, QStringLiteral("&Restore"));
+    QApplication::processEvents();
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(TrayInteractionTest, AWindowHiddenInATrayThatGoesIsMinimisedAndTheTrayComingBackLeavesIt)
 {
     hideToTray();

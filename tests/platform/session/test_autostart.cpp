@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/xdg/DesktopEntry.h"
@@ -112,6 +113,37 @@ TEST(LoginEntry, DesktopsStartTheRightProgramFromAnyFolder)
         result.remove();
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("INJECTED"))));
+}
+
+TEST(LoginEntry, IsReadAgainOnlyWhenItChanged)
+{
+    // The tray menu asks before each showing: an entry unchanged in time and
+    // size is not read again (which a rewrite of the same size and time shows).
+    QTemporaryDir dir;
+    const QString entryPath = dir.filePath(QStringLiteral("tessaflow.desktop"));
+    const QString us = dir.filePath(QStringLiteral("aaaa/tessaflow")), other = dir.filePath(QStringLiteral("bbbb/tessaflow"));
+    const auto write = [&](const QString &program, const QDateTime &time) {
+        QFile file(entryPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Desktop Entry]\nType=Application\nExec=" + QFile::encodeName(program) + "\n");
+        file.close();
+        if (time.isValid())
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-60);
+    write(us, time);
+    const platform::Autostart entry(entryPath, us);
+    EXPECT_TRUE(entry.enabled());
+    write(other, time);
+    EXPECT_TRUE(entry.enabled()); // same time and size: the answer known
+    write(other, time.addSecs(1));
+    EXPECT_FALSE(entry.enabled()); // changed: read again
+    write(us + QStringLiteral("x"), time.addSecs(1));
+    EXPECT_FALSE(entry.enabled());
+    write(us, time.addSecs(2));
+    EXPECT_TRUE(entry.enabled());
+    QFile::remove(entryPath);
+    EXPECT_FALSE(entry.enabled());
 }
 
 TEST_F(AutostartTest, MinimizedStartsHiddenInTheTrayOnlyWhenThereIsOne)

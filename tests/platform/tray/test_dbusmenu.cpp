@@ -2,6 +2,7 @@
 // test starts: the menu is served on one connection and driven from another,
 // as a panel would drive it.
 #include <QAction>
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -291,6 +292,13 @@ TEST_F(DBusMenuTest, PropertiesAreReadByIdAndUnknownIdsAreRefused)
     ASSERT_EQ(kind(reply), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     EXPECT_EQ(reply.arguments().value(0).value<QDBusVariant>().variant(), QStringLiteral("Start at _Login"));
     EXPECT_EQ(kind(call(QStringLiteral("GetProperty"), {9, QStringLiteral("label")})), QDBusMessage::ErrorMessage);
+    // A property the entry lacks is answered at once, not left to the caller's time-out.
+    for (const auto &[id, name] : {std::pair{2, QStringLiteral("icon-name")}, std::pair{3, QStringLiteral("label")},
+                                   std::pair{0, QStringLiteral("toggle-state")}}) {
+        reply = call(QStringLiteral("GetProperty"), {id, name});
+        EXPECT_EQ(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"))
+            << id << ' ' << name.toStdString() << ' ' << reply.errorMessage().toStdString();
+    }
     EXPECT_EQ(kind(call(QStringLiteral("GetLayout"), {9, -1, QStringList()})), QDBusMessage::ErrorMessage);
 
     // No ids: every entry; unknown ids are left out.
@@ -310,6 +318,51 @@ TEST_F(DBusMenuTest, PropertiesAreReadByIdAndUnknownIdsAreRefused)
     EXPECT_EQ(ids(reply, 1), QList<int>{9});
     EXPECT_EQ(kind(call(QStringLiteral("AboutToShowGroup"), {QVariant::fromValue(QList<int>{9})})),
               QDBusMessage::ErrorMessage);
+}
+
+TEST_F(DBusMenuTest, RepeatedIdsAreAnsweredOnceAndFloodsAreRefusedWhileTheMenuKeepsAnswering)
+{
+    // An entry named over and over comes back once, in the order first named.
+    QList<int> repeated(1000, 2);
+    repeated << 9 << 1 << 2;
+    QDBusMessage reply = call(QStringLiteral("GetGroupProperties"),
+                              {QVariant::fromValue(repeated), QStringList{QStringLiteral("label")}});
+    ASSERT_EQ(kind(reply), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    QList<int> listed;
+    for (const platform::DBusMenuItem &item : decoded<platform::DBusMenuItem>(reply, 0))
+        listed << item.id;
+    EXPECT_EQ(listed, (QList<int>{2, 1}));
+
+    // The root named a thousand times is brought up to date once; a bad id is named once.
+    int showings = 0;
+    QObject::connect(&menu, &QMenu::aboutToShow, [&] { ++showings; });
+    loginEntry = true;
+    QList<int> roots(1000, 0);
+    roots << 9 << 9;
+    reply = call(QStringLiteral("AboutToShowGroup"), {QVariant::fromValue(roots)});
+    ASSERT_EQ(kind(reply), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    EXPECT_EQ(showings, 1);
+    EXPECT_EQ(ids(reply), QList<int>{0});
+    EXPECT_EQ(ids(reply, 1), QList<int>{9});
+
+    // A million ids: refused, not built into a reply too large for the bus.
+    const QList<int> flood(1000000, 2);
+    reply = call(QStringLiteral("GetGroupProperties"), {QVariant::fromValue(flood), QStringList()});
+    EXPECT_EQ(kind(reply), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.LimitsExceeded"));
+    reply = call(QStringLiteral("AboutToShowGroup"), {QVariant::fromValue(QList<int>(100000, 0))});
+    EXPECT_EQ(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.LimitsExceeded"));
+    EXPECT_EQ(showings, 1);
+    const QList<platform::DBusMenuEvent> clicks(100000, clicked(1));
+    EXPECT_EQ(eventGroup(clicks).errorName(), QStringLiteral("org.freedesktop.DBus.Error.LimitsExceeded"));
+
+    // Still on the bus, and answering.
+    EXPECT_TRUE(server().isConnected());
+    reply = call(QStringLiteral("GetProperty"), {1, QStringLiteral("label")});
+    ASSERT_EQ(kind(reply), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    EXPECT_EQ(reply.arguments().value(0).value<QDBusVariant>().variant(), QStringLiteral("_Restore"));
+    QApplication::processEvents();
+    EXPECT_TRUE(triggered.isEmpty());
 }
 
 } // namespace
