@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <limits>
 #include <optional>
 
 class QSocketNotifier;
@@ -28,7 +29,10 @@ public:
     // the shortcut to add for one target, or nothing with the line to report
     // to the sender.
     using Accept = std::function<std::optional<QString>(const QString &target, QString *refusal)>;
-    SingleInstance(const QString &profilePath, Accept accept, QObject *parent = nullptr);
+    // At most `maxTargets` of one request are judged and taken (as a drop or
+    // a paste takes no more); the sender is told how many were left out.
+    SingleInstance(const QString &profilePath, Accept accept, int maxTargets = std::numeric_limits<int>::max(),
+                   QObject *parent = nullptr);
     ~SingleInstance() override;
 
     enum class Start {
@@ -78,6 +82,7 @@ private:
     void drop(Connection *connection);
 
     Accept m_accept;
+    int m_maxTargets;
     QString m_name;
     QString m_noFolder; // why there is no socket at all
     int m_listener = -1;

@@ -382,6 +382,44 @@ TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
     EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me"}));
 }
 
+// A request past the cap is taken as far as the cap, and the answer counts
+// only what was taken and says why the rest was not.
+TEST_F(SingleInstanceTest, AHandOverIsCappedAndTheAnswerSaysSo)
+{
+    const auto restore = privateRuntimeDir();
+    platform::SingleInstance running(
+        dir.filePath(QStringLiteral("app/tsw.ini")),
+        [](const QString &target, QString *refusal) -> std::optional<QString> {
+            if (target.contains(QLatin1String("refuse"))) {
+                *refusal = QStringLiteral("refused: ") + target;
+                return std::nullopt;
+            }
+            return target;
+        },
+        3);
+    QString why;
+    ASSERT_EQ(running.start({}, &why), platform::SingleInstance::Start::First) << why.toStdString();
+    std::optional<QStringList> taken;
+    QObject::connect(&running, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &, bool) { taken = targets; });
+    running.serve();
+
+    QStringList answer;
+    std::thread laterStart([&, name = socketName()] {
+        const int fd = unixSocket(name, false);
+        const QByteArray request = encode({QStringLiteral("one"), QStringLiteral("refuse me"), QStringLiteral("two"),
+                                           QStringLiteral("three"), QStringLiteral("four")});
+        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size())
+            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &answer);
+        ::close(fd);
+    });
+    const bool served = QTest::qWaitFor([&] { return taken.has_value(); }, 10000);
+    laterStart.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(*taken, (QStringList{"one", "two"}));
+    EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me", "2 more not added: at most 3 are taken at once"}));
+}
+
 TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)
 {
     const auto restore = privateRuntimeDir();
