@@ -347,6 +347,33 @@ TEST_F(SingleInstanceTest, WhatTheRunningCopyRefusesIsToldToTheSender)
     ::close(copy);
 }
 
+// A runtime folder that is the user's own and private but not writable would
+// make no socket, and each later start a copy of its own: the folder in the
+// temporary folder is used instead, as for any unusable runtime folder.
+TEST_F(SingleInstanceTest, APrivateRuntimeFolderThatCannotBeWrittenToIsPassedOver)
+{
+    const auto restore = privateRuntimeDir();
+    const QString runtime = dir.filePath(QStringLiteral("runtime")), temp = dir.filePath(QStringLiteral("temp"));
+    ASSERT_TRUE(QDir().mkpath(temp) && ::chmod(QFile::encodeName(runtime).constData(), 0500) == 0);
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    const auto restoreTemp = qScopeGuard([&] {
+        ::chmod(QFile::encodeName(runtime).constData(), 0700);
+        if (savedTemp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTemp);
+    });
+    QString why;
+    EXPECT_EQ(platform::InstanceSocket::privateFolder(&why), temp + QStringLiteral("/tessaflow-%1").arg(::geteuid()))
+        << why.toStdString();
+    platform::SingleInstance first(dir.filePath(QStringLiteral("app/tsw.ini")),
+                                   [](const QString &target, QString *) -> std::optional<QString> { return target; });
+    ASSERT_EQ(first.start({}, &why), platform::SingleInstance::Start::First);
+    EXPECT_TRUE(why.isEmpty()) << why.toStdString(); // listening
+    EXPECT_TRUE(platform::SingleInstance::serverName(dir.filePath(QStringLiteral("app/tsw.ini"))).startsWith(temp));
+}
+
 // The running copy takes what the rule it was handed accepts, in order, and
 // tells the sender what the rule refused.
 TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
