@@ -86,6 +86,13 @@ int main(int argc, char *argv[])
     // Started by --toggle: shown, and away again once a shortcut is opened.
     if (command.toggle)
         window.showHide().setShownByKey();
+    // The first start takes no more than a hand-over would.
+    if (command.targets.size() > shortcuts::kMaxDropNames) {
+        std::fprintf(stderr, "tessaflow: %s\n",
+                     qPrintable(platform::SingleInstance::beyondCapText(
+                         command.targets.size() - shortcuts::kMaxDropNames, shortcuts::kMaxDropNames)));
+        command.targets.resize(shortcuts::kMaxDropNames);
+    }
     window.controller().addTargets(command.targets);
     QObject::connect(&instance, &platform::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {

@@ -885,7 +885,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+15"/>
         <source>%n more not added: at most %1 are taken at once</source>
         <extracomment>%1 is how many one start may hand over.</extracomment>
         <translation>

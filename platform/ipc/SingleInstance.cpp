@@ -365,8 +365,7 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
     if (more)
         answer << (more == 1 ? tr("1 more not added") : tr("%n more not added", nullptr, int(more)));
     if (beyond)
-        //: %1 is how many one start may hand over.
-        answer << tr("%n more not added: at most %1 are taken at once", nullptr, int(beyond)).arg(m_maxTargets);
+        answer << beyondCapText(beyond, m_maxTargets);
     answer[0] = QString::number(accepted.size());
     // A few kilobytes at most: the socket's buffer takes it at once.
     const QByteArray reply = encode(answer);
@@ -374,6 +373,12 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
                                                  MSG_NOSIGNAL | MSG_DONTWAIT);
     drop(connection);
     emit requested(accepted, token, toggle);
+}
+
+QString SingleInstance::beyondCapText(qsizetype beyond, int max)
+{
+    //: %1 is how many one start may hand over.
+    return tr("%n more not added: at most %1 are taken at once", nullptr, int(beyond)).arg(max);
 }
 
 void SingleInstance::drop(Connection *connection)

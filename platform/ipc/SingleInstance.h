@@ -60,6 +60,10 @@ public:
     // requests that came in before are served now.
     void serve();
 
+    // What is said of the `beyond` targets left out past a cap of `max`, be
+    // they handed over or given to the first start.
+    static QString beyondCapText(qsizetype beyond, int max);
+
     // The socket's full path for a profile; empty when the user has no
     // private folder for it.
     static QString serverName(const QString &profilePath, QString *why = nullptr);

@@ -447,6 +447,20 @@ TEST_F(SingleInstanceTest, AHandOverIsCappedAndTheAnswerSaysSo)
     EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me", "2 more not added: at most 3 are taken at once"}));
 }
 
+// The first start itself takes no more than a hand-over, and says so.
+TEST_F(SingleInstanceTest, TheFirstStartTakesNoMoreThanAHandOver)
+{
+    QStringList many;
+    for (int i = 0; i < 4003; ++i)
+        many << QStringLiteral("https://example.org/%1").arg(i);
+    QProcess &first = start(many);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return profile().contains("https://example.org/3999|"); }, 20000));
+    EXPECT_FALSE(profile().contains("https://example.org/4000|"));
+    first.terminate();
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_TRUE(first.readAllStandardError().contains("tessaflow: 3 more not added: at most 4000 are taken at once\n"));
+}
+
 TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)
 {
     const auto restore = privateRuntimeDir();
