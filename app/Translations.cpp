@@ -30,8 +30,12 @@ void installTranslations(QCoreApplication &application)
     // ends the search. Only named files are looked up, no folder is listed.
     for (const QString &name : QLocale().uiLanguages()) {
         const QLocale wanted(name);
-        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
+        if (wanted.language() == QLocale::English)
             return;
+        // A name Qt does not know ("xx") is passed over, as gettext passes
+        // over a language it has no catalogue for.
+        if (wanted.language() == QLocale::C)
+            continue;
         auto *own = new QTranslator(&application);
         if (!own->load(wanted, QStringLiteral("tessaflow"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
             delete own;

@@ -10,6 +10,7 @@
 #include "platform/ipc/SingleInstance.h"
 #include "platform/session/StartupNotification.h"
 #include "platform/widgets/FontWarmup.h"
+#include "shortcuts/Adding.h"
 
 int main(int argc, char *argv[])
 {
@@ -43,7 +44,7 @@ int main(int argc, char *argv[])
     // A later start (--toggle above all) hands its message to the running
     // copy before building an application it would not use.
     const QString profile = app::profilePath(app::executableDir());
-    platform::SingleInstance instance(profile, app::handedOverTarget);
+    platform::SingleInstance instance(profile, app::handedOverTarget, shortcuts::kMaxDropNames);
     auto handedOver = [&] {
         // This start shows no window, so Qt never ends the launch's busy cursor.
         if (!startupId.isEmpty())
@@ -85,6 +86,13 @@ int main(int argc, char *argv[])
     // Started by --toggle: shown, and away again once a shortcut is opened.
     if (command.toggle)
         window.showHide().setShownByKey();
+    // The first start takes no more than a hand-over would.
+    if (command.targets.size() > shortcuts::kMaxDropNames) {
+        std::fprintf(stderr, "tessaflow: %s\n",
+                     qPrintable(platform::SingleInstance::beyondCapText(
+                         command.targets.size() - shortcuts::kMaxDropNames, shortcuts::kMaxDropNames)));
+        command.targets.resize(shortcuts::kMaxDropNames);
+    }
     window.controller().addTargets(command.targets);
     QObject::connect(&instance, &platform::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {

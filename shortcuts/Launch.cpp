@@ -47,7 +47,9 @@ bool OpenOrOfferRemoval(ShortcutList &list, platform::Opener &opener, platform::
     // The shortcut asked about, wherever it is once the question is answered;
     // nothing is removed when it has gone meanwhile.
     const QPersistentModelIndex asked(list.model.index(selected));
-    if (dialogs.askYesNo(QStringLiteral("Tessaflow"), missingQuestion(shortcut.caption, shortcut.target))
+    // Enter keeps the shortcut: only a deliberate Yes gives it up.
+    if (dialogs.askYesNo(QStringLiteral("Tessaflow"), missingQuestion(shortcut.caption, shortcut.target),
+                         platform::Dialogs::No)
         != platform::Dialogs::Yes)
         return false;
     return asked.isValid() && list.model.remove(asked.row());

@@ -45,10 +45,16 @@ QString namedLines(const Pasted &pasted)
 Pasted typedLines(const QString &text)
 {
     Pasted result;
-    // Every line is looked at, so that what is skipped is counted whole.
-    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.trimmed().isEmpty())
+    // Every line is looked at, so that what is skipped is counted whole; a
+    // line is copied out only when it is short enough to be taken.
+    for (const QStringView view : QStringView(text).tokenize(u'\n', Qt::SkipEmptyParts)) {
+        if (view.size() > kMaxPastedLine) {
+            ++result.tooLong;
             continue;
+        }
+        if (view.trimmed().isEmpty())
+            continue;
+        const QString line = view.toString();
         if (const auto shortcut = pastedLine(line))
             result.shortcuts << *shortcut;
         else if (++result.skipped <= kNamedSkippedLines)
@@ -116,11 +122,18 @@ QString pasteReport(const Pasted &pasted, int added)
         parts << QCoreApplication::translate("Paste", "Only the first %1 of the %n lines pasted were taken.", nullptr,
                                              pasted.offered)
                      .arg(kMaxDropNames);
+    if (pasted.tooLong > 0)
+        //: %1 is the longest line taken, in characters.
+        parts << (pasted.tooLong == 1
+                      ? QCoreApplication::translate("Paste", "1 line longer than %1 characters was not taken.")
+                      : QCoreApplication::translate("Paste", "%n lines longer than %1 characters were not taken.",
+                                                    nullptr, pasted.tooLong))
+                     .arg(kMaxPastedLine);
     if (!pasted.refused.isEmpty())
         parts << refusedNamesText(pasted.refused);
     // Refused names, or shortcuts that were there already, are reason
     // enough for a paste that added nothing.
-    if (pasted.skipped > 0 || (added == 0 && pasted.refused.isEmpty() && pasted.existing == 0))
+    if (pasted.skipped > 0 || (added == 0 && pasted.refused.isEmpty() && pasted.existing == 0 && pasted.tooLong == 0))
         parts << pasteReport(added, pasted.skipped);
     if (!pasted.skippedLines.isEmpty())
         //: A paste's report and the lines it did not take: %1 is the report, %2 the first lines, each in quotes.

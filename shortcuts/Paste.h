@@ -23,12 +23,18 @@ struct Pasted {
     // When more than kMaxDropNames were offered, how many: only the first
     // kMaxDropNames are taken.
     qsizetype offered = 0;
+    // Lines longer than kMaxPastedLine: not looked at, only counted.
+    int tooLong = 0;
 };
+
+// The longest pasted line that is read as a file, folder or web address: far
+// beyond any real path or address, and what is longer is never copied whole.
+inline constexpr qsizetype kMaxPastedLine = 64 * 1024;
 
 // The files and folders a file manager copied (text/uri-list, or
 // x-special/gnome-copied-files: "copy" or "cut" and then one URI a line),
 // taken as a drop takes them; else each line of copied text as pastedLine()
-// takes it. Every line is looked at.
+// takes it. Every line up to kMaxPastedLine long is looked at.
 Pasted pasted(const QMimeData &data);
 
 // Takes out of `pasted` the shortcuts whose target the model holds already,

@@ -32,7 +32,11 @@ bool isMissing(const QString &target)
         return false;
     const Target read = readTarget(target, Source::Stored);
     // A symbolic link that leads nowhere names something, yet nothing opens.
-    return !read.isLink() && (read.text.isEmpty() || !QFileInfo::exists(read.text));
+    // What cannot be reached (a path too long, a folder without permission)
+    // may be there: it is not missing.
+    return !read.isLink()
+           && (read.text.isEmpty()
+               || platform::PathOps::PathPresence(read.text) == platform::PathOps::Presence::Missing);
 }
 
 QString targetDetail(const QString &target)

@@ -263,6 +263,12 @@
         <translation>darf von anderen Benutzern verwendet werden (Rechte %1)</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>cannot be written to (mode %1)</source>
+        <extracomment>Follows a path; %1 is the folder&apos;s permissions in octal.</extracomment>
+        <translation>ist nicht beschreibbar (Rechte %1)</translation>
+    </message>
+    <message>
         <location line="+111"/>
         <source>%1 %2</source>
         <extracomment>%1 is a folder&apos;s path, %2 what is wrong with it (&quot;is a symbolic link&quot;).</extracomment>
@@ -352,12 +358,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Es gibt nichts zu öffnen.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The file or folder %1 does not exist.</source>
         <translation>Die Datei bzw. der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+5"/>
+        <source>The file or folder %1 cannot be reached: %2.</source>
+        <extracomment>%1 is the quoted path, %2 the system&apos;s reason.</extracomment>
+        <translation>Die Datei bzw. der Ordner %1 ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
         <source>unknown reason</source>
         <translation>unbekannter Grund</translation>
     </message>
@@ -371,11 +383,25 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+116"/>
+        <location filename="../shortcuts/Paste.cpp" line="+122"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>
             <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 line longer than %1 characters was not taken.</source>
+        <extracomment>%1 is the longest line taken, in characters.</extracomment>
+        <translation>1 Zeile mit mehr als %1 Zeichen wurde nicht übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n lines longer than %1 characters were not taken.</source>
+        <translation>
+            <numerusform>%n Zeile mit mehr als %1 Zeichen wurde nicht übernommen.</numerusform>
+            <numerusform>%n Zeilen mit mehr als %1 Zeichen wurden nicht übernommen.</numerusform>
         </translation>
     </message>
     <message>
@@ -477,7 +503,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ShortcutList</name>
     <message>
-        <location filename="../shortcuts/ShortcutList.cpp" line="+42"/>
+        <location filename="../shortcuts/ShortcutList.cpp" line="+46"/>
         <source>This file or folder is missing.</source>
         <translation>Diese Datei bzw. dieser Ordner fehlt.</translation>
     </message>
@@ -808,7 +834,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::SingleInstance</name>
     <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+147"/>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+148"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
         <translation>kein privater Ordner für den Socket der laufenden Instanz (%1); Tessaflow läuft ohne ihn weiter</translation>
@@ -852,7 +878,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>der Name ist zu lang</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+81"/>
         <source>1 more not added</source>
         <translation>1 weiterer Eintrag nicht hinzugefügt</translation>
     </message>
@@ -862,6 +888,15 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>
             <numerusform>%n weiterer Eintrag nicht hinzugefügt</numerusform>
             <numerusform>%n weitere Einträge nicht hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>%n more not added: at most %1 are taken at once</source>
+        <extracomment>%1 is how many one start may hand over.</extracomment>
+        <translation>
+            <numerusform>%n weitere nicht hinzugefügt: höchstens %1 werden auf einmal übernommen</numerusform>
+            <numerusform>%n weitere nicht hinzugefügt: höchstens %1 werden auf einmal übernommen</numerusform>
         </translation>
     </message>
 </context>

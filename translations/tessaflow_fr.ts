@@ -263,6 +263,12 @@
         <translation>peut être utilisé par d’autres utilisateurs (mode %1)</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>cannot be written to (mode %1)</source>
+        <extracomment>Follows a path; %1 is the folder&apos;s permissions in octal.</extracomment>
+        <translation>n’est pas accessible en écriture (mode %1)</translation>
+    </message>
+    <message>
         <location line="+111"/>
         <source>%1 %2</source>
         <extracomment>%1 is a folder&apos;s path, %2 what is wrong with it (&quot;is a symbolic link&quot;).</extracomment>
@@ -352,12 +358,18 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Il n’y a rien à ouvrir.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The file or folder %1 does not exist.</source>
         <translation>Le fichier ou le dossier %1 n’existe pas.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+5"/>
+        <source>The file or folder %1 cannot be reached: %2.</source>
+        <extracomment>%1 is the quoted path, %2 the system&apos;s reason.</extracomment>
+        <translation>Le fichier ou le dossier %1 est inaccessible : %2.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
         <source>unknown reason</source>
         <translation>raison inconnue</translation>
     </message>
@@ -371,11 +383,25 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+116"/>
+        <location filename="../shortcuts/Paste.cpp" line="+122"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
             <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 line longer than %1 characters was not taken.</source>
+        <extracomment>%1 is the longest line taken, in characters.</extracomment>
+        <translation>1 ligne de plus de %1 caractères n’a pas été prise.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n lines longer than %1 characters were not taken.</source>
+        <translation>
+            <numerusform>%n ligne de plus de %1 caractères n’a pas été prise.</numerusform>
+            <numerusform>%n lignes de plus de %1 caractères n’ont pas été prises.</numerusform>
         </translation>
     </message>
     <message>
@@ -477,7 +503,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ShortcutList</name>
     <message>
-        <location filename="../shortcuts/ShortcutList.cpp" line="+42"/>
+        <location filename="../shortcuts/ShortcutList.cpp" line="+46"/>
         <source>This file or folder is missing.</source>
         <translation>Ce fichier ou dossier est introuvable.</translation>
     </message>
@@ -808,7 +834,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::SingleInstance</name>
     <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+147"/>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+148"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
         <translation>pas de dossier privé pour le socket de l’instance déjà lancée (%1)&#xa0;; le programme continue sans ce socket</translation>
@@ -852,7 +878,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>le nom est trop long</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+81"/>
         <source>1 more not added</source>
         <translation>1 autre non ajouté</translation>
     </message>
@@ -862,6 +888,15 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>
             <numerusform>%n autre non ajouté</numerusform>
             <numerusform>%n autres non ajoutés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>%n more not added: at most %1 are taken at once</source>
+        <extracomment>%1 is how many one start may hand over.</extracomment>
+        <translation>
+            <numerusform>%n autre non ajouté : %1 au plus sont pris à la fois</numerusform>
+            <numerusform>%n autres non ajoutés : %1 au plus sont pris à la fois</numerusform>
         </translation>
     </message>
 </context>

@@ -61,6 +61,12 @@ bool isPrivateFolder(const QString &path, QString *why)
         //: Follows a path; %1 is the folder's permissions in octal.
         *why = QCoreApplication::translate("InstanceSocket", "may be used by other users (mode %1)")
                    .arg(st.st_mode & 0777, 3, 8, QLatin1Char('0'));
+    else if ((st.st_mode & S_IRWXU) != S_IRWXU)
+        // Private yet unusable: no socket could be made there, and a later
+        // start would not find the running copy.
+        //: Follows a path; %1 is the folder's permissions in octal.
+        *why = QCoreApplication::translate("InstanceSocket", "cannot be written to (mode %1)")
+                   .arg(st.st_mode & 0777, 3, 8, QLatin1Char('0'));
     else
         return true;
     return false;

@@ -38,7 +38,7 @@ enum class Parsed {
 Parsed decode(const QByteArray &received, QStringList *strings);
 
 // The folder the socket lives in: $XDG_RUNTIME_DIR when it is this user's
-// own and private (owned by this user, mode 0700, not a symbolic link);
+// own, private and usable (owned by this user, mode 0700, not a symbolic link);
 // else TMPDIR/tessaflow-UID, made so when missing and used only when it
 // passes the same check. Empty, with the reason, when neither will do.
 QString privateFolder(QString *why);

@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -107,8 +108,8 @@ private:
     QByteArray m_request;
 };
 
-SingleInstance::SingleInstance(const QString &profilePath, Accept accept, QObject *parent)
-    : QObject(parent), m_accept(std::move(accept))
+SingleInstance::SingleInstance(const QString &profilePath, Accept accept, int maxTargets, QObject *parent)
+    : QObject(parent), m_accept(std::move(accept)), m_maxTargets(std::max(0, maxTargets))
 {
     m_name = serverName(profilePath, &m_noFolder);
 }
@@ -347,6 +348,11 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
     QStringList accepted;
     QStringList answer{QString()};
     qsizetype more = 0;
+    // Past the cap nothing is even judged: the copy answers at once and
+    // the next request does not wait behind this one.
+    const qsizetype beyond = std::max<qsizetype>(0, received.size() - m_maxTargets);
+    if (beyond)
+        received.resize(m_maxTargets);
     for (const QString &target : received) {
         QString refusal;
         if (const auto checked = m_accept(target, &refusal))
@@ -358,6 +364,8 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
     }
     if (more)
         answer << (more == 1 ? tr("1 more not added") : tr("%n more not added", nullptr, int(more)));
+    if (beyond)
+        answer << beyondCapText(beyond, m_maxTargets);
     answer[0] = QString::number(accepted.size());
     // A few kilobytes at most: the socket's buffer takes it at once.
     const QByteArray reply = encode(answer);
@@ -365,6 +373,12 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
                                                  MSG_NOSIGNAL | MSG_DONTWAIT);
     drop(connection);
     emit requested(accepted, token, toggle);
+}
+
+QString SingleInstance::beyondCapText(qsizetype beyond, int max)
+{
+    //: %1 is how many one start may hand over.
+    return tr("%n more not added: at most %1 are taken at once", nullptr, int(beyond)).arg(max);
 }
 
 void SingleInstance::drop(Connection *connection)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <limits>
 #include <optional>
 
 class QSocketNotifier;
@@ -28,7 +29,10 @@ public:
     // the shortcut to add for one target, or nothing with the line to report
     // to the sender.
     using Accept = std::function<std::optional<QString>(const QString &target, QString *refusal)>;
-    SingleInstance(const QString &profilePath, Accept accept, QObject *parent = nullptr);
+    // At most `maxTargets` of one request are judged and taken (as a drop or
+    // a paste takes no more); the sender is told how many were left out.
+    SingleInstance(const QString &profilePath, Accept accept, int maxTargets = std::numeric_limits<int>::max(),
+                   QObject *parent = nullptr);
     ~SingleInstance() override;
 
     enum class Start {
@@ -56,6 +60,10 @@ public:
     // requests that came in before are served now.
     void serve();
 
+    // What is said of the `beyond` targets left out past a cap of `max`, be
+    // they handed over or given to the first start.
+    static QString beyondCapText(qsizetype beyond, int max);
+
     // The socket's full path for a profile; empty when the user has no
     // private folder for it.
     static QString serverName(const QString &profilePath, QString *why = nullptr);
@@ -78,6 +86,7 @@ private:
     void drop(Connection *connection);
 
     Accept m_accept;
+    int m_maxTargets;
     QString m_name;
     QString m_noFolder; // why there is no socket at all
     int m_listener = -1;

@@ -82,12 +82,22 @@ std::optional<Command> DesktopOpener::commandFor(const QString &target, QString 
     }
     // Absolute, so that no argument starts with "-" and no "name:rest" reads as a URI.
     const QString path = QDir::current().absoluteFilePath(target);
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    int error = 0;
+    switch (PathOps::PathPresence(path, &error)) {
+    case PathOps::Presence::Missing:
         if (reason)
             *reason = QCoreApplication::translate("Opener", "The file or folder %1 does not exist.").arg(quoted(target));
         return std::nullopt;
+    case PathOps::Presence::Unreachable:
+        if (reason)
+            //: %1 is the quoted path, %2 the system's reason.
+            *reason = QCoreApplication::translate("Opener", "The file or folder %1 cannot be reached: %2.")
+                          .arg(quoted(target), QString::fromStdString(std::generic_category().message(error)));
+        return std::nullopt;
+    case PathOps::Presence::Exists:
+        break;
     }
+    const QFileInfo info(path);
     if (info.isDir())
         return desktopOpener(path, reason);
     if (info.isFile()) {

@@ -45,12 +45,12 @@ private:
 };
 } // namespace
 
-Dialogs::Answer WidgetDialogs::askYesNo(const QString &title, const QString &text)
+Dialogs::Answer WidgetDialogs::askYesNo(const QString &title, const QString &text, Answer preselected)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
     // Captions are user text: never let one render as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(preselected == Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Yes : No;
 }
 

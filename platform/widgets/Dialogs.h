@@ -13,8 +13,10 @@ class Dialogs {
 public:
     enum Answer { Yes = 6, No = 7 };
     virtual ~Dialogs() = default;
-    // Yes/No question, Yes the default button. Text is shown as plain text.
-    virtual Answer askYesNo(const QString &title, const QString &text) = 0;
+    // Yes/No question; `preselected` is the answer Enter gives. A question
+    // whose Yes gives up the user's data preselects No. Text is shown as
+    // plain text.
+    virtual Answer askYesNo(const QString &title, const QString &text, Answer preselected = Yes) = 0;
     // A failure report with an OK button. Text is shown as plain text.
     virtual void showError(const QString &title, const QString &text) = 0;
     // A report that does not wait for the user: the window stays usable.
@@ -41,7 +43,7 @@ public:
     explicit WidgetDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
     // Boxes are centred on this window.
     void setParent(QWidget *parent) { m_parent = parent; }
-    Answer askYesNo(const QString &title, const QString &text) override;
+    Answer askYesNo(const QString &title, const QString &text, Answer preselected = Yes) override;
     void showError(const QString &title, const QString &text) override;
     void notify(const QString &title, const QString &text) override;
     std::optional<QString> inputText(const QString &title, const QString &prompt, const QString &defaultAnswer,

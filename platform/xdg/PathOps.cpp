@@ -6,7 +6,41 @@
 
 #include "platform/xdg/RegularFile.h"
 
+#include <cerrno>
+#include <climits>
+#include <sys/stat.h>
+
 namespace platform::PathOps {
+
+Presence PathPresence(const QString &path, int *error)
+{
+    if (path.isEmpty())
+        return Presence::Missing;
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    // stat follows links: a link that leads nowhere is missing.
+    if (::stat(name.constData(), &st) == 0)
+        return Presence::Exists;
+    const int why = errno;
+    if (why == ENOENT || why == ENOTDIR)
+        return Presence::Missing;
+    // A name longer than any folder holds cannot be there at all; only a
+    // whole path too long to pass may name something.
+    if (why == ENAMETOOLONG) {
+        qsizetype start = 0;
+        while (start <= name.size()) {
+            qsizetype end = name.indexOf('/', start);
+            if (end < 0)
+                end = name.size();
+            if (end - start > NAME_MAX)
+                return Presence::Missing;
+            start = end + 1;
+        }
+    }
+    if (error)
+        *error = why;
+    return Presence::Unreachable;
+}
 
 namespace {
 

@@ -16,6 +16,12 @@ namespace PathOps {
 bool FileExists(const QString &path);
 // True for an existing folder.
 bool FolderExists(const QString &path);
+// Whether a path names something. Only "no such entry" (ENOENT, ENOTDIR)
+// makes it Missing; a path the system cannot reach (too long, no permission
+// on a folder on the way, an I/O error) is Unreachable and may well exist:
+// nothing may be given up for it. `error` gets the errno of Unreachable.
+enum class Presence { Exists, Missing, Unreachable };
+Presence PathPresence(const QString &path, int *error = nullptr);
 // The extension of the last component without its dot; "" when there is none.
 QString GetExtensionName(const QString &path);
 // The last component, trailing separators ignored ("Games" for "/srv/Games/").

@@ -2,6 +2,7 @@
 // target is missing: each acts on the shortcut it asked about.
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Launch.h"
+#include "support/LongPath.h"
 #include "support/Recorders.h"
 #include "support/ShortcutFixture.h"
 
@@ -115,6 +116,32 @@ TEST_F(DeletingTest, AMissingTargetsRemovalActsOnTheShortcutItAskedAbout)
     dialogs.whileAsking = [&] { model.remove(2); };
     EXPECT_FALSE(shortcuts::OpenOrOfferRemoval(list, opener, dialogs));
     EXPECT_EQ(targets(), (QStringList{"http://x.org/three", "http://x.org/handed-over"}));
+}
+
+TEST_F(DeletingTest, OnlyAMissingTargetIsOfferedForRemovalAndEnterKeepsIt)
+{
+    RecordingOpener opener;
+    // There, but its path is longer than the system takes whole: it opens
+    // (the opener tells why it cannot), it is never offered for removal.
+    const FileBeyondPathMax made(dir.path());
+    const QString far = made.path();
+    ASSERT_FALSE(far.isEmpty());
+    add(far);
+    view.selectRow(0);
+    EXPECT_FALSE(shortcuts::isMissing(far));
+    EXPECT_FALSE(shortcuts::OpenOrOfferRemoval(list, opener, dialogs));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(opener.opened, QStringList{far});
+    EXPECT_EQ(model.count(), 1);
+
+    // Missing: the question comes, and Enter (its preselected answer) keeps it.
+    add(path(QStringLiteral("gone.txt")));
+    view.selectRow(1);
+    dialogs.nextAnswer = platform::Dialogs::No;
+    EXPECT_FALSE(shortcuts::OpenOrOfferRemoval(list, opener, dialogs));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.preselected, platform::Dialogs::No);
+    EXPECT_EQ(model.count(), 2);
 }
 
 } // namespace

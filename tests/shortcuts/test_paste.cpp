@@ -67,6 +67,28 @@ TEST(PastedTargets, WhatIsLeftOutIsSaid)
                              "4000 shortcuts added; 1 line was not a file, folder or web address: \u201Cand that was all of them\u201D"));
 }
 
+TEST(PastedTargets, AVeryLongLineIsCountedAndSaidNotRead)
+{
+    // 50 MB of one address: never read as one (a caption made from all of
+    // it cost seconds and hundreds of megabytes), only counted.
+    const QString huge = QStringLiteral("https://example.org/") + QString(8 * 1024 * 1024, u'a');
+    const QString longest = QStringLiteral("https://example.org/") + QString(shortcuts::kMaxPastedLine - 20, u'b');
+    QMimeData text;
+    text.setText(huge + QStringLiteral("\nhttps://example.org/x\n") + longest + u'\n' + huge);
+    const shortcuts::Pasted paste = shortcuts::pasted(text);
+    ASSERT_EQ(paste.shortcuts.size(), 2);
+    EXPECT_EQ(paste.shortcuts[1].target, longest); // as long as a line may be
+    EXPECT_EQ(paste.tooLong, 2);
+    EXPECT_EQ(paste.skipped, 0);
+    EXPECT_EQ(shortcuts::pasteReport(paste, 2), QStringLiteral("2 lines longer than 65536 characters were not taken."));
+
+    QMimeData onlyHuge;
+    onlyHuge.setText(huge);
+    const shortcuts::Pasted none = shortcuts::pasted(onlyHuge);
+    EXPECT_TRUE(none.shortcuts.isEmpty());
+    EXPECT_EQ(shortcuts::pasteReport(none, 0), QStringLiteral("1 line longer than 65536 characters was not taken."));
+}
+
 using PasteTest = OpenWindowFixture;
 
 TEST_F(PasteTest, DraggingShortcutsOutCarriesTheirTargetsInEveryView)

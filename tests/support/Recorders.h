@@ -84,9 +84,12 @@ public:
     // does meanwhile (a hand-over from a later start).
     std::function<void()> whileAsking;
 
-    Answer askYesNo(const QString &title, const QString &text) override
+    // The answer Enter would have given to the last question.
+    std::optional<Answer> preselected;
+    Answer askYesNo(const QString &title, const QString &text, Answer enterGives = Yes) override
     {
         shown.push_back({QStringLiteral("question"), title, text});
+        preselected = enterGives;
         if (whileAsking)
             whileAsking();
         return nextAnswer;

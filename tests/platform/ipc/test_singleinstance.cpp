@@ -347,6 +347,33 @@ TEST_F(SingleInstanceTest, WhatTheRunningCopyRefusesIsToldToTheSender)
     ::close(copy);
 }
 
+// A runtime folder that is the user's own and private but not writable would
+// make no socket, and each later start a copy of its own: the folder in the
+// temporary folder is used instead, as for any unusable runtime folder.
+TEST_F(SingleInstanceTest, APrivateRuntimeFolderThatCannotBeWrittenToIsPassedOver)
+{
+    const auto restore = privateRuntimeDir();
+    const QString runtime = dir.filePath(QStringLiteral("runtime")), temp = dir.filePath(QStringLiteral("temp"));
+    ASSERT_TRUE(QDir().mkpath(temp) && ::chmod(QFile::encodeName(runtime).constData(), 0500) == 0);
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    const auto restoreTemp = qScopeGuard([&] {
+        ::chmod(QFile::encodeName(runtime).constData(), 0700);
+        if (savedTemp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTemp);
+    });
+    QString why;
+    EXPECT_EQ(platform::InstanceSocket::privateFolder(&why), temp + QStringLiteral("/tessaflow-%1").arg(::geteuid()))
+        << why.toStdString();
+    platform::SingleInstance first(dir.filePath(QStringLiteral("app/tsw.ini")),
+                                   [](const QString &target, QString *) -> std::optional<QString> { return target; });
+    ASSERT_EQ(first.start({}, &why), platform::SingleInstance::Start::First);
+    EXPECT_TRUE(why.isEmpty()) << why.toStdString(); // listening
+    EXPECT_TRUE(platform::SingleInstance::serverName(dir.filePath(QStringLiteral("app/tsw.ini"))).startsWith(temp));
+}
+
 // The running copy takes what the rule it was handed accepts, in order, and
 // tells the sender what the rule refused.
 TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
@@ -380,6 +407,58 @@ TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
     ASSERT_TRUE(served);
     EXPECT_EQ(*taken, (QStringList{"ONE", "TWO"}));
     EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me"}));
+}
+
+// A request past the cap is taken as far as the cap, and the answer counts
+// only what was taken and says why the rest was not.
+TEST_F(SingleInstanceTest, AHandOverIsCappedAndTheAnswerSaysSo)
+{
+    const auto restore = privateRuntimeDir();
+    platform::SingleInstance running(
+        dir.filePath(QStringLiteral("app/tsw.ini")),
+        [](const QString &target, QString *refusal) -> std::optional<QString> {
+            if (target.contains(QLatin1String("refuse"))) {
+                *refusal = QStringLiteral("refused: ") + target;
+                return std::nullopt;
+            }
+            return target;
+        },
+        3);
+    QString why;
+    ASSERT_EQ(running.start({}, &why), platform::SingleInstance::Start::First) << why.toStdString();
+    std::optional<QStringList> taken;
+    QObject::connect(&running, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &, bool) { taken = targets; });
+    running.serve();
+
+    QStringList answer;
+    std::thread laterStart([&, name = socketName()] {
+        const int fd = unixSocket(name, false);
+        const QByteArray request = encode({QStringLiteral("one"), QStringLiteral("refuse me"), QStringLiteral("two"),
+                                           QStringLiteral("three"), QStringLiteral("four")});
+        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size())
+            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &answer);
+        ::close(fd);
+    });
+    const bool served = QTest::qWaitFor([&] { return taken.has_value(); }, 10000);
+    laterStart.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(*taken, (QStringList{"one", "two"}));
+    EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me", "2 more not added: at most 3 are taken at once"}));
+}
+
+// The first start itself takes no more than a hand-over, and says so.
+TEST_F(SingleInstanceTest, TheFirstStartTakesNoMoreThanAHandOver)
+{
+    QStringList many;
+    for (int i = 0; i < 4003; ++i)
+        many << QStringLiteral("https://example.org/%1").arg(i);
+    QProcess &first = start(many);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return profile().contains("https://example.org/3999|"); }, 20000));
+    EXPECT_FALSE(profile().contains("https://example.org/4000|"));
+    first.terminate();
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_TRUE(first.readAllStandardError().contains("tessaflow: 3 more not added: at most 4000 are taken at once\n"));
 }
 
 TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)

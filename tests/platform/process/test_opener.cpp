@@ -1,5 +1,6 @@
 #include "platform/process/Opener.h"
 
+#include "support/LongPath.h"
 #include "support/Recorders.h"
 #include "support/RecordingSpawner.h"
 
@@ -193,6 +194,14 @@ TEST_F(OpenerCommandFor, DesktopEntriesAreLaunchedByGioWhenItIsInstalled)
 TEST_F(OpenerCommandFor, MissingTargetsAndAMissingOpenerGiveAReasonInsteadOfACommand)
 {
     QString reason;
+    // There but out of the system's reach: not called missing.
+    const testing_support::FileBeyondPathMax made(work(QString()));
+    const QString far = made.path();
+    ASSERT_FALSE(far.isEmpty());
+    EXPECT_EQ(DesktopOpener::commandFor(far, &reason), std::nullopt);
+    EXPECT_TRUE(reason.contains(QLatin1String("cannot be reached")) && !reason.contains(QLatin1String("does not exist")))
+        << reason.toStdString();
+    reason.clear();
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("gone.txt"), &reason), std::nullopt);
     EXPECT_TRUE(reason.contains(QLatin1String("gone.txt")) && reason.contains(QLatin1String("does not exist")))
         << reason.toStdString();
