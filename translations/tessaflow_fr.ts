@@ -25,7 +25,7 @@
 <context>
     <name>Autostart</name>
     <message>
-        <location filename="../platform/session/Autostart.cpp" line="+51"/>
+        <location filename="../platform/session/Autostart.cpp" line="+68"/>
         <source>could not remove %1</source>
         <translation>impossible de supprimer %1</translation>
     </message>
