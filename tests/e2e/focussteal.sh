@@ -23,13 +23,7 @@ other_app=$build/tests/e2e/tessaflow_droptarget
 
 # xfwm4 instead of openbox, its settings read through xfconf on a private
 # bus; the tray comes later.
-stop "$tray_pid"
-stop "$wm_pid"
-tray_pid='' wm_pid=''
-dbus-daemon --session --nofork --print-address=3 3>"$tmp/bus" >"$tmp/bus.log" 2>&1 &
-extra_pids+=($!)
-wait_for 5 eval '[[ -s $tmp/bus ]]' || die "dbus-daemon did not start: $(cat "$tmp/bus.log")"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus")
+xfce_session_bus
 channel=$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml
 mkdir -p "$channel"
 cat >"$channel/xfwm4.xml" <<'EOF'

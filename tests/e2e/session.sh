@@ -85,6 +85,19 @@ session_start() {
   ini=$tmp/app/tsw.ini
 }
 
+# For a session under xfwm4 (and the xfce panel): stops openbox and trayer,
+# and starts a private session bus, through which xfconf hands xfwm4 its
+# settings; the bus is stopped with the session.
+xfce_session_bus() {
+  stop "$tray_pid"
+  stop "$wm_pid"
+  tray_pid='' wm_pid=''
+  dbus-daemon --session --nofork --print-address=3 3>"$tmp/bus" >"$tmp/bus.log" 2>&1 &
+  extra_pids+=($!)
+  wait_for 5 eval '[[ -s $tmp/bus ]]' || die "dbus-daemon did not start: $(cat "$tmp/bus.log")"
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus")
+}
+
 # Starts the launcher in the background and returns once the process is the
 # launcher (before exec it is a copy of this shell, with this shell's traps);
 # sets $app_pid.

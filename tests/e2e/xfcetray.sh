@@ -28,13 +28,7 @@ within() {
   done
 }
 # xfwm4 and the panel instead of openbox and trayer.
-stop "$tray_pid"
-stop "$wm_pid"
-tray_pid='' wm_pid=''
-dbus-daemon --session --nofork --print-address=3 3>"$tmp/bus" >"$tmp/bus.log" 2>&1 &
-extra_pids+=($!)
-within 5 eval '[[ -s $tmp/bus ]]' || die "dbus-daemon did not start: $(cat "$tmp/bus.log")"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus")
+xfce_session_bus
 
 # A panel along the top holding only the tray.
 channel=$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml
