@@ -27,15 +27,7 @@ echo x >"$tmp/files/report.txt"
 printf '[Tessaflow]\r\n0=%s|Report|0|0\r\n1=%s|Old notes|0|0\r\n2=https://example.org/|example.org|0|0\r\n' \
   "$tmp/files/report.txt" "$tmp/files/notes.txt" >"$ini"
 
-# The desktop opener: records each call, one line per call, and succeeds.
-mkdir -p "$tmp/bin"
-open_log=$tmp/xdg-open.log
-cat >"$tmp/bin/xdg-open" <<EOF
-#!/bin/sh
-{ printf 'argc=%d' "\$#"; for a in "\$@"; do printf ' [%s]' "\$a"; done; echo; } >>$(printf '%q' "$open_log")
-EOF
-chmod +x "$tmp/bin/xdg-open"
-export PATH=$tmp/bin:$PATH
+record_opener
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 launch
@@ -94,9 +86,5 @@ else
   failed "the Open action: $(cat "$tmp/do.err"), the opener got: $(cat "$open_log" 2>/dev/null)"
 fi
 
-kill -TERM "$app_pid"
-status=0
-wait "$app_pid" || status=$?
-app_pid=''
-if ((status == 0)); then pass; else failed "SIGTERM ended the launcher with status $status"; fi
+end_by_sigterm
 session_end

@@ -109,9 +109,5 @@ wait_for 10 find_tray_icon || die "the launcher's icon did not appear in the tra
 wait_for 5 eval '[[ $(geom "$win") == *" IsUnMapped "* ]]' || die "the launcher did not go into the tray: $(wm_state)"
 check "in the tray"
 
-kill -TERM "$app_pid"
-status=0
-wait "$app_pid" || status=$?
-app_pid=''
-if ((status == 0)); then pass; else failed "SIGTERM ended the launcher with status $status"; fi
+end_by_sigterm
 session_end

@@ -85,6 +85,28 @@ session_start() {
   ini=$tmp/app/tsw.ini
 }
 
+# A stand-in desktop opener first on PATH: records each call in $open_log,
+# one line per call, and succeeds.
+record_opener() {
+  mkdir -p "$tmp/bin"
+  open_log=$tmp/xdg-open.log
+  cat >"$tmp/bin/xdg-open" <<EOF
+#!/bin/sh
+{ printf 'argc=%d' "\$#"; for a in "\$@"; do printf ' [%s]' "\$a"; done; echo; } >>$(printf '%q' "$open_log")
+EOF
+  chmod +x "$tmp/bin/xdg-open"
+  export PATH=$tmp/bin:$PATH
+}
+
+# Ends the launcher with SIGTERM and counts whether it ended with status 0.
+end_by_sigterm() {
+  local status=0
+  kill -TERM "$app_pid"
+  wait "$app_pid" || status=$?
+  app_pid=''
+  if ((status == 0)); then pass; else failed "SIGTERM ended the launcher with status $status"; fi
+}
+
 # For a session under xfwm4 (and the xfce panel): stops openbox and trayer,
 # and starts a private session bus, through which xfconf hands xfwm4 its
 # settings; the bus is stopped with the session.

@@ -35,15 +35,8 @@ step_start() {
   mkdir -p "$shots"
   shots=$(cd "$shots" && pwd)
   rm -f "$shots/step$step"-*.png
-  mkdir -p "$tmp/bin" "$tmp/files"
-  # The desktop opener: records each call, one line per call, and succeeds.
-  open_log=$tmp/xdg-open.log
-  cat >"$tmp/bin/xdg-open" <<EOF
-#!/bin/sh
-{ printf 'argc=%d' "\$#"; for a in "\$@"; do printf ' [%s]' "\$a"; done; echo; } >>$(printf '%q' "$open_log")
-EOF
-  chmod +x "$tmp/bin/xdg-open"
-  export PATH=$tmp/bin:$PATH
+  mkdir -p "$tmp/files"
+  record_opener
   say "step $step: $what (display $DISPLAY, profile $ini)"
 }
 
