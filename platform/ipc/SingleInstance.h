@@ -52,6 +52,12 @@ public:
     // and start() decides as usual. A copy that did not answer is not asked
     // twice: start() then fails at once.
     Start handOverEarly(const QStringList &targets, const QString &token = QString(), bool toggle = false);
+    // Whether handOverEarly() found a copy that did not answer. A
+    // SingleInstance made later in the same start (once the program is
+    // loaded) is told so, and its start() fails at once instead of waiting
+    // for the same copy again.
+    bool copyUnanswered() const { return m_unanswered; }
+    void copyDidNotAnswer() { m_unanswered = true; }
     // After HandedOver: how many targets the running copy took, and what it
     // said of the others.
     int taken() const { return m_taken; }

@@ -1,0 +1,70 @@
+#include "app/Run.h"
+
+#include <QApplication>
+#include <cstdio>
+
+#include "app/Program.h"
+#include "platform/ipc/SingleInstance.h"
+#include "platform/session/StartupNotification.h"
+#include "platform/widgets/FontWarmup.h"
+#include "shortcuts/Adding.h"
+
+namespace app {
+
+int run(int &argc, char **argv, const StartRequest &request)
+{
+    CommandLine command = request.command;
+    platform::SingleInstance instance(request.profile, handedOverTarget, shortcuts::kMaxDropNames);
+    if (request.copyUnanswered)
+        instance.copyDidNotAnswer();
+
+    platform::FontWarmup fonts;
+    QApplication application(argc, argv);
+    const auto fontsFilled = fonts.applicationReady();
+    Program::prepare();
+    QString why;
+    switch (instance.start(command.targets, &why, request.token, command.toggle)) {
+    case platform::SingleInstance::Start::HandedOver:
+        return endHandedOver(instance, request);
+    case platform::SingleInstance::Start::Failed:
+        if (!request.startupId.isEmpty())
+            platform::endStartupNotification(request.startupId);
+        std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
+        return 1;
+    case platform::SingleInstance::Start::First:
+        if (!why.isEmpty())
+            std::fprintf(stderr, "tessaflow: %s\n", qPrintable(why));
+        break;
+    }
+
+    Program program(request.profile);
+    ui::MainWindow &window = program.window();
+    QObject::connect(&window, &ui::MainWindow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    window.start();
+    if (command.minimized && !command.toggle)
+        window.startMinimized();
+    // Started by --toggle: shown, and away again once a shortcut is opened.
+    if (command.toggle)
+        window.showHide().setShownByKey();
+    // The first start takes no more than a hand-over would.
+    if (command.targets.size() > shortcuts::kMaxDropNames) {
+        std::fprintf(stderr, "tessaflow: %s\n",
+                     qPrintable(platform::SingleInstance::beyondCapText(
+                         command.targets.size() - shortcuts::kMaxDropNames, shortcuts::kMaxDropNames)));
+        command.targets.resize(shortcuts::kMaxDropNames);
+    }
+    window.controller().addTargets(command.targets);
+    QObject::connect(&instance, &platform::SingleInstance::requested, &window,
+                     [&window](const QStringList &targets, const QString &token, bool toggle) {
+                         if (toggle && targets.isEmpty())
+                             window.showHide().toggle(token);
+                         else
+                             window.showFromAnotherStart(targets, token);
+                     });
+    instance.serve();
+    // The first paint lays out text: the fonts must have been read by then.
+    fonts.wait();
+    return application.exec();
+}
+
+} // namespace app
