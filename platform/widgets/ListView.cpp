@@ -285,8 +285,16 @@ void ListView::describeCount()
         //: Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.
         text = tr("%1. %2").arg(text, m_placeholder);
     // Qt tells screen readers of the change.
-    if (text != accessibleDescription())
-        setAccessibleDescription(text);
+    if (text == accessibleDescription())
+        return;
+    setAccessibleDescription(text);
+    // A screen reader reads a new description only of what has its focus,
+    // and while typing that is the shortcut that was current: when nothing
+    // matches, the list itself takes the focus, so "no match" is heard.
+    if (showsNoMatch() && hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void ListView::keyPressEvent(QKeyEvent *event)

@@ -58,12 +58,25 @@ if wait_for 10 described "1 of 3 shortcuts match"; then
 else
   failed "while typing, AT-SPI gave: $(tr "\n" "#" <"$tmp/atspi.out") $(cat "$tmp/atspi.err")"
 fi
+# A screen reader reads a new description only of what has its focus: with
+# no match left, the list takes it from the shortcut that was current.
+"$python" "$repo/tests/e2e/atspi.py" "$app_pid" focus 10 >"$tmp/focus.out" 2>&1 &
+focus_watch=$!
+wait_for 10 grep -qx ready "$tmp/focus.out" || true
 xdotool type --delay 40 zz
 if wait_for 10 described "No shortcut matches “repzz”"; then
   pass
   say "ok - no match is told"
 else
   failed "with no match, AT-SPI gave: $(cat "$tmp/atspi.out" "$tmp/atspi.err")"
+fi
+wait "$focus_watch" || true
+focus_line=$(grep -v '^ready$' "$tmp/focus.out" || true)
+if [[ $focus_line == "focus: Shortcuts|list|No shortcut matches “repzz”" ]]; then
+  pass
+  say "ok - with no match the list takes the screen reader's focus, and its description is read"
+else
+  failed "with no match, the focus went to: $focus_line"
 fi
 xdotool key Escape
 

@@ -13,6 +13,12 @@ the application, its window, the list named "Shortcuts" and its items.
                    does shortcut N's action NAME, as a screen reader's
                    user would
 
+  atspi.py PID focus SECONDS
+                   prints "ready", then waits for the first object of
+                   process PID that takes a screen reader's focus and
+                   prints it as "focus: NAME|ROLE|DESCRIPTION" (status 1
+                   when none does within SECONDS)
+
 Runs with Debian's own python3 (python3-pyatspi).
 """
 import sys
@@ -43,7 +49,40 @@ def item_actions(item):
     return [(action.getName(i), action.getDescription(i)) for i in range(action.nActions)]
 
 
+def wait_for_focus(pid, seconds):
+    from gi.repository import GLib
+    found = []
+
+    def on_focus(event):
+        if event.detail1 != 1 or event.source is None:
+            return
+        try:
+            if event.source.get_process_id() != pid:
+                return
+        except Exception:
+            return
+        found.append(line('focus', event.source))
+        pyatspi.Registry.stop()
+
+    def give_up():
+        pyatspi.Registry.stop()
+        return False
+
+    pyatspi.Registry.registerEventListener(on_focus, 'object:state-changed:focused')
+    GLib.timeout_add(int(seconds * 1000), give_up)
+    # Told once the listener is registered, so the caller acts only then.
+    GLib.idle_add(lambda: print('ready', flush=True) and False)
+    pyatspi.Registry.start()
+    if not found:
+        print('no focus change within %s s' % seconds, file=sys.stderr)
+        return 1
+    print(found[0])
+    return 0
+
+
 def main(pid, command=None, row=None, name=None):
+    if command == 'focus':
+        return wait_for_focus(pid, row)
     desktop = pyatspi.Registry.getDesktop(0)
     for app in desktop:
         if app is None or app.get_process_id() != pid:
