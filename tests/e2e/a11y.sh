@@ -2,12 +2,16 @@
 # What a screen reader finds of the real launcher over AT-SPI, in a private X
 # session with its own session and accessibility buses: the window, the list
 # named "Shortcuts" with its count, each shortcut's caption, role and target
-# ("missing" for one that is gone), and its actions, of which "Open" opens it.
+# ("missing" for one that is gone), and its actions, of which "Open" opens it;
+# what typing finds, and "no match" with the focus on the list; the options
+# dialog and its key field; an Add URL refusal as the field's description.
 # Ends with "N passed, N failed".
 #
 #   bash tests/e2e/a11y.sh [BUILD_DIR]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
+fail() { die "$*"; }
 session_start a11y "${1:-build-tests}"
 python=/usr/bin/python3
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -24,7 +28,7 @@ extra_pids+=($!)
 # Two files, one of them gone, and a web address, with stored captions.
 mkdir -p "$tmp/files"
 echo x >"$tmp/files/report.txt"
-printf '[Tessaflow]\r\n0=%s|Report|0|0\r\n1=%s|Old notes|0|0\r\n2=https://example.org/|example.org|0|0\r\n' \
+printf '[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n0=%s|Report|0|0\r\n1=%s|Old notes|0|0\r\n2=https://example.org/|example.org|0|0\r\n' \
   "$tmp/files/report.txt" "$tmp/files/notes.txt" >"$ini"
 
 record_opener
@@ -72,7 +76,9 @@ else
 fi
 wait "$focus_watch" || true
 focus_line=$(grep -v '^ready$' "$tmp/focus.out" || true)
-if [[ $focus_line == "focus: Shortcuts|list|No shortcut matches “repzz”" ]]; then
+# (Read when the event arrives: after the first or the second "z".)
+if [[ $focus_line == "focus: Shortcuts|list|No shortcut matches “repz”" ||
+  $focus_line == "focus: Shortcuts|list|No shortcut matches “repzz”" ]]; then
   pass
   say "ok - with no match the list takes the screen reader's focus, and its description is read"
 else
@@ -98,6 +104,43 @@ if "$python" "$repo/tests/e2e/atspi.py" "$app_pid" do 0 Press 2>"$tmp/do.err" &&
 else
   failed "the Open action: $(cat "$tmp/do.err"), the opener got: $(cat "$open_log" 2>/dev/null)"
 fi
+
+wait_for 5 find_tray_icon || fail "no tray icon of class tessaflow inside trayer's panel"
+# The options dialog: a dialog, and the key field named by its label, with
+# the key as its text.
+open_options
+"$python" "$repo/tests/e2e/atspi.py" "$app_pid" window "Tessaflow - Options" >"$tmp/options.out" 2>&1 || true
+if grep -qx "dialog: Tessaflow - Options" "$tmp/options.out" &&
+  grep -qE '^text: Show/hide key:\|[^|]*\|Ctrl\+Alt\+K$' "$tmp/options.out" &&
+  grep -qx 'push button: Clear the key||' "$tmp/options.out"; then
+  pass
+  say "ok - the options are a dialog; the key field is named \"Show/hide key:\" and reads Ctrl+Alt+K"
+else
+  failed "the options dialog over AT-SPI: $(tr '\n' '#' <"$tmp/options.out")"
+fi
+xdotool key Escape
+wait_for 5 gone_titled "$app_pid" "Tessaflow - Options" || fail "the options dialog did not close on Escape"
+
+# An Add URL refusal is the field's description, which is read with it.
+open_popup "context menu" mousemove --window "$win" 330 200 click 3
+xdotool key a
+find_titled 5 "$app_pid" "Tessaflow - Add URL" || fail "no prompt titled \"Tessaflow - Add URL\""
+xdotool windowactivate --sync "$found" 2>/dev/null || true
+xdotool type --delay 20 'not a url at all'
+xdotool key Return
+reason="This is not a web address: it has blanks and no scheme such as https://."
+refusal_read() {
+  "$python" "$repo/tests/e2e/atspi.py" "$app_pid" window "Tessaflow - Add URL" >"$tmp/prompt.out" 2>&1 &&
+    grep -qxF "text: Please enter the URL /  / $reason|$reason|not a url at all" "$tmp/prompt.out"
+}
+if wait_for 10 refusal_read; then
+  pass
+  say "ok - an Add URL refusal is the field's description, read with the field"
+else
+  failed "the refused Add URL prompt over AT-SPI: $(tr '\n' '#' <"$tmp/prompt.out")"
+fi
+xdotool key Escape
+wait_for 5 gone_titled "$app_pid" "Tessaflow - Add URL" || fail "the Add URL prompt did not close on Escape"
 
 end_by_sigterm
 session_end

@@ -13,6 +13,10 @@ the application, its window, the list named "Shortcuts" and its items.
                    does shortcut N's action NAME, as a screen reader's
                    user would
 
+  atspi.py PID window TITLE
+                   prints the window of that title as "ROLE: NAME", then
+                   each control in it that has a name, description or
+                   text as "ROLE: NAME|DESCRIPTION|TEXT"
   atspi.py PID focus SECONDS
                    prints "ready", then waits for the first object of
                    process PID that takes a screen reader's focus and
@@ -80,9 +84,44 @@ def wait_for_focus(pid, seconds):
     return 0
 
 
+def text_of(node):
+    try:
+        text = node.queryText()
+        return text.getText(0, text.characterCount)
+    except NotImplementedError:
+        return ''
+
+
+def dump(node, depth=0):
+    if depth > 12:
+        return
+    for child in node:
+        if child is None:
+            continue
+        name, description, text = (value.replace('\n', ' / ') for value in (child.name, child.description, text_of(child)))
+        if name or description or text:
+            print('%s: %s|%s|%s' % (child.getRoleName(), name, description, text))
+        dump(child, depth + 1)
+
+
+def show_window(pid, title):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.get_process_id() != pid:
+            continue
+        for window in app:
+            if window is not None and window.name == title:
+                print('%s: %s' % (window.getRoleName(), window.name))
+                dump(window)
+                return 0
+    print('no window titled %r for process %d' % (title, pid), file=sys.stderr)
+    return 1
+
+
 def main(pid, command=None, row=None, name=None):
     if command == 'focus':
         return wait_for_focus(pid, row)
+    if command == 'window':
+        return show_window(pid, row)
     desktop = pyatspi.Registry.getDesktop(0)
     for app in desktop:
         if app is None or app.get_process_id() != pid:
@@ -114,5 +153,7 @@ def main(pid, command=None, row=None, name=None):
 
 if __name__ == '__main__':
     args = sys.argv[1:]
-    sys.exit(main(int(args[0]), args[1] if len(args) > 1 else None,
-                  int(args[2]) if len(args) > 2 else None, args[3] if len(args) > 3 else None))
+    third = args[2] if len(args) > 2 else None
+    if third is not None and (len(args) < 2 or args[1] != 'window'):
+        third = int(third)
+    sys.exit(main(int(args[0]), args[1] if len(args) > 1 else None, third, args[3] if len(args) > 3 else None))
