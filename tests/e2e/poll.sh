@@ -3,11 +3,12 @@
 # alive PID: the process exists and is not a zombie.
 alive() { [[ -e /proc/$1 ]] && [[ $(awk '/^State:/{print $2}' "/proc/$1/status" 2>/dev/null) != Z ]]; }
 
-# wait_for SECONDS COMMAND...: polls COMMAND every 10 ms until it succeeds.
+# wait_for SECONDS COMMAND...: polls COMMAND every 10 ms until it succeeds,
+# for SECONDS of the clock however long each try takes; once more at the end.
 wait_for() {
-  local tries=$(($1 * 100))
+  local deadline=$((${EPOCHREALTIME//[.,]/} + $1 * 1000000))
   shift
-  while ((tries-- > 0)); do
+  while ((${EPOCHREALTIME//[.,]/} < deadline)); do
     "$@" && return 0
     sleep 0.01
   done
