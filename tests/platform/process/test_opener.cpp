@@ -1,6 +1,7 @@
 #include "platform/process/Opener.h"
 
 #include "support/LongPath.h"
+#include "support/ProcessEnvironment.h"
 #include "support/Recorders.h"
 #include "support/RecordingSpawner.h"
 
@@ -29,84 +30,14 @@ using platform::SpawnResult;
 using testing_support::RecordingDialogs;
 using testing_support::RecordingSpawner;
 
-namespace platform {
-// Readable failures: "program [arg, …] wait".
-void PrintTo(const Command &command, std::ostream *os)
-{
-    *os << '"' << command.program.toStdString() << "\" [";
-    for (const QString &argument : command.arguments)
-        *os << '"' << argument.toStdString() << "\" ";
-    *os << ']' << (command.waitForExit ? " wait" : " no-wait");
-}
-} // namespace platform
+using testing_support::Environment;
+using testing_support::kExecutable;
+using testing_support::noChildren;
+using testing_support::readAll;
+using testing_support::writeFile;
+using testing_support::writeScript;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &content, QFile::Permissions permissions = {})
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(content), content.size());
-    file.close();
-    if (permissions.toInt() != 0)
-        ASSERT_TRUE(file.setPermissions(permissions));
-}
-
-constexpr QFile::Permissions kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-    | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-
-// A shell script that stands in for a real program.
-void writeScript(const QString &path, const QByteArray &body)
-{
-    writeFile(path, "#!/bin/sh\n" + body, kExecutable);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// True when this process has no child at all, neither running nor a zombie.
-// WNOWAIT: looking must not reap a child the spawner still has to collect.
-bool noChildren()
-{
-    siginfo_t info = {};
-    return ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) < 0 && errno == ECHILD;
-}
-
-// PATH and the current folder are process-wide: every test puts them back.
-class Environment : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_root = QFileInfo(m_dir.path()).canonicalFilePath();
-        ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("bin")));
-        ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("work")));
-        m_savedPath = qgetenv("PATH");
-        m_savedCwd = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(at("work")));
-        // Stand-in opener first on PATH: nothing real is ever started.
-        writeScript(at("bin/xdg-open"), "exit 0\n");
-        usePath(at("bin") + QLatin1Char(':') + QString::fromLocal8Bit(m_savedPath));
-    }
-    void TearDown() override
-    {
-        qputenv("PATH", m_savedPath);
-        QDir::setCurrent(m_savedCwd);
-    }
-
-    QString at(const QString &relative) const { return m_root + QLatin1Char('/') + relative; }
-    QString work(const QString &relative) const { return at(QStringLiteral("work/") + relative); }
-    void usePath(const QString &path) { qputenv("PATH", QFile::encodeName(path)); }
-    Command opener(const QString &argument) const { return {at("bin/xdg-open"), {argument}, true}; }
-
-    QTemporaryDir m_dir;
-    QString m_root;
-    QByteArray m_savedPath;
-    QString m_savedCwd;
-};
 
 // ---- What is started for each kind of target ----
 
@@ -301,131 +232,6 @@ TEST_F(DesktopOpenerReports, LateResultAfterTheOpenerIsGoneIsDropped)
     ASSERT_EQ(spawner.calls.size(), 1u);
     spawner.finish(0, {true, 0, 4});
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-// ---- Real processes (only stand-in scripts) ----
-
-class DetachedSpawning : public Environment {
-protected:
-    void SetUp() override
-    {
-        Environment::SetUp();
-        ASSERT_TRUE(noChildren()) << "a child left over from an earlier test";
-    }
-    // Spawns and waits for the single callback.
-    std::optional<SpawnResult> run(const Command &command, int *calls = nullptr)
-    {
-        auto count = std::make_shared<int>(0);
-        auto result = std::make_shared<std::optional<SpawnResult>>();
-        m_spawner.spawn(command, [count, result](const SpawnResult &r) {
-            ++*count;
-            *result = r;
-        });
-        EXPECT_EQ(*count, 0) << "called back from inside spawn()";
-        EXPECT_TRUE(QTest::qWaitFor([&] { return *count > 0; }, 10000));
-        QTest::qWait(50); // a second call would come now
-        if (calls)
-            *calls = *count;
-        return *result;
-    }
-    DetachedSpawner m_spawner;
-};
-
-TEST_F(DetachedSpawning, ArgumentsArriveUnchangedAndTheExitCodeIsReported)
-{
-    writeScript(at("bin/record"), "printf '%s\\0' \"$@\" > \"" + QFile::encodeName(at("args")) + "\"\nexit 3\n");
-    const QStringList arguments = {QStringLiteral("-rf"), QStringLiteral("two words"), QStringLiteral("$HOME"),
-                                   QStringLiteral("*"), QString(), QStringLiteral("Grüße;\"'\\"),
-                                   QStringLiteral("line\nbreak")};
-    int calls = 0;
-    const std::optional<SpawnResult> result = run({at("bin/record"), arguments, true}, &calls);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(calls, 1);
-    EXPECT_TRUE(result->started);
-    EXPECT_EQ(result->exitCode, 3);
-    EXPECT_EQ(readAll(at("args")), arguments.join(QChar(0)).toUtf8() + '\0');
-    EXPECT_TRUE(noChildren());
-}
-
-TEST_F(DetachedSpawning, ProgramThatCannotBeExecutedIsReportedWithItsErrno)
-{
-    std::optional<SpawnResult> result = run({at("bin/none"), {}, false});
-    ASSERT_TRUE(result);
-    EXPECT_FALSE(result->started);
-    EXPECT_EQ(result->error, ENOENT);
-
-    writeFile(at("bin/garbage"), "not a program", kExecutable);
-    result = run({at("bin/garbage"), {}, true});
-    ASSERT_TRUE(result);
-    EXPECT_FALSE(result->started);
-    EXPECT_EQ(result->error, ENOEXEC);
-
-    writeFile(at("bin/locked"), "#!/bin/sh\n", QFile::ReadOwner);
-    result = run({at("bin/locked"), {}, false});
-    ASSERT_TRUE(result);
-    EXPECT_FALSE(result->started);
-    EXPECT_EQ(result->error, EACCES);
-    EXPECT_TRUE(noChildren());
-}
-
-TEST_F(DetachedSpawning, ProgramRunsDetachedInItsOwnSessionWithNothingOfTheLauncher)
-{
-    // Open without close-on-exec, as a library might leave a descriptor.
-    int leak[2];
-    ASSERT_EQ(::pipe(leak), 0);
-    const QByteArray out = QFile::encodeName(at("facts"));
-    writeScript(at("bin/facts"),
-                "{ echo $$; cut -d' ' -f6 /proc/$$/stat; readlink /proc/$$/fd/0; } > \"" + out + ".tmp\"\n"
-                "mv \"" + out + ".tmp\" \"" + out + "\"\n"
-                "exec sleep 30\n");
-    // Whatever the launcher reads from must not be handed on.
-    int input[2];
-    ASSERT_EQ(::pipe(input), 0);
-    const int savedStdin = ::dup(0);
-    ::dup2(input[0], 0);
-    QElapsedTimer clock;
-    clock.start();
-    const std::optional<SpawnResult> result = run({at("bin/facts"), {}, false});
-    ::dup2(savedStdin, 0);
-    for (int fd : {savedStdin, input[0], input[1], leak[1]})
-        ::close(fd);
-    ASSERT_TRUE(result);
-    EXPECT_TRUE(result->started);
-    EXPECT_LT(clock.elapsed(), 5000) << "waited for a program it should not wait for";
-    // Neither the program nor anything between is left as this process's child.
-    EXPECT_TRUE(noChildren());
-
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(at("facts")); }, 10000));
-    const QList<QByteArray> facts = readAll(at("facts")).split('\n');
-    ASSERT_GE(facts.size(), 3);
-    const pid_t program = facts[0].toInt();
-    ASSERT_GT(program, 1);
-    EXPECT_NE(facts[1].toInt(), ::getsid(0));
-    EXPECT_NE(facts[1].toInt(), 0);
-    EXPECT_EQ(facts[2], "/dev/null");
-
-    // The program is still running, yet the leaked pipe reads as closed: it
-    // holds no copy of the write end.
-    EXPECT_EQ(::kill(program, 0), 0);
-    pollfd readEnd = {leak[0], POLLIN, 0};
-    EXPECT_EQ(::poll(&readEnd, 1, 0), 1);
-    EXPECT_TRUE(readEnd.revents & POLLHUP);
-    ::close(leak[0]);
-    ::kill(program, SIGTERM);
-}
-
-TEST_F(DetachedSpawning, ResultForAGoneSpawnerIsDroppedButTheChildIsStillCollected)
-{
-    writeScript(at("bin/slow"), "sleep 0.3\nexit 4\n");
-    bool called = false;
-    {
-        DetachedSpawner spawner;
-        spawner.spawn({at("bin/slow"), {}, true}, [&called](const SpawnResult &) { called = true; });
-    }
-    EXPECT_FALSE(noChildren());
-    EXPECT_TRUE(QTest::qWaitFor([] { return noChildren(); }, 10000));
-    QTest::qWait(50);
-    EXPECT_FALSE(called);
 }
 
 // ---- The real opener and spawner with a stand-in xdg-open first on PATH ----
