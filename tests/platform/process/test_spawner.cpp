@@ -3,6 +3,7 @@
 
 #include "support/ProcessEnvironment.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
