@@ -6,7 +6,6 @@
 #include "support/RecordingSpawner.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
