@@ -6,6 +6,7 @@
 #include "shortcuts/Adding.h"
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Launch.h"
+#include "shortcuts/Locating.h"
 #include "shortcuts/Paste.h"
 #include "shortcuts/Reordering.h"
 
@@ -120,6 +121,22 @@ void Controller::openShown(int n)
 void Controller::deleteSelected()
 {
     command([this] { shortcuts::DeleteSelected(m_list, m_services.dialogs); });
+}
+
+void Controller::showSelectedInFolder()
+{
+    const int selected = m_list.view.selectedRow();
+    if (selected >= 0)
+        shortcuts::ShowInFolder(m_model.at(selected).target, m_services.opener);
+}
+
+void Controller::copySelectedTarget()
+{
+    const int selected = m_list.view.selectedRow();
+    if (selected < 0)
+        return;
+    if (QMimeData *copied = shortcuts::copiedTarget(m_model.at(selected).target))
+        m_services.clipboard.copy(copied);
 }
 
 void Controller::moveSelected(int step)

@@ -70,6 +70,11 @@ public:
     void openShown(int n);
     // Deletes the selected shortcuts, after one question for all of them.
     void deleteSelected();
+    // Shows the selected shortcut's file or folder in the file manager (the
+    // nearest folder still there when it is gone); nothing for a link.
+    void showSelectedInFolder();
+    // Copies the selected shortcut's path or address.
+    void copySelectedTarget();
     // Moves the selected shortcuts one place towards the start (`step` < 0)
     // or the end of the list; nothing while typing finds shortcuts.
     void moveSelected(int step);

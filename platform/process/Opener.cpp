@@ -1,6 +1,10 @@
 #include "platform/process/Opener.h"
 
 #include <QCoreApplication>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QUrl>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -130,6 +134,34 @@ void DesktopOpener::openUri(const QString &uri)
     QString reason;
     const std::optional<Command> command = commandForUri(uri, &reason);
     start(uri, command, reason);
+}
+
+void DesktopOpener::showInFolder(const QString &path)
+{
+    // The file managers of the common desktops answer this name, and select
+    // the item in its folder, which opening the folder cannot do.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!m_bus.isConnected()) {
+        openPath(folder);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    // No startup id: the file manager's own window comes up as it would.
+    call << QStringList{QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)} << QString();
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call));
+    std::weak_ptr<int> alive = m_alive;
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [this, alive, folder](QDBusPendingCallWatcher *w) {
+        w->deleteLater();
+        const QDBusPendingReply<> reply = *w;
+        if (alive.expired() || !reply.isError())
+            return;
+        // Nobody there to show it (a slow one that timed out may still do):
+        // the folder opens the usual way.
+        if (reply.error().type() != QDBusError::Timeout && reply.error().type() != QDBusError::NoReply)
+            openPath(folder);
+    });
 }
 
 void DesktopOpener::start(const QString &target, const std::optional<Command> &command, const QString &reason)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -21,6 +22,10 @@ public:
     virtual void openPath(const QString &path) = 0;
     // A URI ("https://…", "mailto:…"), handed to the desktop as it is.
     virtual void openUri(const QString &uri) = 0;
+    // A file or folder (an absolute path) shown selected in its folder by
+    // the desktop's file manager; the folder is opened when no file manager
+    // takes the request.
+    virtual void showInFolder(const QString &path) = 0;
 };
 
 // Opens targets the way a Linux desktop does. When that fails it hands a
@@ -29,9 +34,14 @@ public:
 class DesktopOpener : public Opener {
 public:
     using Report = std::function<void(const QString &title, const QString &text)>;
-    DesktopOpener(Spawner &spawner, Report report) : m_spawner(spawner), m_report(std::move(report)) {}
+    // `bus` is the session bus, where the desktop's file manager answers.
+    DesktopOpener(Spawner &spawner, Report report, QDBusConnection bus = QDBusConnection::sessionBus())
+        : m_spawner(spawner), m_report(std::move(report)), m_bus(std::move(bus))
+    {
+    }
     void openPath(const QString &path) override;
     void openUri(const QString &uri) override;
+    void showInFolder(const QString &path) override;
 
     // What would be started for a path or a URI; nothing, with a reason for
     // the user, when it cannot be opened at all.
@@ -43,6 +53,7 @@ private:
 
     Spawner &m_spawner;
     Report m_report;
+    QDBusConnection m_bus;
     // xdg-open may run for as long as the program it started: a late result
     // must not reach an opener that no longer exists.
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

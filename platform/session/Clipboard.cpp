@@ -11,4 +11,12 @@ const QMimeData *SystemClipboard::contents() const
     return clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
 }
 
+void SystemClipboard::copy(QMimeData *data)
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(data, QClipboard::Clipboard);
+    else
+        delete data;
+}
+
 } // namespace platform

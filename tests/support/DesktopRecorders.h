@@ -19,6 +19,7 @@ class RecordingClipboard : public platform::Clipboard {
 public:
     std::unique_ptr<QMimeData> data;
     const QMimeData *contents() const override { return data.get(); }
+    void copy(QMimeData *copied) override { data.reset(copied); }
     QMimeData &fill()
     {
         data = std::make_unique<QMimeData>();

@@ -133,6 +133,9 @@ public:
         opened << uri;
         uris << uri;
     }
+    // Every path shown in its folder, in order.
+    QStringList shownInFolder;
+    void showInFolder(const QString &path) override { shownInFolder << path; }
 };
 
 } // namespace testing_support
