@@ -257,7 +257,7 @@ void PortalGlobalKey::timedOut()
     if (creating)
         closeSession();
     m_bound = QKeySequence();
-    fail(tr("The desktop portal did not answer."));
+    fail(tr("The desktop portal did not answer in time."));
 }
 
 void PortalGlobalKey::portalChanged(const QString &, const QString &oldOwner, const QString &newOwner)
@@ -270,7 +270,7 @@ void PortalGlobalKey::portalChanged(const QString &, const QString &oldOwner, co
         m_sessionOpen = false;
         m_bound = QKeySequence();
         if (newOwner.isEmpty() && !m_key.isEmpty())
-            problem(tr("The desktop portal stopped, and the key with it. It is bound again when the portal is back."));
+            problem(tr("The desktop portal stopped, so the key does nothing until the portal is back."));
     }
     if (!newOwner.isEmpty() && !m_key.isEmpty())
         step();

@@ -161,7 +161,7 @@ TEST_F(PortalTest, AnUnansweredRequestIsGivenUpClosedAndSaidAndTheNextKeyStillWo
     ASSERT_NE(portal.act(QStringLiteral("Mute"), {true}).type(), QDBusMessage::ErrorMessage);
     key.set(QKeySequence(QStringLiteral("Ctrl+Alt+K")));
     ASSERT_TRUE(reports(1));
-    EXPECT_TRUE(states[0].problem.startsWith(QStringLiteral("The desktop portal did not answer.")))
+    EXPECT_TRUE(states[0].problem.startsWith(QStringLiteral("The desktop portal did not answer in time.")))
         << states[0].problem.toStdString();
     EXPECT_TRUE(states[0].problem.contains(QStringLiteral("\"tessaflow --toggle\"")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return portal.logged().contains(QStringLiteral("close tessaflow")); }, 5000))
@@ -179,7 +179,7 @@ TEST_F(PortalTest, AnUnansweredRequestIsGivenUpClosedAndSaidAndTheNextKeyStillWo
     ASSERT_NE(portal.act(QStringLiteral("Mute"), {true}).type(), QDBusMessage::ErrorMessage);
     key.set(QKeySequence(QStringLiteral("Ctrl+Alt+L")));
     ASSERT_TRUE(reports(3));
-    EXPECT_TRUE(states[2].problem.startsWith(QStringLiteral("The desktop portal did not answer.")));
+    EXPECT_TRUE(states[2].problem.startsWith(QStringLiteral("The desktop portal did not answer in time.")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return portal.logged().filter(QStringLiteral("abandon ")).size() == 2; }, 5000))
         << log();
     EXPECT_EQ(portal.matchRules(me), bound);
