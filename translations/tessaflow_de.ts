@@ -788,18 +788,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::PortalGlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+62"/>
+        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+76"/>
         <source>There is no session bus to reach the desktop portal through.</source>
         <translation>Es gibt keinen Sitzungsbus, über den das Desktop-Portal erreichbar wäre.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>The desktop did not bind the key. Choose one for “%1” in its settings (System Settings → Shortcuts).</source>
         <extracomment>%1 is the name of the show/hide key in the desktop&apos;s settings.</extracomment>
         <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht vergeben. Wählen Sie eines für „%1“ in ihren Einstellungen (Systemeinstellungen → Kurzbefehle).</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+48"/>
         <source>No desktop portal answers here.</source>
         <translation>Hier antwortet kein Desktop-Portal.</translation>
     </message>
@@ -815,18 +815,28 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Das Desktop-Portal hat das Tastenkürzel nicht übernommen (%1).</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="+40"/>
+        <source>The desktop portal did not answer in time.</source>
+        <translation>Das Desktop-Portal hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The desktop portal stopped, so the key does nothing until the portal is back.</source>
+        <translation>Das Desktop-Portal wurde beendet; das Tastenkürzel wirkt erst wieder, wenn das Portal zurück ist.</translation>
+    </message>
+    <message>
+        <location line="-167"/>
         <source>The desktop portal did not open a session for the key.</source>
         <translation>Das Desktop-Portal hat keine Sitzung für das Tastenkürzel geöffnet.</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-55"/>
         <source>Show or hide Tessaflow</source>
         <extracomment>How the desktop&apos;s keyboard settings name the show/hide key.</extracomment>
         <translation>Tessaflow ein- oder ausblenden</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+84"/>
         <source>The desktop did not allow the key.</source>
         <translation>Die Arbeitsumgebung hat das Tastenkürzel nicht erlaubt.</translation>
     </message>

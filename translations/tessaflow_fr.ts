@@ -788,18 +788,18 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::PortalGlobalKey</name>
     <message>
-        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+62"/>
+        <location filename="../platform/globalkey/PortalGlobalKey.cpp" line="+76"/>
         <source>There is no session bus to reach the desktop portal through.</source>
         <translation>Aucun bus de session ne permet d’atteindre le portail de bureau.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>The desktop did not bind the key. Choose one for “%1” in its settings (System Settings → Shortcuts).</source>
         <extracomment>%1 is the name of the show/hide key in the desktop&apos;s settings.</extracomment>
         <translation>Le bureau n’a pas attribué la touche. Choisissez-en une pour «&#xa0;%1&#xa0;» dans ses paramètres (Configuration du système → Raccourcis).</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+48"/>
         <source>No desktop portal answers here.</source>
         <translation>Aucun portail de bureau ne répond ici.</translation>
     </message>
@@ -815,18 +815,28 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Le portail de bureau n’a pas accepté la touche (%1).</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="+40"/>
+        <source>The desktop portal did not answer in time.</source>
+        <translation>Le portail de bureau n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The desktop portal stopped, so the key does nothing until the portal is back.</source>
+        <translation>Le portail de bureau s’est arrêté&#xa0;: la touche ne fait rien jusqu’à son retour.</translation>
+    </message>
+    <message>
+        <location line="-167"/>
         <source>The desktop portal did not open a session for the key.</source>
         <translation>Le portail de bureau n’a pas ouvert de session pour la touche.</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-55"/>
         <source>Show or hide Tessaflow</source>
         <extracomment>How the desktop&apos;s keyboard settings name the show/hide key.</extracomment>
         <translation>Afficher ou masquer Tessaflow</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+84"/>
         <source>The desktop did not allow the key.</source>
         <translation>Le bureau n’a pas autorisé la touche.</translation>
     </message>

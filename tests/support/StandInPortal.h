@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QFile>
@@ -76,6 +77,19 @@ public:
                                                            QStringLiteral("org.tessaflow.StandIn"), method);
         call.setArguments(arguments);
         return bus().call(call);
+    }
+    // How many match rules the bus holds for the connection named `unique`,
+    // as the daemon counts them (-1 when it cannot tell).
+    int matchRules(const QString &unique) const
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus.Debug.Stats"), QStringLiteral("GetConnectionStats"));
+        call << unique;
+        const QDBusMessage reply = bus().call(call);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return -1;
+        return qdbus_cast<QVariantMap>(reply.arguments().constFirst()).value(QStringLiteral("MatchRules"), -1).toInt();
     }
     // Every call the stand-in took, one line each, in order.
     QStringList logged() const

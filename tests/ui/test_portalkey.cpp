@@ -75,4 +75,19 @@ TEST_F(PortalKeyTest, TheDialogShowsTheTriggerTheDesktopBound)
     EXPECT_TRUE(keyLabel()->isHidden());
 }
 
+TEST_F(PortalKeyTest, TheDialogSaysWhenThePortalStopsAndShowsTheKeyAgainWhenItIsBack)
+{
+    start({});
+    window->showOptions();
+    ASSERT_TRUE(labelSays(QStringLiteral("The desktop has bound it to Ctrl+Alt+K.")))
+        << keyLabel()->text().toStdString();
+    portal.stop();
+    EXPECT_TRUE(labelSays(QStringLiteral("The desktop portal stopped"))) << keyLabel()->text().toStdString();
+    EXPECT_FALSE(window->showHide().keyProblem().isEmpty());
+    ASSERT_TRUE(portal.start());
+    EXPECT_TRUE(labelSays(QStringLiteral("The desktop has bound it to Ctrl+Alt+K.")))
+        << keyLabel()->text().toStdString();
+    EXPECT_TRUE(window->showHide().keyProblem().isEmpty());
+}
+
 } // namespace
