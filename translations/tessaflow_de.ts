@@ -383,7 +383,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+122"/>
+        <location filename="../shortcuts/Paste.cpp" line="+132"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>

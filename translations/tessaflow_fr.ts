@@ -383,7 +383,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+122"/>
+        <location filename="../shortcuts/Paste.cpp" line="+132"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
