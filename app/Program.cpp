@@ -50,6 +50,9 @@ Program::Program(const QString &profilePath)
     m_tray.setMenu(&m_window.mPopupSys());
     QObject::connect(&m_signalWatcher, &platform::SignalWatcher::terminationRequested, &m_window,
                      &ui::MainWindow::closeOnSignal);
+    // Qt ends the process as soon as it sees the display gone: the window
+    // saves and leaves first, as on SIGTERM.
+    QObject::connect(&m_displayLoss, &platform::DisplayLoss::lost, &m_window, &ui::MainWindow::closeOnSignal);
 }
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/process/SignalWatcher.h"
+#include "platform/session/DisplayLoss.h"
 #include "ui/MainWindow.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/icons/IconLookup.h"
@@ -27,6 +28,10 @@ public:
 
     explicit Program(const QString &profilePath);
     ui::MainWindow &window() { return m_window; }
+    // Emitted when the X display is gone, after the window's last save and
+    // just before the process ends without unwinding: what must still be
+    // cleaned up then (the running-copy socket) connects here.
+    platform::DisplayLoss &displayLoss() { return m_displayLoss; }
 
 private:
     platform::IconLookup m_icons;
@@ -44,6 +49,7 @@ private:
     std::unique_ptr<platform::GlobalKey> m_globalKey;
     ui::MainWindow m_window;
     platform::SignalWatcher m_signalWatcher;
+    platform::DisplayLoss m_displayLoss;
 };
 
 } // namespace app

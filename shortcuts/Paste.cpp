@@ -45,8 +45,11 @@ QString namedLines(const Pasted &pasted)
 Pasted typedLines(const QString &text)
 {
     Pasted result;
+    qsizetype offered = 0;
     // Every line is looked at, so that what is skipped is counted whole; a
-    // line is copied out only when it is short enough to be taken.
+    // line is copied out only when it is short enough to be taken, and made
+    // into a shortcut only while fewer than kMaxDropNames are: past those,
+    // a usable line is only counted.
     for (const QStringView view : QStringView(text).tokenize(u'\n', Qt::SkipEmptyParts)) {
         if (view.size() > kMaxPastedLine) {
             ++result.tooLong;
@@ -55,15 +58,22 @@ Pasted typedLines(const QString &text)
         if (view.trimmed().isEmpty())
             continue;
         const QString line = view.toString();
-        if (const auto shortcut = pastedLine(line))
-            result.shortcuts << *shortcut;
+        bool usable = false;
+        if (result.shortcuts.size() < kMaxDropNames) {
+            if (const auto shortcut = pastedLine(line)) {
+                result.shortcuts << *shortcut;
+                usable = true;
+            }
+        } else {
+            usable = typedTarget(line).has_value();
+        }
+        if (usable)
+            ++offered;
         else if (++result.skipped <= kNamedSkippedLines)
             result.skippedLines << line.trimmed();
     }
-    if (result.shortcuts.size() > kMaxDropNames) {
-        result.offered = result.shortcuts.size();
-        result.shortcuts.resize(kMaxDropNames);
-    }
+    if (offered > kMaxDropNames)
+        result.offered = offered;
     return result;
 }
 

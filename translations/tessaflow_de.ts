@@ -383,7 +383,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+122"/>
+        <location filename="../shortcuts/Paste.cpp" line="+132"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Nur die ersten %1 der %n eingefügten Zeilen wurden übernommen.</numerusform>
@@ -432,14 +432,14 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ProfileFile</name>
     <message>
-        <location filename="../platform/profile/ProfileFile.cpp" line="+29"/>
+        <location filename="../platform/profile/ProfileFile.cpp" line="+34"/>
         <location line="+19"/>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-32"/>
         <source>only part of the data could be written (disk full?)</source>
         <translation>nur ein Teil der Daten konnte geschrieben werden (Datenträger voll?)</translation>
     </message>
@@ -447,7 +447,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ProfileGuard</name>
     <message>
-        <location filename="../platform/profile/ProfileGuard.cpp" line="+31"/>
+        <location filename="../platform/profile/ProfileGuard.cpp" line="+34"/>
         <source>it is a symbolic link</source>
         <translation>es ist ein symbolischer Link</translation>
     </message>
@@ -473,6 +473,8 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
     <message>
         <location line="+19"/>
+        <location line="+4"/>
+        <location line="+12"/>
         <source>Cannot read %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 the reason.</extracomment>
         <translation>%1 kann nicht gelesen werden: %2</translation>
@@ -844,7 +846,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::SingleInstance</name>
     <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+148"/>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+153"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
         <translation>kein privater Ordner für den Socket der laufenden Instanz (%1); Tessaflow läuft ohne ihn weiter</translation>
@@ -888,7 +890,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>der Name ist zu lang</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+83"/>
         <source>1 more not added</source>
         <translation>1 weiterer Eintrag nicht hinzugefügt</translation>
     </message>

@@ -383,7 +383,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>Paste</name>
     <message numerus="yes">
-        <location filename="../shortcuts/Paste.cpp" line="+122"/>
+        <location filename="../shortcuts/Paste.cpp" line="+132"/>
         <source>Only the first %1 of the %n lines pasted were taken.</source>
         <translation>
             <numerusform>Seules les %1 premières lignes collées sur %n ont été prises en compte.</numerusform>
@@ -432,14 +432,14 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ProfileFile</name>
     <message>
-        <location filename="../platform/profile/ProfileFile.cpp" line="+29"/>
+        <location filename="../platform/profile/ProfileFile.cpp" line="+34"/>
         <location line="+19"/>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>Cannot write %1: %2</source>
         <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-32"/>
         <source>only part of the data could be written (disk full?)</source>
         <translation>seule une partie des données a pu être écrite (disque plein&#xa0;?)</translation>
     </message>
@@ -447,7 +447,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ProfileGuard</name>
     <message>
-        <location filename="../platform/profile/ProfileGuard.cpp" line="+31"/>
+        <location filename="../platform/profile/ProfileGuard.cpp" line="+34"/>
         <source>it is a symbolic link</source>
         <translation>c’est un lien symbolique</translation>
     </message>
@@ -473,6 +473,8 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
     <message>
         <location line="+19"/>
+        <location line="+4"/>
+        <location line="+12"/>
         <source>Cannot read %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 the reason.</extracomment>
         <translation>Impossible de lire %1&#xa0;: %2</translation>
@@ -844,7 +846,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::SingleInstance</name>
     <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+148"/>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+153"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
         <translation>pas de dossier privé pour le socket de l’instance déjà lancée (%1)&#xa0;; le programme continue sans ce socket</translation>
@@ -888,7 +890,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>le nom est trop long</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+83"/>
         <source>1 more not added</source>
         <translation>1 autre non ajouté</translation>
     </message>

@@ -62,8 +62,9 @@ public:
     void showOptions();
     // Closes the window, also from the tray, and ends the program.
     void exit();
-    // Ends the program the usual way on SIGTERM/SIGINT: nobody may be there to
-    // answer a message box, so a failed save goes to standard error.
+    // Ends the program the usual way on SIGTERM/SIGINT, or with the display
+    // gone: nobody may be there to answer a message box, so a failed save
+    // goes to standard error.
     void closeOnSignal();
     // The window has been unloaded; also before start().
     bool isUnloaded() const { return m_unloaded; }

@@ -114,12 +114,17 @@ SingleInstance::SingleInstance(const QString &profilePath, Accept accept, int ma
     m_name = serverName(profilePath, &m_noFolder);
 }
 
-SingleInstance::~SingleInstance()
+SingleInstance::~SingleInstance() { stop(); }
+
+void SingleInstance::stop()
 {
-    if (m_listener >= 0) {
-        ::close(m_listener);
-        QFile::remove(m_name);
-    }
+    if (m_listener < 0)
+        return;
+    delete m_notifier;
+    m_notifier = nullptr;
+    ::close(m_listener);
+    m_listener = -1;
+    QFile::remove(m_name);
 }
 
 QString SingleInstance::serverName(const QString &profilePath, QString *why)
@@ -323,6 +328,8 @@ void SingleInstance::takeConnections()
                 // backlog, and asking again at once would only spin.
                 m_notifier->setEnabled(false);
                 QTimer::singleShot(kAcceptPauseMs, this, [this] {
+                    if (!m_notifier)
+                        return; // stopped meanwhile
                     m_notifier->setEnabled(true);
                     takeConnections();
                 });

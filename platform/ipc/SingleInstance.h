@@ -65,6 +65,10 @@ public:
     // Takes requests from later starts from now on (once the window is ready);
     // requests that came in before are served now.
     void serve();
+    // Takes no more requests and removes the socket, as the destructor does;
+    // for an end that skips destructors (the display gone). Requests being
+    // answered are left alone.
+    void stop();
 
     // What is said of the `beyond` targets left out past a cap of `max`, be
     // they handed over or given to the first start.

@@ -8,16 +8,21 @@ namespace platform {
 
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
 
+bool ProfileFile::readBytes(QByteArray &bytes, ProfileStamp &stamp, QString *error) const
+{
+    ++m_reads;
+    return readProfileBytes(m_path, bytes, stamp, error);
+}
+
 bool ProfileFile::load(ProfileDocument &doc, QString *error) const
 {
     QByteArray bytes;
     ProfileStamp stamp;
-    if (!readProfileBytes(m_path, bytes, stamp, error)) {
-        // Unseen: whatever is found there at a save is somebody else's.
-        m_known = ProfileStamp{true, -1, 0, {}};
+    if (!readBytes(bytes, stamp, error)) {
+        m_known = Known{{}, {}, false};
         return false;
     }
-    m_known = stamp;
+    m_known = Known{stamp, bytes};
     doc = ProfileDocument::parse(bytes);
     return true;
 }
@@ -38,7 +43,7 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file);
-    const QByteArray bytes = doc.serialize();
+    QByteArray bytes = doc.serialize();
     if (file.write(bytes) != bytes.size()) {
         if (error) {
             const QString reason = file.error() != QFileDevice::NoError
@@ -52,7 +57,10 @@ bool ProfileFile::save(const ProfileDocument &doc, QString *error) const
     }
     if (!file.commit())
         return fail(file);
-    m_known = stampOfWritten(m_path, bytes);
+    // Kept as the file last written, for the next save to start from: without
+    // the slack of the conversion, which reserves for the longest encoding.
+    bytes.squeeze();
+    m_known = Known{stampOfWritten(m_path), bytes};
     return true;
 }
 
@@ -61,7 +69,7 @@ QString ProfileFile::read(const QString &section, const QString &key) const
     // A look at one key: what later saves compare against stays as it was.
     QByteArray bytes;
     ProfileStamp stamp;
-    if (!readProfileBytes(m_path, bytes, stamp, nullptr))
+    if (!readBytes(bytes, stamp, nullptr))
         return {};
     return ProfileDocument::parse(bytes).value(section, key);
 }
@@ -88,11 +96,20 @@ bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
 {
     if (!m_lock.acquire(error))
         return false;
-    QByteArray bytes;
+    auto &known = m_file.m_known;
     ProfileStamp stamp;
-    if (!readProfileBytes(m_file.m_path, bytes, stamp, error))
+    if (!statProfile(m_file.m_path, stamp, error))
         return false;
-    if (m_file.m_known && stamp.exists && stamp != *m_file.m_known) {
+    // Unchanged since this copy read or wrote it: what it has is the file.
+    if (known && known->seen && stamp == known->stamp) {
+        doc = ProfileDocument::parse(known->bytes);
+        return true;
+    }
+    QByteArray bytes;
+    if (!m_file.readBytes(bytes, stamp, error))
+        return false;
+    const bool ours = known && known->seen && known->stamp.exists && bytes == known->bytes;
+    if (known && stamp.exists && !ours) {
         // Another writer's version: kept before ours replaces it, or not
         // replaced at all.
         const QString backup = keepBackup(m_file.m_path, bytes, error);
@@ -100,7 +117,7 @@ bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
             return false;
         m_file.m_backupNotice = backup;
     }
-    m_file.m_known = stamp;
+    known = ProfileFile::Known{stamp, bytes};
     doc = ProfileDocument::parse(bytes);
     return true;
 }

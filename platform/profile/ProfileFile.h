@@ -9,8 +9,10 @@
 
 namespace platform {
 
-// The profile file on disk. Every read goes to the file afresh; every write
-// is committed atomically, so a crash or a full disk leaves the old file whole.
+// The profile file on disk. Every write is committed atomically, so a crash or
+// a full disk leaves the old file whole. A load and a one-key read go to the
+// file afresh; a save starts from the bytes this copy last read or wrote,
+// read again only when the file's stamp says it changed since.
 class ProfileFile {
 public:
     explicit ProfileFile(QString path);
@@ -35,12 +37,26 @@ public:
     // such version in a file of its own), once; empty when it kept none.
     QString takeBackupNotice() const { return std::exchange(m_backupNotice, QString()); }
 
+    // How many times the whole file has been read from disk.
+    int reads() const { return m_reads; }
+
 private:
     friend class ProfileUpdate;
+    bool readBytes(QByteArray &bytes, ProfileStamp &stamp, QString *error) const;
+
+    // The file as this copy last read or wrote it.
+    struct Known {
+        ProfileStamp stamp;
+        QByteArray bytes;
+        // False after a load that failed: whatever a save finds there is
+        // somebody else's.
+        bool seen = true;
+    };
     QString m_path;
-    // The file as this copy last read or wrote it; nothing before the first load.
-    mutable std::optional<ProfileStamp> m_known;
+    // Nothing before the first load.
+    mutable std::optional<Known> m_known;
     mutable QString m_backupNotice;
+    mutable int m_reads = 0;
 };
 
 // One read-modify-write of the profile under its lock. When the file changed

@@ -1,7 +1,6 @@
 #include "platform/profile/ProfileGuard.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
@@ -21,9 +20,13 @@ namespace platform {
 
 namespace {
 
-QByteArray hashOf(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
+qint64 nanoseconds(const struct timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; }
 
-qint64 mtimeNs(const struct stat &st) { return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec; }
+ProfileStamp stampOf(const struct stat &st)
+{
+    return {true, quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size), nanoseconds(st.st_mtim),
+            nanoseconds(st.st_ctim)};
+}
 
 QString kindOf(mode_t mode)
 {
@@ -46,6 +49,22 @@ bool fail(QString *error, const QString &text)
 }
 
 } // namespace
+
+bool statProfile(const QString &path, ProfileStamp &stamp, QString *error)
+{
+    stamp = {};
+    struct stat st = {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return true;
+        return fail(error, QCoreApplication::translate("ProfileGuard", "Cannot read %1: %2")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    if (!S_ISREG(st.st_mode))
+        return fail(error, QCoreApplication::translate("ProfileGuard", "Cannot read %1: %2").arg(path, kindOf(st.st_mode)));
+    stamp = stampOf(st);
+    return true;
+}
 
 bool readProfileBytes(const QString &path, QByteArray &bytes, ProfileStamp &stamp, QString *error)
 {
@@ -85,7 +104,7 @@ bool readProfileBytes(const QString &path, QByteArray &bytes, ProfileStamp &stam
         bytes.clear();
         return cannot(file.errorString());
     }
-    stamp = {true, bytes.size(), mtimeNs(st), hashOf(bytes)};
+    stamp = stampOf(st);
     return true;
 }
 
@@ -97,12 +116,12 @@ bool mayReplace(const QString &path, QString *error)
     return fail(error, QCoreApplication::translate("ProfileGuard", "Cannot write %1: %2").arg(path, kindOf(st.st_mode)));
 }
 
-ProfileStamp stampOfWritten(const QString &path, const QByteArray &bytes)
+ProfileStamp stampOfWritten(const QString &path)
 {
     struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return {};
-    return {true, bytes.size(), mtimeNs(st), hashOf(bytes)};
+    return stampOf(st);
 }
 
 namespace {

@@ -8,15 +8,26 @@
 
 namespace platform {
 
-// The profile as this copy last read or wrote it. A file that changed since
-// (another copy, an editor) differs in at least one of these.
+// Where and when the profile was as this copy last read or wrote it. A file
+// replaced (another inode), rewritten or touched since differs in at least
+// one of these; only then need its bytes be read to know whether it changed.
+// (An in-place rewrite of the same size within the file system's clock tick
+// of our own write could pass unseen on a kernel with coarse timestamps; a
+// writer going through a new file, as every save here does, never can.)
 struct ProfileStamp {
     bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
     qint64 size = 0;
     qint64 mtimeNs = 0;
-    QByteArray hash;
+    qint64 ctimeNs = 0;
     bool operator==(const ProfileStamp &) const = default;
 };
+
+// The stamp of what is at `path` now, without opening it: a missing file
+// gives a stamp saying so. False with a reason where readProfileBytes()
+// would refuse (not a regular file, no access to the folder).
+bool statProfile(const QString &path, ProfileStamp &stamp, QString *error);
 
 // Reads a profile without ever blocking or reading without end: only a
 // regular file, or a link to one, is opened, and without waiting for a
@@ -28,8 +39,8 @@ bool readProfileBytes(const QString &path, QByteArray &bytes, ProfileStamp &stam
 // (through links). A save never turns a device or FIFO into a plain file.
 bool mayReplace(const QString &path, QString *error);
 
-// The stamp of the file just written with these bytes.
-ProfileStamp stampOfWritten(const QString &path, const QByteArray &bytes);
+// The stamp of the file just written.
+ProfileStamp stampOfWritten(const QString &path);
 
 // How many numbered backups (PROFILE.bak.N) are kept at most.
 inline constexpr int kKeptBackups = 10;

@@ -496,4 +496,23 @@ TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)
     EXPECT_EQ(*asked, std::tuple(QStringList{"a", "b"}, QStringLiteral("tok"), true));
 }
 
+// Stopped (the display gone, destructors skipped): the socket goes at once,
+// and the next start is the first again.
+TEST_F(SingleInstanceTest, AStoppedCopyLeavesNoSocket)
+{
+    const auto restore = privateRuntimeDir();
+    const QString profilePath = dir.filePath(QStringLiteral("app/tsw.ini"));
+    auto acceptAll = [](const QString &target, QString *) -> std::optional<QString> { return target; };
+    platform::SingleInstance running(profilePath, acceptAll);
+    ASSERT_EQ(running.start({}), platform::SingleInstance::Start::First);
+    running.serve();
+    ASSERT_TRUE(listening());
+    running.stop();
+    EXPECT_FALSE(listening());
+    platform::SingleInstance next(profilePath, acceptAll);
+    EXPECT_EQ(next.handOverEarly({QStringLiteral("x")}), platform::SingleInstance::Start::First);
+    EXPECT_EQ(next.start({}), platform::SingleInstance::Start::First);
+    EXPECT_TRUE(listening());
+}
+
 } // namespace

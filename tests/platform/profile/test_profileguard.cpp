@@ -3,11 +3,13 @@
 #include "platform/profile/ProfileGuard.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QThread>
 
 #include <atomic>
+#include <cstdio>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <thread>
@@ -73,6 +75,64 @@ TEST_F(ProfileFileTest, EachBackupGetsANameOfItsOwnAndNothingIsReplaced)
     EXPECT_EQ(get("profile.ini.bak.11"), "9");
     EXPECT_EQ(entries().filter(QRegularExpression("^profile\\.ini\\.bak")).size(), platform::kKeptBackups + 1);
     EXPECT_TRUE(QFileInfo(path("profile.ini.bak")).isSymLink());
+}
+
+// One read-modify-write through the file's update, as a save does it.
+bool update(const ProfileFile &file, const QString &value)
+{
+    platform::ProfileUpdate save(file);
+    platform::ProfileDocument doc;
+    if (!save.load(doc))
+        return false;
+    doc.setValue("S", "k", value);
+    return save.save(doc);
+}
+
+TEST_F(ProfileFileTest, ASaveReadsTheFileOnlyWhenItChangedSinceAndKeepsOnlyAnotherWritersVersion)
+{
+    put("[S]\nk=0\n");
+    ProfileFile file(path());
+    platform::ProfileDocument doc;
+    ASSERT_TRUE(file.load(doc));
+    ASSERT_EQ(file.reads(), 1);
+    // Saves on a file nobody else touched start from what was read or written.
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_TRUE(update(file, QString::number(i)));
+    EXPECT_EQ(get(), "[S]\nk=3\n");
+    EXPECT_EQ(file.reads(), 1);
+
+    // Touched, same bytes: read once to see that, and nothing is kept.
+    const QDateTime later = QFileInfo(path()).lastModified().addSecs(5);
+    {
+        QFile touched(path());
+        ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(touched.setFileTime(later, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(update(file, "4"));
+    EXPECT_EQ(file.reads(), 2);
+    EXPECT_TRUE(file.takeBackupNotice().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path("profile.ini.bak")));
+
+    // Rewritten in place with as many bytes, a moment later: their version is kept.
+    const QDateTime written = QFileInfo(path()).lastModified();
+    put("[S]\nk=X\n");
+    {
+        QFile rewritten(path());
+        ASSERT_TRUE(rewritten.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(rewritten.setFileTime(written.addMSecs(20), QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(update(file, "5"));
+    EXPECT_EQ(file.reads(), 3);
+    EXPECT_EQ(file.takeBackupNotice(), path("profile.ini.bak"));
+    EXPECT_EQ(get("profile.ini.bak"), "[S]\nk=X\n");
+
+    // Replaced through a new file, as another copy saves.
+    put("[S]\nk=Y\n", "other");
+    ASSERT_EQ(::rename(QFile::encodeName(path("other")).constData(), QFile::encodeName(path()).constData()), 0);
+    ASSERT_TRUE(update(file, "6"));
+    EXPECT_EQ(file.reads(), 4);
+    EXPECT_EQ(get("profile.ini.bak.1"), "[S]\nk=Y\n");
+    EXPECT_EQ(get(), "[S]\nk=6\n");
 }
 
 TEST_F(ProfileFileTest, OnlyOldTemporaryFilesOfOurSavesAreRemoved)
