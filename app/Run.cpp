@@ -38,6 +38,8 @@ int run(int &argc, char **argv, const StartRequest &request)
     }
 
     Program program(request.profile);
+    // The display gone: the window has saved; later starts find no socket.
+    QObject::connect(&program.displayLoss(), &platform::DisplayLoss::lost, &instance, &platform::SingleInstance::stop);
     ui::MainWindow &window = program.window();
     QObject::connect(&window, &ui::MainWindow::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     window.start();
