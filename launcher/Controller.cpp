@@ -130,6 +130,12 @@ void Controller::showSelectedInFolder()
         shortcuts::ShowInFolder(m_model.at(selected).target, m_services.opener);
 }
 
+QString Controller::selectedTarget() const
+{
+    const int selected = m_list.view.selectedRow();
+    return selected >= 0 ? m_model.at(selected).target : QString();
+}
+
 void Controller::copySelectedTarget()
 {
     const int selected = m_list.view.selectedRow();

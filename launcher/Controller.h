@@ -75,6 +75,8 @@ public:
     void showSelectedInFolder();
     // Copies the selected shortcut's path or address.
     void copySelectedTarget();
+    // The selected shortcut's target as stored; empty when none is selected.
+    QString selectedTarget() const;
     // Moves the selected shortcuts one place towards the start (`step` < 0)
     // or the end of the list; nothing while typing finds shortcuts.
     void moveSelected(int step);

@@ -1,6 +1,17 @@
 #include "ui/CommandTable.h"
 
+#include <QAction>
+#include <QCoreApplication>
+
+#include "shortcuts/Locating.h"
+#include "shortcuts/Targets.h"
+
 namespace ui {
+
+namespace {
+const char *const kCopyPath = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Path");
+const char *const kCopyAddress = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Address");
+} // namespace
 
 std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
                                   std::function<void()> showOptions)
@@ -9,6 +20,20 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
     std::vector<Command> table = {
         {"mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), {Qt::Key_Enter, Qt::Key_Return}, true,
          [c] { c->openSelected(); }},
+        {"mnuShowInFolder", QT_TRANSLATE_NOOP("ContextMenu", "S&how in Folder"), {}, true,
+         [c] { c->showSelectedInFolder(); }, false,
+         // A web address has no folder.
+         [c](QAction &action) {
+             action.setEnabled(shortcuts::folderPlaceOf(c->selectedTarget()).kind
+                               != shortcuts::FolderPlace::Kind::Nowhere);
+         }},
+        {"mnuCopyPath", kCopyPath, QKeySequence::keyBindings(QKeySequence::Copy),
+         true, [c] { c->copySelectedTarget(); }, false,
+         [c](QAction &action) {
+             const bool link = shortcuts::readTarget(c->selectedTarget(), shortcuts::Source::Stored).isLink();
+             action.setText(link ? QCoreApplication::translate("ContextMenu", kCopyAddress)
+                                 : QCoreApplication::translate("ContextMenu", kCopyPath));
+         }},
         {"mnuRename", QT_TRANSLATE_NOOP("ContextMenu", "&Rename"), {Qt::Key_F2}, true,
          [&list] { list.editCaption(); }},
         {"mnuDelete", QT_TRANSLATE_NOOP("ContextMenu", "&Delete Shortcut"),

@@ -76,6 +76,8 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
             m_menu->addAction(action);
         if (command.needsSelection)
             m_needSelection << action;
+        if (command.fit)
+            m_fitted.emplace_back(action, command.fit);
         connect(action, &QAction::triggered, this, [run = command.run] {
             if (run)
                 run();
@@ -120,6 +122,10 @@ void Commands::refresh()
     const bool selected = !m_hasSelection || m_hasSelection();
     for (QAction *action : std::as_const(m_needSelection))
         action->setEnabled(selected);
+    if (selected) {
+        for (const auto &[action, fit] : m_fitted)
+            fit(*action);
+    }
 }
 
 } // namespace ui

@@ -28,6 +28,9 @@ struct Command {
     std::function<void()> run = {};
     // A line in the menu between groups of commands.
     bool separator = false;
+    // Fits the action to the selected shortcut (its text, whether it
+    // applies) whenever the selection changes or the menu comes up.
+    std::function<void(QAction &)> fit = {};
 };
 
 inline Command menuSeparator(const char *name) { return Command{name, nullptr, {}, false, {}, true}; }
@@ -56,6 +59,7 @@ private:
     QMenu *m_menu;
     std::function<bool()> m_hasSelection;
     QList<QAction *> m_needSelection;
+    std::vector<std::pair<QAction *, std::function<void(QAction &)>>> m_fitted;
 };
 
 } // namespace ui

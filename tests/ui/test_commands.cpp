@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QLibraryInfo>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
@@ -69,8 +71,8 @@ TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
         ++withKeys;
         EXPECT_EQ(runsByItsKeys(action), action->shortcuts().size()) << action->text().toStdString();
     }
-    // Open, Rename, Delete, Move Left and Right, Paste and Add Files have keys.
-    EXPECT_EQ(withKeys, 7);
+    // Open, Copy, Rename, Delete, Move Left and Right, Paste and Add Files have keys.
+    EXPECT_EQ(withKeys, 8);
     // And they did what the menu says, on the selected shortcut.
     EXPECT_EQ(opener.opened.value(0), QStringLiteral("http://example.com/b"));
     ASSERT_FALSE(dialogs.shown.empty());
@@ -79,6 +81,8 @@ TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
                              "folder or web page it opens is not touched."));
     EXPECT_EQ(fileChooser.shown, 1);
     EXPECT_EQ(list().count(), 2);
+    ASSERT_NE(clipboard.contents(), nullptr);
+    EXPECT_EQ(clipboard.contents()->text(), QStringLiteral("http://example.com/b"));
 }
 
 TEST_F(CommandsTest, PasteShowsAndTakesThePlatformsPasteKeys)
@@ -103,7 +107,8 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
     for (QAction *action : menuCommands())
         if (!action->isEnabled())
             grey << action->objectName();
-    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuRename", "mnuDelete", "mnuMoveLeft", "mnuMoveRight"}));
+    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuShowInFolder", "mnuCopyPath", "mnuRename", "mnuDelete", "mnuMoveLeft",
+                                 "mnuMoveRight"}));
 
     // Selecting one (by the keyboard, as a user would) makes them work again.
     QTest::keyClick(&list(), Qt::Key_Home);
@@ -119,6 +124,36 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
     for (QAction *action : menuCommands())
         if (action->objectName() == QLatin1String("mnuDelete"))
             EXPECT_FALSE(action->isEnabled());
+}
+
+TEST_F(CommandsTest, ShowInFolderAndCopyFitTheSelectedShortcut)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("notes.txt"));
+    QFile(file).open(QIODevice::WriteOnly);
+    window->controller().addTargets({file});
+    QAction *show = window->findChild<QAction *>(QStringLiteral("mnuShowInFolder"));
+    QAction *copy = window->findChild<QAction *>(QStringLiteral("mnuCopyPath"));
+    ASSERT_NE(show, nullptr);
+    ASSERT_NE(copy, nullptr);
+
+    // A web address: nothing to show in a folder; its address is copied.
+    list().selectRow(0);
+    EXPECT_FALSE(show->isEnabled());
+    EXPECT_EQ(copy->text(), QStringLiteral("Cop&y Address"));
+    QTest::keyClick(&list(), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_NE(clipboard.contents(), nullptr);
+    EXPECT_EQ(clipboard.contents()->text(), QStringLiteral("http://example.com/a"));
+
+    // A file: shown selected in its folder; its path is copied, and as a URI.
+    list().selectRow(2);
+    EXPECT_TRUE(show->isEnabled());
+    EXPECT_EQ(copy->text(), QStringLiteral("Cop&y Path"));
+    show->trigger();
+    EXPECT_EQ(opener.shownInFolder, QStringList{file});
+    copy->trigger();
+    EXPECT_EQ(clipboard.contents()->text(), file);
+    EXPECT_EQ(clipboard.contents()->urls(), QList<QUrl>{QUrl::fromLocalFile(file)});
 }
 
 TEST_F(CommandsTest, KeysTypedIntoACaptionBeingRenamedStayThere)
