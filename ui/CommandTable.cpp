@@ -3,7 +3,7 @@
 namespace ui {
 
 std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
-                                  std::function<void()> showOptions)
+                                  std::function<void()> showOptions, std::function<void()> showAddApplications)
 {
     launcher::Controller *c = &controller;
     std::vector<Command> table = {
@@ -26,6 +26,8 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
          [c] { c->addFiles(); }},
         {"mnuAddFolders", QT_TRANSLATE_NOOP("ContextMenu", "Add Fo&lder\u2026"), {}, false,
          [c] { c->addFolders(); }},
+        {"mnuAddApplications", QT_TRANSLATE_NOOP("ContextMenu", "Add Appli&cation\u2026"), {}, false,
+         std::move(showAddApplications)},
         menuSeparator("mnuline2"),
         {"mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), {}, false, std::move(showOptions)},
     };
