@@ -227,6 +227,15 @@ void Controller::addTargets(const QStringList &targets)
     command([&] { shortcuts::AddDropped(m_list, targets); });
 }
 
+void Controller::addApplications(const QStringList &entryFiles)
+{
+    const int before = m_list.count();
+    addTargets(entryFiles);
+    // The last one added is selected and shown already.
+    for (int row = before; row < m_list.count(); ++row)
+        m_list.view.addToSelection(row);
+}
+
 void Controller::launch(const QString &target) { shortcuts::Launch(target, m_services.opener); }
 
 void Controller::setStartAtLogin(bool on)

@@ -51,6 +51,7 @@ public:
 
     shortcuts::ShortcutModel &model() { return m_model; }
     shortcuts::Finder &finder() { return m_finder; }
+    shortcuts::Icons &icons() { return m_icons; }
     const QString &profilePath() const { return m_ini.path(); }
     Reporter &reporter() { return m_reporter; }
 
@@ -93,6 +94,9 @@ public:
     // Targets from the command line, another start or the file chooser:
     // local paths as a drop adds them, the rest as web addresses.
     void addTargets(const QStringList &targets);
+    // Installed applications chosen from a list: their desktop entries added
+    // as a drop of those files adds them, and all of them selected.
+    void addApplications(const QStringList &entryFiles);
     // Opens a link or file that is not a shortcut (the options dialog's web site).
     void launch(const QString &target);
 

@@ -1,7 +1,6 @@
 #include "shortcuts/Finding.h"
 
 #include <QUrl>
-#include <array>
 
 #include "platform/xdg/PathOps.h"
 #include "shortcuts/ShortcutList.h"
@@ -80,7 +79,7 @@ QString findableTargetName(const QString &target)
     return platform::PathOps::GetFileName(target);
 }
 
-Match matchOf(const QString &typed, const QString &caption, const QString &targetName)
+Match matchOf(const QString &typed, const QString &caption, const QString &targetName, const QString &otherNames)
 {
     if (typed.isEmpty())
         return Match::None;
@@ -90,6 +89,8 @@ Match matchOf(const QString &typed, const QString &caption, const QString &targe
         return Match::WordStart;
     if (caption.contains(typed))
         return Match::CaptionPart;
+    if (!otherNames.isEmpty() && wordStarts(typed, otherNames))
+        return Match::OtherWordStart;
     if (inOrder(typed, caption))
         return Match::InOrder;
     if (inOrder(typed, targetName))
@@ -102,20 +103,18 @@ Findable findable(const QString &caption, const QString &target)
     return {foldedForFinding(caption), foldedForFinding(findableTargetName(target))};
 }
 
+Findable findable(const platform::Application &application)
+{
+    QString others;
+    for (const QString &name : QStringList{application.genericName} + application.keywords)
+        if (!name.isEmpty())
+            others += foldedForFinding(name) + u'\n';
+    return {foldedForFinding(application.name), foldedForFinding(application.program), others};
+}
+
 std::vector<int> rankedMatches(const QString &typed, const std::vector<Findable> &items)
 {
-    const QString folded = foldedForFinding(typed);
-    // One bucket per kind of match, each in list order: a stable sort in one pass.
-    std::array<std::vector<int>, static_cast<size_t>(Match::None)> buckets;
-    for (size_t i = 0; i < items.size(); ++i) {
-        const Match match = matchOf(folded, items[i].caption, items[i].targetName);
-        if (match != Match::None)
-            buckets[static_cast<size_t>(match)].push_back(int(i));
-    }
-    std::vector<int> ranked;
-    for (const auto &bucket : buckets)
-        ranked.insert(ranked.end(), bucket.begin(), bucket.end());
-    return ranked;
+    return rankedMatches(typed, items, [](const Findable &f) -> const Findable & { return f; });
 }
 
 } // namespace shortcuts

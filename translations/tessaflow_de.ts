@@ -145,6 +145,11 @@
         <translation>&amp;Ordner hinzufügen …</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Add Appli&amp;cation…</source>
+        <translation>&amp;Anwendung hinzufügen …</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>&amp;Options</source>
         <translation>Ein&amp;stellungen</translation>
@@ -180,7 +185,7 @@
 <context>
     <name>DesktopEntry</name>
     <message>
-        <location filename="../platform/xdg/DesktopEntry.cpp" line="+167"/>
+        <location filename="../platform/xdg/DesktopEntry.cpp" line="+221"/>
         <source>there is no program to start</source>
         <translation>es gibt kein Programm zum Starten</translation>
     </message>
@@ -660,7 +665,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Tessaflow - Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+34"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Der Start beim Anmelden konnte nicht geändert werden: %1</translation>
@@ -769,7 +774,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+286"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+292"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -913,6 +918,15 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>shortcuts::ApplicationModel</name>
+    <message>
+        <location filename="../shortcuts/ApplicationList.cpp" line="+54"/>
+        <source>(already added)</source>
+        <extracomment>Beside an application in the Add Applications window that is a shortcut already.</extracomment>
+        <translation>(schon hinzugefügt)</translation>
+    </message>
+</context>
+<context>
     <name>shortcuts::Finder</name>
     <message>
         <location filename="../shortcuts/Finder.cpp" line="+69"/>
@@ -922,9 +936,44 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>ui::AddApplications</name>
+    <message>
+        <location filename="../ui/AddApplications.cpp" line="+24"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tessaflow - Add Applications</source>
+        <translation>Tessaflow - Anwendungen hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Name, kind or keyword</source>
+        <extracomment>Shown in the empty filter field of the Add Applications window.</extracomment>
+        <translation>Name, Art oder Stichwort</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Applications</source>
+        <extracomment>What a screen reader calls the list of the Add Applications window.</extracomment>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+43"/>
+        <location filename="../ui/MainWindow.cpp" line="+44"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 von %2</translation>
@@ -941,17 +990,17 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
-        <translation>Legen Sie Dateien, Ordner oder Webadressen hier ab – oder drücken Sie Einfg oder Strg+V</translation>
+        <source>Drop files, folders or links here — or press Insert or Ctrl+V, or right-click for Add Application…</source>
+        <translation>Legen Sie Dateien, Ordner oder Webadressen hier ab – oder drücken Sie Einfg oder Strg+V, oder wählen Sie „Anwendung hinzufügen …“ im Kontextmenü</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Shortcuts</source>
         <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>

@@ -145,6 +145,11 @@
         <translation>Ajouter un &amp;dossier…</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Add Appli&amp;cation…</source>
+        <translation>Ajouter une app&amp;lication…</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>&amp;Options</source>
         <translation>O&amp;ptions</translation>
@@ -180,7 +185,7 @@
 <context>
     <name>DesktopEntry</name>
     <message>
-        <location filename="../platform/xdg/DesktopEntry.cpp" line="+167"/>
+        <location filename="../platform/xdg/DesktopEntry.cpp" line="+221"/>
         <source>there is no program to start</source>
         <translation>il n’y a aucun programme à lancer</translation>
     </message>
@@ -660,7 +665,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Tessaflow - Ajouter des dossiers</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+34"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Impossible de modifier le lancement à l’ouverture de session&#xa0;: %1</translation>
@@ -769,7 +774,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+286"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+292"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -913,6 +918,15 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>shortcuts::ApplicationModel</name>
+    <message>
+        <location filename="../shortcuts/ApplicationList.cpp" line="+54"/>
+        <source>(already added)</source>
+        <extracomment>Beside an application in the Add Applications window that is a shortcut already.</extracomment>
+        <translation>(déjà ajoutée)</translation>
+    </message>
+</context>
+<context>
     <name>shortcuts::Finder</name>
     <message>
         <location filename="../shortcuts/Finder.cpp" line="+69"/>
@@ -922,9 +936,44 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ui::AddApplications</name>
+    <message>
+        <location filename="../ui/AddApplications.cpp" line="+24"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tessaflow - Add Applications</source>
+        <translation>Tessaflow - Ajouter des applications</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Name, kind or keyword</source>
+        <extracomment>Shown in the empty filter field of the Add Applications window.</extracomment>
+        <translation>Nom, type ou mot-clé</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Applications</source>
+        <extracomment>What a screen reader calls the list of the Add Applications window.</extracomment>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+43"/>
+        <location filename="../ui/MainWindow.cpp" line="+44"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 par %2</translation>
@@ -941,17 +990,17 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Drop files, folders or links here — or press Insert or Ctrl+V</source>
-        <translation>Déposez ici des fichiers, des dossiers ou des liens — ou appuyez sur Inser ou Ctrl+V</translation>
+        <source>Drop files, folders or links here — or press Insert or Ctrl+V, or right-click for Add Application…</source>
+        <translation>Déposez ici des fichiers, des dossiers ou des liens — ou appuyez sur Inser ou Ctrl+V, ou choisissez « Ajouter une application… » dans le menu contextuel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Shortcuts</source>
         <extracomment>What a screen reader calls the list of shortcuts.</extracomment>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>

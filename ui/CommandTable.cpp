@@ -14,7 +14,7 @@ const char *const kCopyAddress = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Address
 } // namespace
 
 std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
-                                  std::function<void()> showOptions)
+                                  std::function<void()> showOptions, std::function<void()> showAddApplications)
 {
     launcher::Controller *c = &controller;
     std::vector<Command> table = {
@@ -51,6 +51,8 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
          [c] { c->addFiles(); }},
         {"mnuAddFolders", QT_TRANSLATE_NOOP("ContextMenu", "Add Fo&lder\u2026"), {}, false,
          [c] { c->addFolders(); }},
+        {"mnuAddApplications", QT_TRANSLATE_NOOP("ContextMenu", "Add Appli&cation\u2026"), {}, false,
+         std::move(showAddApplications)},
         menuSeparator("mnuline2"),
         {"mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), {}, false, std::move(showOptions)},
     };

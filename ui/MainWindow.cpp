@@ -11,6 +11,7 @@
 #include "Version.h"
 #include "platform/widgets/Twips.h"
 #include "shortcuts/ShortcutList.h"
+#include "ui/AddApplications.h"
 #include "ui/CommandTable.h"
 
 namespace ui {
@@ -93,7 +94,8 @@ void MainWindow::setUpList()
     // The shortcuts; dragged out, they carry their targets.
     m_lstButtons->setItems(&model());
     m_lstButtons->setToolTip(tr("Drag & Drop files to Add"));
-    m_lstButtons->setPlaceholderText(tr("Drop files, folders or links here — or press Insert or Ctrl+V"));
+    m_lstButtons->setPlaceholderText(tr("Drop files, folders or links here — or press Insert or Ctrl+V, "
+                                       "or right-click for Add Application\u2026"));
     //: What a screen reader calls the list of shortcuts.
     m_lstButtons->setAccessibleName(tr("Shortcuts"));
     m_lstButtons->setCountText(shortcuts::countText);
@@ -111,7 +113,9 @@ void MainWindow::setUpList()
             [controller](const QList<QUrl> &urls, const QStringList &titles) { controller->addDropped(urls, titles); });
     connect(m_lstButtons, &platform::ListView::captionEdited, controller, &launcher::Controller::renamed);
     connect(m_lstButtons, &platform::ListView::itemsDroppedOnto, controller, &launcher::Controller::moveOnto);
-    m_commands = new Commands(*m_lstButtons, commandTable(m_controller, *m_lstButtons, [this] { showOptions(); }),
+    m_commands = new Commands(*m_lstButtons,
+                              commandTable(m_controller, *m_lstButtons, [this] { showOptions(); },
+                                           [this] { AddApplications::openOver(*this, m_controller); }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)

@@ -152,6 +152,12 @@ void ListView::selectRow(int row)
         clearSelection();
 }
 
+void ListView::addToSelection(int row)
+{
+    if (const QModelIndex index = indexOf(row); index.isValid())
+        selectionModel()->select(index, QItemSelectionModel::Select);
+}
+
 void ListView::showRow(int row)
 {
     if (!indexOf(row).isValid())

@@ -65,6 +65,8 @@ public:
     std::vector<int> selectedRows() const;
     // Selects item `row`; clears the selection when it is not shown.
     void selectRow(int row);
+    // Adds item `row` to the selection; the item the keys are on stays.
+    void addToSelection(int row);
     // Selects item `row`, scrolls it into view and gives the list the focus,
     // so that the keys act on it at once.
     void showRow(int row);

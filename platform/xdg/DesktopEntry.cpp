@@ -9,6 +9,50 @@ namespace platform::DesktopEntry {
 
 namespace {
 
+// Reads the groups of `text` into `groups`; with `only` set, just that group,
+// and it stops where that group ends.
+void parse(const QByteArray &text, KeyFile &groups, const QString &only)
+{
+    QHash<QString, QString> *group = nullptr;
+    qsizetype at = 0;
+    for (int lines = 0; at < text.size() && lines < 10000; ++lines) {
+        qsizetype end = text.indexOf('\n', at);
+        if (end < 0)
+            end = text.size();
+        const QString line = QString::fromUtf8(QByteArrayView(text).sliced(at, end - at)).trimmed();
+        at = end + 1;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            const QString name = line.mid(1, line.size() - 2);
+            if (!only.isEmpty() && group)
+                return; // the one group asked for has ended
+            // The first of repeated groups counts.
+            group = groups.contains(name) || (!only.isEmpty() && name != only) ? nullptr : &groups[name];
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (!group || eq <= 0 || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QString key = line.left(eq).trimmed();
+        if (!group->contains(key)) // the first of repeated keys counts
+            group->insert(key, line.mid(eq + 1).trimmed());
+    }
+}
+
+// Such files are small; a huge one is not one of them. Read in one go:
+// reading line by line with a length cap allocated (and mapped) a buffer
+// of the cap's size for every line. A shortcut's target may be a FIFO
+// named x.desktop: only a regular file is read.
+KeyFile readFile(const QString &path, const QString &only)
+{
+    KeyFile groups;
+    QByteArray text;
+    if (readRegularFile(path, 4 * 1024 * 1024, &text) == FileRead::Done)
+        parse(text, groups, only);
+    return groups;
+}
+
+} // namespace
+
 QString unescaped(const QString &value)
 {
     QString out;
@@ -30,8 +74,7 @@ QString unescaped(const QString &value)
     return out;
 }
 
-// Name[...] keys in the order the rules prefer them for a locale.
-QStringList localeKeys(const QString &locale)
+QStringList localeSuffixes(const QString &locale)
 {
     QString rest = locale.section(QLatin1Char('.'), 0, 0); // no encoding
     QString modifier;
@@ -64,40 +107,58 @@ QString userLocale()
     return {};
 }
 
+KeyFile readKeyFile(const QString &path) { return readFile(path, QString()); }
+
+QHash<QString, QString> readGroup(const QString &path, const QString &group)
+{
+    return readFile(path, group).value(group);
+}
+
+namespace {
+
+QString localizedAsWritten(const QHash<QString, QString> &group, const QString &key, const QStringList &suffixes)
+{
+    for (const QString &suffix : suffixes) {
+        const auto found = group.constFind(key + QLatin1Char('[') + suffix + QLatin1Char(']'));
+        if (found != group.cend() && !found->isEmpty())
+            return *found;
+    }
+    return group.value(key);
+}
+
 } // namespace
 
-KeyFile readKeyFile(const QString &path)
+QString localized(const QHash<QString, QString> &group, const QString &key, const QStringList &suffixes)
 {
-    KeyFile groups;
-    QHash<QString, QString> *group = nullptr;
-    // Such files are small; a huge one is not one of them. Read in one go:
-    // reading line by line with a length cap allocated (and mapped) a buffer
-    // of the cap's size for every line. A shortcut's target may be a FIFO
-    // named x.desktop: only a regular file is read.
-    QByteArray text;
-    if (readRegularFile(path, 4 * 1024 * 1024, &text) != FileRead::Done)
-        return groups;
-    qsizetype at = 0;
-    for (int lines = 0; at < text.size() && lines < 10000; ++lines) {
-        qsizetype end = text.indexOf('\n', at);
-        if (end < 0)
-            end = text.size();
-        const QString line = QString::fromUtf8(QByteArrayView(text).sliced(at, end - at)).trimmed();
-        at = end + 1;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            const QString name = line.mid(1, line.size() - 2);
-            // The first of repeated groups counts.
-            group = groups.contains(name) ? nullptr : &groups[name];
-            continue;
+    return unescaped(localizedAsWritten(group, key, suffixes));
+}
+
+QStringList localizedList(const QHash<QString, QString> &group, const QString &key, const QStringList &suffixes)
+{
+    return listValue(localizedAsWritten(group, key, suffixes));
+}
+
+QStringList listValue(const QString &value)
+{
+    QStringList items;
+    QString item;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == u'\\' && i + 1 < value.size() && value[i + 1] == u';') {
+            item += u';';
+            ++i;
+        } else if (value[i] == u';') {
+            if (!item.isEmpty())
+                items << unescaped(item);
+            item.clear();
+        } else {
+            item += value[i];
+            if (value[i] == u'\\' && i + 1 < value.size())
+                item += value[++i]; // kept for unescaped()
         }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (!group || eq <= 0 || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QString key = line.left(eq).trimmed();
-        if (!group->contains(key)) // the first of repeated keys counts
-            group->insert(key, line.mid(eq + 1).trimmed());
     }
-    return groups;
+    if (!item.isEmpty())
+        items << unescaped(item);
+    return items;
 }
 
 std::optional<Entry> read(const QString &path, const QString &locale)
@@ -108,14 +169,7 @@ std::optional<Entry> read(const QString &path, const QString &locale)
         return std::nullopt;
     const auto value = [&keys = *found](const QString &key) { return unescaped(keys.value(key)); };
     Entry entry;
-    entry.name = value(QStringLiteral("Name"));
-    for (const QString &suffix : localeKeys(locale)) {
-        const QString localized = value(QStringLiteral("Name[%1]").arg(suffix));
-        if (!localized.isEmpty()) {
-            entry.name = localized;
-            break;
-        }
-    }
+    entry.name = localized(*found, QStringLiteral("Name"), localeSuffixes(locale));
     entry.icon = value(QStringLiteral("Icon"));
     entry.exec = value(QStringLiteral("Exec"));
     return entry;

@@ -24,6 +24,25 @@ struct Entry {
 // the file is missing or not a regular file.
 using KeyFile = QHash<QString, QHash<QString, QString>>;
 KeyFile readKeyFile(const QString &path);
+// One group of such a file, read only as far as that group goes: listing
+// every application reads this for each entry. Empty as above.
+QHash<QString, QString> readGroup(const QString &path, const QString &group);
+
+// The localized key suffixes a locale ("lang_COUNTRY.ENCODING@MODIFIER", any
+// part missing) looks for, best first: "de_DE", "de" for "de_DE.UTF-8".
+QStringList localeSuffixes(const QString &locale);
+// The user's locale as desktop entries are matched against it (LC_ALL,
+// LC_MESSAGES, LANG).
+QString userLocale();
+// A value with the string escapes undone.
+QString unescaped(const QString &value);
+// `key` of `group` in the language of `suffixes` where the entry has it,
+// else the untranslated one, escapes undone.
+QString localized(const QHash<QString, QString> &group, const QString &key, const QStringList &suffixes);
+// A list value ("a;b\;c;"): its items, escapes undone, empty ones left out.
+QStringList listValue(const QString &value);
+// The same for a list value in the language of `suffixes` (as localized()).
+QStringList localizedList(const QHash<QString, QString> &group, const QString &key, const QStringList &suffixes);
 
 // Nothing when the file cannot be read or has no [Desktop Entry] group.
 // `locale` as "lang_COUNTRY@MODIFIER" (any part may be missing).

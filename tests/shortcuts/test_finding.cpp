@@ -34,6 +34,14 @@ TEST(Finding, EachKindOfMatchRanksInItsPlace)
     EXPECT_EQ(match("start", "Home", "https://example.org/start"), Match::None);                // not the path
     EXPECT_EQ(match("xyz", "notes.md"), Match::None);
     EXPECT_EQ(match("ba", "abc"), Match::None); // letters out of order
+    // Other names (an application's generic name and keywords) count by the starts of their words,
+    // after any part of the caption and before its scattered letters.
+    const QString others = QStringLiteral("web browser\ninternet\n");
+    EXPECT_EQ(shortcuts::matchOf("brow", "firefox", "firefox-esr", others), Match::OtherWordStart);
+    EXPECT_EQ(shortcuts::matchOf("inter", "firefox", "firefox-esr", others), Match::OtherWordStart);
+    EXPECT_EQ(shortcuts::matchOf("fox", "firefox", "firefox-esr", others), Match::CaptionPart);
+    EXPECT_EQ(shortcuts::matchOf("rowser", "firefox", "firefox-esr", others), Match::None);
+    EXPECT_EQ(shortcuts::matchOf("esr", "firefox", "firefox-esr", others), Match::TargetOnly);
     // Accents, letter case and invisible breaks go; the letters stay.
     EXPECT_EQ(shortcuts::foldedForFinding(QStringLiteral("Ça\u200Bva ÅNGSTRÖM")), QStringLiteral("cava angstrom"));
 }
