@@ -100,12 +100,27 @@
         <translation>Kontextmenü</translation>
     </message>
     <message>
-        <location filename="../ui/CommandTable.cpp" line="+10"/>
+        <location filename="../ui/CommandTable.cpp" line="+12"/>
+        <source>Cop&amp;y Path</source>
+        <translation>Pfad ko&amp;pieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cop&amp;y Address</source>
+        <translation>Adresse ko&amp;pieren</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&amp;Open Shortcut</source>
         <translation>Verknüpfung ö&amp;ffnen</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>S&amp;how in Folder</source>
+        <translation>Im Ordner &amp;zeigen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>&amp;Rename</source>
         <translation>&amp;Umbenennen</translation>
     </message>
@@ -305,7 +320,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Opener</name>
     <message>
-        <location filename="../platform/process/Opener.cpp" line="+20"/>
+        <location filename="../platform/process/Opener.cpp" line="+24"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
         <translation>„%1“</translation>
@@ -374,7 +389,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Die Datei bzw. der Ordner %1 ist nicht erreichbar: %2.</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+82"/>
         <source>unknown reason</source>
         <translation>unbekannter Grund</translation>
     </message>
@@ -637,7 +652,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+71"/>
+        <location filename="../launcher/Controller.cpp" line="+72"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -655,7 +670,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+118"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>

@@ -100,12 +100,27 @@
         <translation>Menu contextuel</translation>
     </message>
     <message>
-        <location filename="../ui/CommandTable.cpp" line="+10"/>
+        <location filename="../ui/CommandTable.cpp" line="+12"/>
+        <source>Cop&amp;y Path</source>
+        <translation>Cop&amp;ier le chemin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cop&amp;y Address</source>
+        <translation>Cop&amp;ier l’adresse</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&amp;Open Shortcut</source>
         <translation>&amp;Ouvrir le raccourci</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>S&amp;how in Folder</source>
+        <translation>Affic&amp;her dans le dossier</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>&amp;Rename</source>
         <translation>&amp;Renommer</translation>
     </message>
@@ -305,7 +320,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>Opener</name>
     <message>
-        <location filename="../platform/process/Opener.cpp" line="+20"/>
+        <location filename="../platform/process/Opener.cpp" line="+24"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
         <translation>«&#xa0;%1&#xa0;»</translation>
@@ -374,7 +389,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Le fichier ou le dossier %1 est inaccessible : %2.</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+82"/>
         <source>unknown reason</source>
         <translation>raison inconnue</translation>
     </message>
@@ -637,7 +652,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+71"/>
+        <location filename="../launcher/Controller.cpp" line="+72"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -655,7 +670,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+118"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>

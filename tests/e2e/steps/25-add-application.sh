@@ -4,7 +4,7 @@
 # Enter saves a shortcut to that entry's file, captioned by its name.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/step.sh"
-step_start 24 "add an installed application from the context menu" "${1:-build-tests}"
+step_start 25 "add an installed application from the context menu" "${1:-build-tests}"
 
 apps=$tmp/share/applications
 mkdir -p "$apps/office"
