@@ -10,51 +10,27 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/PrivateBus.h"
+
 namespace testing_support {
 
-// A private session bus that activates nothing (no service folders, so no
-// portal installed on the machine can answer), with the stand-in desktop
-// portal (support/standin_portal.py) on it.
+// The stand-in desktop portal (support/standin_portal.py) on a private
+// session bus that activates nothing.
 class StandInPortal {
 public:
-    StandInPortal()
-    {
-        QFile config(m_dir.filePath(QStringLiteral("bus.conf")));
-        if (config.open(QIODevice::WriteOnly)) {
-            config.write(QStringLiteral(
-                             "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                             " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                             "<busconfig><type>session</type><listen>unix:dir=%1</listen>\n"
-                             "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                             "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n")
-                             .arg(m_dir.path())
-                             .toUtf8());
-        }
-        config.close();
-        m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config.fileName(),
-                                                       QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-                                                       QStringLiteral("--print-address")});
-        if (m_daemon.waitForStarted(5000) && QTest::qWaitFor([&] { return m_daemon.canReadLine(); }, 5000))
-            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    }
-    ~StandInPortal()
-    {
-        stop();
-        QDBusConnection::disconnectFromBus(QStringLiteral("standin-test"));
-        m_daemon.terminate();
-        m_daemon.waitForFinished(3000);
-    }
+    StandInPortal() = default;
+    ~StandInPortal() { stop(); }
     StandInPortal(const StandInPortal &) = delete;
     StandInPortal &operator=(const StandInPortal &) = delete;
 
     // The test's own connection to the private bus (invalid when it did not start).
-    QDBusConnection bus() const { return QDBusConnection::connectToBus(m_address, QStringLiteral("standin-test")); }
-    bool busStarted() const { return !m_address.isEmpty(); }
+    QDBusConnection bus() const { return m_bus.connection(QStringLiteral("standin-test")); }
+    bool busStarted() const { return m_bus.started(); }
     // Starts the stand-in with `options` (see the script) and waits for its name.
     bool start(const QStringList &options = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
         m_portal.setProcessEnvironment(environment);
         m_portal.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_portal.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral(STANDIN_PORTAL), m_log} + options);
@@ -100,10 +76,10 @@ public:
     }
 
 private:
+    // Mutable: handing out a connection notes its name, to close it with the bus.
+    mutable PrivateBus m_bus;
     QTemporaryDir m_dir;
-    QProcess m_daemon;
     QProcess m_portal;
-    QString m_address;
     QString m_log = m_dir.filePath(QStringLiteral("portal.log"));
 };
 

@@ -1,15 +1,19 @@
 #include "platform/process/Opener.h"
 
 #include "support/LongPath.h"
+#include "support/PrivateBus.h"
 #include "support/ProcessEnvironment.h"
 #include "support/Recorders.h"
 #include "support/RecordingSpawner.h"
 
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -306,3 +310,87 @@ TEST_F(DesktopOpening, ProgramIsRunItselfInANewSession)
 }
 
 } // namespace
+
+// ---- Show in folder: the desktop's file manager on a private bus ----
+
+namespace {
+
+// Stands in for a file manager: records each ShowItems call and answers it.
+class StandInFileManager : public QDBusVirtualObject {
+public:
+    QList<QVariantList> calls;
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
+    {
+        if (message.interface() != QLatin1String("org.freedesktop.FileManager1")
+            || message.member() != QLatin1String("ShowItems"))
+            return false;
+        calls << message.arguments();
+        connection.send(message.createReply());
+        return true;
+    }
+};
+
+class ShowInFolder : public Environment {
+protected:
+    testing_support::PrivateBus bus;
+    RecordingSpawner spawner;
+    RecordingDialogs dialogs;
+    StandInFileManager fileManager;
+
+    bool serveFileManager()
+    {
+        QDBusConnection server = bus.connection(QStringLiteral("file-manager"));
+        return server.registerVirtualObject(QStringLiteral("/org/freedesktop/FileManager1"), &fileManager)
+               && server.registerService(QStringLiteral("org.freedesktop.FileManager1"));
+    }
+    // The folder handed to the desktop opener, once it is.
+    QString folderOpened()
+    {
+        QTest::qWaitFor([&] { return !spawner.calls.empty(); }, 5000);
+        return spawner.calls.empty() ? QString() : spawner.calls[0].command.arguments.value(0);
+    }
+};
+
+} // namespace
+
+TEST_F(ShowInFolder, TheFileManagerSelectsTheItemByItsUri)
+{
+    ASSERT_TRUE(bus.started());
+    ASSERT_TRUE(serveFileManager());
+    writeFile(work("a b#1%.txt"), "text");
+    DesktopOpener desktop(spawner, platform::notifyThrough(dialogs), bus.connection(QStringLiteral("launcher")));
+    desktop.showInFolder(work("a b#1%.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fileManager.calls.isEmpty(); }, 5000));
+    const QVariantList call = fileManager.calls.first();
+    ASSERT_EQ(call.size(), 2);
+    const QStringList uris = call[0].toStringList();
+    ASSERT_EQ(uris.size(), 1);
+    EXPECT_TRUE(uris[0].startsWith(QStringLiteral("file:///")));
+    EXPECT_TRUE(uris[0].contains(QStringLiteral("a%20b%231%25.txt"))) << uris[0].toStdString();
+    EXPECT_EQ(QUrl(uris[0]).toLocalFile(), work("a b#1%.txt"));
+    EXPECT_EQ(call[1].toString(), QString());
+    // Answered: nothing else is opened. A call through the same connection
+    // comes back after the answer, which is then delivered.
+    QDBusConnection launcher = bus.connection(QStringLiteral("launcher"));
+    launcher.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                                 QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping")));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(spawner.calls.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ShowInFolder, WithoutAFileManagerTheFolderOpens)
+{
+    ASSERT_TRUE(bus.started());
+    writeFile(work("doc.txt"), "text");
+    // Nobody owns the name on a bus that activates nothing.
+    DesktopOpener onBus(spawner, platform::notifyThrough(dialogs), bus.connection(QStringLiteral("launcher")));
+    onBus.showInFolder(work("doc.txt"));
+    EXPECT_EQ(folderOpened(), at("work"));
+    // No bus at all.
+    spawner.calls.clear();
+    DesktopOpener offBus(spawner, platform::notifyThrough(dialogs), QDBusConnection(QStringLiteral("none")));
+    offBus.showInFolder(work("doc.txt"));
+    EXPECT_EQ(folderOpened(), at("work"));
+}
