@@ -127,14 +127,14 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     layOut();
 
-    connect(m_cmbArrange, &QComboBox::currentIndexChanged, this, &frmOptions::cmbArrange_Click);
-    connect(m_cmbView, &QComboBox::currentIndexChanged, this, &frmOptions::cmbView_Click);
-    connect(m_cmdWWW, &LinkLabel::clicked, this, &frmOptions::cmdWWW_Click);
-    connect(m_chkLogin, &QCheckBox::clicked, this, &frmOptions::chkLogin_Click);
+    connect(m_cmbArrange, &QComboBox::currentIndexChanged, this, &frmOptions::arrangementChosen);
+    connect(m_cmbView, &QComboBox::currentIndexChanged, this, &frmOptions::viewChosen);
+    connect(m_cmdWWW, &LinkLabel::clicked, this, &frmOptions::openWebSite);
+    connect(m_chkLogin, &QCheckBox::clicked, this, &frmOptions::loginToggled);
     connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    Form_Load();
+    showCurrentValues();
     // Connected after the current key is shown, so showing it sets nothing.
-    connect(m_txtKey, &QKeySequenceEdit::keySequenceChanged, this, &frmOptions::txtKey_Change);
+    connect(m_txtKey, &QKeySequenceEdit::keySequenceChanged, this, &frmOptions::keyChosen);
 }
 
 void frmOptions::layOut()
@@ -194,7 +194,7 @@ void frmOptions::layOut()
     setTabOrder(m_txtKey, m_cmdClose);
 }
 
-void frmOptions::Form_Load()
+void frmOptions::showCurrentValues()
 {
     // The entries mirror the list's current values; choosing writes them back.
     // A report view (only a hand-edited profile makes one) has no entry: none
@@ -268,7 +268,7 @@ void OneKeyEdit::keyPressEvent(QKeyEvent *event)
         setKeySequence(QKeySequence(pressed[0]));
 }
 
-void frmOptions::txtKey_Change()
+void frmOptions::keyChosen()
 {
     const QString refusal = m_key.refusal ? m_key.refusal(m_txtKey->keySequence()) : QString();
     if (!refusal.isEmpty()) {
@@ -294,25 +294,25 @@ void frmOptions::showLogin()
         m_chkLogin->setChecked(m_login.enabled());
 }
 
-void frmOptions::cmbArrange_Click(int index)
+void frmOptions::arrangementChosen(int index)
 {
     if (index >= 0)
         m_lstButtons.setArrange(index);
 }
 
-void frmOptions::cmbView_Click(int index)
+void frmOptions::viewChosen(int index)
 {
     if (index >= 0)
         m_lstButtons.setView(index);
 }
 
-void frmOptions::cmdWWW_Click()
+void frmOptions::openWebSite()
 {
     if (m_launch)
         m_launch(QLatin1String(version::kWebUrl));
 }
 
-void frmOptions::chkLogin_Click(bool checked)
+void frmOptions::loginToggled(bool checked)
 {
     if (m_login.setEnabled)
         m_login.setEnabled(checked);

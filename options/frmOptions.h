@@ -89,12 +89,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
-    void cmbArrange_Click(int index);
-    void cmbView_Click(int index);
-    void cmdWWW_Click();
-    void chkLogin_Click(bool checked);
-    void txtKey_Change();
+    void showCurrentValues();
+    void arrangementChosen(int index);
+    void viewChosen(int index);
+    void openWebSite();
+    void loginToggled(bool checked);
+    void keyChosen();
     void showKeyText(const QString &text);
     void layOut();
 
