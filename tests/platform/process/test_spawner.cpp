@@ -19,12 +19,7 @@
 using platform::Command;
 using platform::DetachedSpawner;
 using platform::SpawnResult;
-using testing_support::Environment;
-using testing_support::kExecutable;
-using testing_support::noChildren;
-using testing_support::readAll;
-using testing_support::writeFile;
-using testing_support::writeScript;
+using namespace testing_support;
 
 namespace {
 
