@@ -1,0 +1,166 @@
+// A running copy and a later start in one process: the hand-over, its rule
+// and cap, the runtime folder, and the socket going with the copy.
+#include "support/InstanceFixture.h"
+
+using namespace testing_support;
+using platform::InstanceSocket::encode;
+
+namespace {
+
+using SingleInstanceTest = InstanceFixture;
+
+// A runtime folder that is the user's own and private but not writable would
+// make no socket, and each later start a copy of its own: the folder in the
+// temporary folder is used instead, as for any unusable runtime folder.
+TEST_F(SingleInstanceTest, APrivateRuntimeFolderThatCannotBeWrittenToIsPassedOver)
+{
+    const auto restore = privateRuntimeDir();
+    const QString runtime = dir.filePath(QStringLiteral("runtime")), temp = dir.filePath(QStringLiteral("temp"));
+    ASSERT_TRUE(QDir().mkpath(temp) && ::chmod(QFile::encodeName(runtime).constData(), 0500) == 0);
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    const auto restoreTemp = qScopeGuard([&] {
+        ::chmod(QFile::encodeName(runtime).constData(), 0700);
+        if (savedTemp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTemp);
+    });
+    QString why;
+    EXPECT_EQ(platform::InstanceSocket::privateFolder(&why), temp + QStringLiteral("/tessaflow-%1").arg(::geteuid()))
+        << why.toStdString();
+    platform::SingleInstance first(dir.filePath(QStringLiteral("app/tsw.ini")),
+                                   [](const QString &target, QString *) -> std::optional<QString> { return target; });
+    ASSERT_EQ(first.start({}, &why), platform::SingleInstance::Start::First);
+    EXPECT_TRUE(why.isEmpty()) << why.toStdString(); // listening
+    EXPECT_TRUE(platform::SingleInstance::serverName(dir.filePath(QStringLiteral("app/tsw.ini"))).startsWith(temp));
+}
+
+// The running copy takes what the rule it was handed accepts, in order, and
+// tells the sender what the rule refused.
+TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
+{
+    const auto restore = privateRuntimeDir();
+    platform::SingleInstance running(dir.filePath(QStringLiteral("app/tsw.ini")),
+                                     [](const QString &target, QString *refusal) -> std::optional<QString> {
+                                         if (target.contains(QLatin1String("refuse"))) {
+                                             *refusal = QStringLiteral("refused: ") + target;
+                                             return std::nullopt;
+                                         }
+                                         return target.toUpper();
+                                     });
+    QString why;
+    ASSERT_EQ(running.start({}, &why), platform::SingleInstance::Start::First) << why.toStdString();
+    std::optional<QStringList> taken;
+    QObject::connect(&running, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &, bool) { taken = targets; });
+    running.serve();
+
+    QStringList answer;
+    std::thread laterStart([&, name = socketName()] {
+        const int fd = unixSocket(name, false);
+        const QByteArray request = encode({QStringLiteral("one"), QStringLiteral("refuse me"), QStringLiteral("two")});
+        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size())
+            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &answer);
+        ::close(fd);
+    });
+    const bool served = QTest::qWaitFor([&] { return taken.has_value(); }, 10000);
+    laterStart.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(*taken, (QStringList{"ONE", "TWO"}));
+    EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me"}));
+}
+
+// A request past the cap is taken as far as the cap, and the answer counts
+// only what was taken and says why the rest was not.
+TEST_F(SingleInstanceTest, AHandOverIsCappedAndTheAnswerSaysSo)
+{
+    const auto restore = privateRuntimeDir();
+    platform::SingleInstance running(
+        dir.filePath(QStringLiteral("app/tsw.ini")),
+        [](const QString &target, QString *refusal) -> std::optional<QString> {
+            if (target.contains(QLatin1String("refuse"))) {
+                *refusal = QStringLiteral("refused: ") + target;
+                return std::nullopt;
+            }
+            return target;
+        },
+        3);
+    QString why;
+    ASSERT_EQ(running.start({}, &why), platform::SingleInstance::Start::First) << why.toStdString();
+    std::optional<QStringList> taken;
+    QObject::connect(&running, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &, bool) { taken = targets; });
+    running.serve();
+
+    QStringList answer;
+    std::thread laterStart([&, name = socketName()] {
+        const int fd = unixSocket(name, false);
+        const QByteArray request = encode({QStringLiteral("one"), QStringLiteral("refuse me"), QStringLiteral("two"),
+                                           QStringLiteral("three"), QStringLiteral("four")});
+        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size())
+            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &answer);
+        ::close(fd);
+    });
+    const bool served = QTest::qWaitFor([&] { return taken.has_value(); }, 10000);
+    laterStart.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(*taken, (QStringList{"one", "two"}));
+    EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me", "2 more not added: at most 3 are taken at once"}));
+}
+
+TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)
+{
+    const auto restore = privateRuntimeDir();
+    const QString profilePath = dir.filePath(QStringLiteral("app/tsw.ini"));
+    auto acceptAll = [](const QString &target, QString *) -> std::optional<QString> { return target; };
+
+    // No copy runs: nothing is made, start() decides.
+    platform::SingleInstance alone(profilePath, acceptAll);
+    EXPECT_EQ(alone.handOverEarly({QStringLiteral("x")}), platform::SingleInstance::Start::First);
+    EXPECT_FALSE(listening());
+    ASSERT_EQ(alone.start({}), platform::SingleInstance::Start::First);
+    ASSERT_TRUE(listening());
+    std::optional<std::tuple<QStringList, QString, bool>> asked;
+    QObject::connect(&alone, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &token, bool toggle) {
+                         asked = std::tuple(targets, token, toggle);
+                     });
+    alone.serve();
+
+    // A copy runs: the request, its token and toggle, reach it.
+    platform::SingleInstance::Start early = platform::SingleInstance::Start::Failed;
+    int taken = -1;
+    std::thread later([&] {
+        platform::SingleInstance instance(profilePath, acceptAll);
+        early = instance.handOverEarly({QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("tok"), true);
+        taken = instance.taken();
+    });
+    const bool served = QTest::qWaitFor([&] { return asked.has_value(); }, 10000);
+    later.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(early, platform::SingleInstance::Start::HandedOver);
+    EXPECT_EQ(taken, 2);
+    EXPECT_EQ(*asked, std::tuple(QStringList{"a", "b"}, QStringLiteral("tok"), true));
+}
+
+// Stopped (the display gone, destructors skipped): the socket goes at once,
+// and the next start is the first again.
+TEST_F(SingleInstanceTest, AStoppedCopyLeavesNoSocket)
+{
+    const auto restore = privateRuntimeDir();
+    const QString profilePath = dir.filePath(QStringLiteral("app/tsw.ini"));
+    auto acceptAll = [](const QString &target, QString *) -> std::optional<QString> { return target; };
+    platform::SingleInstance running(profilePath, acceptAll);
+    ASSERT_EQ(running.start({}), platform::SingleInstance::Start::First);
+    running.serve();
+    ASSERT_TRUE(listening());
+    running.stop();
+    EXPECT_FALSE(listening());
+    platform::SingleInstance next(profilePath, acceptAll);
+    EXPECT_EQ(next.handOverEarly({QStringLiteral("x")}), platform::SingleInstance::Start::First);
+    EXPECT_EQ(next.start({}), platform::SingleInstance::Start::First);
+    EXPECT_TRUE(listening());
+}
+
+} // namespace
