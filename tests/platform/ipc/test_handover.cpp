@@ -36,39 +36,56 @@ TEST_F(SingleInstanceTest, APrivateRuntimeFolderThatCannotBeWrittenToIsPassedOve
     EXPECT_TRUE(platform::SingleInstance::serverName(dir.filePath(QStringLiteral("app/tsw.ini"))).startsWith(temp));
 }
 
+// Refuses what has "refuse" in it, saying so; takes the rest through `take`.
+platform::SingleInstance::Accept refusingRule(std::function<QString(const QString &)> take)
+{
+    return [take](const QString &target, QString *refusal) -> std::optional<QString> {
+        if (target.contains(QLatin1String("refuse"))) {
+            *refusal = QStringLiteral("refused: ") + target;
+            return std::nullopt;
+        }
+        return take(target);
+    };
+}
+
+// A running copy serving one request, sent from another thread as a later
+// start sends it: what the copy took (nothing when it took nothing within
+// 10 s), and what it answered the sender.
+struct Served {
+    std::optional<QStringList> taken;
+    QStringList answer;
+};
+Served serveOne(platform::SingleInstance &running, const QString &socket, const QStringList &request)
+{
+    Served served;
+    QObject::connect(&running, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &, bool) { served.taken = targets; });
+    running.serve();
+    std::thread laterStart([&] {
+        const int fd = unixSocket(socket, false);
+        const QByteArray message = encode(request);
+        if (::send(fd, message.constData(), size_t(message.size()), MSG_NOSIGNAL) == message.size())
+            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &served.answer);
+        ::close(fd);
+    });
+    static_cast<void>(QTest::qWaitFor([&] { return served.taken.has_value(); }, 10000));
+    laterStart.join();
+    return served;
+}
+
 // The running copy takes what the rule it was handed accepts, in order, and
 // tells the sender what the rule refused.
 TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
 {
     const auto restore = privateRuntimeDir();
     platform::SingleInstance running(dir.filePath(QStringLiteral("app/tsw.ini")),
-                                     [](const QString &target, QString *refusal) -> std::optional<QString> {
-                                         if (target.contains(QLatin1String("refuse"))) {
-                                             *refusal = QStringLiteral("refused: ") + target;
-                                             return std::nullopt;
-                                         }
-                                         return target.toUpper();
-                                     });
+                                     refusingRule([](const QString &target) { return target.toUpper(); }));
     QString why;
     ASSERT_EQ(running.start({}, &why), platform::SingleInstance::Start::First) << why.toStdString();
-    std::optional<QStringList> taken;
-    QObject::connect(&running, &platform::SingleInstance::requested,
-                     [&](const QStringList &targets, const QString &, bool) { taken = targets; });
-    running.serve();
-
-    QStringList answer;
-    std::thread laterStart([&, name = socketName()] {
-        const int fd = unixSocket(name, false);
-        const QByteArray request = encode({QStringLiteral("one"), QStringLiteral("refuse me"), QStringLiteral("two")});
-        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size())
-            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &answer);
-        ::close(fd);
-    });
-    const bool served = QTest::qWaitFor([&] { return taken.has_value(); }, 10000);
-    laterStart.join();
-    ASSERT_TRUE(served);
-    EXPECT_EQ(*taken, (QStringList{"ONE", "TWO"}));
-    EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me"}));
+    const Served served = serveOne(running, socketName(), {"one", "refuse me", "two"});
+    ASSERT_TRUE(served.taken.has_value());
+    EXPECT_EQ(*served.taken, (QStringList{"ONE", "TWO"}));
+    EXPECT_EQ(served.answer, (QStringList{"2", "refused: refuse me"}));
 }
 
 // A request past the cap is taken as far as the cap, and the answer counts
@@ -76,37 +93,14 @@ TEST_F(SingleInstanceTest, TheRuleHandedInDecidesWhatTheRunningCopyTakes)
 TEST_F(SingleInstanceTest, AHandOverIsCappedAndTheAnswerSaysSo)
 {
     const auto restore = privateRuntimeDir();
-    platform::SingleInstance running(
-        dir.filePath(QStringLiteral("app/tsw.ini")),
-        [](const QString &target, QString *refusal) -> std::optional<QString> {
-            if (target.contains(QLatin1String("refuse"))) {
-                *refusal = QStringLiteral("refused: ") + target;
-                return std::nullopt;
-            }
-            return target;
-        },
-        3);
+    platform::SingleInstance running(dir.filePath(QStringLiteral("app/tsw.ini")),
+                                     refusingRule([](const QString &target) { return target; }), 3);
     QString why;
     ASSERT_EQ(running.start({}, &why), platform::SingleInstance::Start::First) << why.toStdString();
-    std::optional<QStringList> taken;
-    QObject::connect(&running, &platform::SingleInstance::requested,
-                     [&](const QStringList &targets, const QString &, bool) { taken = targets; });
-    running.serve();
-
-    QStringList answer;
-    std::thread laterStart([&, name = socketName()] {
-        const int fd = unixSocket(name, false);
-        const QByteArray request = encode({QStringLiteral("one"), QStringLiteral("refuse me"), QStringLiteral("two"),
-                                           QStringLiteral("three"), QStringLiteral("four")});
-        if (::send(fd, request.constData(), size_t(request.size()), MSG_NOSIGNAL) == request.size())
-            platform::InstanceSocket::receiveMessage(fd, QDeadlineTimer(10000), &answer);
-        ::close(fd);
-    });
-    const bool served = QTest::qWaitFor([&] { return taken.has_value(); }, 10000);
-    laterStart.join();
-    ASSERT_TRUE(served);
-    EXPECT_EQ(*taken, (QStringList{"one", "two"}));
-    EXPECT_EQ(answer, (QStringList{"2", "refused: refuse me", "2 more not added: at most 3 are taken at once"}));
+    const Served served = serveOne(running, socketName(), {"one", "refuse me", "two", "three", "four"});
+    ASSERT_TRUE(served.taken.has_value());
+    EXPECT_EQ(*served.taken, (QStringList{"one", "two"}));
+    EXPECT_EQ(served.answer, (QStringList{"2", "refused: refuse me", "2 more not added: at most 3 are taken at once"}));
 }
 
 TEST_F(SingleInstanceTest, AnEarlyHandOverOnlyHandsOverAndLeavesTheRestToStart)
