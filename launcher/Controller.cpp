@@ -1,6 +1,7 @@
 #include "launcher/Controller.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QMimeData>
 
 #include "shortcuts/Adding.h"
@@ -229,11 +230,30 @@ void Controller::addTargets(const QStringList &targets)
 
 void Controller::addApplications(const QStringList &entryFiles)
 {
+    // An application that is a shortcut already is selected, not added twice.
+    QHash<QString, int> present;
+    for (int row = m_model.count() - 1; row >= 0; --row)
+        present.insert(QDir::cleanPath(m_model.at(row).target), row);
+    QStringList missing;
+    QList<int> chosen;
+    for (const QString &file : entryFiles) {
+        const auto at = present.constFind(QDir::cleanPath(file));
+        if (at == present.constEnd())
+            missing << file;
+        else
+            chosen << *at;
+    }
     const int before = m_list.count();
-    addTargets(entryFiles);
-    // The last one added is selected and shown already.
+    addTargets(missing);
     for (int row = before; row < m_list.count(); ++row)
-        m_list.view.addToSelection(row);
+        chosen << row;
+    // Adding selected the last one added; what was chosen is selected as a whole.
+    for (int n = 0; n < chosen.size(); ++n) {
+        if (n == 0)
+            m_list.view.selectRow(chosen[n]);
+        else
+            m_list.view.addToSelection(chosen[n]);
+    }
 }
 
 void Controller::launch(const QString &target) { shortcuts::Launch(target, m_services.opener); }

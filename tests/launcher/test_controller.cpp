@@ -249,3 +249,35 @@ TEST_F(ControllerTest, MovingShortcutsSavesTheNewOrderOnceAndNotWhileFinding)
     EXPECT_EQ(targets(), (QStringList{"http://b.org", "http://a.org", "http://c.org"}));
     EXPECT_EQ(frame.saves, 2);
 }
+
+TEST_F(ControllerTest, ApplicationsAlreadyAddedAreSelectedNotAddedAgain)
+{
+    writeProfile("[Tessaflow]\n");
+    controller.load();
+    const auto entry = [this](const char *name) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Desktop Entry]\nType=Application\nName=App\nExec=true\n");
+        return path;
+    };
+    const QString editor = entry("editor.desktop");
+    const QString viewer = entry("viewer.desktop");
+    controller.addApplications({editor});
+    ASSERT_EQ(targets(), QStringList{editor});
+
+    // One already there, one new: the list holds each once, both are selected.
+    controller.addApplications({viewer, editor});
+    EXPECT_EQ(targets(), (QStringList{editor, viewer}));
+    EXPECT_EQ(view.selectedRows(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(readProfile().count(".desktop|"), 2);
+
+    // Only ones already there: nothing is added or saved, the old one is selected.
+    const QByteArray saved = readProfile();
+    const int saves = frame.saves;
+    controller.addApplications({editor});
+    EXPECT_EQ(targets(), (QStringList{editor, viewer}));
+    EXPECT_EQ(view.selectedRows(), std::vector<int>{0});
+    EXPECT_EQ(frame.saves, saves);
+    EXPECT_EQ(readProfile(), saved);
+}
