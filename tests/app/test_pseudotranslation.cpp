@@ -4,8 +4,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QDir>
 #include <QKeySequenceEdit>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -18,6 +21,7 @@
 #include "platform/globalkey/GlobalKey.h"
 #include "support/RecordingSpawner.h"
 #include "support/WindowFixture.h"
+#include "ui/AddApplications.h"
 
 using namespace testing_support;
 
@@ -206,6 +210,44 @@ TEST_F(PseudoTranslationTest, TheOptionsDialogAndTheShowHideKey)
     }
     EXPECT_FALSE(options->findChild<QLabel *>(QStringLiteral("lblKeyProblem"))->text().isEmpty());
     options->close();
+}
+
+TEST_F(PseudoTranslationTest, TheAddApplicationsWindow)
+{
+    const QString apps = dir.filePath(QStringLiteral("share/applications"));
+    ASSERT_TRUE(QDir().mkpath(apps));
+    QFile entry(apps + QStringLiteral("/editor.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Editor\nExec=true\n");
+    entry.close();
+    QFile other(apps + QStringLiteral("/viewer.desktop"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("[Desktop Entry]\nType=Application\nName=Viewer\nComment=Looks\nExec=true\n");
+    other.close();
+    auto window = open();
+    window->controller().addApplications({entry.fileName()});
+    const platform::ApplicationPlaces places{{dir.filePath(QStringLiteral("share"))}, {}, {}, QStringLiteral("C")};
+    ui::AddApplications dialog(window->controller(), places, window.get());
+    const QStringList given{QStringLiteral("Editor"), QStringLiteral("Viewer"), QStringLiteral("Looks")};
+    see(QStringLiteral("add applications title"), dialog.windowTitle());
+    see(QStringLiteral("filter hint"), dialog.filter().placeholderText());
+    for (QWidget *w : dialog.findChildren<QWidget *>()) {
+        const QString where = QStringLiteral("add applications ") + w->objectName();
+        see(where, w->toolTip());
+        see(where, w->accessibleName());
+        see(where, w->accessibleDescription());
+        if (auto *label = qobject_cast<QLabel *>(w))
+            see(where, label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            see(where, button->text());
+    }
+    const QAbstractItemModel &rows = *dialog.list().model();
+    ASSERT_EQ(rows.rowCount(), 2);
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        see(QStringLiteral("application row"), rows.index(row, 0).data(Qt::DisplayRole).toString(), given);
+        see(QStringLiteral("application description"),
+            rows.index(row, 0).data(Qt::AccessibleDescriptionRole).toString(), given);
+    }
 }
 
 } // namespace
