@@ -4,7 +4,8 @@
 # named "Shortcuts" with its count, each shortcut's caption, role and target
 # ("missing" for one that is gone), and its actions, of which "Open" opens it;
 # what typing finds, and "no match" with the focus on the list; the options
-# dialog and its key field; an Add URL refusal as the field's description.
+# dialog and its key field; an Add URL refusal as the field's description;
+# the Add Applications window, its filter and its rows.
 # Ends with "N passed, N failed".
 #
 #   bash tests/e2e/a11y.sh [BUILD_DIR]
@@ -30,6 +31,12 @@ mkdir -p "$tmp/files"
 echo x >"$tmp/files/report.txt"
 printf '[Tessaflow]\r\nHotKey=Ctrl+Alt+K\r\n0=%s|Report|0|0\r\n1=%s|Old notes|0|0\r\n2=https://example.org/|example.org|0|0\r\n' \
   "$tmp/files/report.txt" "$tmp/files/notes.txt" >"$ini"
+
+# One installed application, for the Add Applications window.
+mkdir -p "$tmp/share/applications"
+printf '%s\n' '[Desktop Entry]' 'Type=Application' 'Name=Stand-in Writer' 'GenericName=Word Processor' \
+  'Exec=/bin/true' >"$tmp/share/applications/writer.desktop"
+export XDG_DATA_DIRS=$tmp/share
 
 record_opener
 
@@ -141,6 +148,27 @@ else
 fi
 xdotool key Escape
 wait_for 5 gone_titled "$app_pid" "Tessaflow - Add URL" || fail "the Add URL prompt did not close on Escape"
+
+# The Add Applications window: a dialog whose filter is named by its label,
+# and a list of applications named by their names, the kind as description.
+open_popup "context menu" mousemove --window "$win" 330 200 click 3
+xdotool key c
+find_titled 5 "$app_pid" "Tessaflow - Add Applications" || fail "no window titled \"Tessaflow - Add Applications\""
+applications_read() {
+  "$python" "$repo/tests/e2e/atspi.py" "$app_pid" window "Tessaflow - Add Applications" >"$tmp/apps.out" 2>&1 &&
+    grep -qx "dialog: Tessaflow - Add Applications" "$tmp/apps.out" &&
+    grep -qE '^text: Find:\|' "$tmp/apps.out" &&
+    grep -qE '^list: Applications\|' "$tmp/apps.out" &&
+    grep -qE '^list item: Stand-in Writer\|Word Processor\|' "$tmp/apps.out"
+}
+if wait_for 10 applications_read; then
+  pass
+  say "ok - Add Applications is a dialog; its filter is named \"Find:\" and each application by its name and kind"
+else
+  failed "the Add Applications window over AT-SPI: $(tr '\n' '#' <"$tmp/apps.out")"
+fi
+xdotool key Escape
+wait_for 5 gone_titled "$app_pid" "Tessaflow - Add Applications" || fail "the Add Applications window did not close on Escape"
 
 end_by_sigterm
 session_end
