@@ -136,6 +136,14 @@ std::optional<Command> DesktopOpener::commandFor(const QString &path, const RunO
     // desktop entry opens as ever.
     if (!command || command->waitForExit || command->program != QDir::current().absoluteFilePath(path))
         return command;
+    // Said before anything starts: the spawner could only tell "no such file".
+    if (!how.workingDirectory.isEmpty() && !QFileInfo(how.workingDirectory).isDir()) {
+        if (reason)
+            //: %1 is the quoted folder.
+            *reason = QCoreApplication::translate("Opener", "Its working folder %1 is not there.")
+                          .arg(quoted(how.workingDirectory));
+        return std::nullopt;
+    }
     command->arguments = how.arguments;
     command->workingDirectory = how.workingDirectory;
     if (!how.terminal)

@@ -38,8 +38,9 @@ protected:
             qunsetenv("TERMINAL");
         Environment::TearDown();
     }
+    // A folder that is there (the options' folder is looked at before the start).
     const platform::RunOptions how{{QStringLiteral("--name"), QStringLiteral("two words"), QStringLiteral("-x")},
-                                   QStringLiteral("/srv/data"), false};
+                                   QStringLiteral("/"), false};
     QByteArray m_savedTerminal;
     bool m_hadTerminal = false;
 };
@@ -48,7 +49,7 @@ TEST_F(OpenerRunOptions, OnlyAProgramTakesArgumentsAndFolder)
 {
     writeScript(work("run.sh"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh"), how),
-              (Command{work("run.sh"), how.arguments, QStringLiteral("/srv/data"), false}));
+              (Command{work("run.sh"), how.arguments, QStringLiteral("/"), false}));
     EXPECT_TRUE(DesktopOpener::opensByRunning(work("run.sh")));
     writeFile(work("notes.txt"), "text");
     writeFile(work("app.desktop"), "[Desktop Entry]\nType=Application\nExec=app\n");
@@ -58,6 +59,14 @@ TEST_F(OpenerRunOptions, OnlyAProgramTakesArgumentsAndFolder)
         EXPECT_FALSE(DesktopOpener::opensByRunning(work(name))) << name.toStdString();
     }
     EXPECT_FALSE(DesktopOpener::opensByRunning(work("gone.sh")));
+
+    // A working folder that is not there is said before anything starts.
+    platform::RunOptions elsewhere = how;
+    elsewhere.workingDirectory = work("no such folder");
+    QString reason;
+    EXPECT_EQ(DesktopOpener::commandFor(work("run.sh"), elsewhere, &reason), std::nullopt);
+    EXPECT_TRUE(reason.contains(QLatin1String("no such folder")) && reason.contains(QLatin1String("not there")))
+        << reason.toStdString();
 }
 
 TEST_F(OpenerRunOptions, TheTerminalIsTheDesktopsThenTerminalThenAKnownOne)
@@ -72,10 +81,10 @@ TEST_F(OpenerRunOptions, TheTerminalIsTheDesktopsThenTerminalThenAKnownOne)
     const QStringList rest = QStringList{work("run.sh")} + how.arguments;
     writeScript(at("bin/xterm"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh"), inTerminal),
-              (Command{at("bin/xterm"), QStringList{QStringLiteral("-e")} + rest, QStringLiteral("/srv/data"), false}));
+              (Command{at("bin/xterm"), QStringList{QStringLiteral("-e")} + rest, QStringLiteral("/"), false}));
     writeScript(at("bin/gnome-terminal"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh"), inTerminal),
-              (Command{at("bin/gnome-terminal"), QStringList{QStringLiteral("--")} + rest, QStringLiteral("/srv/data"),
+              (Command{at("bin/gnome-terminal"), QStringList{QStringLiteral("--")} + rest, QStringLiteral("/"),
                        false}));
     // TERMINAL before the known ones, taken the way its kind takes a program.
     writeScript(at("bin/xfce4-terminal"), "exit 0\n");
@@ -86,7 +95,7 @@ TEST_F(OpenerRunOptions, TheTerminalIsTheDesktopsThenTerminalThenAKnownOne)
     writeScript(at("bin/x-terminal-emulator"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh"), inTerminal),
               (Command{at("bin/x-terminal-emulator"), QStringList{QStringLiteral("-e")} + rest,
-                       QStringLiteral("/srv/data"), false}));
+                       QStringLiteral("/"), false}));
 }
 
 TEST_F(OpenerRunOptions, AProgramToRunInATerminalWithNoneIsReportedWithoutStartingAnything)
