@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +92,33 @@ TEST_F(PropertiesTest, OnlyATargetThatRunsShowsArgumentsFolderAndTerminal)
         if (label->buddy())
             named << label->text();
     EXPECT_EQ(named, (QStringList{"&Caption:", "&Target:", "&Arguments:", "&Working folder:", "&Icon:", "C&omment:"}));
+}
+
+TEST_F(PropertiesTest, TheIconIsChosenPreviewedAndResetToAutomatic)
+{
+    const QString image = dir.filePath(QStringLiteral("own.png"));
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(image));
+    QStringList asked;
+    ui::Properties dialog(shortcutFor(script), fileChooser, [&](const QString &target, const QString &name) {
+        asked << target + QLatin1Char('|') + name;
+        return name.isEmpty() ? QIcon() : QIcon(name);
+    });
+    dialog.show();
+    auto *preview = dialog.findChild<QLabel *>(QStringLiteral("lblIconPreview"));
+    ASSERT_TRUE(preview);
+    EXPECT_TRUE(preview->pixmap().isNull()) << "automatic: the kind's icon, none in this test";
+    fileChooser.answer = {image};
+    dialog.findChild<QPushButton *>(QStringLiteral("cmdChooseIcon"))->click();
+    EXPECT_EQ(dialog.icon().text(), image);
+    EXPECT_FALSE(preview->pixmap().isNull());
+    EXPECT_EQ(asked.last(), script + QLatin1Char('|') + image);
+    EXPECT_EQ(dialog.edited().iconName, image);
+    dialog.findChild<QPushButton *>(QStringLiteral("cmdResetIcon"))->click();
+    EXPECT_TRUE(dialog.icon().text().isEmpty());
+    EXPECT_TRUE(preview->pixmap().isNull());
+    EXPECT_EQ(dialog.edited().iconName, QString());
 }
 
 TEST_F(PropertiesTest, ARefusedTargetOrCaptionKeepsTheWindowOpenWithTheReasonUnderTheField)

@@ -82,6 +82,9 @@ TEST_F(OpenerRunOptions, TheTerminalIsTheDesktopsThenTerminalThenAKnownOne)
     writeScript(at("bin/xterm"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh"), inTerminal),
               (Command{at("bin/xterm"), QStringList{QStringLiteral("-e")} + rest, QStringLiteral("/"), false}));
+    // TERMINAL naming nothing there: the known ones still serve.
+    qputenv("TERMINAL", "no-such-terminal");
+    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh"), inTerminal)->program, at("bin/xterm"));
     writeScript(at("bin/gnome-terminal"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh"), inTerminal),
               (Command{at("bin/gnome-terminal"), QStringList{QStringLiteral("--")} + rest, QStringLiteral("/"),
