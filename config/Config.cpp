@@ -43,6 +43,7 @@ int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::ve
                 unshown << value;
             continue;
         }
+        readShortcutFields(entry->fields, *shortcut);
         // Positions count only while icons are placed by hand; either one
         // may be there without the other.
         if (look.arrange == 0) {
@@ -86,7 +87,7 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &
     for (size_t row = 0; row < shortcuts.size(); ++row) {
         const QPointF place = placeOf(int(row));
         values << encodeEntry({shortcuts[row].target, shortcuts[row].caption, numberText(place.x()),
-                               numberText(place.y())});
+                               numberText(place.y()), shortcutFields(shortcuts[row])});
     }
     // Entries read but not shown follow the shown ones, as they were.
     values << unshown;

@@ -1,6 +1,9 @@
 #include "config/ShortcutEntry.h"
 
+#include <QHash>
+#include <QStringDecoder>
 #include <QStringList>
+#include <vector>
 
 namespace config {
 
@@ -87,11 +90,16 @@ QString unescaped(const QString &s)
 QString encodeEntry(const ShortcutEntry &entry)
 {
     const QChar bar = u'|';
+    QString rest;
+    for (const QString &field : entry.fields)
+        rest += bar + field;
     const QString plain = entry.target + bar + entry.caption + bar + entry.left + bar + entry.top;
-    if (!needsEscape(plain, entry.target, entry.caption))
-        return plain;
+    // A first further field "%" would read as the flag: the flag goes in front.
+    const bool flagLike = !entry.fields.isEmpty() && entry.fields.first() == kEscapeFlag;
+    if (!flagLike && !needsEscape(plain, entry.target, entry.caption))
+        return plain + rest;
     return escaped(entry.target, true) + bar + escaped(entry.caption, false) + bar + entry.left + bar + entry.top
-           + bar + kEscapeFlag;
+           + bar + kEscapeFlag + rest;
 }
 
 std::optional<ShortcutEntry> decodeEntry(const QString &value)
@@ -101,12 +109,130 @@ std::optional<ShortcutEntry> decodeEntry(const QString &value)
     const QStringList fields = value.split(u'|');
     if (fields.size() < 4)
         return std::nullopt;
-    ShortcutEntry entry{fields[0], fields[1], fields[2], fields[3]};
-    if (fields.size() > 4 && fields[4] == kEscapeFlag) {
+    ShortcutEntry entry{fields[0], fields[1], fields[2], fields[3], fields.mid(4)};
+    if (!entry.fields.isEmpty() && entry.fields.first() == kEscapeFlag) {
         entry.target = unescaped(entry.target);
         entry.caption = unescaped(entry.caption);
+        entry.fields.removeFirst();
     }
     return entry;
+}
+
+QString propertyField(const QString &name, const QString &value)
+{
+    // Blanks at either end would be trimmed by the profile when the field
+    // ends the line, and read as part of nothing by a person.
+    qsizetype first = 0, last = value.size();
+    while (first < last && value[first].isSpace())
+        ++first;
+    while (last > first && value[last - 1].isSpace())
+        --last;
+    QString out = name + u'=';
+    out.reserve(out.size() + value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        const char16_t u = c.unicode();
+        // Every character to encode is one code unit (no blank or control
+        // lies beyond the BMP).
+        const bool encode = u == u'|' || u == u'%' || u == u'=' || i < first || i >= last
+                            || QChar::category(u) == QChar::Other_Control;
+        if (encode)
+            out += QString::fromLatin1(QString(c).toUtf8().toPercentEncoding(QByteArray(), QByteArray(), '%'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::optional<std::pair<QString, QString>> propertyOf(const QString &field)
+{
+    const qsizetype equals = field.indexOf(u'=');
+    if (equals <= 0)
+        return std::nullopt;
+    const QString raw = field.mid(equals + 1);
+    QString value;
+    value.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size();) {
+        // A run of %XX is one byte sequence: UTF-8 where it is that, each
+        // byte as Latin-1 where it is not.
+        QByteArray bytes;
+        qsizetype at = i;
+        while (at < raw.size() && raw[at] == u'%' && hexAt(raw, at + 1, 2) >= 0) {
+            bytes += char(hexAt(raw, at + 1, 2));
+            at += 3;
+        }
+        if (bytes.isEmpty()) {
+            value += raw[i++];
+            continue;
+        }
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = utf8.decode(bytes);
+        value += utf8.hasError() ? QString::fromLatin1(bytes) : decoded;
+        i = at;
+    }
+    return std::pair{field.left(equals), value};
+}
+
+namespace {
+const QString kArguments = QStringLiteral("args");
+const QString kFolder = QStringLiteral("dir");
+const QString kTerminal = QStringLiteral("terminal");
+const QString kIcon = QStringLiteral("icon");
+const QString kComment = QStringLiteral("comment");
+} // namespace
+
+QStringList shortcutFields(const shortcuts::Shortcut &shortcut)
+{
+    QStringList fields = shortcut.otherFields;
+    auto put = [&fields](const QString &name, const QString &value) {
+        if (!value.isEmpty())
+            fields << propertyField(name, value);
+    };
+    put(kArguments, shortcut.arguments);
+    put(kFolder, shortcut.workingDirectory);
+    if (shortcut.terminal)
+        fields << kTerminal + QStringLiteral("=1");
+    put(kIcon, shortcut.iconName);
+    put(kComment, shortcut.comment);
+    return fields;
+}
+
+void readShortcutFields(const QStringList &fields, shortcuts::Shortcut &shortcut)
+{
+    const std::pair<QString, QString *> texts[] = {{kArguments, &shortcut.arguments},
+                                                   {kFolder, &shortcut.workingDirectory},
+                                                   {kIcon, &shortcut.iconName},
+                                                   {kComment, &shortcut.comment}};
+    // A property this version reads: a known name with a value it takes.
+    auto readable = [](const std::optional<std::pair<QString, QString>> &p) {
+        if (!p || p->second.isEmpty())
+            return false;
+        if (p->first == kTerminal)
+            return p->second == QLatin1String("1");
+        return p->first == kArguments || p->first == kFolder || p->first == kIcon || p->first == kComment;
+    };
+    // Of a name written twice the last one counts, and the others are kept
+    // as they are: they are written back before it, so it stays the last.
+    std::vector<std::optional<std::pair<QString, QString>>> properties;
+    properties.reserve(size_t(fields.size()));
+    QHash<QString, qsizetype> last;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        properties.push_back(propertyOf(fields[i]));
+        if (readable(properties.back()))
+            last.insert(properties.back()->first, i);
+    }
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const auto &property = properties[size_t(i)];
+        if (!readable(property) || last.value(property->first) != i) {
+            shortcut.otherFields << fields[i];
+            continue;
+        }
+        if (property->first == kTerminal)
+            shortcut.terminal = true;
+        for (const auto &[name, text] : texts)
+            if (name == property->first)
+                *text = property->second;
+    }
 }
 
 } // namespace config

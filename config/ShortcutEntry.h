@@ -1,17 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <utility>
+
+#include "shortcuts/Shortcut.h"
 
 namespace config {
 
 // One shortcut as the profile stores it under a numbered key:
-// target|caption|left|top. Positions are kept as the text they were stored as.
+// target|caption|left|top, then further fields (the shortcut's properties,
+// each "name=value", and whatever a later version writes). Positions are
+// kept as the text they were stored as; the further fields as written.
 struct ShortcutEntry {
     QString target;
     QString caption;
     QString left;
     QString top;
+    QStringList fields = {};
 };
 
 // Joins the fields with "|". An entry whose target or caption holds "|" gets
@@ -20,12 +27,32 @@ struct ShortcutEntry {
 // caption and position in their places; so does an entry with blanks at
 // either end of the value, which the profile would trim (leading blanks of the
 // target become "%20", "%A0", or "%u3000" beyond Latin-1). Every other entry
-// keeps exactly the four-field form.
+// keeps exactly the four-field form. The further fields follow the four (and
+// the flag) as they are; one holding "|" or a line break cannot be written.
 QString encodeEntry(const ShortcutEntry &entry);
 
 // Nothing for a value shorter than two characters (the profile's "absent")
-// or one with fewer than four fields; fields after the fourth are ignored
-// unless the fifth is the escape flag.
+// or one with fewer than four fields. A fifth field "%" is the escape flag;
+// every other field after the fourth goes to `fields`, as written.
 std::optional<ShortcutEntry> decodeEntry(const QString &value);
+
+// A property as a further field: "name=value", the value percent-encoded
+// (UTF-8) where it holds "|", "%", "=", a control character (line breaks
+// too) or a blank at either end, so that the field survives the profile.
+QString propertyField(const QString &name, const QString &value);
+// A further field read as a property: its name and its value with every
+// %XX decoded; nothing for a field without "=" or without a name.
+std::optional<std::pair<QString, QString>> propertyOf(const QString &field);
+
+// The properties of a shortcut as further fields: args, dir, terminal (1),
+// icon, comment, each only when set, after the fields this version does not
+// know (shortcut.otherFields, as read). A shortcut without properties has
+// none, and its entry the four-field form.
+QStringList shortcutFields(const shortcuts::Shortcut &shortcut);
+// Fills the properties of `shortcut` from further fields; a field this
+// version does not read (unknown, empty, a terminal value but 1, or a
+// property's name again before the last one of it) goes to otherFields as
+// it is.
+void readShortcutFields(const QStringList &fields, shortcuts::Shortcut &shortcut);
 
 } // namespace config

@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes through the profile parser, the stored
-// entries, the entry codec and the number text. Aborts when a property below does not hold; the
-// sanitizers report everything else.
+// entries, the entry codec (with a shortcut's properties) and the number
+// text. Aborts when a property below does not hold; the sanitizers report
+// everything else.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "platform/profile/NumberText.h"
 #include "config/ShortcutEntry.h"
+#include "shortcuts/Shortcut.h"
 #include "config/StoredEntries.h"
 #include "platform/profile/ProfileFile.h"
 
@@ -25,6 +27,28 @@ void check(bool holds, const char *what)
 bool sameText(const config::ShortcutEntry &a, const config::ShortcutEntry &b)
 {
     return a.target == b.target && a.caption == b.caption;
+}
+
+// A shortcut's properties as its entry's further fields give them.
+shortcuts::Shortcut propertiesOf(const config::ShortcutEntry &entry)
+{
+    shortcuts::Shortcut shortcut;
+    config::readShortcutFields(entry.fields, shortcut);
+    return shortcut;
+}
+
+bool sameProperties(const shortcuts::Shortcut &a, const shortcuts::Shortcut &b)
+{
+    return a.arguments == b.arguments && a.workingDirectory == b.workingDirectory && a.terminal == b.terminal
+           && a.iconName == b.iconName && a.comment == b.comment && a.otherFields == b.otherFields;
+}
+
+// The entry a save writes for what was read: properties written again from
+// what they were read as, unknown fields as they were.
+config::ShortcutEntry rewritten(const config::ShortcutEntry &read)
+{
+    return {read.target, read.caption, QStringLiteral("0"), QStringLiteral("0"),
+            config::shortcutFields(propertiesOf(read))};
 }
 
 // Written as a profile line and read back, as a save and the next start do.
@@ -68,6 +92,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const QString &key : doc.keys(section))
             check(reread.value(section, key) == doc.value(section, key), "a value changed through a save");
 
+    // Every stored entry's target, caption and properties (unknown fields
+    // included) read the same after the save that writes them again.
+    for (const QString &value : config::storedEntryValues(doc)) {
+        const auto read = config::decodeEntry(value);
+        if (!read)
+            continue;
+        const auto again = throughProfile(rewritten(*read));
+        check(again && sameText(*again, *read), "a stored entry's text changed through its save");
+        check(again && sameProperties(propertiesOf(*again), propertiesOf(*read)),
+              "a stored entry's properties changed through its save");
+    }
+
     // Load, save, load: every entry comes back once, whole, in its place;
     // none is dropped and no stale line shows one twice.
     const QStringList kept = keptEntries(doc);
@@ -85,10 +121,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(back && sameText(*back, entry), "an encoded entry does not decode to itself");
     const auto stored = throughProfile(entry);
     check(stored && sameText(*stored, entry), "an entry does not survive a profile line");
+    // Properties of any text (the part after a second NUL) read back, with
+    // an unknown field before them and the escape flag whenever the target
+    // or caption asks for it.
+    {
+        const qsizetype second = split < 0 ? -1 : bytes.indexOf('\0', split + 1);
+        const QString value = second < 0 ? caption : QString::fromUtf8(bytes.mid(second + 1));
+        shortcuts::Shortcut properties;
+        properties.arguments = properties.workingDirectory = properties.iconName = properties.comment = value;
+        properties.terminal = !value.isEmpty();
+        properties.otherFields = QStringList{QStringLiteral("later=%7C")};
+        const config::ShortcutEntry withFields{target, caption, QStringLiteral("1440"), QStringLiteral("-0.5"),
+                                               config::shortcutFields(properties)};
+        const auto readBack = throughProfile(withFields);
+        check(readBack && sameText(*readBack, withFields), "an entry with properties does not keep its text");
+        check(readBack && sameProperties(propertiesOf(*readBack), properties),
+              "properties do not survive a profile line");
+        // An older reader finds the position in the third and fourth fields.
+        const QStringList fields = config::encodeEntry(withFields).split(u'|');
+        check(fields.size() > 4 && fields[2] == withFields.left && fields[3] == withFields.top,
+              "the position is not in the third and fourth fields");
+    }
+
     // Whatever target and caption a stored value decodes to are written back
     // so that they read the same (positions are always written as numbers).
     if (auto read = config::decodeEntry(QString::fromUtf8(bytes))) {
         read->left = read->top = QStringLiteral("0");
+        // Further fields as a profile line holds them: never a line break
+        // (those of a whole stored line are checked above).
+        read->fields.removeIf([](const QString &field) { return field.contains(u'\n') || field.contains(u'\r'); });
         const auto rewritten = throughProfile(*read);
         check(rewritten && sameText(*rewritten, *read), "a read entry does not survive its save");
     }

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMimeData>
+#include <QPersistentModelIndex>
 
 #include "shortcuts/Adding.h"
 #include "shortcuts/Deleting.h"
@@ -165,6 +166,18 @@ void Controller::renamed()
 {
     // The model has taken the caption already: kept at once, as after a delete.
     saveChanges();
+}
+
+void Controller::editSelected(const AskProperties &ask)
+{
+    const int selected = m_list.view.selectedRow();
+    if (selected < 0)
+        return;
+    // The shortcut asked about, wherever it is once the window closes.
+    const QPersistentModelIndex asked(m_model.index(selected));
+    const std::optional<shortcuts::Shortcut> edited = ask(m_model.at(selected));
+    if (edited && asked.isValid())
+        command([&] { m_model.edit(asked.row(), *edited); });
 }
 
 void Controller::addDropped(const QList<QUrl> &urls, const QStringList &titles)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
+#include <optional>
 
 #include "config/Config.h"
 #include "config/IniFile.h"
@@ -85,6 +87,12 @@ public:
     void moveOnto(const std::vector<int> &rows, int target);
     // A caption was renamed in place.
     void renamed();
+    // Asks for a shortcut's edited self; nothing when the user cancels.
+    using AskProperties = std::function<std::optional<shortcuts::Shortcut>(const shortcuts::Shortcut &)>;
+    // The selected shortcut's properties: asked, then applied as one change,
+    // saved once; nothing changes when it was cancelled or the shortcut went
+    // meanwhile.
+    void editSelected(const AskProperties &ask);
     // Files and links dropped from outside; titles run beside the URLs.
     void addDropped(const QList<QUrl> &urls, const QStringList &titles = {});
     void addUrl();

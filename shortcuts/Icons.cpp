@@ -18,6 +18,7 @@ const QString kFolder = QStringLiteral("folder:");
 const QString kDesktop = QStringLiteral("desktop:");
 const QString kProgram = QStringLiteral("program:");
 const QString kMissing = QStringLiteral("missing:");
+const QString kOwn = QStringLiteral("own:");
 
 using platform::IconPictures::firstThemed;
 
@@ -66,6 +67,16 @@ QString Icons::keyFor(const QString &target)
     return typeKey;
 }
 
+QString Icons::keyFor(const QString &target, const QString &iconName)
+{
+    const QString kind = keyFor(target);
+    if (iconName.isEmpty())
+        return kind;
+    // Faded as any other when the target is gone; the kind's key follows,
+    // for when the own icon is not found.
+    return (kind.startsWith(kMissing) ? kMissing : QString()) + kOwn + iconName + u'\n' + kind;
+}
+
 QIcon Icons::iconForKey(const QString &key)
 {
     // A themed icon scales; handing the list the icon itself rather than a
@@ -89,6 +100,16 @@ std::optional<QIcon> Icons::kindIcon(const QString &key)
         return IconPictures::dimmed(kind ? *kind : m_lookup.iconForKey(usual));
     }
     QIcon icon;
+    if (key.startsWith(kOwn)) {
+        const qsizetype end = key.indexOf(u'\n');
+        const QString name = key.mid(kOwn.size(), end - kOwn.size());
+        const QString kind = key.mid(end + 1);
+        // An image file's path or a theme icon's name, as a desktop entry's Icon= is read.
+        icon = IconPictures::named(name);
+        if (icon.isNull())
+            return kindIcon(kind).value_or(m_lookup.iconForKey(kind));
+        return icon;
+    }
     if (key.startsWith(kUri)) {
         icon = IconPictures::ofDesktopEntry(SchemeHandlers::desktopEntryFor(key.mid(kUri.size())));
         if (icon.isNull())

@@ -18,6 +18,8 @@ namespace shortcuts {
 //   "desktop:PATH"     a desktop entry, by its absolute path: its own icon
 //   "program:.EXT"     a program (execute bit, and ELF or "#!")
 //   ".EXT", "."        any other file, by its extension
+//   "own:NAME"         the user's own icon: a theme icon's name or an image
+//                      file's path (the kind's icon when neither is found)
 //   "missing:KEY"      a target that is not there: KEY's icon, faded
 // One icon serves every view: the view draws it at its own size, sharp at
 // any pixel ratio.
@@ -30,6 +32,8 @@ public:
     // The key for a target. Reads the file system: one stat, and the first
     // bytes of a file that has the execute bit.
     QString keyFor(const QString &target);
+    // The same for a shortcut whose own icon is `iconName` (empty: none).
+    QString keyFor(const QString &target, const QString &iconName);
 
 private:
     // The icon of a key of the forms above other than ".EXT"; nothing for those.

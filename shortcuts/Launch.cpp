@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPersistentModelIndex>
 
+#include "platform/xdg/DesktopEntry.h"
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Targets.h"
 
@@ -18,12 +19,31 @@ void Launch(const QString &sFileName, platform::Opener &opener)
         opener.openPath(target.text.isEmpty() ? sFileName : target.text);
 }
 
+platform::RunOptions runOptions(const Shortcut &shortcut)
+{
+    return {platform::DesktopEntry::execArguments(shortcut.arguments), shortcut.workingDirectory, shortcut.terminal};
+}
+
+void Launch(const Shortcut &shortcut, platform::Opener &opener)
+{
+    const platform::RunOptions how = runOptions(shortcut);
+    if (how == platform::RunOptions{}) {
+        Launch(shortcut.target, opener);
+        return;
+    }
+    const Target target = readTarget(shortcut.target, Source::Stored);
+    if (target.isLink())
+        opener.openUri(target.text);
+    else
+        opener.runPath(target.text.isEmpty() ? shortcut.target : target.text, how);
+}
+
 bool OpenSelected(const ShortcutList &list, platform::Opener &opener)
 {
     const int selected = list.view.selectedRow();
     if (selected < 0)
         return false;
-    Launch(list.model.at(selected).target, opener);
+    Launch(list.model.at(selected), opener);
     return true;
 }
 
@@ -41,7 +61,7 @@ bool OpenOrOfferRemoval(ShortcutList &list, platform::Opener &opener, platform::
         return false;
     const Shortcut &shortcut = list.model.at(selected);
     if (!isMissing(shortcut.target)) {
-        Launch(shortcut.target, opener);
+        Launch(shortcut, opener);
         return false;
     }
     // The shortcut asked about, wherever it is once the question is answered;

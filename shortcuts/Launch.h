@@ -13,6 +13,14 @@ namespace shortcuts {
 // made absolute. Never changes a list and never saves.
 void Launch(const QString &sFileName, platform::Opener &opener);
 
+// How a shortcut's program or script runs: its arguments read as a desktop
+// entry's Exec arguments are, one argv entry each, its folder, its terminal.
+platform::RunOptions runOptions(const Shortcut &shortcut);
+
+// Opens a shortcut's target as Launch() opens it; a program or script runs
+// with the shortcut's arguments, in its folder, in a terminal when asked.
+void Launch(const Shortcut &shortcut, platform::Opener &opener);
+
 // Opens the selected shortcut's target; false when nothing is selected.
 bool OpenSelected(const ShortcutList &list, platform::Opener &opener);
 

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace shortcuts {
@@ -25,7 +26,25 @@ struct Shortcut {
     // note, kept beside the shortcut so that it follows it through every
     // insert and removal.
     std::optional<QPoint> shown;
-    // What kind of target it is (see Icons.h), and that kind's icon.
+    // How a target that opens by running it (a program or a script) runs:
+    // its arguments as the text the user typed, in a desktop entry's Exec
+    // syntax (quotes and backslashes as there, "%%" for "%"); the folder it
+    // starts in (empty: the launcher's own); whether it runs in a terminal.
+    // Other targets keep them but do not use them.
+    QString arguments;
+    QString workingDirectory;
+    bool terminal = false;
+    // The icon the user chose instead of the one its kind of target gets:
+    // empty for that one, else a theme icon's name or an image file's path.
+    QString iconName;
+    // A note of the user's: the tooltip's first line, and what screen
+    // readers say first after the caption.
+    QString comment;
+    // Stored fields this version does not know, as read, for the save to
+    // write back unchanged.
+    QStringList otherFields;
+    // What kind of target it is (see Icons.h), and that kind's icon (or the
+    // one of iconName).
     QString iconKey;
     QIcon icon;
 };

@@ -20,7 +20,7 @@ void ShortcutModel::giveIcon(Shortcut &shortcut)
     if (!shortcut.icon.isNull())
         return;
     // Icons by what the target is, one lookup per kind.
-    shortcut.iconKey = m_icons.keyFor(shortcut.target);
+    shortcut.iconKey = m_icons.keyFor(shortcut.target, shortcut.iconName);
     shortcut.icon = m_icons.iconForKey(shortcut.iconKey);
 }
 
@@ -115,6 +115,27 @@ bool ShortcutModel::reorder(const std::vector<int> &order)
     return true;
 }
 
+bool ShortcutModel::edit(int row, Shortcut edited)
+{
+    if (row < 0 || row >= count() || edited.caption.trimmed().isEmpty())
+        return false;
+    Shortcut &shortcut = m_shortcuts[size_t(row)];
+    // Where it stands is the view's and the user's, not the edit's.
+    edited.left = shortcut.left;
+    edited.top = shortcut.top;
+    edited.shown = shortcut.shown;
+    const bool sameIcon = edited.target == shortcut.target && edited.iconName == shortcut.iconName;
+    edited.iconKey = sameIcon ? shortcut.iconKey : QString();
+    edited.icon = sameIcon ? shortcut.icon : QIcon();
+    if (!sameIcon)
+        giveIcon(edited);
+    shortcut = std::move(edited);
+    emit dataChanged(index(row), index(row),
+                     {Qt::DisplayRole, Qt::EditRole, Qt::DecorationRole, platform::ItemRole::Detail,
+                      platform::ItemRole::Comment});
+    return true;
+}
+
 void ShortcutModel::refreshIcons(int first, int end)
 {
     first = std::max(first, 0);
@@ -130,7 +151,7 @@ void ShortcutModel::refreshIcons(int first, int end)
     };
     for (int row = first; row < end; ++row) {
         Shortcut &shortcut = m_shortcuts[size_t(row)];
-        QString key = m_icons.keyFor(shortcut.target);
+        QString key = m_icons.keyFor(shortcut.target, shortcut.iconName);
         if (key == shortcut.iconKey && !shortcut.icon.isNull()) {
             endRun(row);
             continue;
@@ -158,6 +179,8 @@ QVariant ShortcutModel::data(const QModelIndex &index, int role) const
         return shortcut.icon;
     case platform::ItemRole::Detail:
         return targetDetail(shortcut.target);
+    case platform::ItemRole::Comment:
+        return shortcut.comment.isEmpty() ? QVariant() : QVariant(shortcut.comment);
     case Left:
         return shortcut.left ? QVariant(*shortcut.left) : QVariant();
     case Top:

@@ -13,7 +13,7 @@ namespace shortcuts {
 // roles of platform/widgets/ItemRoles.h: the caption (Qt::DisplayRole,
 // Qt::EditRole, renamed in place through Qt::EditRole), the icon
 // (Qt::DecorationRole), the target as the tooltip and screen readers say it
-// (Detail), the icon's own place (Left, Top) and the view's note of where it
+// (Detail), the user's comment (Comment), the icon's own place (Left, Top) and the view's note of where it
 // shows it (ShownAt). Dragged out, shortcuts carry their targets.
 class ShortcutModel : public QAbstractListModel {
     Q_OBJECT
@@ -32,6 +32,11 @@ public:
     // Removes the shortcuts of `rows` (any order; rows that are not there
     // are left out); how many went.
     int remove(std::vector<int> rows);
+    // Replaces a shortcut by its edited self (target, caption, properties),
+    // its place kept and its icon looked up again when its target or own
+    // icon changed; announced as one change of every role it shows. False
+    // when there is no such row or the caption is blank (as in place).
+    bool edit(int row, Shortcut edited);
     // Puts the shortcuts in `order`, the old row of each new position; views
     // keep what they had selected. False when `order` is not a new order of
     // every row.

@@ -14,7 +14,8 @@ const char *const kCopyAddress = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Address
 } // namespace
 
 std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
-                                  std::function<void()> showOptions, std::function<void()> showAddApplications)
+                                  std::function<void()> showOptions, std::function<void()> showAddApplications,
+                                  std::function<void()> showProperties)
 {
     launcher::Controller *c = &controller;
     std::vector<Command> table = {
@@ -42,6 +43,9 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
          true, [c] { c->moveSelected(-1); }},
         {"mnuMoveRight", QT_TRANSLATE_NOOP("ContextMenu", "Move &Right"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right)}, true, [c] { c->moveSelected(1); }},
+        {"mnuProperties", QT_TRANSLATE_NOOP("ContextMenu", "Propert&ies\u2026"),
+         {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)}, true,
+         std::move(showProperties)},
         menuSeparator("mnuline1"),
         {"mnuURL", QT_TRANSLATE_NOOP("ContextMenu", "&Add URL Shortcut"), {}, false, [c] { c->addUrl(); }},
         // The platform's paste keys, Ctrl+V first.

@@ -12,6 +12,7 @@
 #include "platform/widgets/Twips.h"
 #include "shortcuts/ShortcutList.h"
 #include "ui/AddApplications.h"
+#include "ui/Properties.h"
 #include "ui/CommandTable.h"
 
 namespace ui {
@@ -115,7 +116,10 @@ void MainWindow::setUpList()
     connect(m_lstButtons, &platform::ListView::itemsDroppedOnto, controller, &launcher::Controller::moveOnto);
     m_commands = new Commands(*m_lstButtons,
                               commandTable(m_controller, *m_lstButtons, [this] { showOptions(); },
-                                           [this] { AddApplications::openOver(*this, m_controller); }),
+                                           [this] { AddApplications::openOver(*this, m_controller); },
+                                           [this] {
+                                               Properties::editSelected(*this, m_controller, m_services.fileChooser);
+                                           }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)

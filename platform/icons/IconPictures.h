@@ -18,6 +18,9 @@ QIcon firstThemed(std::initializer_list<QString> names);
 // The icon a desktop entry names in its Icon= key (a theme name, an absolute
 // path, or a picture in the old pixmaps folder); null when it names none.
 QIcon ofDesktopEntry(const QString &entryPath);
+// The same for such a value itself: an image file's absolute path or a theme
+// icon's name; null when it names no picture.
+QIcon named(const QString &value);
 
 // The theme icon of a file type that has a picture of its own (a shell
 // script), by its extension key (".sh"); null for plain text and for types

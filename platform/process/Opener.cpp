@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <system_error>
 
+#include "platform/process/Terminal.h"
 #include "platform/xdg/PathOps.h"
 
 namespace platform {
@@ -32,7 +33,7 @@ std::optional<Command> desktopOpener(const QString &argument, QString *reason)
             *reason = QCoreApplication::translate("Opener", "No program to open it is installed (xdg-open is missing).");
         return std::nullopt;
     }
-    return Command{program, {argument}, true};
+    return Command{program, {argument}, {}, true};
 }
 
 QString exitReason(const Command &command, int exitCode)
@@ -110,16 +111,61 @@ std::optional<Command> DesktopOpener::commandFor(const QString &target, QString 
         if (path.endsWith(QLatin1String(".desktop"))) {
             const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
             if (!gio.isEmpty())
-                return Command{gio, {QStringLiteral("launch"), path}, true};
+                return Command{gio, {QStringLiteral("launch"), path}, {}, true};
             return desktopOpener(path, reason);
         }
         // Only a real program is run; a document with a stray execute bit
         // (FAT and NTFS mounts give every file one) is opened instead. An
         // execute-only file may still run: exec tells.
         if (PathOps::IsProgram(path).value_or(true))
-            return Command{path, {}, false};
+            return Command{path, {}, {}, false};
     }
     return desktopOpener(path, reason);
+}
+
+bool DesktopOpener::opensByRunning(const QString &path)
+{
+    const std::optional<Command> command = commandFor(path);
+    return command && !command->waitForExit && command->program == QDir::current().absoluteFilePath(path);
+}
+
+std::optional<Command> DesktopOpener::commandFor(const QString &path, const RunOptions &how, QString *reason)
+{
+    std::optional<Command> command = commandFor(path, reason);
+    // The options belong to the program itself; a document, folder or
+    // desktop entry opens as ever.
+    if (!command || command->waitForExit || command->program != QDir::current().absoluteFilePath(path))
+        return command;
+    // Said before anything starts: the spawner could only tell "no such file".
+    if (!how.workingDirectory.isEmpty() && !QFileInfo(how.workingDirectory).isDir()) {
+        if (reason)
+            //: %1 is the quoted folder.
+            *reason = QCoreApplication::translate("Opener", "Its working folder %1 is not there.")
+                          .arg(quoted(how.workingDirectory));
+        return std::nullopt;
+    }
+    command->arguments = how.arguments;
+    command->workingDirectory = how.workingDirectory;
+    if (!how.terminal)
+        return command;
+    const auto terminal = findTerminal(
+        [](const QString &name) { return QStandardPaths::findExecutable(name); },
+        qEnvironmentVariable("TERMINAL"));
+    if (!terminal) {
+        if (reason)
+            *reason = QCoreApplication::translate(
+                "Opener", "It is to run in a terminal, and no terminal was found. Install one (such as xterm), or "
+                          "name yours in the TERMINAL environment variable.");
+        return std::nullopt;
+    }
+    return inTerminal(*terminal, *command);
+}
+
+void DesktopOpener::runPath(const QString &path, const RunOptions &how)
+{
+    QString reason;
+    const std::optional<Command> command = commandFor(path, how, &reason);
+    start(path, command, reason);
 }
 
 void DesktopOpener::openPath(const QString &path)

@@ -10,6 +10,16 @@
 
 namespace platform {
 
+// How a target that opens by running it (a program or a script) runs: its
+// arguments, each one argv entry; the folder it starts in (empty: the
+// launcher's own); whether it runs in the desktop's terminal.
+struct RunOptions {
+    QStringList arguments;
+    QString workingDirectory;
+    bool terminal = false;
+    bool operator==(const RunOptions &) const = default;
+};
+
 // The desktop's "open": a program starts, a document opens in its program, a
 // folder in the file manager, a web address in the browser. It returns at
 // once; whether the open worked is never reported to the caller. The caller
@@ -20,6 +30,9 @@ public:
     // A file, folder or program; a relative path is taken against the
     // current folder.
     virtual void openPath(const QString &path) = 0;
+    // The same, a program or script run as `how` says; any other target
+    // opens as openPath() opens it, `how` unused.
+    virtual void runPath(const QString &path, const RunOptions &how) = 0;
     // A URI ("https://…", "mailto:…"), handed to the desktop as it is.
     virtual void openUri(const QString &uri) = 0;
     // A file or folder (an absolute path) shown selected in its folder by
@@ -40,12 +53,19 @@ public:
     {
     }
     void openPath(const QString &path) override;
+    void runPath(const QString &path, const RunOptions &how) override;
     void openUri(const QString &uri) override;
     void showInFolder(const QString &path) override;
 
     // What would be started for a path or a URI; nothing, with a reason for
     // the user, when it cannot be opened at all.
     static std::optional<Command> commandFor(const QString &path, QString *reason = nullptr);
+    // The same for a path run as `how` says: only a program or script takes
+    // the options; a terminal is the one findTerminal() finds on PATH (and
+    // in TERMINAL), nothing with a reason when there is none.
+    static std::optional<Command> commandFor(const QString &path, const RunOptions &how, QString *reason = nullptr);
+    // Whether a path opens by running it: a program or script that is there.
+    static bool opensByRunning(const QString &path);
     static std::optional<Command> commandForUri(const QString &uri, QString *reason = nullptr);
 
 private:

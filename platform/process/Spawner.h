@@ -11,6 +11,7 @@ namespace platform {
 struct Command {
     QString program;         // absolute path of the executable
     QStringList arguments;
+    QString workingDirectory;
     // Wait for the process to end and report its exit code (the desktop's
     // opener tells failures that way); otherwise report as soon as it runs.
     bool waitForExit = false;
@@ -33,6 +34,9 @@ public:
     virtual void spawn(const Command &command, Callback done) = 0;
 };
 
+// A command's workingDirectory is the folder its program starts in (empty:
+// the launcher's own); one that cannot be entered fails the start with its
+// errno, as a program that cannot be run does.
 class DetachedSpawner : public Spawner {
 public:
     // Call from a thread with an event loop (the user-interface thread).

@@ -30,6 +30,9 @@ enum : int {
     // for one the filter does not match (an int).
     Faded,
     ShownNumber,
+    // The user's note on the item (a QString, or no value): the tooltip's
+    // first line, and what screen readers say first in its description.
+    Comment,
 };
 } // namespace ItemRole
 

@@ -83,6 +83,15 @@ bool ShownItems::lessThan(const QModelIndex &left, const QModelIndex &right) con
     return left.row() < right.row();
 }
 
+namespace {
+// The item's comment as the first line of `text`, when it has one.
+QString withComment(const QModelIndex &source, const QString &text)
+{
+    const QString comment = source.data(ItemRole::Comment).toString();
+    return comment.isEmpty() ? text : comment + QLatin1Char('\n') + text;
+}
+} // namespace
+
 QVariant ShownItems::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !sourceModel())
@@ -94,7 +103,7 @@ QVariant ShownItems::data(const QModelIndex &index, int role) const
         // As shown: never the breaks the large-icon view draws into it.
         return shownCaption(source.data(Qt::DisplayRole).toString());
     case Qt::AccessibleDescriptionRole:
-        return source.data(ItemRole::Detail).toString();
+        return withComment(source, source.data(ItemRole::Detail).toString());
     case Qt::SizeHintRole:
         // Icons line up on one grid: every item takes its whole cell, so
         // the icon sits at the same place in each (centred above its
@@ -104,7 +113,7 @@ QVariant ShownItems::data(const QModelIndex &index, int role) const
         // The whole caption and the detail, which the cell may cut short.
         const QString caption = source.data(Qt::EditRole).toString();
         const QVariant detail = source.data(ItemRole::Detail);
-        return (detail.isValid() ? caption + QLatin1Char('\n') + detail.toString() : caption)
+        return withComment(source, detail.isValid() ? caption + QLatin1Char('\n') + detail.toString() : caption)
                + openingKeyLine(shownNumber(source.row()));
     }
     case ItemRole::ShownNumber:

@@ -188,6 +188,50 @@ TEST_F(ControllerTest, DeleteRemovesTheShortcutItAskedAboutWhileAHandOverArrives
     EXPECT_FALSE(readProfile().contains("asked.org"));
 }
 
+TEST_F(ControllerTest, AnEditOfPropertiesIsSavedOnceAndACancelOrAGoneShortcutChangesNothing)
+{
+    controller.load();
+    controller.addTargets({"http://a.org", "http://b.org"});
+    const int saves = frame.saves;
+    const QByteArray before = readProfile();
+    view.selectRow(1);
+    controller.editSelected([](const shortcuts::Shortcut &) { return std::nullopt; });
+    EXPECT_EQ(frame.saves, saves);
+    EXPECT_EQ(readProfile(), before);
+
+    // The shortcut asked about goes while the window is up: nothing is applied to another.
+    controller.editSelected([&](const shortcuts::Shortcut &shortcut) {
+        controller.model().remove(1);
+        shortcuts::Shortcut edited = shortcut;
+        edited.comment = QStringLiteral("lost");
+        return std::optional(edited);
+    });
+    EXPECT_EQ(controller.model().at(0).comment, QString());
+
+    const int afterRemoval = frame.saves;
+    view.selectRow(0);
+    QString asked;
+    controller.editSelected([&](const shortcuts::Shortcut &shortcut) {
+        asked = shortcut.target;
+        shortcuts::Shortcut edited = shortcut;
+        edited.caption = QStringLiteral("Site");
+        edited.comment = QStringLiteral("a|b");
+        return std::optional(edited);
+    });
+    EXPECT_EQ(asked, "http://a.org");
+    EXPECT_EQ(frame.saves, afterRemoval + 1);
+    EXPECT_TRUE(readProfile().contains("0=http://a.org|Site|")) << readProfile().constData();
+    EXPECT_TRUE(readProfile().contains("|comment=a%7Cb\n")) << readProfile().constData();
+    // Nothing selected: nothing asked.
+    view.clearSelection();
+    bool askedAgain = false;
+    controller.editSelected([&](const shortcuts::Shortcut &) {
+        askedAgain = true;
+        return std::optional<shortcuts::Shortcut>();
+    });
+    EXPECT_FALSE(askedAgain);
+}
+
 TEST_F(ControllerTest, OpeningTellsWhenATargetWasHandedToTheDesktop)
 {
     controller.load();

@@ -68,4 +68,33 @@ TEST_F(LaunchTest, TheSelectedItemOpensItsOwnTargetAfterDeletionsInTheMiddle)
     EXPECT_EQ(model.count(), 3); // launching changes no list
 }
 
+TEST_F(LaunchTest, AShortcutsArgumentsAreSeparateArgvEntriesWithItsFolderAndTerminal)
+{
+    const QString script = touch(QStringLiteral("run.sh"), "#!/bin/sh\n");
+    shortcuts::Shortcut shortcut = *shortcuts::makeShortcut(script);
+    // As a desktop entry's Exec arguments: quotes group, backslashes escape, "%%" is "%".
+    shortcut.arguments = QStringLiteral("--name \"two words\" 'x' \"a\\\"b\" 50%% ; $HOME");
+    shortcut.workingDirectory = dir.path();
+    shortcut.terminal = true;
+    shortcuts::Launch(shortcut, opener);
+    ASSERT_EQ(opener.runs.size(), 1u);
+    EXPECT_EQ(opener.runs[0].path, script);
+    EXPECT_EQ(opener.runs[0].how.arguments,
+              (QStringList{"--name", "two words", "'x'", "a\"b", "50%", ";", "$HOME"}));
+    EXPECT_EQ(opener.runs[0].how.workingDirectory, dir.path());
+    EXPECT_TRUE(opener.runs[0].how.terminal);
+
+    // Without options a shortcut opens as ever; a web address never runs.
+    shortcut.arguments.clear();
+    shortcut.workingDirectory.clear();
+    shortcut.terminal = false;
+    shortcuts::Launch(shortcut, opener);
+    shortcut.target = QStringLiteral("https://example.org/");
+    shortcut.arguments = QStringLiteral("--ignored");
+    shortcuts::Launch(shortcut, opener);
+    EXPECT_EQ(opener.runs.size(), 1u);
+    EXPECT_EQ(opener.opened, (QStringList{script, script, "https://example.org/"}));
+    EXPECT_EQ(opener.uris, QStringList{"https://example.org/"});
+}
+
 } // namespace

@@ -249,4 +249,47 @@ TEST_F(ShortcutModelTest, RolesRenamingAndWhatADragCarries)
     EXPECT_EQ(data->urls().at(1), QUrl(QStringLiteral("https://example.org/")));
 }
 
+TEST_F(ShortcutModelTest, AnEditKeepsThePlaceAndAnnouncesOneChangeOfWhatIsShown)
+{
+    const QString file = touch(QStringLiteral("a.txt"));
+    const QString image = path(QStringLiteral("own.png"));
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(image));
+    add(file, QStringLiteral("A"));
+    ASSERT_TRUE(model.setData(model.index(0), 360.0, platform::ItemRole::Left));
+    const QString kindKey = model.at(0).iconKey;
+
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    shortcuts::Shortcut edited = model.at(0);
+    edited.caption = QStringLiteral("B");
+    edited.comment = QStringLiteral("Weekly report");
+    edited.iconName = image;
+    edited.left = 9999.0; // not the edit's to move
+    ASSERT_TRUE(model.edit(0, edited));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(model.at(0).caption, QStringLiteral("B"));
+    EXPECT_EQ(model.at(0).left, 360.0);
+    EXPECT_NE(model.at(0).iconKey, kindKey);
+    EXPECT_EQ(model.index(0).data(platform::ItemRole::Comment).toString(), QStringLiteral("Weekly report"));
+
+    // The comment first in the tooltip and in what screen readers hear.
+    const QModelIndex shown = view.model()->index(0, 0);
+    EXPECT_TRUE(shown.data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("Weekly report\nB\n" ) + file))
+        << shown.data(Qt::ToolTipRole).toString().toStdString();
+    EXPECT_EQ(shown.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("Weekly report\n") + file);
+
+    // Back to automatic: the kind's icon again; a blank caption is refused.
+    edited = model.at(0);
+    edited.iconName.clear();
+    edited.comment.clear();
+    ASSERT_TRUE(model.edit(0, edited));
+    EXPECT_EQ(model.at(0).iconKey, kindKey);
+    EXPECT_EQ(view.model()->index(0, 0).data(Qt::AccessibleDescriptionRole).toString(), file);
+    edited.caption = QStringLiteral(" ");
+    EXPECT_FALSE(model.edit(0, edited));
+    EXPECT_FALSE(model.edit(1, model.at(0)));
+    EXPECT_EQ(model.at(0).caption, QStringLiteral("B"));
+}
+
 } // namespace

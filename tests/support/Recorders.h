@@ -128,6 +128,19 @@ public:
     QStringList opened;
     QStringList uris;
     void openPath(const QString &path) override { opened << path; }
+    // Every program or script run with options, in order (also in `opened`),
+    // and the Command the desktop's opener would start for it here.
+    struct Run {
+        QString path;
+        platform::RunOptions how;
+        std::optional<platform::Command> command;
+    };
+    std::vector<Run> runs;
+    void runPath(const QString &path, const platform::RunOptions &how) override
+    {
+        opened << path;
+        runs.push_back({path, how, platform::DesktopOpener::commandFor(path, how)});
+    }
     void openUri(const QString &uri) override
     {
         opened << uri;
