@@ -69,7 +69,7 @@ void sendReport(const Report &report)
 // The intermediate child: runs between fork() and _exit(), so only
 // async-signal-safe calls from here on.
 [[noreturn]] void runIntermediate(int launcherEnd, int reportEnd, const char *path, char *const argv[],
-                                  bool waitForExit, long maxFd)
+                                  const char *folder, bool waitForExit, long maxFd)
 {
     // Started programs get default signal handling, not the launcher's.
     struct sigaction dfl = {};
@@ -117,7 +117,9 @@ void sendReport(const Report &report)
     }
     if (program == 0) {
         ::close(execPipe[0]);
-        ::execv(path, argv);
+        // A folder that cannot be entered is told as the program not starting.
+        if (folder == nullptr || ::chdir(folder) == 0)
+            ::execv(path, argv);
         const int error = errno;
         while (::write(execPipe[1], &error, sizeof error) < 0 && errno == EINTR) {
         }
@@ -224,6 +226,7 @@ void DetachedSpawner::spawn(const Command &command, Callback done)
 {
     // Everything that allocates happens here, before fork().
     const QByteArray path = QFile::encodeName(command.program);
+    const QByteArray folder = QFile::encodeName(command.workingDirectory);
     std::vector<QByteArray> encoded;
     encoded.reserve(command.arguments.size() + 1);
     encoded.push_back(path);
@@ -250,7 +253,8 @@ void DetachedSpawner::spawn(const Command &command, Callback done)
     ::pthread_sigmask(SIG_BLOCK, &all, &previous);
     const pid_t pid = ::fork();
     if (pid == 0)
-        runIntermediate(ends[0], ends[1], path.constData(), argv.data(), command.waitForExit, maxFd);
+        runIntermediate(ends[0], ends[1], path.constData(), argv.data(),
+                        folder.isEmpty() ? nullptr : folder.constData(), command.waitForExit, maxFd);
     const int forkError = errno;
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     ::close(ends[1]);
@@ -277,7 +281,7 @@ void DetachedSpawner::spawn(const Command &command, Callback done)
 void DetachedSpawner::spawn(const Command &command, Callback done)
 {
     // Elsewhere the system starts programs detached itself; exit codes are not known.
-    const bool started = QProcess::startDetached(command.program, command.arguments);
+    const bool started = QProcess::startDetached(command.program, command.arguments, command.workingDirectory);
     callLater(std::move(done), {started, 0, 0});
 }
 

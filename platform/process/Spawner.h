@@ -11,6 +11,7 @@ namespace platform {
 struct Command {
     QString program;         // absolute path of the executable
     QStringList arguments;
+    QString workingDirectory;
     // Wait for the process to end and report its exit code (the desktop's
     // opener tells failures that way); otherwise report as soon as it runs.
     bool waitForExit = false;

@@ -23,6 +23,8 @@ inline void PrintTo(const Command &command, std::ostream *os)
     for (const QString &argument : command.arguments)
         *os << '"' << argument.toStdString() << "\" ";
     *os << ']' << (command.waitForExit ? " wait" : " no-wait");
+    if (!command.workingDirectory.isEmpty())
+        *os << " in \"" << command.workingDirectory.toStdString() << '"';
 }
 } // namespace platform
 
@@ -86,7 +88,7 @@ protected:
     QString at(const QString &relative) const { return m_root + QLatin1Char('/') + relative; }
     QString work(const QString &relative) const { return at(QStringLiteral("work/") + relative); }
     void usePath(const QString &path) { qputenv("PATH", QFile::encodeName(path)); }
-    platform::Command opener(const QString &argument) const { return {at("bin/xdg-open"), {argument}, true}; }
+    platform::Command opener(const QString &argument) const { return {at("bin/xdg-open"), {argument}, {}, true}; }
 
     QTemporaryDir m_dir;
     QString m_root;

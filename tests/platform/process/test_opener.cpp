@@ -89,8 +89,8 @@ TEST_F(OpenerCommandFor, OnlyRealProgramsAreRunThemselves)
 {
     writeFile(work("tool"), QByteArray("\x7f" "ELF\x02\x01\x01", 7), kExecutable);
     writeScript(work("script.sh"), "echo hi\n");
-    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("tool")), (Command{work("tool"), {}, false}));
-    EXPECT_EQ(DesktopOpener::commandFor(work("script.sh")), (Command{work("script.sh"), {}, false}));
+    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("tool")), (Command{work("tool"), {}, {}, false}));
+    EXPECT_EQ(DesktopOpener::commandFor(work("script.sh")), (Command{work("script.sh"), {}, {}, false}));
 
     // Documents with a stray execute bit, as FAT and NTFS mounts give them.
     writeFile(work("report.pdf"), "%PDF-1.4", kExecutable);
@@ -114,7 +114,7 @@ TEST_F(OpenerCommandFor, DesktopEntriesAreLaunchedByGioWhenItIsInstalled)
 
     writeScript(at("bin/gio"), "exit 0\n");
     EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("editor.desktop")),
-              (Command{at("bin/gio"), {QStringLiteral("launch"), work("editor.desktop")}, true}));
+              (Command{at("bin/gio"), {QStringLiteral("launch"), work("editor.desktop")}, {}, true}));
 }
 
 TEST_F(OpenerCommandFor, MissingTargetsAndAMissingOpenerGiveAReasonInsteadOfACommand)
@@ -152,7 +152,7 @@ TEST_F(OpenerCommandFor, MissingTargetsAndAMissingOpenerGiveAReasonInsteadOfACom
     EXPECT_TRUE(reason.contains(QLatin1String("xdg-open"))) << reason.toStdString();
     // A program needs no opener.
     writeScript(work("run.sh"), "exit 0\n");
-    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh")), (Command{work("run.sh"), {}, false}));
+    EXPECT_EQ(DesktopOpener::commandFor(QStringLiteral("run.sh")), (Command{work("run.sh"), {}, {}, false}));
 }
 
 // ---- How the opener reports failures (the spawner is a recorder) ----

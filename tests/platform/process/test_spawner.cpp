@@ -57,7 +57,7 @@ TEST_F(DetachedSpawning, ArgumentsArriveUnchangedAndTheExitCodeIsReported)
                                    QStringLiteral("*"), QString(), QStringLiteral("Grüße;\"'\\"),
                                    QStringLiteral("line\nbreak")};
     int calls = 0;
-    const std::optional<SpawnResult> result = run({at("bin/record"), arguments, true}, &calls);
+    const std::optional<SpawnResult> result = run({at("bin/record"), arguments, {}, true}, &calls);
     ASSERT_TRUE(result);
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(result->started);
@@ -68,22 +68,41 @@ TEST_F(DetachedSpawning, ArgumentsArriveUnchangedAndTheExitCodeIsReported)
 
 TEST_F(DetachedSpawning, ProgramThatCannotBeExecutedIsReportedWithItsErrno)
 {
-    std::optional<SpawnResult> result = run({at("bin/none"), {}, false});
+    std::optional<SpawnResult> result = run({at("bin/none"), {}, {}, false});
     ASSERT_TRUE(result);
     EXPECT_FALSE(result->started);
     EXPECT_EQ(result->error, ENOENT);
 
     writeFile(at("bin/garbage"), "not a program", kExecutable);
-    result = run({at("bin/garbage"), {}, true});
+    result = run({at("bin/garbage"), {}, {}, true});
     ASSERT_TRUE(result);
     EXPECT_FALSE(result->started);
     EXPECT_EQ(result->error, ENOEXEC);
 
     writeFile(at("bin/locked"), "#!/bin/sh\n", QFile::ReadOwner);
-    result = run({at("bin/locked"), {}, false});
+    result = run({at("bin/locked"), {}, {}, false});
     ASSERT_TRUE(result);
     EXPECT_FALSE(result->started);
     EXPECT_EQ(result->error, EACCES);
+    EXPECT_TRUE(noChildren());
+}
+
+TEST_F(DetachedSpawning, AWorkingFolderIsEnteredAndOneThatCannotBeIsReported)
+{
+    writeScript(at("bin/where"), "pwd > \"" + QFile::encodeName(at("where")) + "\"\n");
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("a folder")));
+    std::optional<SpawnResult> result = run({at("bin/where"), {}, at("a folder"), true});
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result->started);
+    EXPECT_EQ(readAll(at("where")), QFile::encodeName(at("a folder")) + '\n');
+    // Without one it runs where the launcher runs.
+    result = run({at("bin/where"), {}, {}, true});
+    ASSERT_TRUE(result);
+    EXPECT_EQ(readAll(at("where")), QFile::encodeName(QDir::currentPath()) + '\n');
+    result = run({at("bin/where"), {}, at("no such folder"), true});
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result->started);
+    EXPECT_EQ(result->error, ENOENT);
     EXPECT_TRUE(noChildren());
 }
 
@@ -104,7 +123,7 @@ TEST_F(DetachedSpawning, ProgramRunsDetachedInItsOwnSessionWithNothingOfTheLaunc
     ::dup2(input[0], 0);
     QElapsedTimer clock;
     clock.start();
-    const std::optional<SpawnResult> result = run({at("bin/facts"), {}, false});
+    const std::optional<SpawnResult> result = run({at("bin/facts"), {}, {}, false});
     ::dup2(savedStdin, 0);
     for (int fd : {savedStdin, input[0], input[1], leak[1]})
         ::close(fd);
@@ -139,7 +158,7 @@ TEST_F(DetachedSpawning, ResultForAGoneSpawnerIsDroppedButTheChildIsStillCollect
     bool called = false;
     {
         DetachedSpawner spawner;
-        spawner.spawn({at("bin/slow"), {}, true}, [&called](const SpawnResult &) { called = true; });
+        spawner.spawn({at("bin/slow"), {}, {}, true}, [&called](const SpawnResult &) { called = true; });
     }
     EXPECT_FALSE(noChildren());
     EXPECT_TRUE(QTest::qWaitFor([] { return noChildren(); }, 10000));
