@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <system_error>
 
+#include "platform/xdg/EntryLaunch.h"
 #include "platform/xdg/PathOps.h"
 
 namespace platform {
@@ -32,7 +33,7 @@ std::optional<Command> desktopOpener(const QString &argument, QString *reason)
             *reason = QCoreApplication::translate("Opener", "No program to open it is installed (xdg-open is missing).");
         return std::nullopt;
     }
-    return Command{program, {argument}, true};
+    return Command{program, {argument}, {}, true};
 }
 
 QString exitReason(const Command &command, int exitCode)
@@ -110,16 +111,73 @@ std::optional<Command> DesktopOpener::commandFor(const QString &target, QString 
         if (path.endsWith(QLatin1String(".desktop"))) {
             const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
             if (!gio.isEmpty())
-                return Command{gio, {QStringLiteral("launch"), path}, true};
+                return Command{gio, {QStringLiteral("launch"), path}, {}, true};
             return desktopOpener(path, reason);
         }
         // Only a real program is run; a document with a stray execute bit
         // (FAT and NTFS mounts give every file one) is opened instead. An
         // execute-only file may still run: exec tells.
         if (PathOps::IsProgram(path).value_or(true))
-            return Command{path, {}, false};
+            return Command{path, {}, {}, false};
     }
     return desktopOpener(path, reason);
+}
+
+std::optional<std::vector<Command>> DesktopOpener::commandsForEntry(const QString &entryPath, const QString &actionId,
+                                                                   const QStringList &targets, QString *reason,
+                                                                   QString *title)
+{
+    const std::optional<DesktopEntry::Launch> launch =
+        DesktopEntry::launchOf(entryPath, actionId, DesktopEntry::userLocale(), reason);
+    if (!launch)
+        return std::nullopt;
+    if (title)
+        *title = launch->title;
+    const std::optional<std::vector<QStringList>> runs = DesktopEntry::expandExec(*launch, targets, reason);
+    if (!runs)
+        return std::nullopt;
+    const auto refuse = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return std::nullopt;
+    };
+    const QString terminal =
+        launch->terminal ? QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator")) : QString();
+    std::vector<Command> commands;
+    for (QStringList arguments : *runs) {
+        const QString name = arguments.takeFirst();
+        QString program = name;
+        if (!QDir::isAbsolutePath(name)) {
+            // A relative path with a folder in it names nothing certain.
+            program = name.contains(QLatin1Char('/')) ? QString() : QStandardPaths::findExecutable(name);
+            if (program.isEmpty())
+                //: %1 is the quoted name of a program.
+                return refuse(QCoreApplication::translate("Opener", "The program %1 is not installed.").arg(quoted(name)));
+        }
+        if (!terminal.isEmpty()) {
+            arguments.prepend(program);
+            arguments.prepend(QStringLiteral("-e"));
+            program = terminal;
+        }
+        // Waited for, so that a program that gives up at once is told.
+        commands.push_back(Command{program, arguments, launch->workingDirectory, true});
+    }
+    return commands;
+}
+
+void DesktopOpener::startEntry(const QString &entryPath, const QString &actionId, const QStringList &targets)
+{
+    QString reason, title;
+    const std::optional<std::vector<Command>> commands =
+        commandsForEntry(entryPath, actionId, targets, &reason, &title);
+    // What the user chose to open: the file, else the action or application.
+    const QString shown = !targets.isEmpty() ? targets.first() : !title.isEmpty() ? title : entryPath;
+    if (!commands) {
+        start(shown, std::nullopt, reason);
+        return;
+    }
+    for (const Command &command : *commands)
+        start(shown, command, reason);
 }
 
 void DesktopOpener::openPath(const QString &path)
