@@ -115,7 +115,10 @@ void MainWindow::setUpList()
     connect(m_lstButtons, &platform::ListView::itemsDroppedOnto, controller, &launcher::Controller::moveOnto);
     m_commands = new Commands(*m_lstButtons,
                               commandTable(m_controller, *m_lstButtons, [this] { showOptions(); },
-                                           [this] { AddApplications::openOver(*this, m_controller); }),
+                                           [this] { AddApplications::openOver(*this, m_controller); },
+                                           [this](const QString &target) {
+                                               AddApplications::openWithOver(*this, m_controller, target);
+                                           }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)

@@ -91,6 +91,8 @@ QIcon ofDesktopEntry(const QString &entryPath)
     return entry ? namedIcon(entry->icon) : QIcon();
 }
 
+QIcon named(const QString &iconValue) { return namedIcon(iconValue); }
+
 QIcon ofOwnType(const QString &extensionKey)
 {
     if (extensionKey == QLatin1String("."))

@@ -18,6 +18,8 @@ QIcon firstThemed(std::initializer_list<QString> names);
 // The icon a desktop entry names in its Icon= key (a theme name, an absolute
 // path, or a picture in the old pixmaps folder); null when it names none.
 QIcon ofDesktopEntry(const QString &entryPath);
+// The icon an Icon= value names (as above); null for none.
+QIcon named(const QString &iconValue);
 
 // The theme icon of a file type that has a picture of its own (a shell
 // script), by its extension key (".sh"); null for plain text and for types

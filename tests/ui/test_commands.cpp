@@ -107,7 +107,7 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
     for (QAction *action : menuCommands())
         if (!action->isEnabled())
             grey << action->objectName();
-    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuShowInFolder", "mnuCopyPath", "mnuRename", "mnuDelete", "mnuMoveLeft",
+    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuOpenWith", "mnuShowInFolder", "mnuCopyPath", "mnuRename", "mnuDelete", "mnuMoveLeft",
                                  "mnuMoveRight"}));
 
     // Selecting one (by the keyboard, as a user would) makes them work again.
