@@ -10,12 +10,12 @@ step_start 28 "open a file with another application from the context menu" "${1:
 apps=$tmp/share/applications
 mkdir -p "$apps" "$tmp/bin" "$XDG_CONFIG_HOME"
 marker=$tmp/viewer-ran
-for name in standin-viewer standin-other; do
-  cat >"$tmp/bin/$name" <<EOF
+for prog in standin-viewer standin-other; do
+  cat >"$tmp/bin/$prog" <<EOF
 #!/bin/sh
-{ echo $name; printf '%s\n' "\$@"; } >$(printf '%q' "$marker.tmp") && mv $(printf '%q' "$marker.tmp") $(printf '%q' "$marker")
+{ echo $prog; printf '%s\n' "\$@"; } >$(printf '%q' "$marker.tmp") && mv $(printf '%q' "$marker.tmp") $(printf '%q' "$marker")
 EOF
-  chmod +x "$tmp/bin/$name"
+  chmod +x "$tmp/bin/$prog"
 done
 printf '%s\n' '[Desktop Entry]' 'Type=Application' 'Name=Stand-in Viewer' 'MimeType=text/plain;' \
   'Exec=standin-viewer %f' >"$apps/viewer.desktop"
@@ -23,6 +23,8 @@ printf '%s\n' '[Desktop Entry]' 'Type=Application' 'Name=Stand-in Viewer' 'MimeT
 printf '%s\n' '[Desktop Entry]' 'Type=Application' 'Name=Another Viewer' 'MimeType=text/plain;' \
   'Exec=standin-other %f' >"$apps/other.desktop"
 printf '%s\n' '[Default Applications]' 'text/plain=viewer.desktop;' >"$XDG_CONFIG_HOME/mimeapps.list"
+# The system's MIME types, without its applications.
+ln -s /usr/share/mime "$tmp/share/mime"
 export XDG_DATA_DIRS=$tmp/share
 
 make_file "notes 1%.txt"
