@@ -5,10 +5,13 @@
 #include <QMimeData>
 #include <QPersistentModelIndex>
 
+#include "platform/xdg/MimeApps.h"
+
 #include "shortcuts/Adding.h"
 #include "shortcuts/Deleting.h"
 #include "shortcuts/Launch.h"
 #include "shortcuts/Locating.h"
+#include "shortcuts/OpenWith.h"
 #include "shortcuts/Paste.h"
 #include "shortcuts/Reordering.h"
 
@@ -136,6 +139,34 @@ QString Controller::selectedTarget() const
 {
     const int selected = m_list.view.selectedRow();
     return selected >= 0 ? m_model.at(selected).target : QString();
+}
+
+std::vector<platform::DesktopEntry::Action> Controller::selectedActions() const
+{
+    return shortcuts::desktopActions(selectedTarget());
+}
+
+void Controller::startAction(const QString &entryPath, const QString &actionId)
+{
+    m_services.opener.startEntry(shortcuts::handedTarget(entryPath), actionId, {});
+    emit shortcutOpened();
+}
+
+std::vector<platform::Application> Controller::openWithCandidates(const QString &target) const
+{
+    if (shortcuts::openedAsTypes(target).isEmpty())
+        return {}; // nothing to open: the applications are not read
+    return shortcuts::openWithCandidates(target, platform::listApplications(platform::ApplicationPlaces::fromEnvironment()),
+                                         platform::MimeApps::listFiles());
+}
+
+void Controller::openWith(const QString &target, const QString &entryPath)
+{
+    const QString handed = shortcuts::handedTarget(target);
+    if (handed.isEmpty())
+        return;
+    m_services.opener.startEntry(entryPath, QString(), {handed});
+    emit shortcutOpened();
 }
 
 void Controller::copySelectedTarget()

@@ -19,6 +19,8 @@
 #include "platform/session/FileChooser.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/widgets/ListView.h"
+#include "platform/xdg/Applications.h"
+#include "platform/xdg/EntryLaunch.h"
 #include "shortcuts/Finder.h"
 #include "shortcuts/Icons.h"
 #include "shortcuts/ShortcutList.h"
@@ -76,6 +78,16 @@ public:
     // Shows the selected shortcut's file or folder in the file manager (the
     // nearest folder still there when it is gone); nothing for a link.
     void showSelectedInFolder();
+    // The actions of the selected shortcut's desktop entry ("New Window", …);
+    // none when it is no entry of an application.
+    std::vector<platform::DesktopEntry::Action> selectedActions() const;
+    // Starts action `actionId` of the desktop entry `entryPath` (a shortcut's target).
+    void startAction(const QString &entryPath, const QString &actionId);
+    // The installed applications that open a shortcut's target, the
+    // desktop's default first; none for a missing target.
+    std::vector<platform::Application> openWithCandidates(const QString &target) const;
+    // Opens a shortcut's target with the application of the desktop entry `entryPath`.
+    void openWith(const QString &target, const QString &entryPath);
     // Copies the selected shortcut's path or address.
     void copySelectedTarget();
     // The selected shortcut's target as stored; empty when none is selected.

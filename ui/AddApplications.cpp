@@ -15,19 +15,23 @@
 namespace ui {
 
 AddApplications::AddApplications(launcher::Controller &controller, const platform::ApplicationPlaces &places,
-                                 QWidget *parent)
+                                 QWidget *parent, const QString &openTarget)
     : QDialog(parent),
       m_controller(controller),
+      m_openTarget(openTarget),
       m_model(controller.icons()),
       m_filter(new QLineEdit(this)),
       m_list(new QListView(this)),
-      m_add(new QPushButton(tr("&Add"), this))
+      m_add(new QPushButton(openTarget.isEmpty() ? tr("&Add") : tr("&Open"), this))
 {
-    setObjectName(QStringLiteral("frmAddApplications"));
-    setWindowTitle(tr("Tessaflow - Add Applications"));
+    const bool adding = openTarget.isEmpty();
+    setObjectName(adding ? QStringLiteral("frmAddApplications") : QStringLiteral("frmOpenWith"));
+    setWindowTitle(adding ? tr("Tessaflow - Add Applications") : tr("Tessaflow - Open With"));
     QStringList targets;
-    for (const shortcuts::Shortcut &shortcut : controller.model().shortcuts())
-        targets << shortcut.target;
+    // Which are shortcuts already matters only when adding.
+    if (adding)
+        for (const shortcuts::Shortcut &shortcut : controller.model().shortcuts())
+            targets << shortcut.target;
     m_model.load(platform::listApplications(places), targets);
 
     auto *label = new QLabel(tr("&Find:"), this);
@@ -43,7 +47,7 @@ AddApplications::AddApplications(launcher::Controller &controller, const platfor
     //: What a screen reader calls the list of the Add Applications window.
     m_list->setAccessibleName(tr("Applications"));
     m_list->setModel(&m_shown);
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionMode(adding ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setIconSize(QSize(32, 32));
     m_list->setUniformItemSizes(true); // 2 000 rows laid out without measuring each
@@ -74,7 +78,13 @@ AddApplications::AddApplications(launcher::Controller &controller, const platfor
 
 AddApplications *AddApplications::openOver(QWidget &window, launcher::Controller &controller)
 {
-    auto *dialog = new AddApplications(controller, platform::ApplicationPlaces::fromEnvironment(), &window);
+    return openWithOver(window, controller, QString());
+}
+
+AddApplications *AddApplications::openWithOver(QWidget &window, launcher::Controller &controller,
+                                               const QString &target)
+{
+    auto *dialog = new AddApplications(controller, platform::ApplicationPlaces::fromEnvironment(), &window, target);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowIcon(window.windowIcon());
     platform::placeCentredOver(*dialog, window);
@@ -115,7 +125,10 @@ void AddApplications::add()
     const QStringList paths = chosen();
     if (paths.isEmpty())
         return;
-    m_controller.addApplications(paths);
+    if (m_openTarget.isEmpty())
+        m_controller.addApplications(paths);
+    else
+        m_controller.openWith(m_openTarget, paths.first());
     accept();
 }
 

@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
+
+#include "platform/icons/IconPictures.h"
 
 #include "shortcuts/Locating.h"
 #include "shortcuts/Targets.h"
@@ -9,18 +12,65 @@
 namespace ui {
 
 namespace {
+
+// A name from elsewhere, shown as it is: no "&" of it marks an access key.
+QString asMenuText(const QString &name) { return QString(name).replace(QLatin1Char('&'), QLatin1String("&&")); }
+
+// The selected desktop entry's own actions ("New Window", …), each an item.
+QList<QAction *> desktopActionItems(launcher::Controller &controller, QObject &parent)
+{
+    QList<QAction *> items;
+    const QString entry = controller.selectedTarget();
+    for (const platform::DesktopEntry::Action &one : controller.selectedActions()) {
+        auto *item = new QAction(platform::IconPictures::named(one.icon), asMenuText(one.name), &parent);
+        item->setObjectName(QStringLiteral("mnuDesktopAction"));
+        item->setProperty("desktopAction", one.id);
+        QObject::connect(item, &QAction::triggered, &controller,
+                         [c = &controller, entry, id = one.id] { c->startAction(entry, id); });
+        items << item;
+    }
+    return items;
+}
+
+// The applications that open the selected shortcut, then the way to any other.
+void fillOpenWith(QMenu &menu, launcher::Controller &controller,
+                  const std::function<void(const QString &)> &chooseOther)
+{
+    const QString target = controller.selectedTarget();
+    for (const platform::Application &app : controller.openWithCandidates(target)) {
+        QAction *item = menu.addAction(controller.icons().iconForKey(QStringLiteral("desktop:") + app.path),
+                                       asMenuText(app.name));
+        item->setObjectName(QStringLiteral("mnuOpenWithApplication"));
+        item->setProperty("desktopEntry", app.path);
+        QObject::connect(item, &QAction::triggered, &controller,
+                         [c = &controller, target, entry = app.path] { c->openWith(target, entry); });
+    }
+    menu.addSeparator();
+    QAction *other = menu.addAction(QCoreApplication::translate("ContextMenu", "Other Application\u2026"));
+    other->setObjectName(QStringLiteral("mnuOpenWithOther"));
+    QObject::connect(other, &QAction::triggered, &menu, [chooseOther, target] { chooseOther(target); });
+}
+
 const char *const kCopyPath = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Path");
 const char *const kCopyAddress = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Address");
 } // namespace
 
 std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
                                   std::function<void()> showOptions, std::function<void()> showAddApplications,
-                                  std::function<void()> showProperties)
+                                  std::function<void()> showProperties,
+                                  std::function<void(const QString &target)> chooseOpenWith)
 {
     launcher::Controller *c = &controller;
     std::vector<Command> table = {
         {"mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), {Qt::Key_Enter, Qt::Key_Return}, true,
          [c] { c->openSelected(); }},
+        {.name = "mnuDesktopActions", .items = [c](QObject &parent) { return desktopActionItems(*c, parent); }},
+        {.name = "mnuOpenWith",
+         .text = QT_TRANSLATE_NOOP("ContextMenu", "Open &With\u2026"),
+         .needsSelection = true,
+         // Nothing to open when the target is gone.
+         .fit = [c](QAction &action) { action.setEnabled(!shortcuts::isMissing(c->selectedTarget())); },
+         .submenu = [c, choose = std::move(chooseOpenWith)](QMenu &menu) { fillOpenWith(menu, *c, choose); }},
         {"mnuShowInFolder", QT_TRANSLATE_NOOP("ContextMenu", "S&how in Folder"), {}, true,
          [c] { c->showSelectedInFolder(); }, false,
          // A web address has no folder.

@@ -63,6 +63,29 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
             m_menu->addSeparator()->setObjectName(QLatin1String(command.name));
             continue;
         }
+        if (command.items) {
+            // A separator never shown: no command of its own, only a place.
+            QAction *place = m_menu->addSeparator();
+            place->setObjectName(QLatin1String(command.name));
+            place->setVisible(false);
+            m_made.push_back({place, command.items});
+            continue;
+        }
+        if (command.submenu) {
+            auto *submenu = new Menu(QCoreApplication::translate("ContextMenu", command.text), m_menu);
+            submenu->setObjectName(QLatin1String(command.name));
+            QAction *action = m_menu->addMenu(submenu);
+            action->setObjectName(QLatin1String(command.name));
+            if (command.needsSelection)
+                m_needSelection << action;
+            if (command.fit)
+                m_fitted.emplace_back(action, command.fit);
+            connect(submenu, &QMenu::aboutToShow, this, [submenu, fill = command.submenu] {
+                submenu->clear();
+                fill(*submenu);
+            });
+            continue;
+        }
         auto *action = new QAction(command.text ? QCoreApplication::translate("ContextMenu", command.text) : QString(),
                                    &list);
         action->setObjectName(QLatin1String(command.name));
@@ -91,6 +114,7 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
     list.addAction(menuKey);
     connect(menuKey, &QAction::triggered, this, &Commands::popUpAtSelection);
     connect(m_menu, &QMenu::aboutToShow, this, &Commands::refresh);
+    connect(m_menu, &QMenu::aboutToShow, this, &Commands::remake);
     if (QItemSelectionModel *selection = list.selectionModel())
         connect(selection, &QItemSelectionModel::selectionChanged, this, &Commands::refresh);
     if (QAbstractItemModel *model = list.model()) {
@@ -125,6 +149,20 @@ void Commands::refresh()
     if (selected) {
         for (const auto &[action, fit] : m_fitted)
             fit(*action);
+    }
+}
+
+void Commands::remake()
+{
+    const bool selected = !m_hasSelection || m_hasSelection();
+    for (Made &made : m_made) {
+        // The items of the last showing go, with their parent.
+        delete made.owner;
+        made.owner = new QObject(this);
+        if (!selected)
+            continue;
+        const QList<QAction *> items = made.make(*made.owner);
+        m_menu->insertActions(made.place, items);
     }
 }
 

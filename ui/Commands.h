@@ -31,6 +31,13 @@ struct Command {
     // Fits the action to the selected shortcut (its text, whether it
     // applies) whenever the selection changes or the menu comes up.
     std::function<void(QAction &)> fit = {};
+    // Menu items made afresh each time the menu comes up, standing in this
+    // row's place (the selected shortcut's own commands); parented to the
+    // given object, which deletes them when the menu next comes up.
+    std::function<QList<QAction *>(QObject &parent)> items = {};
+    // Makes this row a submenu with the row's text, filled afresh by this
+    // each time it opens (it starts empty).
+    std::function<void(QMenu &)> submenu = {};
 };
 
 inline Command menuSeparator(const char *name) { return Command{name, nullptr, {}, false, {}, true}; }
@@ -49,7 +56,9 @@ public:
     QMenu &menu() const { return *m_menu; }
     // Brings the menu up at `globalPos`, unless it is disabled.
     void popUp(const QPoint &globalPos);
-    // Greys out the commands that need a selection while there is none.
+    // Greys out the commands that need a selection while there is none. As
+    // the menu comes up, the items made for the selected shortcut are made
+    // afresh.
     void refresh();
 
 private:
@@ -60,6 +69,13 @@ private:
     std::function<bool()> m_hasSelection;
     QList<QAction *> m_needSelection;
     std::vector<std::pair<QAction *, std::function<void(QAction &)>>> m_fitted;
+    struct Made {
+        QAction *place; // an item never shown, where the made ones go
+        std::function<QList<QAction *>(QObject &)> make;
+        QObject *owner = nullptr; // the parent of the items made last
+    };
+    std::vector<Made> m_made;
+    void remake();
 };
 
 } // namespace ui

@@ -119,6 +119,9 @@ void MainWindow::setUpList()
                                            [this] { AddApplications::openOver(*this, m_controller); },
                                            [this] {
                                                Properties::editSelected(*this, m_controller, m_services.fileChooser);
+                                           },
+                                           [this](const QString &target) {
+                                               AddApplications::openWithOver(*this, m_controller, target);
                                            }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "platform/process/Terminal.h"
+#include "platform/xdg/EntryLaunch.h"
 #include "platform/xdg/PathOps.h"
 
 namespace platform {
@@ -166,6 +167,62 @@ void DesktopOpener::runPath(const QString &path, const RunOptions &how)
     QString reason;
     const std::optional<Command> command = commandFor(path, how, &reason);
     start(path, command, reason);
+}
+
+std::optional<std::vector<Command>> DesktopOpener::commandsForEntry(const QString &entryPath, const QString &actionId,
+                                                                   const QStringList &targets, QString *reason,
+                                                                   QString *title)
+{
+    const std::optional<DesktopEntry::Launch> launch =
+        DesktopEntry::launchOf(entryPath, actionId, DesktopEntry::userLocale(), reason);
+    if (!launch)
+        return std::nullopt;
+    if (title)
+        *title = launch->title;
+    const std::optional<std::vector<QStringList>> runs = DesktopEntry::expandExec(*launch, targets, reason);
+    if (!runs)
+        return std::nullopt;
+    const auto refuse = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return std::nullopt;
+    };
+    // The same terminal a shortcut set to run in one gets.
+    const std::optional<Terminal> terminal =
+        launch->terminal ? findTerminal([](const QString &name) { return QStandardPaths::findExecutable(name); },
+                                        qEnvironmentVariable("TERMINAL"))
+                         : std::nullopt;
+    std::vector<Command> commands;
+    for (QStringList arguments : *runs) {
+        const QString name = arguments.takeFirst();
+        QString program = name;
+        if (!QDir::isAbsolutePath(name)) {
+            // A relative path with a folder in it names nothing certain.
+            program = name.contains(QLatin1Char('/')) ? QString() : QStandardPaths::findExecutable(name);
+            if (program.isEmpty())
+                //: %1 is the quoted name of a program.
+                return refuse(QCoreApplication::translate("Opener", "The program %1 is not installed.").arg(quoted(name)));
+        }
+        // Waited for, so that a program that gives up at once is told.
+        const Command command{program, arguments, launch->workingDirectory, true};
+        commands.push_back(terminal ? inTerminal(*terminal, command) : command);
+    }
+    return commands;
+}
+
+void DesktopOpener::startEntry(const QString &entryPath, const QString &actionId, const QStringList &targets)
+{
+    QString reason, title;
+    const std::optional<std::vector<Command>> commands =
+        commandsForEntry(entryPath, actionId, targets, &reason, &title);
+    // What the user chose to open: the file, else the action or application.
+    const QString shown = !targets.isEmpty() ? targets.first() : !title.isEmpty() ? title : entryPath;
+    if (!commands) {
+        start(shown, std::nullopt, reason);
+        return;
+    }
+    for (const Command &command : *commands)
+        start(shown, command, reason);
 }
 
 void DesktopOpener::openPath(const QString &path)

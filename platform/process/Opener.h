@@ -2,9 +2,11 @@
 
 #include <QDBusConnection>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/process/Spawner.h"
 
@@ -39,6 +41,10 @@ public:
     // the desktop's file manager; the folder is opened when no file manager
     // takes the request.
     virtual void showInFolder(const QString &path) = 0;
+    // Starts the application a desktop entry describes, or its action
+    // `actionId` ([Desktop Action <id>]) when that is not empty, with
+    // `targets` (absolute paths or URIs) where its Exec asks for them.
+    virtual void startEntry(const QString &entryPath, const QString &actionId, const QStringList &targets) = 0;
 };
 
 // Opens targets the way a Linux desktop does. When that fails it hands a
@@ -56,6 +62,7 @@ public:
     void runPath(const QString &path, const RunOptions &how) override;
     void openUri(const QString &uri) override;
     void showInFolder(const QString &path) override;
+    void startEntry(const QString &entryPath, const QString &actionId, const QStringList &targets) override;
 
     // What would be started for a path or a URI; nothing, with a reason for
     // the user, when it cannot be opened at all.
@@ -67,6 +74,14 @@ public:
     // Whether a path opens by running it: a program or script that is there.
     static bool opensByRunning(const QString &path);
     static std::optional<Command> commandForUri(const QString &uri, QString *reason = nullptr);
+    // What is started for startEntry(): one command per run the Exec line
+    // asks for, its program found on PATH, in the entry's Path= folder, in
+    // x-terminal-emulator for Terminal=true where there is one. Nothing, with
+    // a reason, when it cannot start; `title` gets what the user chose (the
+    // action's or the application's name) where the entry could be read.
+    static std::optional<std::vector<Command>> commandsForEntry(const QString &entryPath, const QString &actionId,
+                                                                const QStringList &targets, QString *reason = nullptr,
+                                                                QString *title = nullptr);
 
 private:
     void start(const QString &target, const std::optional<Command> &command, const QString &reason);

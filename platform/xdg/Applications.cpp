@@ -107,6 +107,7 @@ private:
             if (!app.keywords.contains(plain))
                 app.keywords << plain;
         app.icon = DesktopEntry::unescaped(group.value(QStringLiteral("Icon")));
+        app.mimeTypes = DesktopEntry::listValue(group.value(QStringLiteral("MimeType")));
         app.program = PathOps::GetFileName(
             DesktopEntry::execProgram(DesktopEntry::unescaped(group.value(QStringLiteral("Exec")))));
         m_applications.push_back(std::move(app));

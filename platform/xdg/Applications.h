@@ -18,6 +18,7 @@ struct Application {
     QStringList keywords;
     QString icon;    // Icon= as written: a theme name or a path
     QString program; // the file name of the program Exec starts
+    QStringList mimeTypes; // MimeType=: the types it says it opens
 };
 
 // Where applications are looked for and what decides which are shown.

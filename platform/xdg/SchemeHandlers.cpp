@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "platform/xdg/DesktopEntry.h"
+#include "platform/xdg/MimeApps.h"
 
 namespace platform::SchemeHandlers {
 
@@ -13,50 +14,10 @@ namespace {
 // $XDG_DATA_HOME, then $XDG_DATA_DIRS.
 QStringList dataDirs() { return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation); }
 
-// The list files in the order the freedesktop.org rules give them weight:
-// the user's before the system's, a desktop's own list before the common one.
-QStringList listFiles()
-{
-    QStringList desktops;
-    for (const QString &name :
-         qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        desktops << name.toLower();
-
-    // $XDG_CONFIG_HOME, then $XDG_CONFIG_DIRS.
-    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
-    for (const QString &data : dataDirs())
-        folders << data + QStringLiteral("/applications");
-
-    QStringList files;
-    for (const QString &folder : folders) {
-        for (const QString &desktop : desktops)
-            files << folder + QLatin1Char('/') + desktop + QStringLiteral("-mimeapps.list");
-        files << folder + QStringLiteral("/mimeapps.list");
-    }
-    return files;
-}
-
 // The entries listed for `key` in `group` of an already read key file, in order.
 QStringList listedIn(const DesktopEntry::KeyFile &file, const QString &group, const QString &key)
 {
     return file.value(group).value(key).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-}
-
-// A desktop file id ("org.gnome.Evolution.desktop", or "kde-foo.desktop" for
-// applications/kde/foo.desktop) to the installed file it names.
-QString installedEntry(const QString &id)
-{
-    if (!id.endsWith(QLatin1String(".desktop")) || id.contains(QLatin1Char('/')))
-        return {};
-    for (const QString &data : dataDirs()) {
-        const QString folder = data + QStringLiteral("/applications/");
-        if (QFileInfo(folder + id).isFile())
-            return folder + id;
-        const QString nested = QString(id).replace(QLatin1Char('-'), QLatin1Char('/'));
-        if (nested != id && QFileInfo(folder + nested).isFile())
-            return folder + nested;
-    }
-    return {};
 }
 
 } // namespace
@@ -69,12 +30,12 @@ QString desktopEntryFor(const QString &scheme)
 
     QStringList removed;
     QStringList candidates;
-    const QStringList files = listFiles();
+    const QStringList files = MimeApps::listFiles();
     for (const QString &path : files) {
         const DesktopEntry::KeyFile file = DesktopEntry::readKeyFile(path);
         for (const QString &id : listedIn(file, QStringLiteral("Default Applications"), key))
             if (!removed.contains(id)) {
-                const QString entry = installedEntry(id.trimmed());
+                const QString entry = MimeApps::installedEntry(id.trimmed());
                 if (!entry.isEmpty())
                     return entry;
             }
@@ -91,7 +52,7 @@ QString desktopEntryFor(const QString &scheme)
             if (!removed.contains(id))
                 candidates << id;
     for (const QString &id : candidates) {
-        const QString entry = installedEntry(id.trimmed());
+        const QString entry = MimeApps::installedEntry(id.trimmed());
         if (!entry.isEmpty())
             return entry;
     }

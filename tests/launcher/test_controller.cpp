@@ -254,6 +254,34 @@ TEST_F(ControllerTest, OpeningTellsWhenATargetWasHandedToTheDesktop)
     EXPECT_EQ(controller.model().count(), 2);
 }
 
+TEST_F(ControllerTest, ActionsAndOpenWithHandTheTargetAsAPathOrUriAndSaveNothing)
+{
+    controller.load();
+    const QString entry = dir.filePath(QStringLiteral("tool.desktop"));
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Desktop Entry]\nType=Application\nName=Tool\nExec=tool\nActions=a;\n"
+               "[Desktop Action a]\nName=Act\nExec=tool --act\n");
+    file.close();
+    controller.addTargets({"http://a.org/x", entry});
+    const QByteArray saved = readProfile();
+    QSignalSpy opened(&controller, &launcher::Controller::shortcutOpened);
+    view.selectRow(1);
+    ASSERT_EQ(controller.selectedActions().size(), 1u);
+    EXPECT_EQ(controller.selectedActions()[0].name, "Act");
+    controller.startAction(controller.selectedTarget(), controller.selectedActions()[0].id);
+    controller.openWith(QStringLiteral("http://a.org/x"), QStringLiteral("/apps/browser.desktop"));
+    // What names nothing is handed to nobody.
+    controller.openWith(QString(), QStringLiteral("/apps/browser.desktop"));
+    EXPECT_EQ(opener.started, (std::vector<RecordingOpener::Started>{
+                                  {entry, "a", {}}, {"/apps/browser.desktop", "", {"http://a.org/x"}}}));
+    EXPECT_EQ(opened.count(), 2);
+    EXPECT_EQ(readProfile(), saved);
+    // A web address has no entry actions.
+    view.selectRow(0);
+    EXPECT_TRUE(controller.selectedActions().empty());
+}
+
 TEST_F(ControllerTest, StartingAtLoginThatCannotChangeIsReported)
 {
     // The login entry's folder cannot be made: a file stands in its place.

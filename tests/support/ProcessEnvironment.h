@@ -23,6 +23,8 @@ inline void PrintTo(const Command &command, std::ostream *os)
     for (const QString &argument : command.arguments)
         *os << '"' << argument.toStdString() << "\" ";
     *os << ']' << (command.waitForExit ? " wait" : " no-wait");
+    if (!command.workingDirectory.isEmpty())
+        *os << " in \"" << command.workingDirectory.toStdString() << '"';
 }
 } // namespace platform
 

@@ -149,6 +149,17 @@ public:
     // Every path shown in its folder, in order.
     QStringList shownInFolder;
     void showInFolder(const QString &path) override { shownInFolder << path; }
+    // Every desktop entry started, in order.
+    struct Started {
+        QString entry, action;
+        QStringList targets;
+        bool operator==(const Started &) const = default;
+    };
+    std::vector<Started> started;
+    void startEntry(const QString &entryPath, const QString &actionId, const QStringList &targets) override
+    {
+        started.push_back({entryPath, actionId, targets});
+    }
 };
 
 } // namespace testing_support

@@ -69,6 +69,8 @@ protected:
             handled = true;
             QAction *pick = nullptr;
             for (QAction *a : menu->actions()) {
+                if (!a->isVisible())
+                    continue; // not shown: a place kept for items made as the menu comes up
                 shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
                 if (!choose.isEmpty() && a->text() == choose)
                     pick = a;

@@ -87,21 +87,22 @@ TEST_F(DetachedSpawning, ProgramThatCannotBeExecutedIsReportedWithItsErrno)
     EXPECT_TRUE(noChildren());
 }
 
-TEST_F(DetachedSpawning, TheProgramStartsInItsWorkingFolderAndAFolderThatIsNotThereFailsTheStart)
+TEST_F(DetachedSpawning, AWorkingFolderIsEnteredAndOneThatCannotBeIsReported)
 {
-    ASSERT_TRUE(QDir(at("")).mkpath(QStringLiteral("a folder")));
-    writeScript(at("bin/where"), "pwd > \"" + QFile::encodeName(at("pwd")) + "\"\n");
+    writeScript(at("bin/where"), "pwd > \"" + QFile::encodeName(at("where")) + "\"\n");
+    ASSERT_TRUE(QDir(m_root).mkpath(QStringLiteral("a folder")));
     std::optional<SpawnResult> result = run({at("bin/where"), {}, at("a folder"), true});
     ASSERT_TRUE(result);
     EXPECT_TRUE(result->started);
-    EXPECT_EQ(readAll(at("pwd")), QFile::encodeName(at("a folder")) + '\n');
-    // Not the launcher's folder instead.
-    QFile::remove(at("pwd"));
-    result = run({at("bin/where"), {}, at("gone"), true});
+    EXPECT_EQ(readAll(at("where")), QFile::encodeName(at("a folder")) + '\n');
+    // Without one it runs where the launcher runs.
+    result = run({at("bin/where"), {}, {}, true});
+    ASSERT_TRUE(result);
+    EXPECT_EQ(readAll(at("where")), QFile::encodeName(QDir::currentPath()) + '\n');
+    result = run({at("bin/where"), {}, at("no such folder"), true});
     ASSERT_TRUE(result);
     EXPECT_FALSE(result->started);
     EXPECT_EQ(result->error, ENOENT);
-    EXPECT_FALSE(QFileInfo::exists(at("pwd")));
     EXPECT_TRUE(noChildren());
 }
 
