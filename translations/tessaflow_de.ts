@@ -100,7 +100,12 @@
         <translation>Kontextmenü</translation>
     </message>
     <message>
-        <location filename="../ui/CommandTable.cpp" line="+12"/>
+        <location filename="../ui/CommandTable.cpp" line="+49"/>
+        <source>Other Application…</source>
+        <translation>Andere Anwendung …</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Cop&amp;y Path</source>
         <translation>Pfad ko&amp;pieren</translation>
     </message>
@@ -110,12 +115,17 @@
         <translation>Adresse ko&amp;pieren</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Open Shortcut</source>
         <translation>Verknüpfung ö&amp;ffnen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>Open &amp;With…</source>
+        <translation>Öffnen &amp;mit …</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>S&amp;how in Folder</source>
         <translation>Im Ordner &amp;zeigen</translation>
     </message>
@@ -140,7 +150,12 @@
         <translation>Nach &amp;rechts verschieben</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Propert&amp;ies…</source>
+        <translation>E&amp;igenschaften …</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Add URL Shortcut</source>
         <translation>&amp;Webadresse hinzufügen</translation>
     </message>
@@ -215,6 +230,52 @@
         <source>%1 holds both &quot;%&quot; and &quot;=&quot;, which no desktop can start</source>
         <extracomment>%1 is the program&apos;s path.</extracomment>
         <translation>%1 enthält sowohl „%“ als auch „=“, was keine Arbeitsumgebung starten kann</translation>
+    </message>
+    <message>
+        <location filename="../platform/xdg/EntryLaunch.cpp" line="+62"/>
+        <source>The desktop entry&apos;s command holds %1, which is no field code.</source>
+        <extracomment>%1 is what follows a &quot;%&quot; in the program&apos;s command, such as &quot;%z&quot;.</extracomment>
+        <translation>Der Befehl des Desktop-Eintrags enthält %1, das kein Feldcode ist.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The desktop entry&apos;s command has a quote that is not closed.</source>
+        <translation>Der Befehl des Desktop-Eintrags hat ein Anführungszeichen, das nicht geschlossen wird.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The desktop entry could not be read.</source>
+        <translation>Der Desktop-Eintrag konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The desktop entry is not an application.</source>
+        <translation>Der Desktop-Eintrag ist keine Anwendung.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The desktop entry has no action %1.</source>
+        <extracomment>%1 is the action&apos;s id as the desktop entry names it.</extracomment>
+        <translation>Der Desktop-Eintrag hat keine Aktion %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <location line="+63"/>
+        <source>The desktop entry names no program to start.</source>
+        <translation>Der Desktop-Eintrag nennt kein Programm zum Starten.</translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <source>In the desktop entry&apos;s command, %1 must stand as an argument of its own.</source>
+        <extracomment>%1 is a field code such as &quot;%F&quot;.</extracomment>
+        <translation>Im Befehl des Desktop-Eintrags muss %1 als eigenes Argument stehen.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The program opens only files, and %1 is not one.</source>
+        <extracomment>%1 is a web address or other link.</extracomment>
+        <translation>Das Programm öffnet nur Dateien, und %1 ist keine.</translation>
     </message>
 </context>
 <context>
@@ -298,7 +359,7 @@
 <context>
     <name>Launch</name>
     <message>
-        <location filename="../shortcuts/Launch.cpp" line="+33"/>
+        <location filename="../shortcuts/Launch.cpp" line="+53"/>
         <source>%1 cannot be opened: “%2” is missing.
 
 Remove this shortcut?</source>
@@ -320,7 +381,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>Opener</name>
     <message>
-        <location filename="../platform/process/Opener.cpp" line="+24"/>
+        <location filename="../platform/process/Opener.cpp" line="+26"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
         <translation>„%1“</translation>
@@ -389,7 +450,24 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Die Datei bzw. der Ordner %1 ist nicht erreichbar: %2.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+44"/>
+        <source>Its working folder %1 is not there.</source>
+        <extracomment>%1 is the quoted folder.</extracomment>
+        <translation>Sein Arbeitsordner %1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>It is to run in a terminal, and no terminal was found. Install one (such as xterm), or name yours in the TERMINAL environment variable.</source>
+        <translation>Es soll in einem Terminal laufen, aber es wurde kein Terminal gefunden. Installieren Sie eines (etwa xterm) oder nennen Sie Ihres in der Umgebungsvariablen TERMINAL.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>The program %1 is not installed.</source>
+        <extracomment>%1 is the quoted name of a program.</extracomment>
+        <translation>Das Programm %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <location line="+79"/>
         <source>unknown reason</source>
         <translation>unbekannter Grund</translation>
     </message>
@@ -652,7 +730,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+72"/>
+        <location filename="../launcher/Controller.cpp" line="+77"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -670,7 +748,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+158"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -680,7 +758,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Tessaflow - Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+53"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Der Start beim Anmelden konnte nicht geändert werden: %1</translation>
@@ -953,17 +1031,27 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ui::AddApplications</name>
     <message>
-        <location filename="../ui/AddApplications.cpp" line="+24"/>
+        <location filename="../ui/AddApplications.cpp" line="+25"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+0"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Öffnen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Tessaflow - Add Applications</source>
         <translation>Tessaflow - Anwendungen hinzufügen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+0"/>
+        <source>Tessaflow - Open With</source>
+        <translation>Tessaflow - Öffnen mit</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&amp;Find:</source>
         <translation>&amp;Filter:</translation>
     </message>
@@ -988,7 +1076,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+44"/>
+        <location filename="../ui/MainWindow.cpp" line="+45"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 von %2</translation>
@@ -1015,7 +1103,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+36"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -1034,6 +1122,114 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
         <translation> - v%1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Properties</name>
+    <message>
+        <location filename="../ui/Properties.cpp" line="+50"/>
+        <source>Run in a &amp;terminal</source>
+        <translation>Im &amp;Terminal ausführen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tessaflow - Properties</source>
+        <translation>Tessaflow - Eigenschaften</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--option &quot;a file name with blanks&quot;</source>
+        <extracomment>Shown in the empty arguments field: each argument separated by blanks, quoted where it holds one.</extracomment>
+        <translation>--option &quot;ein Dateiname mit Leerzeichen&quot;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatic</source>
+        <extracomment>Shown in the empty icon field: the icon its kind of target gets.</extracomment>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Icon preview</source>
+        <extracomment>What a screen reader calls the picture of the icon the shortcut will show.</extracomment>
+        <translation>Symbolvorschau</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Durchsuchen …</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Choose the working folder</source>
+        <extracomment>What a screen reader says of the button beside the working folder field.</extracomment>
+        <translation>Arbeitsordner wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;hoose Image…</source>
+        <translation>Bild aus&amp;wählen …</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Reset</source>
+        <translation>Zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset the icon to automatic</source>
+        <extracomment>What a screen reader says of the button that gives the shortcut its automatic icon back.</extracomment>
+        <translation>Das Symbol auf automatisch zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Caption:</source>
+        <translation>&amp;Beschriftung:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Target:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Arguments:</source>
+        <translation>&amp;Argumente:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Working folder:</source>
+        <translation>Arbeits&amp;ordner:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Icon:</source>
+        <translation>&amp;Symbol:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>C&amp;omment:</source>
+        <translation>&amp;Kommentar:</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Tessaflow - Working Folder</source>
+        <translation>Tessaflow - Arbeitsordner</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tessaflow - Icon Image</source>
+        <translation>Tessaflow - Symbolbild</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A shortcut needs a caption.</source>
+        <translation>Eine Verknüpfung braucht eine Beschriftung.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This target names nothing that can be opened.</source>
+        <translation>Dieses Ziel nennt nichts, das sich öffnen lässt.</translation>
     </message>
 </context>
 <context>

@@ -100,7 +100,12 @@
         <translation>Menu contextuel</translation>
     </message>
     <message>
-        <location filename="../ui/CommandTable.cpp" line="+12"/>
+        <location filename="../ui/CommandTable.cpp" line="+49"/>
+        <source>Other Application…</source>
+        <translation>Autre application…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Cop&amp;y Path</source>
         <translation>Cop&amp;ier le chemin</translation>
     </message>
@@ -110,12 +115,17 @@
         <translation>Cop&amp;ier l’adresse</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>&amp;Open Shortcut</source>
         <translation>&amp;Ouvrir le raccourci</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>Open &amp;With…</source>
+        <translation>Ou&amp;vrir avec…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>S&amp;how in Folder</source>
         <translation>Affic&amp;her dans le dossier</translation>
     </message>
@@ -140,7 +150,12 @@
         <translation>Déplacer vers la droi&amp;te</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Propert&amp;ies…</source>
+        <translation>Propri&amp;étés…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Add URL Shortcut</source>
         <translation>Ajouter une &amp;adresse web</translation>
     </message>
@@ -215,6 +230,52 @@
         <source>%1 holds both &quot;%&quot; and &quot;=&quot;, which no desktop can start</source>
         <extracomment>%1 is the program&apos;s path.</extracomment>
         <translation>%1 contient à la fois «&#xa0;%&#xa0;» et «&#xa0;=&#xa0;», ce qu’aucun bureau ne peut lancer</translation>
+    </message>
+    <message>
+        <location filename="../platform/xdg/EntryLaunch.cpp" line="+62"/>
+        <source>The desktop entry&apos;s command holds %1, which is no field code.</source>
+        <extracomment>%1 is what follows a &quot;%&quot; in the program&apos;s command, such as &quot;%z&quot;.</extracomment>
+        <translation>La commande de l’entrée de bureau contient %1, qui n’est pas un code de champ.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The desktop entry&apos;s command has a quote that is not closed.</source>
+        <translation>La commande de l’entrée de bureau a un guillemet qui n’est pas fermé.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The desktop entry could not be read.</source>
+        <translation>L’entrée de bureau n’a pas pu être lue.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The desktop entry is not an application.</source>
+        <translation>L’entrée de bureau n’est pas une application.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The desktop entry has no action %1.</source>
+        <extracomment>%1 is the action&apos;s id as the desktop entry names it.</extracomment>
+        <translation>L’entrée de bureau n’a pas d’action %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+11"/>
+        <location line="+63"/>
+        <source>The desktop entry names no program to start.</source>
+        <translation>L’entrée de bureau ne nomme aucun programme à lancer.</translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <source>In the desktop entry&apos;s command, %1 must stand as an argument of its own.</source>
+        <extracomment>%1 is a field code such as &quot;%F&quot;.</extracomment>
+        <translation>Dans la commande de l’entrée de bureau, %1 doit être un argument à lui seul.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The program opens only files, and %1 is not one.</source>
+        <extracomment>%1 is a web address or other link.</extracomment>
+        <translation>Le programme n’ouvre que des fichiers, et %1 n’en est pas un.</translation>
     </message>
 </context>
 <context>
@@ -298,7 +359,7 @@
 <context>
     <name>Launch</name>
     <message>
-        <location filename="../shortcuts/Launch.cpp" line="+33"/>
+        <location filename="../shortcuts/Launch.cpp" line="+53"/>
         <source>%1 cannot be opened: “%2” is missing.
 
 Remove this shortcut?</source>
@@ -320,7 +381,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>Opener</name>
     <message>
-        <location filename="../platform/process/Opener.cpp" line="+24"/>
+        <location filename="../platform/process/Opener.cpp" line="+26"/>
         <source>“%1”</source>
         <extracomment>Quotation marks around a file name, folder or address.</extracomment>
         <translation>«&#xa0;%1&#xa0;»</translation>
@@ -389,7 +450,24 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Le fichier ou le dossier %1 est inaccessible : %2.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+44"/>
+        <source>Its working folder %1 is not there.</source>
+        <extracomment>%1 is the quoted folder.</extracomment>
+        <translation>Son dossier de travail %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>It is to run in a terminal, and no terminal was found. Install one (such as xterm), or name yours in the TERMINAL environment variable.</source>
+        <translation>Il doit s’exécuter dans un terminal, et aucun terminal n’a été trouvé. Installez-en un (comme xterm) ou nommez le vôtre dans la variable d’environnement TERMINAL.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>The program %1 is not installed.</source>
+        <extracomment>%1 is the quoted name of a program.</extracomment>
+        <translation>Le programme %1 n’est pas installé.</translation>
+    </message>
+    <message>
+        <location line="+79"/>
         <source>unknown reason</source>
         <translation>raison inconnue</translation>
     </message>
@@ -652,7 +730,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+72"/>
+        <location filename="../launcher/Controller.cpp" line="+77"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -670,7 +748,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+158"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -680,7 +758,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Tessaflow - Ajouter des dossiers</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+53"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Impossible de modifier le lancement à l’ouverture de session&#xa0;: %1</translation>
@@ -953,17 +1031,27 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ui::AddApplications</name>
     <message>
-        <location filename="../ui/AddApplications.cpp" line="+24"/>
+        <location filename="../ui/AddApplications.cpp" line="+25"/>
         <source>&amp;Add</source>
         <translation>&amp;Ajouter</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+0"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Tessaflow - Add Applications</source>
         <translation>Tessaflow - Ajouter des applications</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+0"/>
+        <source>Tessaflow - Open With</source>
+        <translation>Tessaflow - Ouvrir avec</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&amp;Find:</source>
         <translation>&amp;Rechercher :</translation>
     </message>
@@ -988,7 +1076,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+44"/>
+        <location filename="../ui/MainWindow.cpp" line="+45"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 par %2</translation>
@@ -1015,7 +1103,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+36"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
@@ -1034,6 +1122,114 @@ Supprimer ce raccourci&#xa0;?</translation>
         <source> - v%1.%2.%3</source>
         <extracomment>Appended to the window title: the version number.</extracomment>
         <translation> - v%1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Properties</name>
+    <message>
+        <location filename="../ui/Properties.cpp" line="+50"/>
+        <source>Run in a &amp;terminal</source>
+        <translation>Exécuter dans un t&amp;erminal</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tessaflow - Properties</source>
+        <translation>Tessaflow - Propriétés</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--option &quot;a file name with blanks&quot;</source>
+        <extracomment>Shown in the empty arguments field: each argument separated by blanks, quoted where it holds one.</extracomment>
+        <translation>--option &quot;un nom de fichier avec des espaces&quot;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Automatic</source>
+        <extracomment>Shown in the empty icon field: the icon its kind of target gets.</extracomment>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Icon preview</source>
+        <extracomment>What a screen reader calls the picture of the icon the shortcut will show.</extracomment>
+        <translation>Aperçu de l’icône</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Choose the working folder</source>
+        <extracomment>What a screen reader says of the button beside the working folder field.</extracomment>
+        <translation>Choisir le dossier de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;hoose Image…</source>
+        <translation>C&amp;hoisir une image…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset the icon to automatic</source>
+        <extracomment>What a screen reader says of the button that gives the shortcut its automatic icon back.</extracomment>
+        <translation>Remettre l’icône automatique</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Caption:</source>
+        <translation>&amp;Libellé :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Target:</source>
+        <translation>&amp;Cible :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Arguments:</source>
+        <translation>&amp;Arguments :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Working folder:</source>
+        <translation>Dossier de &amp;travail :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Icon:</source>
+        <translation>&amp;Icône :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>C&amp;omment:</source>
+        <translation>C&amp;ommentaire :</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Tessaflow - Working Folder</source>
+        <translation>Tessaflow - Dossier de travail</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tessaflow - Icon Image</source>
+        <translation>Tessaflow - Image de l’icône</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A shortcut needs a caption.</source>
+        <translation>Un raccourci a besoin d’un libellé.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This target names nothing that can be opened.</source>
+        <translation>Cette cible ne nomme rien qui puisse être ouvert.</translation>
     </message>
 </context>
 <context>
