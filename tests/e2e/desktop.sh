@@ -243,14 +243,16 @@ launcher_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$win" ]]; }
 # that its client stands there; fails the step when it does not.
 place_window() {
   local x=$1 y=$2 w=${3:-} h=${4:-}
-  [[ -n $w ]] && xdotool windowsize "$win" "$w" "$h"
-  xdotool windowmove "$win" "$x" "$y"
   # xdotool asks for the client's place; openbox puts the frame around it.
+  # Asked again until it holds: a window still settling after being brought
+  # forward may set its own size over the first request.
   placed_at() {
     local cx cy cw ch
     read -r cx cy cw ch _ <<<"$(geom "$win")"
-    ((cx == x && cy == y)) || return 1
-    [[ -z $w ]] || ((cw == w && ch == h))
+    ((cx == x && cy == y)) && { [[ -z $w ]] || ((cw == w && ch == h)); } && return 0
+    [[ -n $w ]] && xdotool windowsize "$win" "$w" "$h"
+    xdotool windowmove "$win" "$x" "$y"
+    return 1
   }
   wait_for 5 placed_at || fail "openbox did not put the window at $x,$y ${w:+${w}x$h}: $(geom "$win")"
 }
