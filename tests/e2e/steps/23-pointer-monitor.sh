@@ -29,6 +29,9 @@ toggle() { "$app" --toggle >>"$tmp/tessaflow.log" 2>&1 || fail "--toggle ended w
 frame_is() { [[ $(frame_of "$win") == "$1" ]]; }
 away_and_back_with_pointer_at() {
   if shown; then
+    # Past the half second in which the launcher puts a newly mapped window
+    # back where it belongs: a toggle then is a person's press.
+    sleep 0.6
     xdotool windowactivate "$win" 2>/dev/null || true
     wait_for 5 launcher_active || fail "the window did not become active"
     toggle
