@@ -31,6 +31,8 @@ Controller::Controller(const QString &profilePath, Services services, platform::
                }),
       m_reporter(services.dialogs)
 {
+    // An application offered while typing, double-clicked where it has a list of its own.
+    connect(&view, &platform::ListView::offerOpenRequested, this, &Controller::openOffer);
     // What a save must write: shortcuts that came, went, moved or were renamed.
     // New icons and the places a view writes are not changes of their own.
     const auto changed = [this] { m_changed = true; };
@@ -108,14 +110,10 @@ void Controller::end()
 void Controller::openSelected()
 {
     const int selected = m_list.view.selectedRow();
-    if (const QString entry = m_offers.entryPath(m_list.view.selectedOffer()); selected < 0 && !entry.isEmpty()) {
-        // Started as a shortcut to its desktop entry starts it.
-        shortcuts::Launch(entry, m_services.opener);
-        emit shortcutOpened();
+    if (selected < 0) {
+        openOffer(m_list.view.selectedOffer());
         return;
     }
-    if (selected < 0)
-        return;
     const bool opens = !shortcuts::isMissing(m_model.at(selected).target);
     // A shortcut whose target is gone may be removed instead, after a question.
     command([this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
@@ -248,6 +246,16 @@ void Controller::addApplications(const QStringList &entryFiles)
     // The last one added is selected and shown already.
     for (int row = before; row < m_list.count(); ++row)
         m_list.view.addToSelection(row);
+}
+
+void Controller::openOffer(int offer)
+{
+    const QString entry = m_offers.entryPath(offer);
+    if (entry.isEmpty())
+        return;
+    // Started as a shortcut to its desktop entry starts it.
+    shortcuts::Launch(entry, m_services.opener);
+    emit shortcutOpened();
 }
 
 void Controller::addSelectedApplication()

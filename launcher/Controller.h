@@ -71,6 +71,8 @@ public:
     // Opens the selected shortcut, or offers to remove it when its target is
     // missing; starts the selected application offered while typing.
     void openSelected();
+    // Starts application `offer` (a row of offers()) as its desktop entry would be opened.
+    void openOffer(int offer);
     // Adds the selected application offered while typing as a shortcut, selected.
     void addSelectedApplication();
     // Whether typing offers installed applications too (stored in the profile).

@@ -118,7 +118,6 @@ void MainWindow::setUpList()
                                            [this] { AddApplications::openOver(*this, m_controller); }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
     connect(m_lstButtons, &platform::ListView::offerSelectionChanged, m_commands, &Commands::refresh);
-    connect(m_lstButtons, &platform::ListView::offerOpenRequested, controller, &launcher::Controller::openSelected);
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             m_commands->popUp(QCursor::pos());

@@ -137,6 +137,19 @@ TEST_P(FindingApplicationsTest, EnterStartsTheBestApplicationWhenNoShortcutMatch
     EXPECT_EQ(controller.model().count(), 2);
 }
 
+TEST_P(FindingApplicationsTest, ADoubleClickedApplicationIsStarted)
+{
+    type(QStringLiteral("note"));
+    // As the view reports a double-click on the second application.
+    emit view.offerOpenRequested(1);
+    EXPECT_EQ(opener.opened, QStringList{entryOf("Notes")});
+    // Where it shares the list, a double-click on its row reaches the same.
+    if (GetParam() == 1) {
+        view.openViewRow(view.model()->rowCount() - 2);
+        EXPECT_EQ(opener.opened, (QStringList{entryOf("Notes"), entryOf("Notepad")}));
+    }
+}
+
 TEST_P(FindingApplicationsTest, DownReachesTheApplicationsAfterTheShortcutsAndCtrlEnterAddsOne)
 {
     type(QStringLiteral("note"));
