@@ -66,8 +66,7 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
       m_cmbView(new QComboBox(this)),
       m_cmdWWW(new LinkLabel(QLatin1String(version::kWebHost), this)),
       m_chkLogin(new QCheckBox(tr("Start at &login"), this)),
-      //: Typing in the main window offers installed applications after the shortcuts it finds.
-      m_chkFindApplications(new QCheckBox(tr("Find &applications too"), this)),
+      m_chkFindApplications(new QCheckBox(this)),
       m_txtKey(new OneKeyEdit(this)),
       m_lblKeyProblem(new QLabel(this)),
       m_cmdClose(new QPushButton(tr("&Close"), this))
@@ -167,6 +166,10 @@ void frmOptions::layOut()
     grid->addWidget(m_cmbArrange, 0, 1);
     grid->addWidget(label(tr("&View:"), m_cmbView), 1, 0);
     grid->addWidget(m_cmbView, 1, 1);
+    // Its access key is the arrangement's too: named after that label, it
+    // comes second, so Alt+A reaches the arrangement first and the box next.
+    //: Typing in the main window offers installed applications after the shortcuts it finds.
+    m_chkFindApplications->setText(tr("Find &applications too"));
     auto *boxes = new QVBoxLayout;
     boxes->setSpacing(gap);
     boxes->addWidget(m_chkLogin);

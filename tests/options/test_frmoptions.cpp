@@ -114,6 +114,15 @@ TEST_F(OptionsTest, FindingApplicationsIsOnUntilTurnedOffAndThenStored)
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->isChecked());
     EXPECT_TRUE(window->controller().findsApplications());
+    // Its access key is the arrangement's too: Alt+A reaches the arrangement
+    // first, as it always did, and the box on the next press, unchanged.
+    QApplication::setActiveWindow(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(dialog, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->cmbArrange());
+    QTest::keyClick(dialog, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(box->isChecked());
     dialog->cmdClose()->click();
     QApplication::processEvents();
     EXPECT_FALSE(readProfile().contains("FindApplications"));
