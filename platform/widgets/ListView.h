@@ -247,6 +247,7 @@ private:
     // Puts the offers where the arrangement shows them; shows or hides their own list.
     void placeOffers();
     void offersChanged();
+    void showOfferList();
     // Up/Down and Ctrl+N/Ctrl+P while filtered: the next or previous match.
     bool stepThroughMatches(QKeyEvent *event);
     void endFilterForLayout();

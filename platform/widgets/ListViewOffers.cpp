@@ -36,7 +36,15 @@ void ListView::placeOffers()
         m_rows->removeSourceModel(m_offers);
     if (inList && !m_rows->hasSourceModel(m_offers))
         m_rows->addSourceModel(m_offers);
-    if (m_offers && !inList && !m_offerList) {
+    // Their own list (made when first shown) lets go of offers that are no more.
+    if (m_offerList && m_offerList->model() != m_offers)
+        m_offerList->setModel(nullptr);
+    offersChanged();
+}
+
+void ListView::showOfferList()
+{
+    if (!m_offerList) {
         m_offerList = new QListView(this);
         m_offerList->setObjectName(QStringLiteral("offerList"));
         //: What a screen reader calls the small list of applications offered while typing.
@@ -47,29 +55,28 @@ void ListView::placeOffers()
         m_offerList->setSelectionMode(QAbstractItemView::SingleSelection);
         m_offerList->setIconSize(QSize(16, 16));
         m_offerList->setWordWrap(false);
-        m_offerList->hide();
         connect(m_offerList, &QAbstractItemView::doubleClicked, this,
                 [this](const QModelIndex &index) { emit offerOpenRequested(index.row()); });
     }
-    if (m_offerList && m_offerList->model() != m_offers) {
+    if (m_offerList->model() != m_offers) {
         m_offerList->setModel(m_offers);
-        if (m_offers)
-            connect(m_offerList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-                // One thing is selected at a time: an offer, or shortcuts.
-                if (m_offerList->selectionModel()->hasSelection())
-                    selectOnly(QModelIndex());
-                emit offerSelectionChanged();
-            });
+        connect(m_offerList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+            // One thing is selected at a time: an offer, or shortcuts.
+            if (m_offerList->selectionModel()->hasSelection())
+                selectOnly(QModelIndex());
+            emit offerSelectionChanged();
+        });
     }
-    offersChanged();
+    m_offerList->show();
 }
 
 void ListView::offersChanged()
 {
-    if (m_offerList) {
-        const bool shown = m_offers && !offersInList() && filtered() && offerCount() > 0;
-        m_offerList->setVisible(shown);
-    }
+    const bool shown = m_offers && !offersInList() && filtered() && offerCount() > 0;
+    if (shown)
+        showOfferList();
+    else if (m_offerList)
+        m_offerList->hide();
     placeFilterLine();
     viewport()->update();
 }
