@@ -1,6 +1,7 @@
 // The keyboard way in: from the show/hide key to the window's first paint
 // when it comes back from the tray (against a plain Qt launcher showing its
-// hidden window), and from a keystroke to the filtered list's paint.
+// hidden window), and from a keystroke to the filtered list's paint, with
+// and without installed applications offered after the shortcuts.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <cstdlib>
@@ -183,5 +184,57 @@ void NarrowingKeystroke(benchmark::State &state)
     }
 }
 BENCHMARK(NarrowingKeystroke)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// `count` installed applications as the index holds them, half of them
+// matching "file" by name, the rest by a keyword or not at all.
+std::vector<platform::Application> installedApplications(int count)
+{
+    std::vector<platform::Application> applications;
+    for (int i = 0; i < count; ++i) {
+        const QString n = QString::number(i);
+        platform::Application app;
+        app.id = QStringLiteral("app%1.desktop").arg(i);
+        app.path = QStringLiteral("/usr/share/applications/app%1.desktop").arg(i);
+        app.name = (i % 2 ? QStringLiteral("File Manager ") : QStringLiteral("Picture Viewer ")) + n;
+        app.genericName = QStringLiteral("Tool ") + n;
+        app.comment = QStringLiteral("Does thing number ") + n;
+        app.keywords = {QStringLiteral("tool"), QStringLiteral("thing"), i % 4 ? QStringLiteral("x") : QStringLiteral("files")};
+        app.icon = QStringLiteral("application-") + n;
+        app.program = QStringLiteral("app") + n;
+        applications.push_back(std::move(app));
+    }
+    return applications;
+}
+
+// One more key narrowing what was typed ("file" to "file1") with 2000
+// installed applications offered after the shortcuts, until the list has
+// painted: arranged automatically (the offers follow the matches in the
+// list) or by hand (the offers in their own small list).
+void KeystrokeWithApplications(benchmark::State &state)
+{
+    Launcher launcher(int(state.range(0)), int(state.range(1)));
+    shortcuts::OfferedApplications &offers = launcher.window->controller().offers();
+    const std::vector<platform::Application> installed = installedApplications(2000);
+    offers.setReader([installed] { return installed; });
+    PaintWait painted(launcher.list().viewport());
+    for (const char c : {'f', 'i', 'l', 'e'})
+        launcher.key(Qt::Key_A + (c - 'a'), QString(QLatin1Char(c)));
+    // The index read in the background for this search is in.
+    while (offers.reading())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QApplication::processEvents();
+    if (offers.applications().count() != 2000 || launcher.list().offerCount() == 0)
+        state.SkipWithError("no application was offered");
+    for (auto _ : state) {
+        state.PauseTiming();
+        launcher.key(Qt::Key_Backspace);
+        QApplication::processEvents();
+        painted.arm();
+        state.ResumeTiming();
+        launcher.key(Qt::Key_1, QStringLiteral("1"));
+        painted.wait();
+    }
+}
+BENCHMARK(KeystrokeWithApplications)->Args({10000, 1})->Args({10000, 0})->Unit(benchmark::kMillisecond);
 
 } // namespace

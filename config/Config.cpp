@@ -27,6 +27,8 @@ int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::ve
         look.arrange = int(*arrange);
     if (const auto view = wholeNumberOf(read(QStringLiteral("SView"))); view && *view >= 0 && *view <= 3)
         look.view = int(*view);
+    // Only "0" turns it off: the key is written only then.
+    look.findApplications = read(QStringLiteral("FindApplications")).trimmed() != QStringLiteral("0");
     // As stored: a value this copy cannot read is kept for the one that can.
     window.setHotKey(read(QStringLiteral("HotKey")));
 
@@ -76,6 +78,10 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &
     write(QStringLiteral("Width"), numberText(window.frameWidth()));
     write(QStringLiteral("Arrange"), numberText(look.arrange));
     write(QStringLiteral("SView"), numberText(look.view));
+    // Written only when off (and set back when on again), so a profile that
+    // never turned it off stays as it was.
+    if (!look.findApplications || doc.contains(kSection, QStringLiteral("FindApplications")))
+        write(QStringLiteral("FindApplications"), look.findApplications ? QStringLiteral("1") : QStringLiteral("0"));
     // Written once there is a key, and emptied when it is taken away; a
     // profile that never had one gets no line for it.
     const auto hotKey = window.hotKey();

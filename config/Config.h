@@ -43,6 +43,8 @@ struct ListLook {
     int arrange = 0;
     // 0 large icons, 1 small icons, 2 list, 3 report.
     int view = 0;
+    // Typing in the list offers installed applications after the shortcuts.
+    bool findApplications = true;
 };
 
 // Applies the stored geometry, then reads the arrangement and the view into

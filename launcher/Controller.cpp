@@ -27,8 +27,17 @@ Controller::Controller(const QString &profilePath, Services services, platform::
       m_icons(services.iconLookup),
       m_model(m_icons),
       m_list{m_model, view},
+      m_offers(m_icons,
+               [this] {
+                   QStringList targets;
+                   for (const shortcuts::Shortcut &shortcut : m_model.shortcuts())
+                       targets << shortcut.target;
+                   return targets;
+               }),
       m_reporter(services.dialogs)
 {
+    // An application offered while typing, double-clicked where it has a list of its own.
+    connect(&view, &platform::ListView::offerOpenRequested, this, &Controller::openOffer);
     // What a save must write: shortcuts that came, went, moved or were renamed.
     // New icons and the places a view writes are not changes of their own.
     const auto changed = [this] { m_changed = true; };
@@ -64,11 +73,12 @@ void Controller::load()
     platform::removeStaleTemporaries(m_ini.path());
     platform::ListView &view = m_list.view;
     QString reason;
-    config::ListLook look{view.Arrange(), view.View()};
+    config::ListLook look{view.Arrange(), view.View(), m_offers.enabled()};
     std::vector<shortcuts::Shortcut> loaded;
     const int added = config::Load_Config(m_ini, m_frame, look, loaded, m_list.unshown, &reason);
     view.setArrange(look.arrange);
     view.setView(look.view);
+    m_offers.setEnabled(look.findApplications);
     m_model.add(std::move(loaded));
     m_changed = false;
     m_loaded = true;
@@ -81,7 +91,7 @@ bool Controller::save()
 {
     platform::ListView &view = m_list.view;
     QString reason;
-    const bool saved = config::Save_Config(m_ini, m_frame, {view.Arrange(), view.View()}, m_model.shortcuts(),
+    const bool saved = config::Save_Config(m_ini, m_frame, {view.Arrange(), view.View(), m_offers.enabled()}, m_model.shortcuts(),
                                            [&view](int row) { return view.placeOf(row); }, m_list.unshown, &reason);
     if (!saved)
         //: %1 is the profile's path, %2 why it could not be written.
@@ -105,8 +115,10 @@ void Controller::end()
 void Controller::openSelected()
 {
     const int selected = m_list.view.selectedRow();
-    if (selected < 0)
+    if (selected < 0) {
+        openOffer(m_list.view.selectedOffer());
         return;
+    }
     const bool opens = !shortcuts::isMissing(m_model.at(selected).target);
     // A shortcut whose target is gone may be removed instead, after a question.
     command([this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
@@ -298,6 +310,28 @@ void Controller::addApplications(const QStringList &entryFiles)
         else
             m_list.view.addToSelection(chosen[n]);
     }
+}
+
+void Controller::openOffer(int offer)
+{
+    const QString entry = m_offers.entryPath(offer);
+    if (entry.isEmpty())
+        return;
+    // Started as a shortcut to its desktop entry starts it.
+    shortcuts::Launch(entry, m_services.opener);
+    emit shortcutOpened();
+}
+
+void Controller::addSelectedApplication()
+{
+    if (const QString entry = m_offers.entryPath(m_list.view.selectedOffer()); !entry.isEmpty())
+        addApplications({entry});
+}
+
+void Controller::setFindApplications(bool on)
+{
+    // Kept as the options dialog closes, with the rest of its choices.
+    m_offers.setEnabled(on);
 }
 
 void Controller::launch(const QString &target) { shortcuts::Launch(target, m_services.opener); }

@@ -23,6 +23,7 @@
 #include "platform/xdg/EntryLaunch.h"
 #include "shortcuts/Finder.h"
 #include "shortcuts/Icons.h"
+#include "shortcuts/OfferedApplications.h"
 #include "shortcuts/ShortcutList.h"
 #include "shortcuts/ShortcutModel.h"
 
@@ -55,6 +56,8 @@ public:
 
     shortcuts::ShortcutModel &model() { return m_model; }
     shortcuts::Finder &finder() { return m_finder; }
+    // The installed applications typing offers after the shortcuts.
+    shortcuts::OfferedApplications &offers() { return m_offers; }
     shortcuts::Icons &icons() { return m_icons; }
     const QString &profilePath() const { return m_ini.path(); }
     Reporter &reporter() { return m_reporter; }
@@ -69,8 +72,16 @@ public:
     // The last save, as the program ends.
     void end();
 
-    // Opens the selected shortcut, or offers to remove it when its target is missing.
+    // Opens the selected shortcut, or offers to remove it when its target is
+    // missing; starts the selected application offered while typing.
     void openSelected();
+    // Starts application `offer` (a row of offers()) as its desktop entry would be opened.
+    void openOffer(int offer);
+    // Adds the selected application offered while typing as a shortcut, selected.
+    void addSelectedApplication();
+    // Whether typing offers installed applications too (stored in the profile).
+    bool findsApplications() const { return m_offers.enabled(); }
+    void setFindApplications(bool on);
     // Opens the n-th shortcut as shown (from 1), the matches' order while typing finds some.
     void openShown(int n);
     // Deletes the selected shortcuts, after one question for all of them.
@@ -144,7 +155,8 @@ private:
     shortcuts::Icons m_icons;
     shortcuts::ShortcutModel m_model;
     shortcuts::ShortcutList m_list;
-    shortcuts::Finder m_finder{m_list};
+    shortcuts::OfferedApplications m_offers;
+    shortcuts::Finder m_finder{m_list, &m_offers};
     Reporter m_reporter;
     bool m_loaded = false;
     // Set by the model when a shortcut comes, goes, moves or is renamed.

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLineEdit>
@@ -52,17 +53,20 @@ void LinkLabel::paintEvent(QPaintEvent *event)
 }
 
 frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
-                       std::function<void(const QString &)> launch, StartAtLogin login, ShowHideKey key)
+                       std::function<void(const QString &)> launch, StartAtLogin login, ShowHideKey key,
+                       FindApplications find)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lstButtons(lstButtons),
       m_saveConfig(std::move(saveConfig)),
       m_launch(std::move(launch)),
       m_login(std::move(login)),
       m_key(std::move(key)),
+      m_find(std::move(find)),
       m_cmbArrange(new QComboBox(this)),
       m_cmbView(new QComboBox(this)),
       m_cmdWWW(new LinkLabel(QLatin1String(version::kWebHost), this)),
       m_chkLogin(new QCheckBox(tr("Start at &login"), this)),
+      m_chkFindApplications(new QCheckBox(this)),
       m_txtKey(new OneKeyEdit(this)),
       m_lblKeyProblem(new QLabel(this)),
       m_cmdClose(new QPushButton(tr("&Close"), this))
@@ -109,6 +113,8 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
 
     m_chkLogin->setObjectName(QStringLiteral("chkLogin"));
     m_chkLogin->setVisible(bool(m_login.enabled));
+    m_chkFindApplications->setObjectName(QStringLiteral("chkFindApplications"));
+    m_chkFindApplications->setVisible(bool(m_find.enabled));
     m_txtKey->setObjectName(QStringLiteral("txtKey"));
     m_txtKey->setClearButtonEnabled(true);
     // The field a screen reader reaches is the edit inside, and the clear
@@ -131,6 +137,10 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
     connect(m_cmbView, &QComboBox::currentIndexChanged, this, &frmOptions::viewChosen);
     connect(m_cmdWWW, &LinkLabel::clicked, this, &frmOptions::openWebSite);
     connect(m_chkLogin, &QCheckBox::clicked, this, &frmOptions::loginToggled);
+    connect(m_chkFindApplications, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_find.setEnabled)
+            m_find.setEnabled(on);
+    });
     connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
     showCurrentValues();
     // Connected after the current key is shown, so showing it sets nothing.
@@ -156,7 +166,15 @@ void frmOptions::layOut()
     grid->addWidget(m_cmbArrange, 0, 1);
     grid->addWidget(label(tr("&View:"), m_cmbView), 1, 0);
     grid->addWidget(m_cmbView, 1, 1);
-    grid->addWidget(m_chkLogin, 2, 1);
+    // Its access key is the arrangement's too: named after that label, it
+    // comes second, so Alt+A reaches the arrangement first and the box next.
+    //: Typing in the main window offers installed applications after the shortcuts it finds.
+    m_chkFindApplications->setText(tr("Find &applications too"));
+    auto *boxes = new QVBoxLayout;
+    boxes->setSpacing(gap);
+    boxes->addWidget(m_chkLogin);
+    boxes->addWidget(m_chkFindApplications);
+    grid->addLayout(boxes, 2, 1);
     if (m_key.set) {
         // Below the other rows, on a line of its own: the label column
         // keeps its width and every other control its place.
@@ -190,7 +208,8 @@ void frmOptions::layOut()
     setFixedSize(std::max(sizeHint().width(), title), sizeHint().height());
     setTabOrder(m_cmbArrange, m_cmbView);
     setTabOrder(m_cmbView, m_chkLogin);
-    setTabOrder(m_chkLogin, m_txtKey);
+    setTabOrder(m_chkLogin, m_chkFindApplications);
+    setTabOrder(m_chkFindApplications, m_txtKey);
     setTabOrder(m_txtKey, m_cmdClose);
 }
 
@@ -203,6 +222,8 @@ void frmOptions::showCurrentValues()
     const int view = m_lstButtons.View();
     m_cmbView->setCurrentIndex(view < m_cmbView->count() ? view : -1);
     showLogin();
+    if (m_find.enabled)
+        m_chkFindApplications->setChecked(m_find.enabled());
     if (m_key.current)
         m_txtKey->setKeySequence(m_key.current());
     showKeyProblem();

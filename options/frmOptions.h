@@ -49,6 +49,12 @@ struct StartAtLogin {
     std::function<void(bool)> setEnabled;
 };
 
+// Whether typing in the list offers installed applications too.
+struct FindApplications {
+    std::function<bool()> enabled;
+    std::function<void(bool)> setEnabled;
+};
+
 // The key that shows and hides the launcher from anywhere: the one set, a new
 // one to take (none to release it), what went wrong with it, and how the
 // desktop names what triggers it, where the desktop chose that; and why a
@@ -62,19 +68,22 @@ struct ShowHideKey {
 };
 
 // The options dialog: how the shortcut list shows and places its icons,
-// whether the launcher starts at login, and its show/hide key. A choice changes the list at once;
+// whether the launcher starts at login, whether typing finds applications
+// too, and its show/hide key. A choice changes the list at once;
 // the profile is saved when the dialog closes. Modeless, with no owner, so it
 // can stay open beside the main window and while that is hidden in the tray.
 class frmOptions : public QWidget {
     Q_OBJECT
 public:
     frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
-               std::function<void(const QString &)> launch, StartAtLogin login = {}, ShowHideKey key = {});
+               std::function<void(const QString &)> launch, StartAtLogin login = {}, ShowHideKey key = {},
+               FindApplications find = {});
 
     QComboBox *cmbArrange() const { return m_cmbArrange; }
     QComboBox *cmbView() const { return m_cmbView; }
     LinkLabel *cmdWWW() const { return m_cmdWWW; }
     QCheckBox *chkLogin() const { return m_chkLogin; }
+    QCheckBox *chkFindApplications() const { return m_chkFindApplications; }
     QPushButton *cmdClose() const { return m_cmdClose; }
     QKeySequenceEdit *txtKey() const { return m_txtKey; }
     QLabel *lblKeyProblem() const { return m_lblKeyProblem; }
@@ -103,10 +112,12 @@ private:
     std::function<void(const QString &)> m_launch;
     StartAtLogin m_login;
     ShowHideKey m_key;
+    FindApplications m_find;
     QComboBox *m_cmbArrange;
     QComboBox *m_cmbView;
     LinkLabel *m_cmdWWW;
     QCheckBox *m_chkLogin;
+    QCheckBox *m_chkFindApplications;
     OneKeyEdit *m_txtKey;
     QLabel *m_lblKeyProblem;
     QPushButton *m_cmdClose;

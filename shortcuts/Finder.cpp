@@ -2,9 +2,19 @@
 
 namespace shortcuts {
 
-Finder::Finder(ShortcutList &list, QObject *parent) : QObject(parent), m_list(list)
+Finder::Finder(ShortcutList &list, OfferedApplications *offers, QObject *parent)
+    : QObject(parent), m_list(list), m_offers(offers)
 {
     platform::ListView &view = list.view;
+    if (offers) {
+        view.setOffers(offers);
+        m_offersShownIn = &view;
+        // An index read meanwhile may offer others for the same text.
+        connect(offers, &OfferedApplications::indexRead, this, [this] {
+            if (!m_text.isEmpty())
+                apply();
+        });
+    }
     connect(&view, &platform::ListView::TextTyped, this, &Finder::type);
     connect(&view, &platform::ListView::BackspaceTyped, this, &Finder::erase);
     connect(&view, &platform::ListView::EscapeTyped, this, [this] {
@@ -23,7 +33,18 @@ Finder::Finder(ShortcutList &list, QObject *parent) : QObject(parent), m_list(li
                 if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
                     m_stale = true;
             });
-    connect(&view, &platform::ListView::FilterEnded, this, [this] { m_text.clear(); });
+    connect(&view, &platform::ListView::FilterEnded, this, [this] {
+        m_text.clear();
+        if (m_offers)
+            m_offers->setTyped(QString());
+    });
+}
+
+Finder::~Finder()
+{
+    // The offers may go before the view.
+    if (m_offersShownIn)
+        m_offersShownIn->setOffers(nullptr);
 }
 
 void Finder::type(const QString &more)
@@ -48,6 +69,8 @@ void Finder::erase()
 void Finder::clear()
 {
     m_text.clear();
+    if (m_offers)
+        m_offers->setTyped(QString());
     m_list.view.setFilterText(QString());
     m_list.view.showAll();
 }
@@ -63,6 +86,9 @@ void Finder::apply()
         m_stale = false;
     }
     m_list.view.setFilterText(m_text);
+    // Offered before the matches are shown, so the view selects among both.
+    if (m_offers)
+        m_offers->setTyped(m_text);
     const std::vector<int> matches = rankedMatches(m_text, m_findable);
     if (matches.empty())
         //: Shown in the list when typing finds nothing; %1 is what was typed.

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
 #include "shortcuts/Finding.h"
+#include "shortcuts/OfferedApplications.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace shortcuts {
@@ -12,10 +14,13 @@ namespace shortcuts {
 // Typing in the list finds shortcuts: each printable key adds to the text,
 // Backspace takes the last character back, Escape clears it; the list shows
 // the matches best first (see Finding.h) and the text in a small line.
+// With `offers`, the installed applications that match follow the shortcuts
+// that do, never before them.
 class Finder : public QObject {
     Q_OBJECT
 public:
-    Finder(ShortcutList &list, QObject *parent = nullptr);
+    Finder(ShortcutList &list, OfferedApplications *offers = nullptr, QObject *parent = nullptr);
+    ~Finder() override;
 
     const QString &text() const { return m_text; }
     void type(const QString &more);
@@ -31,6 +36,9 @@ private:
     void apply();
 
     ShortcutList &m_list;
+    OfferedApplications *m_offers;
+    // The view it handed the offers to, while it lives.
+    QPointer<platform::ListView> m_offersShownIn;
     QString m_text;
     // The captions and target names as matching compares them, made again
     // after the list changed.

@@ -53,6 +53,9 @@ void fillOpenWith(QMenu &menu, launcher::Controller &controller,
 
 const char *const kCopyPath = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Path");
 const char *const kCopyAddress = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Address");
+const char *const kOpenShortcut = QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut");
+//: The first item of the menu of an installed application offered while typing.
+const char *const kOpenApplication = QT_TRANSLATE_NOOP("ContextMenu", "&Open Application");
 } // namespace
 
 std::vector<Command> commandTable(launcher::Controller &controller, platform::ListView &list,
@@ -62,8 +65,13 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
 {
     launcher::Controller *c = &controller;
     std::vector<Command> table = {
-        {"mnuOpen", QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut"), {Qt::Key_Enter, Qt::Key_Return}, true,
-         [c] { c->openSelected(); }},
+        // A shortcut, or an application offered while typing.
+        {"mnuOpen", kOpenShortcut, {Qt::Key_Enter, Qt::Key_Return}, false, [c] { c->openSelected(); }, false,
+         [&list](QAction &action) {
+             const bool application = list.selectedRow() < 0 && list.selectedOffer() >= 0;
+             action.setEnabled(list.selectedRow() >= 0 || application);
+             action.setText(QCoreApplication::translate("ContextMenu", application ? kOpenApplication : kOpenShortcut));
+         }},
         {.name = "mnuDesktopActions", .items = [c](QObject &parent) { return desktopActionItems(*c, parent); }},
         {.name = "mnuOpenWith",
          .text = QT_TRANSLATE_NOOP("ContextMenu", "Open &With\u2026"),
@@ -110,6 +118,10 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
         menuSeparator("mnuline2"),
         {"mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), {}, false, std::move(showOptions)},
     };
+    // The application offered while typing that is selected becomes a shortcut.
+    table.push_back({"addOffered", nullptr,
+                     {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}, false,
+                     [c] { c->addSelectedApplication(); }});
     for (int n = 1; n <= 9; ++n)
         table.push_back({"openShown", nullptr, {QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n))}, false,
                          [c, n] { c->openShown(n); }});

@@ -79,7 +79,7 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
             if (command.needsSelection)
                 m_needSelection << action;
             if (command.fit)
-                m_fitted.emplace_back(action, command.fit);
+                m_fitted.push_back({action, command.fit, command.needsSelection});
             connect(submenu, &QMenu::aboutToShow, this, [submenu, fill = command.submenu] {
                 submenu->clear();
                 fill(*submenu);
@@ -100,7 +100,7 @@ Commands::Commands(QAbstractItemView &list, const std::vector<Command> &table, s
         if (command.needsSelection)
             m_needSelection << action;
         if (command.fit)
-            m_fitted.emplace_back(action, command.fit);
+            m_fitted.push_back({action, command.fit, command.needsSelection});
         connect(action, &QAction::triggered, this, [run = command.run] {
             if (run)
                 run();
@@ -146,10 +146,9 @@ void Commands::refresh()
     const bool selected = !m_hasSelection || m_hasSelection();
     for (QAction *action : std::as_const(m_needSelection))
         action->setEnabled(selected);
-    if (selected) {
-        for (const auto &[action, fit] : m_fitted)
-            fit(*action);
-    }
+    for (const Fitted &fitted : m_fitted)
+        if (selected || !fitted.needsSelection)
+            fitted.fit(*fitted.action);
 }
 
 void Commands::remake()

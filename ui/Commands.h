@@ -29,7 +29,8 @@ struct Command {
     // A line in the menu between groups of commands.
     bool separator = false;
     // Fits the action to the selected shortcut (its text, whether it
-    // applies) whenever the selection changes or the menu comes up.
+    // applies) whenever the selection changes or the menu comes up; for a
+    // command that needs no selection, also while none is.
     std::function<void(QAction &)> fit = {};
     // Menu items made afresh each time the menu comes up, standing in this
     // row's place (the selected shortcut's own commands); parented to the
@@ -68,7 +69,12 @@ private:
     QMenu *m_menu;
     std::function<bool()> m_hasSelection;
     QList<QAction *> m_needSelection;
-    std::vector<std::pair<QAction *, std::function<void(QAction &)>>> m_fitted;
+    struct Fitted {
+        QAction *action;
+        std::function<void(QAction &)> fit;
+        bool needsSelection;
+    };
+    std::vector<Fitted> m_fitted;
     struct Made {
         QAction *place; // an item never shown, where the made ones go
         std::function<QList<QAction *>(QObject &)> make;

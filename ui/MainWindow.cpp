@@ -124,6 +124,7 @@ void MainWindow::setUpList()
                                                AddApplications::openWithOver(*this, m_controller, target);
                                            }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
+    connect(m_lstButtons, &platform::ListView::offerSelectionChanged, m_commands, &Commands::refresh);
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             m_commands->popUp(QCursor::pos());
@@ -221,7 +222,8 @@ void MainWindow::showOptions()
                  m_showHide->useKey(key);
              },
              [this] { return m_showHide->keyProblem(); }, [this] { return m_showHide->keyTrigger(); },
-             platform::keyRefusal});
+             platform::keyRefusal},
+            {[c] { return c->findsApplications(); }, [c](bool on) { c->setFindApplications(on); }});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());

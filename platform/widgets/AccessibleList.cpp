@@ -101,12 +101,8 @@ private:
     void open()
     {
         QAccessibleTableCellInterface *cell = inner() ? inner()->tableCellInterface() : nullptr;
-        auto *shown = m_view ? qobject_cast<QAbstractProxyModel *>(m_view->model()) : nullptr;
-        if (!cell || !shown)
-            return;
-        const int row = shown->mapToSource(shown->index(cell->rowIndex(), 0)).row();
-        if (row >= 0)
-            m_view->openRow(row);
+        if (cell && m_view)
+            m_view->openViewRow(cell->rowIndex());
     }
 
     QPointer<ListView> m_view;

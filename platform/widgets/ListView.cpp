@@ -14,9 +14,10 @@
 
 namespace platform {
 
-ListView::ListView(QWidget *parent) : QListView(parent), m_shown(new ShownItems(this))
+ListView::ListView(QWidget *parent)
+    : QListView(parent), m_shown(new ShownItems(this)), m_rows(new ShownRows(*m_shown, this))
 {
-    setModel(m_shown);
+    setModel(m_rows);
     setItemDelegate(new ItemDelegate(m_keyboardUsed, this));
     // Ctrl/Shift-click, Shift+arrows and Ctrl+A select several shortcuts.
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -35,11 +36,11 @@ ListView::ListView(QWidget *parent) : QListView(parent), m_shown(new ShownItems(
     // inserts, removals and resets).
     // A deleted shortcut's neighbour takes its selection, so the keys go on
     // with it.
-    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, [this] {
+    connect(m_rows, &QAbstractItemModel::rowsRemoved, this, [this] {
         if (!selectionModel()->hasSelection() && currentIndex().isValid())
             selectionModel()->select(currentIndex(), QItemSelectionModel::Select);
     });
-    connect(m_shown, &QAbstractItemModel::layoutChanged, this, [this] {
+    connect(m_rows, &QAbstractItemModel::layoutChanged, this, [this] {
         if (QAccessible::isActive()) {
             QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
             QAccessible::updateAccessibility(&event);
@@ -204,7 +205,8 @@ void ListView::paintEvent(QPaintEvent *event)
         drawMiddleText(painter, m_placeholder);
         return;
     }
-    if (showsNoMatch() && !m_noMatch.isEmpty()) {
+    // Offers following in the list stand where the text would be.
+    if (showsNoMatch() && !m_noMatch.isEmpty() && !(offersInList() && offerCount() > 0)) {
         drawMiddleText(painter, m_noMatch);
         return;
     }
@@ -246,6 +248,9 @@ void ListView::scrollContentsBy(int dx, int dy)
 void ListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
 {
     QListView::selectionChanged(selected, deselected);
+    // One thing is selected at a time: shortcuts, or an offer in its own list.
+    if (m_offerList && selectionModel()->hasSelection())
+        m_offerList->clearSelection();
     placeFilterLine();
     // A whole caption drawn beyond its cell goes with the selection.
     if (m_view == 0)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/widgets/ShownItems.h"
+#include "platform/widgets/ShownRows.h"
 
 class QLabel;
 class QPainter;
@@ -123,6 +124,25 @@ public:
     bool showsNoMatch() const;
     // The view's index of item `row`; invalid while a filter hides it.
     QModelIndex indexOf(int row) const;
+    // The item a row of the view shows, -1 for none (an offer).
+    int rowOf(const QModelIndex &index) const;
+
+    // --- offers while typing (ListViewOffers.cpp) ---
+    // Rows of another model offered after the matches while a filter is on
+    // (the view does not own it; whoever set it takes it back, with
+    // nullptr, before it goes): they follow the matches in the list, or,
+    // where icons are placed by hand, stand in a small list under the filter
+    // line. An offer is never an item: rowOf(), selectedRow() and
+    // selectedRows() never name one, and it is neither dragged nor edited.
+    void setOffers(QAbstractItemModel *offers);
+    int offerCount() const;
+    // The selected offer (the one the keys are on), -1 when none.
+    int selectedOffer() const;
+    // Selects offer `row` alone and shows it.
+    void selectOffer(int row);
+    // A row of the view (as assistive tools name it) asked to be opened: an
+    // item as openRow() opens it, an offer as offerOpenRequested says.
+    void openViewRow(int viewRow);
     // The list without the filter's order for as long as it lives.
     class Unfiltered {
     public:
@@ -155,6 +175,10 @@ signals:
     void EscapeTyped();
     // A change of view or arrangement ended the filter.
     void FilterEnded();
+    // Offer `row`, now selected, is to be opened (a double-click on it).
+    void offerOpenRequested(int row);
+    // Which offer is selected changed.
+    void offerSelectionChanged();
     // Files or links were dropped from outside: those that can become
     // shortcuts, in the drop's order, with each link's title where the drag
     // gave one.
@@ -213,7 +237,17 @@ private:
     void forgetOtherView();
     void describeCount();
     void itemsChanged();
-    int rowOf(const QModelIndex &index) const;
+    // The view's index of one of its rows; an item's view row is the same in
+    // the filter's own rows.
+    QModelIndex viewIndex(int viewRow) const;
+    // The offer a row of the view shows, -1 for none.
+    int offerOf(const QModelIndex &index) const;
+    // The offers follow the matches in the list (rather than a list of their own).
+    bool offersInList() const;
+    // Puts the offers where the arrangement shows them; shows or hides their own list.
+    void placeOffers();
+    void offersChanged();
+    void showOfferList();
     // Up/Down and Ctrl+N/Ctrl+P while filtered: the next or previous match.
     bool stepThroughMatches(QKeyEvent *event);
     void endFilterForLayout();
@@ -232,6 +266,12 @@ private:
     void drawMiddleText(QPainter &painter, const QString &text) const;
 
     ShownItems *m_shown;
+    // What the view shows: the filter's rows, then the offers where they
+    // follow the matches in the list.
+    ShownRows *m_rows;
+    QAbstractItemModel *m_offers = nullptr;
+    // The offers' own list, where icons are placed by hand.
+    QListView *m_offerList = nullptr;
     // Set while the view writes its own notes into the items: those changes
     // need no new layout.
     bool m_writingPlaces = false;

@@ -14,13 +14,18 @@ QModelIndex ListView::indexOf(int row) const
 {
     if (!validRow(row))
         return {};
-    return m_shown->mapFromSource(items()->index(row, 0));
+    return m_rows->mapFromSource(m_shown->mapFromSource(items()->index(row, 0)));
 }
 
 int ListView::rowOf(const QModelIndex &index) const
 {
-    return index.isValid() ? m_shown->mapToSource(index).row() : -1;
+    if (!index.isValid() || index.model() != m_rows)
+        return -1;
+    const QModelIndex shown = m_rows->mapToSource(index);
+    return shown.model() == m_shown ? m_shown->mapToSource(shown).row() : -1;
 }
+
+QModelIndex ListView::viewIndex(int viewRow) const { return m_rows->index(viewRow, 0); }
 
 bool ListView::filtered() const { return m_shown->filtering(); }
 
@@ -35,9 +40,12 @@ void ListView::showMatches(const std::vector<int> &matches)
     // best match comes first.
     m_shown->setFilter(true, matches, !freePlacement());
     executeDelayedItemsLayout();
+    offersChanged();
     if (m_shown->matches().empty()) {
         clearSelection();
         selectOnly(QModelIndex());
+        // Nothing else to open: the best offer is the one Enter opens.
+        selectOffer(0);
     } else {
         showRow(m_shown->matches().front());
     }
@@ -60,6 +68,7 @@ void ListView::showAll()
         selectOnly(indexOf(m_selectedBeforeFilter));
     horizontalScrollBar()->setValue(m_scrollBeforeFilter.x());
     verticalScrollBar()->setValue(m_scrollBeforeFilter.y());
+    offersChanged();
     describeCount();
     viewport()->update();
 }
@@ -84,13 +93,18 @@ bool ListView::stepThroughMatches(QKeyEvent *event)
         step = -1;
     if (!step)
         return false;
+    // The matches, then the offers after them.
     const auto &matches = m_shown->matches();
-    if (!matches.empty()) {
-        const int selected = selectedRow();
-        const int now = selected >= 0 ? m_shown->shownNumber(selected) : 0;
-        const int next = std::clamp(now ? now + step : 1, 1, int(matches.size()));
+    const int found = int(matches.size());
+    if (const int total = found + offerCount(); total > 0) {
+        const int selected = selectedRow(), offer = selectedOffer();
+        const int now = selected >= 0 ? m_shown->shownNumber(selected) : offer >= 0 ? found + offer + 1 : 0;
+        const int next = std::clamp(now ? now + step : 1, 1, total);
         m_keyboardUsed = true;
-        showRow(matches[size_t(next - 1)]);
+        if (next <= found)
+            showRow(matches[size_t(next - 1)]);
+        else
+            selectOffer(next - found - 1);
     }
     event->accept();
     return true;
@@ -159,6 +173,17 @@ void ListView::placeFilterLine()
     }
     m_filterLine->setGeometry(place);
     m_filterLine->raise();
+    if (m_offerList && m_offerList->isVisible()) {
+        // The offers' own list under the line, or over it when the line is at the bottom.
+        const int rows = m_offerList->model()->rowCount();
+        const int rowHeight = std::max(m_offerList->sizeHintForRow(0), m_filterLine->fontMetrics().height() * 2);
+        const int listHeight = std::min(rows * rowHeight + 2 * m_offerList->frameWidth(), room.height() / 2);
+        const int listWidth = std::max(width, std::min(room.width() - 8, m_offerList->sizeHintForColumn(0) + 8));
+        const int listLeft = place.left() == left ? left : right + width - listWidth;
+        const int listTop = place.top() == top ? place.bottom() + 1 : place.top() - listHeight;
+        m_offerList->setGeometry(listLeft, listTop, listWidth, listHeight);
+        m_offerList->raise();
+    }
 }
 
 void ListView::setNoMatchText(const QString &text)
@@ -180,7 +205,7 @@ QPoint ListView::unfilteredPlace(int row) const
         self->executeDelayedItemsLayout();
         m_unfilteredPlaces.clear();
         for (int viewRow = 0; viewRow < count(); ++viewRow)
-            m_unfilteredPlaces.push_back(rectForIndex(m_shown->index(viewRow, 0)).topLeft());
+            m_unfilteredPlaces.push_back(rectForIndex(viewIndex(viewRow)).topLeft());
     }
     return validRow(row) ? m_unfilteredPlaces[size_t(row)] : QPoint();
 }

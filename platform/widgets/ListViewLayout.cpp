@@ -115,7 +115,7 @@ void ListView::capturePositions()
 {
     executeDelayedItemsLayout();
     for (int row = 0; row < m_shown->rowCount(); ++row) {
-        const QPoint at = rectForIndex(m_shown->index(row, 0)).topLeft();
+        const QPoint at = rectForIndex(viewIndex(row)).topLeft();
         setShownAt(row, at);
         setPlace(row, twipsOf(at));
     }
@@ -128,7 +128,7 @@ void ListView::keepHandMoves()
     // Only the icons the user moved take their new place as their own; the
     // others keep theirs, even where this view shows them elsewhere.
     for (int row = 0; row < m_shown->rowCount(); ++row) {
-        const QPoint now = rectForIndex(m_shown->index(row, 0)).topLeft();
+        const QPoint now = rectForIndex(viewIndex(row)).topLeft();
         if (shownAt(row) != now) {
             setShownAt(row, now);
             setPlace(row, twipsOf(now));
@@ -168,6 +168,7 @@ void ListView::applySettings()
         setDragEnabled(true);
     if (m_shown->rowCount() > 0)
         emit m_shown->dataChanged(m_shown->index(0, 0), m_shown->index(m_shown->rowCount() - 1, 0));
+    placeOffers();
     scheduleDelayedItemsLayout();
 }
 
@@ -204,7 +205,7 @@ void ListView::applyPositions()
     std::vector<int> unplaced, displaced;
     std::vector<QPointF> places(static_cast<size_t>(rows));
     auto layOut = [&](int row) {
-        const QModelIndex index = m_shown->index(row, 0);
+        const QModelIndex index = viewIndex(row);
         auto left = placeRole(row, ItemRole::Left);
         auto top = placeRole(row, ItemRole::Top);
         if (bool(left) != bool(top)) {
@@ -236,7 +237,7 @@ void ListView::applyPositions()
             if (givenBack[size_t(row)] == bool(pass))
                 layOut(row);
     auto putInCell = [&](int row, QPoint cellAt) {
-        const QModelIndex index = m_shown->index(row, 0);
+        const QModelIndex index = viewIndex(row);
         const QSize size = itemSize(index);
         const QPoint p = grid.cellOrigin(cellAt, size);
         setPositionForIndex(p, index);

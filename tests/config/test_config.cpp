@@ -331,6 +331,41 @@ TEST_F(ConfigTest, OtherSectionsAndCommentsSurviveASave)
         << file.left(100).constData();
 }
 
+TEST_F(ConfigTest, FindingApplicationsIsStoredOnlyOnceTurnedOff)
+{
+    const auto saveWith = [&](bool find) {
+        return config::Save_Config(ini, frame, {0, 0, find}, model.shortcuts(), [](int) { return QPointF(); }, {});
+    };
+    const auto loaded = [&] {
+        config::ListLook look{0, 0, false};
+        std::vector<shortcuts::Shortcut> shortcuts;
+        QStringList unshown;
+        config::Load_Config(ini, frame, look, shortcuts, unshown);
+        return look.findApplications;
+    };
+    // On, as by default: a profile saved again stays exactly as it was.
+    ASSERT_TRUE(saveWith(true));
+    const QByteArray before = readFile(QStringLiteral("tsw.ini"));
+    EXPECT_FALSE(before.contains("FindApplications"));
+    EXPECT_TRUE(loaded());
+    ASSERT_TRUE(saveWith(loaded()));
+    EXPECT_EQ(readFile(QStringLiteral("tsw.ini")), before);
+
+    // Off: one key, which an older reader passes over.
+    ASSERT_TRUE(saveWith(false));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).contains("\nFindApplications=0\n"));
+    EXPECT_FALSE(loaded());
+    // On again: said so where the key stands.
+    ASSERT_TRUE(saveWith(true));
+    EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).contains("\nFindApplications=1\n"));
+    EXPECT_TRUE(loaded());
+    // Anything but 0 written by hand leaves it on.
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nFindApplications=no\n");
+    EXPECT_TRUE(loaded());
+    writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\nFindApplications= 0 \n");
+    EXPECT_FALSE(loaded());
+}
+
 TEST_F(ConfigTest, AFailedSaveIsReported)
 {
     // A folder that cannot exist (its parent is a file) fails even for root.

@@ -74,7 +74,8 @@ TEST_F(OptionsTest, TitleOwnerModalityAndSizeOfTheDialog)
     for (QWidget *w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             tabOrder << w->objectName();
-    EXPECT_EQ(tabOrder, (QStringList{"cmbArrange", "cmbView", "chkLogin", "txtKey", "qt_keysequenceedit_lineedit",
+    EXPECT_EQ(tabOrder, (QStringList{"cmbArrange", "cmbView", "chkLogin", "chkFindApplications", "txtKey",
+                                     "qt_keysequenceedit_lineedit",
                                      "cmdClose", "cmdWWW"}));
 }
 
@@ -103,6 +104,42 @@ TEST_F(OptionsTest, StartAtLoginAndCloseDoWhatTheTrayAndTheCloseBoxDo)
     QApplication::processEvents();
     EXPECT_EQ(window->frmOptions(), nullptr);
     EXPECT_EQ(keysOf(readProfile()), QByteArray("Arrange=0 SView=1"));
+}
+
+TEST_F(OptionsTest, FindingApplicationsIsOnUntilTurnedOffAndThenStored)
+{
+    options::frmOptions *dialog = showOptions();
+    QCheckBox *box = dialog->chkFindApplications();
+    EXPECT_EQ(box->text(), QStringLiteral("Find &applications too"));
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(window->controller().findsApplications());
+    // Its access key is the arrangement's too: Alt+A reaches the arrangement
+    // first, as it always did, and the box on the next press, unchanged.
+    QApplication::setActiveWindow(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QTest::keyClick(dialog, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->cmbArrange());
+    QTest::keyClick(dialog, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(box->isChecked());
+    dialog->cmdClose()->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(readProfile().contains("FindApplications"));
+
+    box = showOptions()->chkFindApplications();
+    box->click();
+    EXPECT_FALSE(window->controller().findsApplications());
+    window->frmOptions()->cmdClose()->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(readProfile().contains("\nFindApplications=0\n"));
+
+    // The next start reads it and shows it.
+    window->close();
+    window.reset();
+    window = open();
+    EXPECT_FALSE(window->controller().findsApplications());
+    EXPECT_FALSE(showOptions()->chkFindApplications()->isChecked());
 }
 
 TEST_F(OptionsTest, OpeningShowsTheStoredChoicesAndChangesNothing)

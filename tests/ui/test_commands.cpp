@@ -1,6 +1,7 @@
 // The list's commands: the key a menu item shows is the key that runs it, and
 // what needs a selection waits for one.
 #include <QAction>
+#include <QFile>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -139,6 +140,55 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
     for (QAction *action : menuCommands())
         if (action->objectName() == QLatin1String("mnuDelete"))
             EXPECT_FALSE(action->isEnabled());
+}
+
+// An installed application offered while typing: only Enter and Ctrl+Enter
+// reach it; every key and menu item for shortcuts leaves it alone.
+TEST_F(CommandsTest, OnAnOfferedApplicationOnlyOpenAndCtrlEnterAct)
+{
+    list().setArrange(1);
+    const QString entry = dir.filePath(QStringLiteral("mail.desktop"));
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Desktop Entry]\nType=Application\nName=Mail\nExec=mail\n");
+    file.close();
+    platform::Application mail;
+    mail.id = QStringLiteral("mail.desktop");
+    mail.path = entry;
+    mail.name = QStringLiteral("Mail");
+    window->controller().offers().setReader([mail] { return std::vector<platform::Application>{mail}; });
+    QTest::keyClicks(&list(), QStringLiteral("mai"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list().selectedOffer() == 0; }));
+
+    dialogs.nextAnswer = platform::Dialogs::Yes;
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_F2),
+                                     QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::ALT | Qt::Key_1),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left)})
+        QTest::keyClick(&list(), keys[0].key(), keys[0].keyboardModifiers());
+    EXPECT_EQ(openEditor(), nullptr);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_EQ(clipboard.contents(), nullptr);
+    EXPECT_EQ(list().count(), 2);
+    ASSERT_EQ(list().selectedOffer(), 0);
+    QStringList enabled;
+    for (QAction *action : menuCommands())
+        if (action->isEnabled() && action->objectName() != QLatin1String("mnuOpen"))
+            enabled << action->objectName();
+    EXPECT_EQ(enabled, (QStringList{"mnuURL", "mnuPaste", "mnuAddFiles", "mnuAddFolders", "mnuAddApplications",
+                                    "mnuOptions"}));
+    auto *open = list().findChild<QAction *>(QStringLiteral("mnuOpen"));
+    ASSERT_NE(open, nullptr);
+    EXPECT_TRUE(open->isEnabled());
+    EXPECT_EQ(open->text(), QStringLiteral("&Open Application"));
+
+    // Ctrl+Enter adds it as a shortcut, selected.
+    QTest::keyClick(&list(), Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_EQ(list().count(), 3);
+    EXPECT_EQ(targets().last(), entry);
+    EXPECT_EQ(list().selectedRow(), 2);
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_EQ(open->text(), QStringLiteral("&Open Shortcut"));
 }
 
 TEST_F(CommandsTest, ShowInFolderAndCopyFitTheSelectedShortcut)
