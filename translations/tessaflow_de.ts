@@ -115,12 +115,18 @@
         <translation>Adresse ko&amp;pieren</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>&amp;Open Shortcut</source>
         <translation>Verknüpfung ö&amp;ffnen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>&amp;Open Application</source>
+        <extracomment>The first item of the menu of an installed application offered while typing.</extracomment>
+        <translation>Anwendung ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Open &amp;With…</source>
         <translation>Öffnen &amp;mit …</translation>
     </message>
@@ -730,7 +736,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+77"/>
+        <location filename="../launcher/Controller.cpp" line="+87"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -748,7 +754,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+160"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -758,7 +764,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Tessaflow - Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+75"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Der Start beim Anmelden konnte nicht geändert werden: %1</translation>
@@ -767,12 +773,12 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+65"/>
+        <location filename="../options/frmOptions.cpp" line="+68"/>
         <source>Start at &amp;login</source>
         <translation>&amp;Beim Anmelden starten</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
@@ -832,7 +838,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 besuchen</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Clear the key</source>
         <extracomment>What a screen reader calls the button that clears the show/hide key.</extracomment>
         <translation>Taste löschen</translation>
@@ -843,7 +849,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Drücken Sie die Tasten, die Tessaflow von überall aus ein- und ausblenden</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+38"/>
         <source>&amp;Arrangement:</source>
         <translation>An&amp;ordnung:</translation>
     </message>
@@ -853,12 +859,18 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>&amp;Ansicht:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>Find &amp;applications too</source>
+        <extracomment>Typing in the main window offers installed applications after the shortcuts it finds.</extracomment>
+        <translation>Auch Anwen&amp;dungen finden</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Show/hide &amp;key:</source>
         <translation>&amp;Taste zum Ein-/Ausblenden:</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+56"/>
         <source>The desktop has bound it to %1.</source>
         <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
         <translation>Die Arbeitsumgebung hat es auf %1 gelegt.</translation>
@@ -867,7 +879,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+292"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+297"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -883,6 +895,12 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <source>Opens the shortcut</source>
         <extracomment>How a screen reader describes the action that opens a shortcut.</extracomment>
         <translation>Öffnet die Verknüpfung</translation>
+    </message>
+    <message>
+        <location filename="../platform/widgets/ListViewOffers.cpp" line="+51"/>
+        <source>Applications</source>
+        <extracomment>What a screen reader calls the small list of applications offered while typing.</extracomment>
+        <translation>Anwendungen</translation>
     </message>
 </context>
 <context>
@@ -1022,10 +1040,19 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>shortcuts::Finder</name>
     <message>
-        <location filename="../shortcuts/Finder.cpp" line="+69"/>
+        <location filename="../shortcuts/Finder.cpp" line="+95"/>
         <source>No shortcut matches “%1”</source>
         <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
         <translation>Keine Verknüpfung passt zu „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>shortcuts::OfferedApplications</name>
+    <message>
+        <location filename="../shortcuts/OfferedApplications.cpp" line="+118"/>
+        <source>Application</source>
+        <extracomment>Under an installed application that typing in the main window offers besides the shortcuts.</extracomment>
+        <translation>Anwendung</translation>
     </message>
 </context>
 <context>
@@ -1103,7 +1130,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>

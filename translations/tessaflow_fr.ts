@@ -115,12 +115,18 @@
         <translation>Cop&amp;ier l’adresse</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>&amp;Open Shortcut</source>
         <translation>&amp;Ouvrir le raccourci</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>&amp;Open Application</source>
+        <extracomment>The first item of the menu of an installed application offered while typing.</extracomment>
+        <translation>&amp;Ouvrir l’application</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Open &amp;With…</source>
         <translation>Ou&amp;vrir avec…</translation>
     </message>
@@ -730,7 +736,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+77"/>
+        <location filename="../launcher/Controller.cpp" line="+87"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -748,7 +754,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+160"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -758,7 +764,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Tessaflow - Ajouter des dossiers</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+75"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Impossible de modifier le lancement à l’ouverture de session&#xa0;: %1</translation>
@@ -767,12 +773,12 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+65"/>
+        <location filename="../options/frmOptions.cpp" line="+68"/>
         <source>Start at &amp;login</source>
         <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
@@ -832,7 +838,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Visiter %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Clear the key</source>
         <extracomment>What a screen reader calls the button that clears the show/hide key.</extracomment>
         <translation>Effacer la touche</translation>
@@ -843,7 +849,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Appuyez sur les touches qui affichent et masquent Tessaflow depuis n’importe où</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+38"/>
         <source>&amp;Arrangement:</source>
         <translation>&amp;Disposition&#xa0;:</translation>
     </message>
@@ -853,12 +859,18 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>&amp;Affichage&#xa0;:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>Find &amp;applications too</source>
+        <extracomment>Typing in the main window offers installed applications after the shortcuts it finds.</extracomment>
+        <translation>Trouver aussi les a&amp;pplications</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Show/hide &amp;key:</source>
         <translation>&amp;Touche afficher/masquer&#xa0;:</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+56"/>
         <source>The desktop has bound it to %1.</source>
         <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
         <translation>Le bureau a attribué la touche %1.</translation>
@@ -867,7 +879,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+292"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+297"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -883,6 +895,12 @@ Supprimer ce raccourci&#xa0;?</translation>
         <source>Opens the shortcut</source>
         <extracomment>How a screen reader describes the action that opens a shortcut.</extracomment>
         <translation>Ouvre le raccourci</translation>
+    </message>
+    <message>
+        <location filename="../platform/widgets/ListViewOffers.cpp" line="+51"/>
+        <source>Applications</source>
+        <extracomment>What a screen reader calls the small list of applications offered while typing.</extracomment>
+        <translation>Applications</translation>
     </message>
 </context>
 <context>
@@ -1022,10 +1040,19 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>shortcuts::Finder</name>
     <message>
-        <location filename="../shortcuts/Finder.cpp" line="+69"/>
+        <location filename="../shortcuts/Finder.cpp" line="+95"/>
         <source>No shortcut matches “%1”</source>
         <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
         <translation>Aucun raccourci ne correspond à «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>shortcuts::OfferedApplications</name>
+    <message>
+        <location filename="../shortcuts/OfferedApplications.cpp" line="+118"/>
+        <source>Application</source>
+        <extracomment>Under an installed application that typing in the main window offers besides the shortcuts.</extracomment>
+        <translation>Application</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1080,7 @@ Supprimer ce raccourci&#xa0;?</translation>
     <message>
         <location line="+8"/>
         <source>&amp;Find:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1103,7 +1130,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
@@ -1184,32 +1211,32 @@ Supprimer ce raccourci&#xa0;?</translation>
     <message>
         <location line="+16"/>
         <source>&amp;Caption:</source>
-        <translation>&amp;Libellé :</translation>
+        <translation>&amp;Libellé&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Target:</source>
-        <translation>&amp;Cible :</translation>
+        <translation>&amp;Cible&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Arguments:</source>
-        <translation>&amp;Arguments :</translation>
+        <translation>&amp;Arguments&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Working folder:</source>
-        <translation>Dossier de &amp;travail :</translation>
+        <translation>Dossier de &amp;travail&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Icon:</source>
-        <translation>&amp;Icône :</translation>
+        <translation>&amp;Icône&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>C&amp;omment:</source>
-        <translation>C&amp;ommentaire :</translation>
+        <translation>C&amp;ommentaire&#xa0;:</translation>
     </message>
     <message>
         <location line="+69"/>
