@@ -58,7 +58,7 @@ else
 fi
 
 # Typing finds shortcuts: the list says how many match, then that none does.
-win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+find_window
 xdotool windowactivate --sync "$win" 2>/dev/null || true
 xdotool type --delay 40 rep
 described() { listed && grep -qxF "list: Shortcuts|list|$1" "$tmp/atspi.out"; }

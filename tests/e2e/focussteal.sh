@@ -54,7 +54,7 @@ xdotool windowmove "$other" 760 560
 echo '[Tessaflow]' >"$ini"
 launch
 wait_for 20 started || die "the launcher did not start: $(tail -n 5 "$tmp/tessaflow.log")"
-win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+find_window
 
 focused() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 wm_state() { xprop -id "$win" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }

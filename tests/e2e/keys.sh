@@ -59,7 +59,7 @@ key() { xdotool key "$@"; }
 
 launch
 wait_for 10 started || die "the launcher did not start: $(tail -n 5 "$tmp/tessaflow.log")"
-win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+find_window
 xdotool windowactivate "$win" 2>/dev/null || true
 check "the window is active at start" active
 
@@ -128,7 +128,7 @@ setxkbmap us
 mv "$tmp/tessaflow.log" "$tmp/tessaflow-us.log"
 launch
 wait_for 10 started || die "the launcher did not start for the layout change: $(tail -n 5 "$tmp/tessaflow.log")"
-win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+find_window
 xdotool windowactivate "$win" 2>/dev/null || true
 check "US layout: the window is active" active
 key ctrl+alt+z

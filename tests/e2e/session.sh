@@ -144,3 +144,19 @@ session_end() {
   say "$passed passed, $failed failed"
   ((failed == 0))
 }
+
+# find_window: sets $win to the launcher's main window once it is mapped
+# ("started" is told before it is).
+find_window() {
+  # Not the tray icon, whose name may carry the same title.
+  shown_window() {
+    local w width
+    win=''
+    for w in $(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]'); do
+      width=$(xwininfo -id "$w" 2>/dev/null | awk '/^ *Width:/ {print $2}')
+      ((${width:-0} > 100)) && win=$w && break
+    done
+    [[ -n $win ]]
+  }
+  wait_for 10 shown_window || die "no window of the launcher within 10 s"
+}

@@ -49,7 +49,7 @@ check() {
 
 launch
 wait_for 10 started || die "the launcher did not start: $(tail -n 5 "$tmp/tessaflow.log")"
-win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+find_window
 item=org.kde.StatusNotifierItem-$app_pid-1
 
 # 1. Neither a watcher nor an X11 tray: minimised, the window stays reachable.

@@ -113,7 +113,7 @@ choose() {
 
 launch
 within 10 started || die "the launcher did not start: $(tail -n 5 "$tmp/tessaflow.log")"
-win=$(xdotool search --onlyvisible --pid "$app_pid" --name ' - v[0-9]' | head -n 1)
+find_window
 item=org.kde.StatusNotifierItem-$app_pid-1
 check "the panel lists the launcher's item" within 10 eval 'watcher_get RegisteredStatusNotifierItems | grep -q "$item"'
 panel=$(xdotool search --onlyvisible --pid "$panel_pid" 2>/dev/null | head -n 1)
