@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMimeData>
+#include <utility>
 #include <QPersistentModelIndex>
 
 #include "platform/xdg/MimeApps.h"
@@ -38,6 +39,12 @@ Controller::Controller(const QString &profilePath, Services services, platform::
 {
     // An application offered while typing, double-clicked where it has a list of its own.
     connect(&view, &platform::ListView::offerOpenRequested, this, &Controller::openOffer);
+    // Enter pressed while the applications were still being read: the best
+    // one is opened as they come in (the finder has selected it by then).
+    connect(&m_offers, &shortcuts::OfferedApplications::indexRead, this, [this] {
+        if (std::exchange(m_openWhenRead, false) && m_list.view.selectedRow() < 0)
+            openOffer(m_list.view.selectedOffer());
+    });
     // What a save must write: shortcuts that came, went, moved or were renamed.
     // New icons and the places a view writes are not changes of their own.
     const auto changed = [this] { m_changed = true; };
@@ -116,7 +123,10 @@ void Controller::openSelected()
 {
     const int selected = m_list.view.selectedRow();
     if (selected < 0) {
-        openOffer(m_list.view.selectedOffer());
+        if (m_list.view.selectedOffer() < 0 && m_offers.reading())
+            m_openWhenRead = true;
+        else
+            openOffer(m_list.view.selectedOffer());
         return;
     }
     const bool opens = !shortcuts::isMissing(m_model.at(selected).target);

@@ -161,6 +161,8 @@ private:
     bool m_loaded = false;
     // Set by the model when a shortcut comes, goes, moves or is renamed.
     bool m_changed = false;
+    // Enter came while no shortcut matched and the applications were being read.
+    bool m_openWhenRead = false;
     // Where the file chooser opens: home, then the folder last chosen from.
     QString m_chooserFolder = QDir::homePath();
 };

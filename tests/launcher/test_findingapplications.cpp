@@ -3,6 +3,7 @@
 // chosen, added by Ctrl+Enter; never taken for a shortcut by any command.
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +123,33 @@ TEST_P(FindingApplicationsTest, ApplicationsFollowEveryShortcutMatchAndEnterOpen
     EXPECT_EQ(view.selectedOffer(), -1);
     controller.openSelected();
     EXPECT_EQ(opener.opened, QStringList{"http://notes.example.org"});
+}
+
+TEST_P(FindingApplicationsTest, EnterWhileTheApplicationsAreReadStartsTheBestOnceTheyAreIn)
+{
+    // The read waits until the test lets it go.
+    auto release = std::make_shared<QSemaphore>();
+    std::vector<platform::Application> installed = {entry("Mail"), entry("Notes")};
+    controller.offers().setReader([installed, release] {
+        release->acquire();
+        return installed;
+    });
+    controller.finder().type(QStringLiteral("mai"));
+    ASSERT_TRUE(controller.offers().reading());
+    controller.openSelected();
+    EXPECT_TRUE(opener.opened.isEmpty());
+    release->release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !controller.offers().reading(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opener.opened, QStringList{entryOf("Mail")});
+
+    // Once only: the next index read opens nothing by itself.
+    controller.finder().type(QString());
+    controller.finder().type(QStringLiteral("mai"));
+    release->release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !controller.offers().reading(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opener.opened.size(), 1);
 }
 
 TEST_P(FindingApplicationsTest, EnterStartsTheBestApplicationWhenNoShortcutMatches)
