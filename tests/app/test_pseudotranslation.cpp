@@ -3,13 +3,16 @@
 // out wrapped, or else it did not go through Qt's translation.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <cerrno>
@@ -22,6 +25,7 @@
 #include "support/RecordingSpawner.h"
 #include "support/WindowFixture.h"
 #include "ui/AddApplications.h"
+#include "ui/Properties.h"
 
 using namespace testing_support;
 
@@ -77,6 +81,26 @@ protected:
     {
         for (const auto &shown : dialogs.shown)
             see(shown.kind, shown.title + QLatin1Char('\n') + shown.text, given);
+    }
+    // Every text a dialog's widgets show or give screen readers.
+    void seeDialog(const QString &where, const QWidget &dialog, const QStringList &given = {})
+    {
+        see(where + QStringLiteral(" title"), dialog.windowTitle(), given);
+        for (QWidget *w : dialog.findChildren<QWidget *>()) {
+            const QString at = where + QLatin1Char(' ') + w->objectName();
+            see(at, w->toolTip(), given);
+            see(at, w->accessibleName(), given);
+            see(at, w->accessibleDescription(), given);
+            if (auto *label = qobject_cast<QLabel *>(w))
+                see(at, label->text(), given);
+            // OK, Cancel and the like are Qt's own, translated by Qt.
+            auto *box = qobject_cast<QDialogButtonBox *>(w->parentWidget());
+            auto *button = qobject_cast<QAbstractButton *>(w);
+            if (button && !(box && box->standardButton(button) != QDialogButtonBox::NoButton))
+                see(at, button->text(), given);
+            if (auto *field = qobject_cast<QLineEdit *>(w))
+                see(at, field->placeholderText(), given);
+        }
     }
     QString touch(const QString &name)
     {
@@ -229,18 +253,7 @@ TEST_F(PseudoTranslationTest, TheAddApplicationsWindow)
     const platform::ApplicationPlaces places{{dir.filePath(QStringLiteral("share"))}, {}, {}, QStringLiteral("C")};
     ui::AddApplications dialog(window->controller(), places, window.get());
     const QStringList given{QStringLiteral("Editor"), QStringLiteral("Viewer"), QStringLiteral("Looks")};
-    see(QStringLiteral("add applications title"), dialog.windowTitle());
-    see(QStringLiteral("filter hint"), dialog.filter().placeholderText());
-    for (QWidget *w : dialog.findChildren<QWidget *>()) {
-        const QString where = QStringLiteral("add applications ") + w->objectName();
-        see(where, w->toolTip());
-        see(where, w->accessibleName());
-        see(where, w->accessibleDescription());
-        if (auto *label = qobject_cast<QLabel *>(w))
-            see(where, label->text());
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            see(where, button->text());
-    }
+    seeDialog(QStringLiteral("add applications"), dialog, given);
     const QAbstractItemModel &rows = *dialog.list().model();
     ASSERT_EQ(rows.rowCount(), 2);
     for (int row = 0; row < rows.rowCount(); ++row) {
@@ -248,6 +261,72 @@ TEST_F(PseudoTranslationTest, TheAddApplicationsWindow)
         see(QStringLiteral("application description"),
             rows.index(row, 0).data(Qt::AccessibleDescriptionRole).toString(), given);
     }
+}
+
+TEST_F(PseudoTranslationTest, PropertiesOpenWithAndTheirRefusals)
+{
+    const QString script = touch(QStringLiteral("run.sh"));
+    {
+        QFile file(script);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nexit 0\n");
+    }
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    auto window = open();
+    window->controller().addTargets({script});
+    const auto shortcut = shortcuts::makeShortcut(script);
+    ASSERT_TRUE(shortcut);
+    ui::Properties properties(*shortcut, fileChooser, [](const QString &, const QString &) { return QIcon(); },
+                              window.get());
+    ASSERT_TRUE(properties.offersRunning());
+    const QStringList given{QStringLiteral("run.sh"), QStringLiteral("Editor")};
+    seeDialog(QStringLiteral("properties"), properties, given);
+    // Refused: a blank caption, a target that names nothing.
+    properties.caption().clear();
+    properties.target().setText(QStringLiteral("not a thing at all"));
+    properties.done(QDialog::Accepted);
+    seeDialog(QStringLiteral("refused properties"), properties, given + QStringList{QStringLiteral("not a thing at all")});
+
+    // The Open With list and its own window, over applications of our own.
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    const auto restore = qScopeGuard([dataDirs] { qputenv("XDG_DATA_DIRS", dataDirs); });
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("share"))));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("share/applications"))));
+    QFile entry(dir.filePath(QStringLiteral("share/applications/editor.desktop")));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Editor\nExec=true %f\n"
+                "MimeType=application/x-shellscript;text/plain;application/octet-stream;\n");
+    entry.close();
+    window->lstButtons().selectRow(0);
+    auto *openWith = window->mnuPopup().findChild<QMenu *>(QStringLiteral("mnuOpenWith"));
+    ASSERT_NE(openWith, nullptr);
+    emit openWith->aboutToShow();
+    ASSERT_GE(openWith->actions().size(), 3); // Editor, a line, Other Application…
+    for (QAction *item : openWith->actions())
+        see(QStringLiteral("open with"), item->text(), given);
+    const platform::ApplicationPlaces places{{dir.filePath(QStringLiteral("share"))}, {}, {}, QStringLiteral("C")};
+    ui::AddApplications chooser(window->controller(), places, window.get(), script);
+    seeDialog(QStringLiteral("open with"), chooser, given);
+}
+
+TEST_F(PseudoTranslationTest, AnApplicationOfferedWhileTyping)
+{
+    auto window = open();
+    platform::Application app;
+    app.id = QStringLiteral("zebra.desktop");
+    app.path = dir.filePath(app.id);
+    app.name = QStringLiteral("Zebra");
+    window->controller().offers().setReader([app] { return std::vector<platform::Application>{app}; });
+    QTest::keyClicks(&window->lstButtons(), QStringLiteral("zeb"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->lstButtons().offerCount() == 1; }));
+    const QStringList given{QStringLiteral("Zebra"), QStringLiteral("zeb")};
+    const QAbstractItemModel &shown = *window->lstButtons().model();
+    for (int row = 0; row < shown.rowCount(); ++row) {
+        see(QStringLiteral("offer"), shown.index(row, 0).data(Qt::DisplayRole).toString(), given);
+        see(QStringLiteral("offer description"), shown.index(row, 0).data(Qt::AccessibleDescriptionRole).toString(),
+            given);
+    }
+    seeMenu(QStringLiteral("context menu on an offer"), window->mnuPopup());
 }
 
 } // namespace
