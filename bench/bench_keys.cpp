@@ -185,6 +185,45 @@ void NarrowingKeystroke(benchmark::State &state)
 }
 BENCHMARK(NarrowingKeystroke)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// (arranged automatically), until the list has painted. `close`: whether that key
+// leaves only close matches, checked so the measure is of what it names.
+void TimeLastKey(benchmark::State &state, const QString &typed, bool close)
+{
+    Launcher launcher(int(state.range(0)), 1);
+    PaintWait painted(launcher.list().viewport());
+    const auto key = [&](QChar c) {
+        launcher.key(c == u' ' ? int(Qt::Key_Space) : c.isDigit() ? Qt::Key_0 + (c.unicode() - '0')
+                                                                 : Qt::Key_A + (c.unicode() - 'a'),
+                     QString(c));
+    };
+    for (const QChar c : typed)
+        key(c);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        launcher.key(Qt::Key_Backspace);
+        QApplication::processEvents();
+        painted.arm();
+        state.ResumeTiming();
+        key(typed.back());
+        painted.wait();
+    }
+    if (launcher.window->finder().text() != typed || launcher.window->finder().showsCloseMatches() != close
+        || launcher.list().showsNoMatch())
+        std::abort();
+}
+
+// A second word narrowing the first ("txt file" to "txt file1"): each word
+// is matched on its own.
+void MultiWordKeystroke(benchmark::State &state) { TimeLastKey(state, QStringLiteral("txt file1"), false); }
+BENCHMARK(MultiWordKeystroke)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A slip ("fli" to "flie"): nothing matches, so every caption is looked at
+// again for the ones a letter away, and most are shown.
+void TypoKeystroke(benchmark::State &state) { TimeLastKey(state, QStringLiteral("flie"), true); }
+BENCHMARK(TypoKeystroke)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+
 // `count` installed applications as the index holds them, half of them
 // matching "file" by name, the rest by a keyword or not at all.
 std::vector<platform::Application> installedApplications(int count)

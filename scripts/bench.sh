@@ -153,6 +153,8 @@ row "the first key typed to the list's paint, placed by hand (others faded)" Fir
 row "one more key narrowing the filter to the list's paint" NarrowingKeystroke
 row "the same with 2000 applications offered too, arranged automatically" KeystrokeWithApplications /1
 row "the same with 2000 applications offered too, placed by hand" KeystrokeWithApplications /0
+row "a key in a second word typed (\"txt file\" to \"txt file1\") to the list's paint" MultiWordKeystroke
+row "a key that slips (\"fli\" to \"flie\": only close matches) to the list's paint" TypoKeystroke
 row "Add Applications: n desktop entries listed, sorted and folded" ListApplications
 echo
 echo "\`tessaflow --toggle\` while the window is hidden: from the start of that process to the running copy's"
@@ -189,7 +191,7 @@ echo "| 1 000 000 other keys: exit < 3 s | ${bigExit:-not finished} ms | $(verdi
 echo "| a drop of 4000 files, its save included < 300 ms | $(ms DropFiles/4000) ms | $(verdict "$(ms DropFiles/4000)" "<" 300) |"
 echo "| Save_Config, 4000 shortcuts < 30 ms | $(ms SaveProfile/4000) ms | $(verdict "$(ms SaveProfile/4000)" "<" 30) |"
 tray=$(ms ShowFromTray/1000)
-typed=$(printf '%s\n' "$(ms FirstKeystroke/10000/1)" "$(ms FirstKeystroke/10000/0)" "$(ms NarrowingKeystroke/10000)" | sort -g | tail -1)
+typed=$(printf '%s\n' "$(ms FirstKeystroke/10000/1)" "$(ms FirstKeystroke/10000/0)" "$(ms NarrowingKeystroke/10000)" "$(ms MultiWordKeystroke/10000)" "$(ms TypoKeystroke/10000)" | sort -g | tail -1)
 echo "| the show/hide key to the first paint from the tray, 1000 shortcuts < 30 ms | $tray ms (plain Qt launcher: $(ms PlainShowHidden/1000) ms) | $(verdict "$tray" "<" 30) |"
 summon=$(ms ShowFromTray/10000)
 echo "| the show/hide key to the first paint from the tray, 10 000 shortcuts < 16 ms | $summon ms | $(verdict "$summon" "<" 16) |"

@@ -37,6 +37,17 @@ Finder::Finder(ShortcutList &list, OfferedApplications *offers, QObject *parent)
         m_text.clear();
         if (m_offers)
             m_offers->setTyped(QString());
+        m_close = false;
+    });
+    // A screen reader hears how many match, or that only close ones are shown.
+    view.setMatchText([this](int matching, int count) {
+        if (!m_close)
+            return matchText(matching, count);
+        //: Read out when nothing matches what was typed and the list shows shortcuts one typing slip away.
+        return matching == 1 ? tr("No exact match; 1 close match")
+                             //: Read out when nothing matches what was typed and the list shows (%n)
+                             //: shortcuts one typing slip away.
+                             : tr("No exact match; %n close matches", nullptr, matching);
     });
 }
 
@@ -71,6 +82,7 @@ void Finder::clear()
     m_text.clear();
     if (m_offers)
         m_offers->setTyped(QString());
+    m_close = false;
     m_list.view.setFilterText(QString());
     m_list.view.showAll();
 }
@@ -85,15 +97,24 @@ void Finder::apply()
             m_findable.push_back(findable(platform::shownCaption(shortcut.caption), shortcut.target));
         m_stale = false;
     }
-    m_list.view.setFilterText(m_text);
     // Offered before the matches are shown, so the view selects among both.
     if (m_offers)
         m_offers->setTyped(m_text);
-    const std::vector<int> matches = rankedMatches(m_text, m_findable);
-    if (matches.empty())
+    Matches matches = matchesOrClose(m_text, m_findable);
+    // An application that matches is a real match: no shortcut a slip away
+    // stands above it (nor is opened by Enter in its place).
+    if (matches.close && m_offers && m_offers->rowCount() > 0)
+        matches = {};
+    m_close = matches.close;
+    m_list.view.setFilterText(m_close ?
+                                        //: The filter line when only captions one typing slip away from
+                                        //: what was typed (%1) are shown.
+                                        tr("%1 \u2014 no exact match; close matches:").arg(m_text)
+                                      : m_text);
+    if (matches.rows.empty())
         //: Shown in the list when typing finds nothing; %1 is what was typed.
         m_list.view.setNoMatchText(tr("No shortcut matches \u201C%1\u201D").arg(m_text));
-    m_list.view.showMatches(matches);
+    m_list.view.showMatches(matches.rows);
 }
 
 } // namespace shortcuts

@@ -13,9 +13,11 @@ namespace shortcuts {
 
 // Typing in the list finds shortcuts: each printable key adds to the text,
 // Backspace takes the last character back, Escape clears it; the list shows
-// the matches best first (see Finding.h) and the text in a small line.
+// the matches best first (see Finding.h) and the text in a small line. When
+// nothing matches, it shows the shortcuts one typing slip away, and the line
+// and the list's description say that these are close matches only.
 // With `offers`, the installed applications that match follow the shortcuts
-// that do, never before them.
+// that do, never before them; one that matches hides the close shortcuts.
 class Finder : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ public:
     ~Finder() override;
 
     const QString &text() const { return m_text; }
+    // Whether the list shows close matches only, nothing matching exactly.
+    bool showsCloseMatches() const { return m_close; }
     void type(const QString &more);
     void erase();
     // The whole list again, as it was before the typing began.
@@ -44,6 +48,7 @@ private:
     // after the list changed.
     std::vector<Findable> m_findable;
     bool m_stale = true;
+    bool m_close = false;
 };
 
 } // namespace shortcuts

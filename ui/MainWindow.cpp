@@ -100,7 +100,7 @@ void MainWindow::setUpList()
     //: What a screen reader calls the list of shortcuts.
     m_lstButtons->setAccessibleName(tr("Shortcuts"));
     m_lstButtons->setCountText(shortcuts::countText);
-    m_lstButtons->setMatchText(shortcuts::matchText);
+    // How many match is told by the finder, which knows whether they are close matches only.
     QPalette palette = m_lstButtons->palette();
     palette.setColor(QPalette::Base, Qt::white);
     m_lstButtons->setPalette(palette);

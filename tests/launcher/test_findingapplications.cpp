@@ -152,6 +152,24 @@ TEST_P(FindingApplicationsTest, EnterWhileTheApplicationsAreReadStartsTheBestOnc
     EXPECT_EQ(opener.opened.size(), 1);
 }
 
+TEST_P(FindingApplicationsTest, AnApplicationThatMatchesHidesTheShortcutsASlipAway)
+{
+    controller.addTargets({QStringLiteral("http://nail.example.org")});
+    // Without applications, "mail" is one letter from "nail.example.org".
+    controller.setFindApplications(false);
+    controller.finder().type(QStringLiteral("mail"));
+    EXPECT_TRUE(controller.finder().showsCloseMatches());
+    controller.finder().clear();
+
+    controller.setFindApplications(true);
+    type(QStringLiteral("mail"));
+    EXPECT_FALSE(controller.finder().showsCloseMatches());
+    EXPECT_EQ(view.offerCount(), 1);
+    EXPECT_FALSE(shownInList().contains(QStringLiteral("nail.example.org")));
+    controller.openSelected();
+    EXPECT_EQ(opener.opened, QStringList{entryOf("Mail")});
+}
+
 TEST_P(FindingApplicationsTest, EnterStartsTheBestApplicationWhenNoShortcutMatches)
 {
     QSignalSpy opened(&controller, &launcher::Controller::shortcutOpened);

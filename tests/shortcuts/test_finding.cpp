@@ -55,6 +55,93 @@ TEST(Finding, BestFirstAndTiesInListOrder)
     EXPECT_TRUE(shortcuts::rankedMatches(QStringLiteral("qq"), items).empty());
 }
 
+TEST(Finding, SeveralWordsMatchInAnyOrderAndTheWeakestWordDecides)
+{
+    EXPECT_EQ(match("rep my", "my report 2024"), Match::WordStart);
+    EXPECT_EQ(match("2024 report", "my report 2024"), Match::WordStart);
+    EXPECT_EQ(match("rep 2024", "prepare 2024.sh"), Match::CaptionPart); // "rep" is only a part
+    EXPECT_EQ(match("nts report", "notes report"), Match::InOrder);
+    EXPECT_EQ(match("my doc", "my files", "/home/me/Documents"), Match::TargetOnly);
+    EXPECT_EQ(match("my qqq", "my report 2024"), Match::None); // every word must match
+    // Words typed as the caption starts keep that rank; blanks around them change nothing.
+    EXPECT_EQ(match("my rep", "my report 2024"), Match::CaptionStart);
+    EXPECT_EQ(match("  rep  ", "my report 2024"), Match::WordStart);
+    // All words in the same shortcut, not one here and one there.
+    std::vector<shortcuts::Findable> items;
+    for (const char *caption : {"my notes", "report 2024", "2024 notes"})
+        items.push_back(shortcuts::findable(QString::fromUtf8(caption), QStringLiteral("/x/y")));
+    EXPECT_EQ(shortcuts::rankedMatches(QStringLiteral("notes 2024"), items), (std::vector<int>{2}));
+    EXPECT_TRUE(shortcuts::rankedMatches(QStringLiteral("my 2024"), items).empty());
+}
+
+TEST(Finding, LigaturesAreWrittenOutInWhatIsTypedAndWhatIsFound)
+{
+    EXPECT_EQ(shortcuts::foldedForFinding(QStringLiteral("Œ œ Æ æ ß ẞ \uFB01 \uFB02 Ĳ ĳ")),
+              QStringLiteral("oe oe ae ae ss ss fi fl ij ij"));
+    EXPECT_EQ(match("oeuvres", "Œuvres complètes"), Match::CaptionStart);
+    EXPECT_EQ(match("œuvres", "OEUVRES.txt"), Match::CaptionStart);
+    EXPECT_EQ(match("strasse", "Straße.pdf"), Match::CaptionStart);
+    EXPECT_EQ(match("straße", "my strasse"), Match::WordStart);
+    EXPECT_EQ(match("aesop", "Æsop"), Match::CaptionStart);
+    EXPECT_EQ(match("caesar", "cæsar"), Match::CaptionStart);
+    EXPECT_EQ(match("file", "\uFB01le list"), Match::CaptionStart);
+    EXPECT_EQ(match("flow", "work\uFB02ow"), Match::CaptionPart);
+    EXPECT_EQ(match("ijssel", "Ĳssel"), Match::CaptionStart);
+    EXPECT_EQ(match("strasse", "Map", "/x/Straße.pdf"), Match::TargetOnly); // in the target's name too
+}
+
+TEST(Finding, OneEditIsAMissingExtraWrongOrSwappedLetter)
+{
+    struct Case {
+        const char *a, *b;
+        bool close;
+    };
+    for (const Case &c : {Case{"notes", "ntoes", true}, Case{"notes", "note", true}, Case{"notes", "notess", true},
+                          Case{"notes", "notas", true}, Case{"notes", "xnotes", true}, Case{"ab", "ba", true},
+                          Case{"notes", "notes", true}, Case{"", "a", true}, Case{"notes", "ntoas", false},
+                          Case{"notes", "nots.", false}, Case{"abc", "cba", false}, Case{"abcd", "ab", false},
+                          Case{"abcd", "acbde", false}}) {
+        SCOPED_TRACE(std::string(c.a) + " / " + c.b);
+        EXPECT_EQ(shortcuts::withinOneEdit(QString::fromUtf8(c.a), QString::fromUtf8(c.b)), c.close);
+        EXPECT_EQ(shortcuts::withinOneEdit(QString::fromUtf8(c.b), QString::fromUtf8(c.a)), c.close);
+    }
+}
+
+TEST(Finding, CloseMatchesOnlyWhenNothingMatches)
+{
+    std::vector<shortcuts::Findable> items;
+    for (const auto &[caption, target] : std::vector<std::pair<const char *, const char *>>{
+             {"notes.md", "/x/notes.md"}, {"budget.ods", "/x/budget.ods"}, {"my report 2024.pdf", "/x/r.pdf"},
+             {"zebra.png", "/x/zebra.png"}, {"Work", "/x/ledger.ods"}, {"vote.txt", "/x/vote.txt"}})
+        items.push_back(shortcuts::findable(QString::fromUtf8(caption), QString::fromUtf8(target)));
+    const auto close = [&](const char *typed) {
+        const shortcuts::Matches found = shortcuts::matchesOrClose(QString::fromUtf8(typed), items);
+        EXPECT_EQ(found.close, !found.rows.empty()) << typed;
+        return found.rows;
+    };
+    using Rows = std::vector<int>;
+    EXPECT_EQ(close("ntoes"), Rows{0});        // swapped
+    EXPECT_EQ(close("nto"), Rows{0});          // the caption's start, while still typing
+    EXPECT_EQ(close("budgeet"), Rows{1});      // one letter extra
+    EXPECT_EQ(close("zebta"), Rows{3});        // one wrong
+    EXPECT_EQ(close("repotr"), Rows{2});       // a later word of the caption
+    EXPECT_EQ(close("ldeger"), Rows{4});       // the file name
+    EXPECT_EQ(close("ntoes md"), Rows{0});     // per word: one slipped, one matching
+    EXPECT_EQ(close("2024 repotr"), Rows{2});
+    EXPECT_EQ(close("ntoez"), Rows{});         // two edits
+    EXPECT_EQ(close("ntoes qqq"), Rows{});     // every word must match or be close
+    // A word shorter than the minimum never matches by a slip ("nx" is one from "no").
+    static_assert(shortcuts::kCloseMinLength == 3);
+    EXPECT_EQ(close("nx"), Rows{});
+    EXPECT_EQ(close("ntoes nx"), Rows{});
+    // A real match hides every close one: "note" is one letter from "vote" too.
+    const shortcuts::Matches note = shortcuts::matchesOrClose(QStringLiteral("note"), items);
+    EXPECT_FALSE(note.close);
+    EXPECT_EQ(note.rows, Rows{0});
+    // Nor are close ones in the ranked matches.
+    EXPECT_TRUE(shortcuts::rankedMatches(QStringLiteral("ntoes"), items).empty());
+}
+
 class FinderTest : public ShortcutFixture {
 protected:
     shortcuts::Finder finder{list};
@@ -176,6 +263,27 @@ TEST_F(FinderTest, NoMatchSaysWhatWasTypedInTheList)
         EXPECT_EQ(view.selectedRow(), 1);
         QTest::keyClick(&view, Qt::Key_Escape);
     }
+}
+
+TEST_F(FinderTest, CloseMatchesAreShownAndSaidToBeClose)
+{
+    view.setCountText(shortcuts::countText);
+    view.setArrange(1);
+    QTest::keyClicks(&view, QStringLiteral("ntoes"));
+    EXPECT_TRUE(finder.showsCloseMatches());
+    EXPECT_EQ(shown(), QStringList{"notes.md"});
+    EXPECT_EQ(view.selectedRow(), 2);
+    EXPECT_EQ(view.filterText(), QStringLiteral("ntoes \u2014 no exact match; close matches:"));
+    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("No exact match; 1 close match"));
+    // A real match again: the line is the text typed, the description the count.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(&view, Qt::Key_Backspace);
+    EXPECT_FALSE(finder.showsCloseMatches());
+    EXPECT_EQ(view.filterText(), QStringLiteral("n"));
+    EXPECT_TRUE(view.accessibleDescription().endsWith(QStringLiteral(" of 7 shortcuts match")))
+        << view.accessibleDescription().toStdString();
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(finder.showsCloseMatches());
 }
 
 } // namespace
