@@ -736,7 +736,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+87"/>
+        <location filename="../launcher/Controller.cpp" line="+94"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -754,7 +754,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+163"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -1040,7 +1040,27 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>shortcuts::Finder</name>
     <message>
-        <location filename="../shortcuts/Finder.cpp" line="+95"/>
+        <location filename="../shortcuts/Finder.cpp" line="+47"/>
+        <source>No exact match; 1 close match</source>
+        <extracomment>Read out when nothing matches what was typed and the list shows shortcuts one typing slip away.</extracomment>
+        <translation>Kein genauer Treffer; 1 ähnlicher Treffer</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>No exact match; %n close matches</source>
+        <translation>
+            <numerusform>Kein genauer Treffer; %n ähnlicher Treffer</numerusform>
+            <numerusform>Kein genauer Treffer; %n ähnliche Treffer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>%1 — no exact match; close matches:</source>
+        <extracomment>The filter line when only captions one typing slip away from what was typed (%1) are shown.</extracomment>
+        <translation>%1 — kein genauer Treffer; ähnliche Treffer:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>No shortcut matches “%1”</source>
         <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
         <translation>Keine Verknüpfung passt zu „%1“</translation>

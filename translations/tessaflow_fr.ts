@@ -736,7 +736,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+87"/>
+        <location filename="../launcher/Controller.cpp" line="+94"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -754,7 +754,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+163"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -1040,7 +1040,27 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>shortcuts::Finder</name>
     <message>
-        <location filename="../shortcuts/Finder.cpp" line="+95"/>
+        <location filename="../shortcuts/Finder.cpp" line="+47"/>
+        <source>No exact match; 1 close match</source>
+        <extracomment>Read out when nothing matches what was typed and the list shows shortcuts one typing slip away.</extracomment>
+        <translation>Aucune correspondance exacte&#xa0;; 1 correspondance proche</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>No exact match; %n close matches</source>
+        <translation>
+            <numerusform>Aucune correspondance exacte&#xa0;; %n correspondance proche</numerusform>
+            <numerusform>Aucune correspondance exacte&#xa0;; %n correspondances proches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>%1 — no exact match; close matches:</source>
+        <extracomment>The filter line when only captions one typing slip away from what was typed (%1) are shown.</extracomment>
+        <translation>%1 — aucune correspondance exacte&#xa0;; correspondances proches&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>No shortcut matches “%1”</source>
         <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
         <translation>Aucun raccourci ne correspond à «&#xa0;%1&#xa0;»</translation>
