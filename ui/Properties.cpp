@@ -92,6 +92,10 @@ Properties::Properties(const shortcuts::Shortcut &shortcut, platform::FileChoose
     auto row = [this](const QString &text, QWidget *field, QWidget *shown = nullptr) {
         auto *label = new QLabel(text, this);
         label->setBuddy(field);
+        // Screen readers take a field's name from a label beside it; one set
+        // in a row with buttons has its label one level up.
+        if (shown)
+            field->setAccessibleName(label->text().remove(QLatin1Char('&')));
         m_form->addRow(label, shown ? shown : field);
         return shown ? shown : field;
     };

@@ -1,6 +1,7 @@
 // The Properties window: which fields a kind of target shows, a refused
 // target keeps the window open with the reason under the field, and from
 // the main window an edit is saved once while Cancel changes nothing.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -92,6 +93,21 @@ TEST_F(PropertiesTest, OnlyATargetThatRunsShowsArgumentsFolderAndTerminal)
         if (label->buddy())
             named << label->text();
     EXPECT_EQ(named, (QStringList{"&Caption:", "&Target:", "&Arguments:", "&Working folder:", "&Icon:", "C&omment:"}));
+}
+
+TEST_F(PropertiesTest, ScreenReadersHearEveryFieldByItsLabel)
+{
+    ui::Properties dialog(shortcutFor(script), fileChooser, {});
+    const std::pair<QWidget *, QString> fields[] = {
+        {&dialog.caption(), "Caption:"},   {&dialog.target(), "Target:"},
+        {&dialog.arguments(), "Arguments:"}, {&dialog.folder(), "Working folder:"},
+        {&dialog.icon(), "Icon:"},         {&dialog.comment(), "Comment:"},
+        {&dialog.terminal(), "Run in a terminal"}};
+    for (const auto &[field, name] : fields) {
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->text(QAccessible::Name), name);
+    }
 }
 
 TEST_F(PropertiesTest, TheIconIsChosenPreviewedAndResetToAutomatic)
