@@ -5,7 +5,8 @@
 # ("missing" for one that is gone), and its actions, of which "Open" opens it;
 # what typing finds, and "no match" with the focus on the list; the options
 # dialog and its key field; an Add URL refusal as the field's description;
-# the Add Applications window, its filter and its rows.
+# the Add Applications window, its filter and its rows; the Properties
+# window's fields.
 # Ends with "N passed, N failed".
 #
 #   bash tests/e2e/a11y.sh [BUILD_DIR]
@@ -169,6 +170,28 @@ else
 fi
 xdotool key Escape
 wait_for 5 gone_titled "$app_pid" "Tessaflow - Add Applications" || fail "the Add Applications window did not close on Escape"
+
+# The Properties window: each field named by its label.
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+xdotool key Home alt+Return
+find_titled 5 "$app_pid" "Tessaflow - Properties" || fail "no window titled \"Tessaflow - Properties\""
+properties_read() {
+  "$python" "$repo/tests/e2e/atspi.py" "$app_pid" window "Tessaflow - Properties" >"$tmp/properties.out" 2>&1 &&
+    grep -qx "dialog: Tessaflow - Properties" "$tmp/properties.out" &&
+    grep -qE '^text: Caption:\|[^|]*\|Report$' "$tmp/properties.out" &&
+    grep -qE "^text: Target:\|[^|]*\|$tmp/files/report.txt\$" "$tmp/properties.out" &&
+    grep -qE '^text: Icon:\|' "$tmp/properties.out" &&
+    grep -qE '^text: Comment:\|' "$tmp/properties.out" &&
+    grep -qE '^push button: Reset the icon to automatic\|' "$tmp/properties.out"
+}
+if wait_for 10 properties_read; then
+  pass
+  say "ok - Properties is a dialog; caption, target, icon and comment are named by their labels"
+else
+  failed "the Properties window over AT-SPI: $(tr '\n' '#' <"$tmp/properties.out")"
+fi
+xdotool key Escape
+wait_for 5 gone_titled "$app_pid" "Tessaflow - Properties" || fail "the Properties window did not close on Escape"
 
 end_by_sigterm
 session_end
