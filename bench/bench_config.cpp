@@ -24,16 +24,6 @@
 
 namespace {
 
-struct Frame : config::WindowFrame {
-    int frameState() const override { return 0; }
-    double frameTop() const override { return 1500; }
-    double frameLeft() const override { return 1500; }
-    double frameHeight() const override { return 3480; }
-    double frameWidth() const override { return 5190; }
-    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>,
-                  std::optional<double>) override {}
-};
-
 // The shortcuts and the list of a freshly started window.
 struct Controls {
     shortcuts::ShortcutModel model;
@@ -62,7 +52,7 @@ struct Loading {
     config::IniFile ini{profile.path};
     platform::IconLookup lookup;
     shortcuts::Icons icons{lookup};
-    Frame frame;
+    bench::Frame frame;
     explicit Loading(int count) : profile(count) {}
     std::unique_ptr<Controls> load()
     {

@@ -15,16 +15,6 @@
 
 namespace {
 
-struct Frame : config::WindowFrame {
-    int frameState() const override { return 0; }
-    double frameTop() const override { return 1500; }
-    double frameLeft() const override { return 1500; }
-    double frameHeight() const override { return 3480; }
-    double frameWidth() const override { return 5190; }
-    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>,
-                  std::optional<double>) override {}
-};
-
 void PropertiesSave(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -37,7 +27,7 @@ void PropertiesSave(benchmark::State &state)
     platform::IconLookup lookup;
     QWidget parent;
     platform::ListView view(&parent);
-    Frame frame;
+    bench::Frame frame;
     const launcher::Services services{dialogs, opener, session.clipboard, session.fileChooser, session.autostart,
                                       lookup};
     launcher::Controller controller(profile, services, view, frame, parent);
