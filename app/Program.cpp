@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QGuiApplication>
 
 #include "app/Resources.h"
@@ -43,10 +44,13 @@ std::unique_ptr<platform::GlobalKey> desktopGlobalKey()
 Program::Program(const QString &profilePath)
     : m_autostart(platform::Autostart::defaultEntryPath(), QCoreApplication::applicationFilePath()),
       m_globalKey(desktopGlobalKey()),
+      m_openedStore(platform::OpenedStore::pathFor(profilePath), profilePath),
+      m_frecency(m_openedStore, [] { return QDateTime::currentSecsSinceEpoch(); }),
       m_window(profilePath, {m_tray, m_dialogs, m_icons, m_opener, m_clipboard, m_fileChooser, m_autostart,
                              *m_globalKey, m_activation, m_monitors})
 {
     m_dialogs.setParent(&m_window);
+    m_window.controller().setFrecency(&m_frecency);
     m_tray.setMenu(&m_window.mPopupSys());
     QObject::connect(&m_signalWatcher, &platform::SignalWatcher::terminationRequested, &m_window,
                      &ui::MainWindow::closeOnSignal);

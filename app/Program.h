@@ -6,6 +6,8 @@
 #include "platform/process/SignalWatcher.h"
 #include "platform/session/DisplayLoss.h"
 #include "ui/MainWindow.h"
+#include "platform/xdg/OpenedStore.h"
+#include "shortcuts/Frecency.h"
 #include "platform/widgets/Dialogs.h"
 #include "platform/icons/IconLookup.h"
 #include "platform/process/Opener.h"
@@ -47,6 +49,10 @@ private:
     platform::Autostart m_autostart;
     // The show/hide key the desktop allows: a grab on X11, the portal elsewhere.
     std::unique_ptr<platform::GlobalKey> m_globalKey;
+    // How often and how lately each shortcut was opened: a state file of the
+    // profile's own, so that opening never rewrites the profile.
+    platform::OpenedStore m_openedStore;
+    shortcuts::Frecency m_frecency;
     ui::MainWindow m_window;
     platform::SignalWatcher m_signalWatcher;
     platform::DisplayLoss m_displayLoss;

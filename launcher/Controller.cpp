@@ -129,11 +129,15 @@ void Controller::openSelected()
             openOffer(m_list.view.selectedOffer());
         return;
     }
-    const bool opens = !shortcuts::isMissing(m_model.at(selected).target);
+    const QString target = m_model.at(selected).target;
+    const bool opens = !shortcuts::isMissing(target);
     // A shortcut whose target is gone may be removed instead, after a question.
     command([this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
-    if (opens)
-        emit shortcutOpened();
+    if (!opens)
+        return;
+    if (m_frecency)
+        m_frecency->opened(target, m_model.shortcuts());
+    emit shortcutOpened();
 }
 
 void Controller::openShown(int n)

@@ -56,6 +56,8 @@ public:
 
     shortcuts::ShortcutModel &model() { return m_model; }
     shortcuts::Finder &finder() { return m_finder; }
+    // Where openings are counted for typing to rank by; none: not counted.
+    void setFrecency(shortcuts::Frecency *frecency) { m_finder.setFrecency(m_frecency = frecency); }
     // The installed applications typing offers after the shortcuts.
     shortcuts::OfferedApplications &offers() { return m_offers; }
     shortcuts::Icons &icons() { return m_icons; }
@@ -157,6 +159,7 @@ private:
     shortcuts::ShortcutList m_list;
     shortcuts::OfferedApplications m_offers;
     shortcuts::Finder m_finder{m_list, &m_offers};
+    shortcuts::Frecency *m_frecency = nullptr;
     Reporter m_reporter;
     bool m_loaded = false;
     // Set by the model when a shortcut comes, goes, moves or is renamed.

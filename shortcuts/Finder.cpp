@@ -100,7 +100,10 @@ void Finder::apply()
     // Offered before the matches are shown, so the view selects among both.
     if (m_offers)
         m_offers->setTyped(m_text);
-    Matches matches = matchesOrClose(m_text, m_findable);
+    Preference preference;
+    if (m_frecency)
+        preference = [this](int row) { return m_frecency->score(m_list.model.at(row).target); };
+    Matches matches = matchesOrClose(m_text, m_findable, preference);
     // An application that matches is a real match: no shortcut a slip away
     // stands above it (nor is opened by Enter in its place).
     if (matches.close && m_offers && m_offers->rowCount() > 0)

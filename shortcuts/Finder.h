@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shortcuts/Finding.h"
+#include "shortcuts/Frecency.h"
 #include "shortcuts/OfferedApplications.h"
 #include "shortcuts/ShortcutList.h"
 
@@ -31,6 +32,9 @@ public:
     void erase();
     // The whole list again, as it was before the typing began.
     void clear();
+    // Among matches of the same kind, the shortcut opened more often and
+    // more lately first; none: list order.
+    void setFrecency(const Frecency *frecency) { m_frecency = frecency; }
 
 signals:
     // Escape with nothing typed: the window goes away.
@@ -41,6 +45,7 @@ private:
 
     ShortcutList &m_list;
     OfferedApplications *m_offers;
+    const Frecency *m_frecency = nullptr;
     // The view it handed the offers to, while it lives.
     QPointer<platform::ListView> m_offersShownIn;
     QString m_text;

@@ -221,14 +221,30 @@ Findable findable(const platform::Application &application)
     return {foldedForFinding(application.name), foldedForFinding(application.program), others};
 }
 
-std::vector<int> rankedMatches(const QString &typed, const std::vector<Findable> &items)
+void preferWithin(std::vector<int> &rows, const Preference &preference)
 {
-    return rankedMatches(typed, items, [](const Findable &f) -> const Findable & { return f; });
+    if (!preference || rows.size() < 2)
+        return;
+    // Each asked once; a stable sort keeps ties in list order.
+    std::vector<std::pair<double, int>> wanted;
+    wanted.reserve(rows.size());
+    for (int row : rows)
+        wanted.emplace_back(preference(row), row);
+    std::stable_sort(wanted.begin(), wanted.end(),
+                     [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = wanted[i].second;
 }
 
-Matches matchesOrClose(const QString &typed, const std::vector<Findable> &items)
+std::vector<int> rankedMatches(const QString &typed, const std::vector<Findable> &items,
+                               const Preference &preference)
 {
-    Matches found{rankedMatches(typed, items)};
+    return rankedMatches(typed, items, [](const Findable &f) -> const Findable & { return f; }, preference);
+}
+
+Matches matchesOrClose(const QString &typed, const std::vector<Findable> &items, const Preference &preference)
+{
+    Matches found{rankedMatches(typed, items, preference)};
     if (!found.rows.empty())
         return found;
     // Only when nothing matches: a slip is never ranked above a real match.
@@ -239,6 +255,7 @@ Matches matchesOrClose(const QString &typed, const std::vector<Findable> &items)
     for (size_t i = 0; i < items.size(); ++i)
         if (closeTo(words, items[i]))
             found.rows.push_back(int(i));
+    preferWithin(found.rows, preference);
     found.close = !found.rows.empty();
     return found;
 }

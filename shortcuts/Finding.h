@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/xdg/Applications.h"
@@ -76,12 +79,21 @@ Match matchOf(const Typed &typed, const Findable &item);
 // kCloseMinLength must match for real.
 bool closeTo(const Typed &typed, const Findable &item);
 
+// How much an item (by its place) is wanted among matches of the same kind:
+// the higher first, ties in list order. None: list order alone.
+using Preference = std::function<double(int)>;
+
+// Puts `rows`, matches of one kind in list order, the preferred first.
+void preferWithin(std::vector<int> &rows, const Preference &preference);
+
 // The items (their places in `items`, from 0) that match `typed` (not folded), best first; ties keep
 // the list's order. Linear in the number of items.
-std::vector<int> rankedMatches(const QString &typed, const std::vector<Findable> &items);
+std::vector<int> rankedMatches(const QString &typed, const std::vector<Findable> &items,
+                               const Preference &preference = {});
 // The same over any items, each read through `findableOf(item)`.
 template <typename Items, typename Get>
-std::vector<int> rankedMatches(const QString &typed, const Items &items, Get findableOf)
+std::vector<int> rankedMatches(const QString &typed, const Items &items, Get findableOf,
+                               const Preference &preference = {})
 {
     const Typed folded = typedForFinding(typed);
     // One bucket per kind of match, each in list order: a stable sort in one pass.
@@ -94,8 +106,10 @@ std::vector<int> rankedMatches(const QString &typed, const Items &items, Get fin
         ++i;
     }
     std::vector<int> ranked;
-    for (const auto &bucket : buckets)
+    for (auto &bucket : buckets) {
+        preferWithin(bucket, preference);
         ranked.insert(ranked.end(), bucket.begin(), bucket.end());
+    }
     return ranked;
 }
 
@@ -105,6 +119,7 @@ struct Matches {
     std::vector<int> rows;
     bool close = false;
 };
-Matches matchesOrClose(const QString &typed, const std::vector<Findable> &items);
+Matches matchesOrClose(const QString &typed, const std::vector<Findable> &items,
+                       const Preference &preference = {});
 
 } // namespace shortcuts

@@ -63,7 +63,7 @@ session_start() {
   # Xvfb picks a free display itself and writes its number once it accepts connections.
   wait_for 10 eval '[[ -s $tmp/display ]]' || die "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$tmp/display")"
-  export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+  export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime XDG_STATE_HOME=$tmp/state
   export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XAUTHORITY=/dev/null
   # Only the X tray protocol, never a desktop's status-notifier service.
   unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE QT_QPA_PLATFORMTHEME
