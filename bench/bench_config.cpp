@@ -31,7 +31,6 @@ struct Controls {
     shortcuts::ShortcutList list{model, view};
     explicit Controls(shortcuts::Icons &icons) : model(icons)
     {
-        view.setItems(&model);
         view.resize(346, 232);
     }
 };

@@ -11,6 +11,10 @@ using platform::numberOf;
 using platform::numberText;
 using platform::wholeNumberOf;
 
+namespace {
+const QString kGroups = QStringLiteral("Groups");
+}
+
 int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::vector<shortcuts::Shortcut> &shortcuts,
                 QStringList &unshown, QString *error)
 {
@@ -31,6 +35,9 @@ int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::ve
     look.findApplications = read(QStringLiteral("FindApplications")).trimmed() != QStringLiteral("0");
     // As stored: a value this copy cannot read is kept for the one that can.
     window.setHotKey(read(QStringLiteral("HotKey")));
+    look.groups.clear();
+    for (const QString &name : read(kGroups).split(u'|'))
+        look.groups << decodedValue(name);
 
     int added = 0;
     const QStringList values = storedEntryValues(doc);
@@ -45,6 +52,7 @@ int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::ve
                 unshown << value;
             continue;
         }
+        shortcut->group = look.groups.first();
         readShortcutFields(entry->fields, *shortcut);
         // Positions count only while icons are placed by hand; either one
         // may be there without the other.
@@ -88,17 +96,53 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &
     if (hotKey && (!hotKey->isEmpty() || !doc.value(kSection, QStringLiteral("HotKey")).isEmpty()))
         write(QStringLiteral("HotKey"), *hotKey);
 
+    // One unnamed group is what a profile without the key has.
+    const QString firstGroup = look.groups.value(0);
+    if (look.groups.size() > 1 || !firstGroup.isEmpty() || doc.contains(kSection, kGroups)) {
+        QStringList names;
+        for (const QString &name : look.groups)
+            names << encodedValue(name);
+        write(kGroups, names.join(u'|'));
+    }
+
     QStringList values;
     values.reserve(qsizetype(shortcuts.size()) + unshown.size());
     for (size_t row = 0; row < shortcuts.size(); ++row) {
+        const shortcuts::Shortcut &shortcut = shortcuts[row];
         const QPointF place = placeOf(int(row));
-        values << encodeEntry({shortcuts[row].target, shortcuts[row].caption, numberText(place.x()),
-                               numberText(place.y()), shortcutFields(shortcuts[row])});
+        QStringList fields = shortcutFields(shortcut);
+        if (shortcut.group != firstGroup)
+            fields << groupField(shortcut.group);
+        values << encodeEntry({shortcut.target, shortcut.caption, numberText(place.x()), numberText(place.y()), fields});
     }
     // Entries read but not shown follow the shown ones, as they were.
     values << unshown;
     writeEntryValues(doc, values);
     return update.save(doc, error);
+}
+
+int loadList(const IniFile &ini, WindowFrame &window, ListLook &look, shortcuts::ShortcutList &list, QString *error)
+{
+    look.arrange = list.view.Arrange();
+    look.view = list.view.View();
+    std::vector<shortcuts::Shortcut> loaded;
+    const int added = Load_Config(ini, window, look, loaded, list.unshown, error);
+    list.view.setArrange(look.arrange);
+    list.view.setView(look.view);
+    list.model.addStored(std::move(loaded));
+    list.model.setGroups(look.groups);
+    list.showGroup(list.model.groups().first());
+    return added;
+}
+
+bool saveList(const IniFile &ini, const WindowFrame &window, ListLook look, const shortcuts::ShortcutList &list,
+              QString *error)
+{
+    look.arrange = list.view.Arrange();
+    look.view = list.view.View();
+    look.groups = list.model.groups();
+    return Save_Config(
+        ini, window, look, list.model.shortcuts(), [&list](int row) { return list.placeOf(row); }, list.unshown, error);
 }
 
 } // namespace config

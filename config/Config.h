@@ -11,6 +11,10 @@
 #include "config/StoredEntries.h"
 #include "shortcuts/Shortcut.h"
 
+namespace shortcuts {
+struct ShortcutList;
+}
+
 namespace config {
 
 // The main window's outer frame, in twips, as the profile stores it: while the
@@ -45,6 +49,11 @@ struct ListLook {
     int view = 0;
     // Typing in the list offers installed applications after the shortcuts.
     bool findApplications = true;
+    // The groups of shortcuts in the user's order, as ShortcutModel keeps
+    // them (an empty name: the first group, unnamed); one unnamed group
+    // where the profile has none. A shortcut stored without a group is in
+    // the first.
+    QStringList groups = {QString()};
 };
 
 // Applies the stored geometry, then reads the arrangement and the view into
@@ -69,5 +78,14 @@ using PlaceOf = std::function<QPointF(int row)>;
 bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &look,
                  const std::vector<shortcuts::Shortcut> &shortcuts, const PlaceOf &placeOf,
                  const QStringList &unshown, QString *error = nullptr);
+
+// Load_Config into a list: the view takes the arrangement and the view,
+// the model the shortcuts and their groups, and the first group is shown.
+int loadList(const IniFile &ini, WindowFrame &window, ListLook &look, shortcuts::ShortcutList &list,
+             QString *error = nullptr);
+// Save_Config from a list: the look's arrangement, view and groups are the
+// list's, each shortcut placed where it stands.
+bool saveList(const IniFile &ini, const WindowFrame &window, ListLook look, const shortcuts::ShortcutList &list,
+              QString *error = nullptr);
 
 } // namespace config

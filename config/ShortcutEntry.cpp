@@ -118,7 +118,9 @@ std::optional<ShortcutEntry> decodeEntry(const QString &value)
     return entry;
 }
 
-QString propertyField(const QString &name, const QString &value)
+QString propertyField(const QString &name, const QString &value) { return name + u'=' + encodedValue(value); }
+
+QString encodedValue(const QString &value)
 {
     // Blanks at either end would be trimmed by the profile when the field
     // ends the line, and read as part of nothing by a person.
@@ -127,8 +129,8 @@ QString propertyField(const QString &name, const QString &value)
         ++first;
     while (last > first && value[last - 1].isSpace())
         --last;
-    QString out = name + u'=';
-    out.reserve(out.size() + value.size());
+    QString out;
+    out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value[i];
         const char16_t u = c.unicode();
@@ -149,7 +151,11 @@ std::optional<std::pair<QString, QString>> propertyOf(const QString &field)
     const qsizetype equals = field.indexOf(u'=');
     if (equals <= 0)
         return std::nullopt;
-    const QString raw = field.mid(equals + 1);
+    return std::pair{field.left(equals), decodedValue(field.mid(equals + 1))};
+}
+
+QString decodedValue(const QString &raw)
+{
     QString value;
     value.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size();) {
@@ -170,7 +176,7 @@ std::optional<std::pair<QString, QString>> propertyOf(const QString &field)
         value += utf8.hasError() ? QString::fromLatin1(bytes) : decoded;
         i = at;
     }
-    return std::pair{field.left(equals), value};
+    return value;
 }
 
 namespace {
@@ -179,7 +185,10 @@ const QString kFolder = QStringLiteral("dir");
 const QString kTerminal = QStringLiteral("terminal");
 const QString kIcon = QStringLiteral("icon");
 const QString kComment = QStringLiteral("comment");
+const QString kGroup = QStringLiteral("group");
 } // namespace
+
+QString groupField(const QString &name) { return propertyField(kGroup, name); }
 
 QStringList shortcutFields(const shortcuts::Shortcut &shortcut)
 {
@@ -205,6 +214,9 @@ void readShortcutFields(const QStringList &fields, shortcuts::Shortcut &shortcut
                                                    {kComment, &shortcut.comment}};
     // A property this version reads: a known name with a value it takes.
     auto readable = [](const std::optional<std::pair<QString, QString>> &p) {
+        // An empty group is the first one, unnamed.
+        if (p && p->first == kGroup)
+            return true;
         if (!p || p->second.isEmpty())
             return false;
         if (p->first == kTerminal)
@@ -229,6 +241,8 @@ void readShortcutFields(const QStringList &fields, shortcuts::Shortcut &shortcut
         }
         if (property->first == kTerminal)
             shortcut.terminal = true;
+        if (property->first == kGroup)
+            shortcut.group = property->second;
         for (const auto &[name, text] : texts)
             if (name == property->first)
                 *text = property->second;

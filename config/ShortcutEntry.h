@@ -40,6 +40,10 @@ std::optional<ShortcutEntry> decodeEntry(const QString &value);
 // (UTF-8) where it holds "|", "%", "=", a control character (line breaks
 // too) or a blank at either end, so that the field survives the profile.
 QString propertyField(const QString &name, const QString &value);
+// The value alone, encoded so (also what the profile's list of groups holds).
+QString encodedValue(const QString &value);
+// A value with every %XX decoded.
+QString decodedValue(const QString &text);
 // A further field read as a property: its name and its value with every
 // %XX decoded; nothing for a field without "=" or without a name.
 std::optional<std::pair<QString, QString>> propertyOf(const QString &field);
@@ -49,7 +53,9 @@ std::optional<std::pair<QString, QString>> propertyOf(const QString &field);
 // know (shortcut.otherFields, as read). A shortcut without properties has
 // none, and its entry the four-field form.
 QStringList shortcutFields(const shortcuts::Shortcut &shortcut);
-// Fills the properties of `shortcut` from further fields; a field this
+// The group field of a shortcut in group `name` (any but the first).
+QString groupField(const QString &name);
+// Fills the properties of `shortcut` (and its group) from further fields; a field this
 // version does not read (unknown, empty, a terminal value but 1, or a
 // property's name again before the last one of it) goes to otherFields as
 // it is.

@@ -42,7 +42,7 @@ Controller::Controller(const QString &profilePath, Services services, platform::
     // Enter pressed while the applications were still being read: the best
     // one is opened as they come in (the finder has selected it by then).
     connect(&m_offers, &shortcuts::OfferedApplications::indexRead, this, [this] {
-        if (std::exchange(m_openWhenRead, false) && m_list.view.selectedRow() < 0)
+        if (std::exchange(m_openWhenRead, false) && m_list.selected() < 0)
             openOffer(m_list.view.selectedOffer());
     });
     // What a save must write: shortcuts that came, went, moved or were renamed.
@@ -52,18 +52,12 @@ Controller::Controller(const QString &profilePath, Services services, platform::
     connect(&m_model, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(&m_model, &QAbstractItemModel::modelReset, this, changed);
     connect(&m_model, &QAbstractItemModel::layoutChanged, this, changed);
+    connect(&m_model, &shortcuts::ShortcutModel::groupsChanged, this, changed);
     connect(&m_model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-                if (roles.contains(Qt::EditRole))
+                if (roles.contains(Qt::EditRole) || roles.contains(shortcuts::ShortcutModel::GroupRole))
                     m_changed = true;
             });
-}
-
-template <typename Run> void Controller::command(Run run)
-{
-    m_changed = false;
-    run();
-    saveChanges();
 }
 
 void Controller::saveChanges()
@@ -78,15 +72,11 @@ void Controller::load()
 {
     // Complete copies left by saves that were killed before their rename.
     platform::removeStaleTemporaries(m_ini.path());
-    platform::ListView &view = m_list.view;
     QString reason;
-    config::ListLook look{view.Arrange(), view.View(), m_offers.enabled()};
-    std::vector<shortcuts::Shortcut> loaded;
-    const int added = config::Load_Config(m_ini, m_frame, look, loaded, m_list.unshown, &reason);
-    view.setArrange(look.arrange);
-    view.setView(look.view);
+    config::ListLook look;
+    look.findApplications = m_offers.enabled();
+    const int added = config::loadList(m_ini, m_frame, look, m_list, &reason);
     m_offers.setEnabled(look.findApplications);
-    m_model.add(std::move(loaded));
     m_changed = false;
     m_loaded = true;
     if (!added && !reason.isEmpty())
@@ -96,10 +86,10 @@ void Controller::load()
 
 bool Controller::save()
 {
-    platform::ListView &view = m_list.view;
     QString reason;
-    const bool saved = config::Save_Config(m_ini, m_frame, {view.Arrange(), view.View(), m_offers.enabled()}, m_model.shortcuts(),
-                                           [&view](int row) { return view.placeOf(row); }, m_list.unshown, &reason);
+    config::ListLook look;
+    look.findApplications = m_offers.enabled();
+    const bool saved = config::saveList(m_ini, m_frame, look, m_list, &reason);
     if (!saved)
         //: %1 is the profile's path, %2 why it could not be written.
         m_reporter.saveFailure(tr("The shortcuts could not be saved to %1: %2").arg(m_ini.path(), reason));
@@ -121,7 +111,7 @@ void Controller::end()
 
 void Controller::openSelected()
 {
-    const int selected = m_list.view.selectedRow();
+    const int selected = m_list.selected();
     if (selected < 0) {
         if (m_list.view.selectedOffer() < 0 && m_offers.reading())
             m_openWhenRead = true;
@@ -142,10 +132,10 @@ void Controller::openSelected()
 
 void Controller::openShown(int n)
 {
-    const int row = m_list.view.shownRow(n);
+    const int row = m_list.shown.toModel(m_list.view.shownRow(n));
     if (row < 0)
         return;
-    m_list.view.selectRow(row);
+    m_list.select(row);
     openSelected();
 }
 
@@ -156,14 +146,14 @@ void Controller::deleteSelected()
 
 void Controller::showSelectedInFolder()
 {
-    const int selected = m_list.view.selectedRow();
+    const int selected = m_list.selected();
     if (selected >= 0)
         shortcuts::ShowInFolder(m_model.at(selected).target, m_services.opener);
 }
 
 QString Controller::selectedTarget() const
 {
-    const int selected = m_list.view.selectedRow();
+    const int selected = m_list.selected();
     return selected >= 0 ? m_model.at(selected).target : QString();
 }
 
@@ -197,7 +187,7 @@ void Controller::openWith(const QString &target, const QString &entryPath)
 
 void Controller::copySelectedTarget()
 {
-    const int selected = m_list.view.selectedRow();
+    const int selected = m_list.selected();
     if (selected < 0)
         return;
     if (QMimeData *copied = shortcuts::copiedTarget(m_model.at(selected).target))
@@ -209,14 +199,14 @@ void Controller::moveSelected(int step)
     if (m_list.view.filtered())
         return;
     command([&] {
-        shortcuts::Reorder(m_list, shortcuts::orderStepped(m_list.count(), m_list.view.selectedRows(), step), true);
+        shortcuts::Reorder(m_list, shortcuts::orderStepped(m_list.shown.rowCount(), m_list.view.selectedRows(), step), true);
     });
 }
 
 void Controller::moveOnto(const std::vector<int> &rows, int target)
 {
     // Where icons are placed by hand the view has put them already.
-    command([&] { shortcuts::Reorder(m_list, shortcuts::orderMovedOnto(m_list.count(), rows, target), false); });
+    command([&] { shortcuts::Reorder(m_list, shortcuts::orderMovedOnto(m_list.shown.rowCount(), rows, target), false); });
 }
 
 void Controller::renamed()
@@ -227,7 +217,7 @@ void Controller::renamed()
 
 void Controller::editSelected(const AskProperties &ask)
 {
-    const int selected = m_list.view.selectedRow();
+    const int selected = m_list.selected();
     if (selected < 0)
         return;
     // The shortcut asked about, wherever it is once the window closes.
@@ -265,7 +255,7 @@ void Controller::paste()
     command([&] { shortcuts::AddDropped(m_list, pasted.shortcuts); });
     // Already there and nothing new: the one that was there is selected.
     if (existing >= 0 && m_list.count() == before)
-        m_list.view.showRow(existing);
+        m_list.show(existing);
     // Said only when something was left out.
     const QString report = shortcuts::pasteReport(pasted, m_list.count() - before);
     if (!report.isEmpty())
@@ -320,9 +310,9 @@ void Controller::addApplications(const QStringList &entryFiles)
     // Adding selected the last one added; what was chosen is selected as a whole.
     for (int n = 0; n < chosen.size(); ++n) {
         if (n == 0)
-            m_list.view.selectRow(chosen[n]);
+            m_list.select(chosen[n]);
         else
-            m_list.view.addToSelection(chosen[n]);
+            m_list.addToSelection(chosen[n]);
     }
 }
 

@@ -133,6 +133,34 @@ public:
     // Opens a link or file that is not a shortcut (the options dialog's web site).
     void launch(const QString &target);
 
+    // --- groups (GroupCommands.cpp) ---
+    const QStringList &groups() const { return m_model.groups(); }
+    const QString &shownGroup() const { return m_list.shownGroup(); }
+    // The group a name given by the user (on the command line) means: its
+    // own or shown name, exactly, else in any case; empty when none.
+    std::optional<QString> groupNamed(const QString &name) const;
+    // Shows group `name`, typing ended; false when there is none.
+    bool showGroup(const QString &name);
+    // Shows the group `step` places after the shown one (before: < 0), round.
+    void showNextGroup(int step);
+    // Asks for a name and adds a group at the end, shown; empty when cancelled.
+    std::optional<QString> newGroup();
+    // A new group, asked for, that the selected shortcuts move to.
+    void newGroupForSelected();
+    // The selected shortcuts (or the shown group's `rows`, dragged onto a
+    // tab) go to group `name`.
+    void moveSelectedToGroup(const QString &name);
+    void moveToGroup(const std::vector<int> &rows, const QString &name);
+    // Asks for group `name`'s new name.
+    void renameGroup(const QString &name);
+    // Asks, then deletes group `name`: its shortcuts go to the group beside
+    // it (the one before, or the next for the first). The last one stays.
+    void deleteGroup(const QString &name);
+    // A group's tab dragged from `from` to `to`.
+    void moveGroup(int from, int to);
+    // Files and links dropped on group `name`'s tab: added there, and shown.
+    void addDroppedToGroup(const QString &name, const QList<QUrl> &urls, const QStringList &titles = {});
+
     bool startsAtLogin() const { return m_services.autostart.enabled(); }
     void setStartAtLogin(bool on);
 
@@ -145,7 +173,12 @@ signals:
 private:
     // Every command runs through here: when it changed the shortcuts, they
     // are saved once, as it ends.
-    template <typename Run> void command(Run run);
+    template <typename Run> void command(Run run)
+    {
+        m_changed = false;
+        run();
+        saveChanges();
+    }
     // The one rule: a change the model announced is saved, once.
     void saveChanges();
     void addChosen(const QStringList &chosen);

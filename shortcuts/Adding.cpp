@@ -93,7 +93,7 @@ bool AddDropped(ShortcutList &list, const QList<DroppedShortcut> &dropped)
     list.model.add(std::move(made));
     // What was just added is what the keys act on next.
     if (any)
-        list.view.showRow(list.count() - 1);
+        list.show(list.count() - 1);
     return added;
 }
 
@@ -118,7 +118,7 @@ bool AddUrl(ShortcutList &list, platform::Dialogs &dialogs)
                                                   kUrlExample, urlRefusal));
     if (!target || !addShortcut(list.model, *target, webCaption(*target)))
         return false;
-    list.view.showRow(list.count() - 1);
+    list.show(list.count() - 1);
     return true;
 }
 

@@ -25,7 +25,7 @@ QString deleteManyQuestion(int count)
 
 bool DeleteSelected(ShortcutList &list, platform::Dialogs &dialogs)
 {
-    const std::vector<int> selected = list.view.selectedRows();
+    const std::vector<int> selected = list.selectedRows();
     if (selected.empty())
         return false;
     // The question waits for the user while the program goes on (a later

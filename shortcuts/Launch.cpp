@@ -40,7 +40,7 @@ void Launch(const Shortcut &shortcut, platform::Opener &opener)
 
 bool OpenSelected(const ShortcutList &list, platform::Opener &opener)
 {
-    const int selected = list.view.selectedRow();
+    const int selected = list.selected();
     if (selected < 0)
         return false;
     Launch(list.model.at(selected), opener);
@@ -56,7 +56,7 @@ QString missingQuestion(const QString &caption, const QString &target)
 
 bool OpenOrOfferRemoval(ShortcutList &list, platform::Opener &opener, platform::Dialogs &dialogs)
 {
-    const int selected = list.view.selectedRow();
+    const int selected = list.selected();
     if (selected < 0)
         return false;
     const Shortcut &shortcut = list.model.at(selected);

@@ -90,12 +90,12 @@ bool Reorder(ShortcutList &list, const std::vector<int> &order, bool keepPlaces)
         for (size_t at = 0; at < order.size(); ++at)
             if (order[at] != int(at))
                 places.emplace_back(int(at), list.view.placeOf(int(at)));
-    if (!list.model.reorder(order))
+    if (!list.model.reorder(list.shown.modelOrder(order)))
         return false;
     for (const auto &[row, place] : places) {
-        const QModelIndex index = list.model.index(row);
-        list.model.setData(index, place.x(), Left);
-        list.model.setData(index, place.y(), Top);
+        const QModelIndex index = list.shown.index(row, 0);
+        list.shown.setData(index, place.x(), Left);
+        list.shown.setData(index, place.y(), Top);
     }
     return true;
 }

@@ -6,8 +6,8 @@
 
 namespace shortcuts {
 
-// New orders of a list of `count` shortcuts, as ShortcutModel::reorder takes
-// them: the old row of each new position. Rows that are out of range or
+// New orders of the `count` shortcuts a list view shows (its rows): the old
+// row of each new position. Rows that are out of range or
 // named twice are left out of the move. Empty when nothing would move.
 
 // The shortcuts `rows` dragged onto `target`'s place, together and in their
@@ -20,7 +20,8 @@ std::vector<int> orderMovedOnto(int count, std::vector<int> rows, int target);
 // behind others standing there) stays.
 std::vector<int> orderStepped(int count, std::vector<int> rows, int step);
 
-// Puts the shortcuts in `order`. Where icons are placed by hand, the places
+// Puts the shortcuts the view shows in `order` (of its rows), the other
+// groups' shortcuts staying where they are in the list. Where icons are placed by hand, the places
 // stay where they were and the shortcuts that moved go through them in
 // their new order, so that the move shows; `keepPlaces` false leaves each
 // shortcut its own place (the view has placed them already). False when

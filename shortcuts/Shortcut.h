@@ -40,6 +40,9 @@ struct Shortcut {
     // A note of the user's: the tooltip's first line, and what screen
     // readers say first after the caption.
     QString comment;
+    // The group it belongs to, by name (see ShortcutModel::groups()); empty
+    // for the first group while that keeps the name it came with.
+    QString group;
     // Stored fields this version does not know, as read, for the save to
     // write back unchanged.
     QStringList otherFields;

@@ -24,6 +24,44 @@ QString desktopEntryName(const QString &target)
 }
 } // namespace
 
+ShortcutList::ShortcutList(ShortcutModel &model, platform::ListView &view) : model(model), view(view), shown(model)
+{
+    view.setItems(&shown);
+}
+
+ShortcutList::~ShortcutList()
+{
+    if (view.items() == &shown)
+        view.setItems(nullptr);
+}
+
+bool ShortcutList::showGroup(const QString &name)
+{
+    if (!model.hasGroup(name))
+        return false;
+    model.setAddingGroup(name);
+    if (name != shown.group()) {
+        shown.setGroup(name);
+        // The group's own places, laid out as when loaded.
+        view.setItems(&shown);
+    }
+    return true;
+}
+
+void ShortcutList::addToSelection(int row)
+{
+    if (const int shownRow = shown.fromModel(row); shownRow >= 0)
+        view.addToSelection(shownRow);
+}
+
+QPointF ShortcutList::placeOf(int row) const
+{
+    if (const int shownRow = shown.fromModel(row); shownRow >= 0)
+        return view.placeOf(shownRow);
+    const Shortcut &shortcut = model.at(row);
+    return QPointF(shortcut.left.value_or(0), shortcut.top.value_or(0));
+}
+
 bool isWebAddress(const QString &target) { return readTarget(target, Source::Stored).isLink(); }
 
 bool isMissing(const QString &target)

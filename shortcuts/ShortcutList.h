@@ -6,21 +6,46 @@
 #include <optional>
 
 #include "platform/widgets/ListView.h"
+#include "shortcuts/GroupFilter.h"
 #include "shortcuts/ShortcutModel.h"
 
 namespace shortcuts {
 
-// The shortcuts and the list view that shows them (its items are the
-// model's rows), with what the profile held that cannot be shown.
+// The shortcuts and the list view that shows those of one group (its
+// items are the rows of `shown`), with what the profile held that cannot be
+// shown. Rows named here are the model's; the view's are mapped.
 struct ShortcutList {
+    ShortcutList(ShortcutModel &model, platform::ListView &view);
+    ~ShortcutList();
+    ShortcutList(const ShortcutList &) = delete;
+    ShortcutList &operator=(const ShortcutList &) = delete;
+
     ShortcutModel &model;
     platform::ListView &view;
+    // The shown group's shortcuts: the view's items.
+    GroupFilter shown;
     // Stored entries that could not be shown (unreadable, or without a
     // usable target), as stored; every save writes them back after the
     // shown ones.
     QStringList unshown = {};
 
     int count() const { return model.count(); }
+    // Shows group `name`: the view shows its shortcuts and what is added
+    // goes there. False when there is no such group.
+    bool showGroup(const QString &name);
+    const QString &shownGroup() const { return shown.group(); }
+    // The selected shortcut (the one the keys are on), -1 when none; every
+    // selected one, in the list's order.
+    int selected() const { return shown.toModel(view.selectedRow()); }
+    std::vector<int> selectedRows() const { return shown.toModel(view.selectedRows()); }
+    // Selects shortcut `row` (shown: also scrolled to, with the focus);
+    // nothing for one of another group.
+    void select(int row) { view.selectRow(shown.fromModel(row)); }
+    void addToSelection(int row);
+    void show(int row) { view.showRow(shown.fromModel(row)); }
+    // Where shortcut `row` stands as the profile stores it, in twips: where
+    // the view shows it, or its own place for one of another group.
+    QPointF placeOf(int row) const;
 };
 
 // Whether a stored target is a web address or other link, kept as typed

@@ -26,6 +26,7 @@ void ShortcutModel::giveIcon(Shortcut &shortcut)
 
 void ShortcutModel::add(Shortcut shortcut)
 {
+    shortcut.group = m_addingGroup;
     giveIcon(shortcut);
     beginInsertRows({}, count(), count());
     m_shortcuts.push_back(std::move(shortcut));
@@ -33,6 +34,13 @@ void ShortcutModel::add(Shortcut shortcut)
 }
 
 void ShortcutModel::add(std::vector<Shortcut> shortcuts)
+{
+    for (Shortcut &shortcut : shortcuts)
+        shortcut.group = m_addingGroup;
+    insert(std::move(shortcuts));
+}
+
+void ShortcutModel::insert(std::vector<Shortcut> shortcuts)
 {
     if (shortcuts.empty())
         return;
@@ -120,10 +128,11 @@ bool ShortcutModel::edit(int row, Shortcut edited)
     if (row < 0 || row >= count() || edited.caption.trimmed().isEmpty())
         return false;
     Shortcut &shortcut = m_shortcuts[size_t(row)];
-    // Where it stands is the view's and the user's, not the edit's.
+    // Where it stands (and in which group) is the view's and the user's, not the edit's.
     edited.left = shortcut.left;
     edited.top = shortcut.top;
     edited.shown = shortcut.shown;
+    edited.group = shortcut.group;
     const bool sameIcon = edited.target == shortcut.target && edited.iconName == shortcut.iconName;
     edited.iconKey = sameIcon ? shortcut.iconKey : QString();
     edited.icon = sameIcon ? shortcut.icon : QIcon();
@@ -187,6 +196,8 @@ QVariant ShortcutModel::data(const QModelIndex &index, int role) const
         return shortcut.top ? QVariant(*shortcut.top) : QVariant();
     case ShownAt:
         return shortcut.shown ? QVariant(*shortcut.shown) : QVariant();
+    case GroupRole:
+        return shortcut.group;
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QStringList>
 #include <vector>
 
 #include "shortcuts/Icons.h"
@@ -23,8 +24,8 @@ public:
     int count() const { return static_cast<int>(m_shortcuts.size()); }
     const Shortcut &at(int row) const { return m_shortcuts[size_t(row)]; }
     const std::vector<Shortcut> &shortcuts() const { return m_shortcuts; }
-    // Appends shortcuts, one batch announced at once; each without an icon
-    // gets the icon of its kind of target.
+    // Appends shortcuts to the adding group, one batch announced at once;
+    // each without an icon gets the icon of its kind of target.
     void add(Shortcut shortcut);
     void add(std::vector<Shortcut> shortcuts);
     // False when there is no such row.
@@ -47,6 +48,37 @@ public:
     // The same for rows `first` up to (not including) `end`.
     void refreshIcons(int first, int end);
 
+    // --- groups (ShortcutGroups.cpp): named sets of shortcuts, in the
+    // user's order, one at least. A shortcut names its group (Shortcut::group);
+    // "" is the first group while it keeps the name it came with.
+    const QStringList &groups() const { return m_groups; }
+    // The groups as stored: a name given twice counts once, and a group a
+    // shortcut names but the list does not is added at the end. None: the
+    // one unnamed group.
+    void setGroups(QStringList groups);
+    // False when `name` is no group's own.
+    bool hasGroup(const QString &name) const { return m_groups.contains(name); }
+    // Adds a group at the end; false (nothing added) when groupNameProblem()
+    // has an objection.
+    bool addGroup(const QString &name);
+    // Renames a group, its shortcuts with it; false as for addGroup.
+    bool renameGroup(const QString &from, const QString &to);
+    // Deletes a group, its shortcuts moving to `heir`; false when either is
+    // no group, they are the same, or it is the last group.
+    bool removeGroup(const QString &name, const QString &heir);
+    // Puts group `from` (an index) at index `to`; false when out of range.
+    bool moveGroup(int from, int to);
+    // Moves shortcuts `rows` into group `name`, each to be placed anew there
+    // (its own place forgotten); how many moved.
+    int moveToGroup(const std::vector<int> &rows, const QString &name);
+    // Why `name` cannot name a new group (or `renaming` renamed): blank, or
+    // another group's name as shown, in any case; empty when it can.
+    QString groupNameProblem(const QString &name, const QString &renaming = QString()) const;
+    // Where shortcuts added with add() go: the group shown.
+    void setAddingGroup(const QString &name) { m_addingGroup = name; }
+    // Appends shortcuts as they were stored, each staying in its own group.
+    void addStored(std::vector<Shortcut> shortcuts);
+
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
@@ -58,11 +90,27 @@ public:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
 
+    // Tells (for rows of the model) which group a shortcut belongs to.
+    static constexpr int GroupRole = Qt::UserRole + 64;
+
+signals:
+    // The groups, their names or their order changed.
+    void groupsChanged();
+    // Group `from` is being renamed `to`, before its shortcuts are.
+    void groupRenaming(const QString &from, const QString &to);
+
 private:
     void giveIcon(Shortcut &shortcut);
+    void insert(std::vector<Shortcut> shortcuts);
 
     Icons &m_icons;
     std::vector<Shortcut> m_shortcuts;
+    QStringList m_groups{QString()};
+    QString m_addingGroup;
 };
+
+// A group's name as tabs and menus show it: the first group's own until the
+// user renames it.
+QString groupTitle(const QString &name);
 
 } // namespace shortcuts

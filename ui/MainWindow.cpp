@@ -92,8 +92,6 @@ void MainWindow::setUpList()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
-    // The shortcuts; dragged out, they carry their targets.
-    m_lstButtons->setItems(&model());
     m_lstButtons->setToolTip(tr("Drag & Drop files to Add"));
     m_lstButtons->setPlaceholderText(tr("Drop files, folders or links here — or press Insert or Ctrl+V, "
                                        "or right-click for Add Application\u2026"));

@@ -58,6 +58,8 @@ void ListView::setItems(QAbstractItemModel *items)
     // Places of other items, in no view known yet.
     forgetOtherView();
     m_placesView = -1;
+    // Laid out from their own places, as after loading.
+    m_separateOverlaps = true;
     if (items) {
         // The rows of the model, not only those the filter shows.
         connect(items, &QAbstractItemModel::rowsInserted, this, &ListView::itemsChanged);

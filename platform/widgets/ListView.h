@@ -55,7 +55,9 @@ public:
     ~ListView() override;
 
     // --- the items: rows of the model (from 0) ---
-    // The model of the items; the view does not own it.
+    // The model of the items; the view does not own it. Set again (another
+    // set of items in the same model), the items are laid out from their own
+    // places, as after loading.
     void setItems(QAbstractItemModel *items);
     QAbstractItemModel *items() const;
     int count() const;

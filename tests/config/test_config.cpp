@@ -15,7 +15,7 @@ struct Restarted {
     shortcuts::ShortcutModel model;
     platform::ListView view;
     shortcuts::ShortcutList list{model, view};
-    explicit Restarted(shortcuts::Icons &icons) : model(icons) { view.setItems(&model); }
+    explicit Restarted(shortcuts::Icons &icons) : model(icons) {}
 };
 
 class ConfigTest : public ShortcutFixture {

@@ -41,20 +41,13 @@ struct FakeFrame : config::WindowFrame {
 inline int loadInto(shortcuts::ShortcutList &list, const config::IniFile &ini, config::WindowFrame &frame,
                     QString *error = nullptr)
 {
-    config::ListLook look{list.view.Arrange(), list.view.View()};
-    std::vector<shortcuts::Shortcut> loaded;
-    const int added = config::Load_Config(ini, frame, look, loaded, list.unshown, error);
-    list.view.setArrange(look.arrange);
-    list.view.setView(look.view);
-    list.model.add(std::move(loaded));
-    return added;
+    config::ListLook look;
+    return config::loadList(ini, frame, look, list, error);
 }
 inline bool saveFrom(const shortcuts::ShortcutList &list, const config::IniFile &ini,
                      const config::WindowFrame &frame, QString *error = nullptr)
 {
-    return config::Save_Config(
-        ini, frame, {list.view.Arrange(), list.view.View()}, list.model.shortcuts(),
-        [&list](int row) { return list.view.placeOf(row); }, list.unshown, error);
+    return config::saveList(ini, frame, {}, list, error);
 }
 inline QStringList targetsOf(const shortcuts::ShortcutModel &model)
 {
@@ -75,8 +68,6 @@ protected:
     platform::ListView view;
     shortcuts::ShortcutList list{model, view};
 
-    ShortcutFixture() { view.setItems(&model); }
-    ~ShortcutFixture() override { view.setItems(nullptr); }
 
     QString path(const QString &name) const { return dir.filePath(name); }
     QString touch(const QString &name, const QByteArray &content = "x") const
