@@ -79,6 +79,7 @@ void Controller::load()
     m_offers.setEnabled(look.findApplications);
     m_changed = false;
     m_loaded = true;
+    emit groupShown();
     if (!added && !reason.isEmpty())
         //: %1 is the profile's path, %2 why it could not be read.
         m_reporter.readFailure(tr("The shortcuts could not be read from %1: %2").arg(m_ini.path(), reason));
@@ -318,7 +319,16 @@ void Controller::addApplications(const QStringList &entryFiles)
 
 void Controller::openOffer(int offer)
 {
-    const QString entry = m_offers.entryPath(offer);
+    // A shortcut of another group opens as it would in its own.
+    if (const int row = m_finder.offeredShortcut(offer); row >= 0) {
+        const QString target = m_model.at(row).target;
+        shortcuts::Launch(m_model.at(row), m_services.opener);
+        if (m_frecency)
+            m_frecency->opened(target, m_model.shortcuts());
+        emit shortcutOpened();
+        return;
+    }
+    const QString entry = m_offers.entryPath(m_finder.offeredApplication(offer));
     if (entry.isEmpty())
         return;
     // Started as a shortcut to its desktop entry starts it.
@@ -328,7 +338,8 @@ void Controller::openOffer(int offer)
 
 void Controller::addSelectedApplication()
 {
-    if (const QString entry = m_offers.entryPath(m_list.view.selectedOffer()); !entry.isEmpty())
+    if (const QString entry = m_offers.entryPath(m_finder.offeredApplication(m_list.view.selectedOffer()));
+        !entry.isEmpty())
         addApplications({entry});
 }
 

@@ -169,6 +169,8 @@ signals:
     void shortcutOpened();
     // Starting at login was asked to change (it may not have).
     void startAtLoginChanged();
+    // Another group is shown.
+    void groupShown();
 
 private:
     // Every command runs through here: when it changed the shortcuts, they

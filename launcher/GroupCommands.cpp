@@ -17,9 +17,12 @@ bool Controller::showGroup(const QString &name)
 {
     if (!m_model.hasGroup(name))
         return false;
-    if (name != m_list.shownGroup())
-        m_finder.clear(); // the text found shortcuts in the group left
-    return m_list.showGroup(name);
+    if (name == m_list.shownGroup())
+        return true;
+    m_finder.clear(); // the text found shortcuts in the group left
+    m_list.showGroup(name);
+    emit groupShown();
+    return true;
 }
 
 void Controller::showNextGroup(int step)

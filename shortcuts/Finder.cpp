@@ -3,12 +3,14 @@
 namespace shortcuts {
 
 Finder::Finder(ShortcutList &list, OfferedApplications *offers, QObject *parent)
-    : QObject(parent), m_list(list), m_offers(offers)
+    : QObject(parent), m_list(list), m_offers(offers), m_otherGroups(list.model)
 {
     platform::ListView &view = list.view;
+    m_offered.addSourceModel(&m_otherGroups);
+    view.setOffers(&m_offered);
+    m_offersShownIn = &view;
     if (offers) {
-        view.setOffers(offers);
-        m_offersShownIn = &view;
+        m_offered.addSourceModel(offers);
         // An index read meanwhile may offer others for the same text.
         connect(offers, &OfferedApplications::indexRead, this, [this] {
             if (!m_text.isEmpty())
@@ -35,6 +37,7 @@ Finder::Finder(ShortcutList &list, OfferedApplications *offers, QObject *parent)
             });
     connect(&view, &platform::ListView::FilterEnded, this, [this] {
         m_text.clear();
+        m_otherGroups.setMatches({});
         if (m_offers)
             m_offers->setTyped(QString());
         m_close = false;
@@ -77,9 +80,18 @@ void Finder::erase()
         apply();
 }
 
+int Finder::offeredShortcut(int offer) const { return m_otherGroups.shortcutRow(offer); }
+
+int Finder::offeredApplication(int offer) const
+{
+    const int row = offer - m_otherGroups.rowCount();
+    return offer >= 0 && m_offers && row >= 0 && row < m_offers->rowCount() ? row : -1;
+}
+
 void Finder::clear()
 {
     m_text.clear();
+    m_otherGroups.setMatches({});
     if (m_offers)
         m_offers->setTyped(QString());
     m_close = false;
@@ -109,6 +121,16 @@ void Finder::apply()
     if (matches.close && m_offers && m_offers->rowCount() > 0)
         matches = {};
     m_close = matches.close;
+    // The shown group's matches in the list; the others' after them.
+    std::vector<int> shown, elsewhere;
+    for (int row : matches.rows) {
+        const int shownRow = m_list.shown.fromModel(row);
+        if (shownRow >= 0)
+            shown.push_back(shownRow);
+        else
+            elsewhere.push_back(row);
+    }
+    m_otherGroups.setMatches(elsewhere);
     m_list.view.setFilterText(m_close ?
                                         //: The filter line when only captions one typing slip away from
                                         //: what was typed (%1) are shown.
@@ -117,7 +139,12 @@ void Finder::apply()
     if (matches.rows.empty())
         //: Shown in the list when typing finds nothing; %1 is what was typed.
         m_list.view.setNoMatchText(tr("No shortcut matches \u201C%1\u201D").arg(m_text));
-    m_list.view.showMatches(matches.rows);
+    else if (shown.empty())
+        //: Shown in the list when typing finds shortcuts of other groups only; %1 is what was typed.
+        m_list.view.setNoMatchText(tr("No shortcut of this group matches \u201C%1\u201D; other groups' "
+                                      "matches are listed.")
+                                       .arg(m_text));
+    m_list.view.showMatches(shown);
 }
 
 } // namespace shortcuts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QConcatenateTablesProxyModel>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -8,6 +9,7 @@
 #include "shortcuts/Finding.h"
 #include "shortcuts/Frecency.h"
 #include "shortcuts/OfferedApplications.h"
+#include "shortcuts/OtherGroupMatches.h"
 #include "shortcuts/ShortcutList.h"
 
 namespace shortcuts {
@@ -17,8 +19,11 @@ namespace shortcuts {
 // the matches best first (see Finding.h) and the text in a small line. When
 // nothing matches, it shows the shortcuts one typing slip away, and the line
 // and the list's description say that these are close matches only.
-// With `offers`, the installed applications that match follow the shortcuts
-// that do, never before them; one that matches hides the close shortcuts.
+// Every group is searched: the shown group's matches are the list's, and
+// those of the other groups follow them as offers (OtherGroupMatches), each
+// naming its group. With `offers`, the installed applications that match
+// come after all the shortcuts that do; one that matches hides the close
+// shortcuts.
 class Finder : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +41,13 @@ public:
     // more lately first; none: list order.
     void setFrecency(const Frecency *frecency) { m_frecency = frecency; }
 
+    // What offer `offer` (a row of the view's offers) is: a shortcut of
+    // another group (its row in the model), or an installed application
+    // (its row of the applications offered); -1 when it is not that.
+    int offeredShortcut(int offer) const;
+    int offeredApplication(int offer) const;
+    const OtherGroupMatches &otherGroups() const { return m_otherGroups; }
+
 signals:
     // Escape with nothing typed: the window goes away.
     void dismissed();
@@ -45,6 +57,9 @@ private:
 
     ShortcutList &m_list;
     OfferedApplications *m_offers;
+    OtherGroupMatches m_otherGroups;
+    // What the view offers: the other groups' matches, then the applications.
+    QConcatenateTablesProxyModel m_offered;
     const Frecency *m_frecency = nullptr;
     // The view it handed the offers to, while it lives.
     QPointer<platform::ListView> m_offersShownIn;

@@ -51,6 +51,24 @@ void fillOpenWith(QMenu &menu, launcher::Controller &controller,
     QObject::connect(other, &QAction::triggered, &menu, [chooseOther, target] { chooseOther(target); });
 }
 
+// The groups the selected shortcuts can move to, then a new one to make.
+void fillMoveToGroup(QMenu &menu, launcher::Controller &controller)
+{
+    for (const QString &group : controller.groups()) {
+        if (group == controller.shownGroup())
+            continue;
+        QAction *item = menu.addAction(asMenuText(shortcuts::groupTitle(group)));
+        item->setObjectName(QStringLiteral("mnuMoveToGroupItem"));
+        QObject::connect(item, &QAction::triggered, &controller,
+                         [c = &controller, group] { c->moveSelectedToGroup(group); });
+    }
+    if (controller.groups().size() > 1)
+        menu.addSeparator();
+    QAction *made = menu.addAction(QCoreApplication::translate("ContextMenu", "&New Group\u2026"));
+    made->setObjectName(QStringLiteral("mnuNewGroup"));
+    QObject::connect(made, &QAction::triggered, &controller, [c = &controller] { c->newGroupForSelected(); });
+}
+
 const char *const kCopyPath = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Path");
 const char *const kCopyAddress = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Address");
 const char *const kOpenShortcut = QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut");
@@ -93,6 +111,10 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
              action.setText(link ? QCoreApplication::translate("ContextMenu", kCopyAddress)
                                  : QCoreApplication::translate("ContextMenu", kCopyPath));
          }},
+        {.name = "mnuMoveToGroup",
+         .text = QT_TRANSLATE_NOOP("ContextMenu", "Move to &Group"),
+         .needsSelection = true,
+         .submenu = [c](QMenu &menu) { fillMoveToGroup(menu, *c); }},
         {"mnuRename", QT_TRANSLATE_NOOP("ContextMenu", "&Rename"), {Qt::Key_F2}, true,
          [&list] { list.editCaption(); }},
         {"mnuDelete", QT_TRANSLATE_NOOP("ContextMenu", "&Delete Shortcut"),
@@ -122,6 +144,14 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
     table.push_back({"addOffered", nullptr,
                      {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}, false,
                      [c] { c->addSelectedApplication(); }});
+    // The next and the previous group.
+    table.push_back({"nextGroup", nullptr,
+                     {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)}, false,
+                     [c] { c->showNextGroup(1); }});
+    table.push_back({"previousGroup", nullptr,
+                     {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+                     false, [c] { c->showNextGroup(-1); }});
     for (int n = 1; n <= 9; ++n)
         table.push_back({"openShown", nullptr, {QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n))}, false,
                          [c, n] { c->openShown(n); }});

@@ -14,6 +14,7 @@
 #include "ui/AddApplications.h"
 #include "ui/Properties.h"
 #include "ui/CommandTable.h"
+#include "ui/GroupTabs.h"
 
 namespace ui {
 
@@ -90,6 +91,9 @@ void MainWindow::setUpList()
     // The list covers the client area exactly, so its scroll bars are never cut off.
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The groups' tabs above it, while there are two or more.
+    layout->addWidget(new GroupTabs(m_controller, *m_lstButtons, this));
     layout->addWidget(m_lstButtons);
     m_lstButtons->setObjectName(QStringLiteral("lstButtons"));
     m_lstButtons->setToolTip(tr("Drag & Drop files to Add"));

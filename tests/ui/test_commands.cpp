@@ -123,7 +123,7 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
     for (QAction *action : menuCommands())
         if (!action->isEnabled())
             grey << action->objectName();
-    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuOpenWith", "mnuShowInFolder", "mnuCopyPath", "mnuRename", "mnuDelete",
+    EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuOpenWith", "mnuShowInFolder", "mnuCopyPath", "mnuMoveToGroup", "mnuRename", "mnuDelete",
                                  "mnuMoveLeft", "mnuMoveRight", "mnuProperties"}));
 
     // Selecting one (by the keyboard, as a user would) makes them work again.
