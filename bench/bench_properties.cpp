@@ -31,7 +31,6 @@ void PropertiesSave(benchmark::State &state)
     const launcher::Services services{dialogs, opener, session.clipboard, session.fileChooser, session.autostart,
                                       lookup};
     launcher::Controller controller(profile, services, view, frame, parent);
-    view.setItems(&controller.model());
     controller.load();
     // A tenth with properties, saved once before the measure.
     shortcuts::ShortcutModel &model = controller.model();

@@ -10,6 +10,8 @@ GroupFilter::GroupFilter(ShortcutModel &model, QObject *parent) : QSortFilterPro
 {
     // A shortcut moved to another group leaves (or joins) the rows at once.
     setDynamicSortFilter(true);
+    // Only a change of this role can move a row in or out.
+    setFilterRole(ShortcutModel::GroupRole);
     setSourceModel(&model);
     // A renamed group is still the one shown: its name follows before its
     // shortcuts take the new one, so none of them leaves for a moment.

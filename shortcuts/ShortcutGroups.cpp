@@ -50,7 +50,7 @@ void ShortcutModel::addStored(std::vector<Shortcut> shortcuts)
         emit groupsChanged();
 }
 
-QString ShortcutModel::groupNameProblem(const QString &name, const QString &renaming) const
+QString ShortcutModel::groupNameProblem(const QString &name, const std::optional<QString> &renaming) const
 {
     const QString wanted = name.trimmed();
     if (wanted.isEmpty())

@@ -52,7 +52,8 @@ ListView::~ListView() = default;
 
 void ListView::setItems(QAbstractItemModel *items)
 {
-    if (m_shown->sourceModel())
+    const bool same = items == m_shown->sourceModel();
+    if (m_shown->sourceModel() && !same)
         m_shown->sourceModel()->disconnect(this);
     m_shown->setSourceModel(items);
     // Places of other items, in no view known yet.
@@ -60,7 +61,7 @@ void ListView::setItems(QAbstractItemModel *items)
     m_placesView = -1;
     // Laid out from their own places, as after loading.
     m_separateOverlaps = true;
-    if (items) {
+    if (items && !same) {
         // The rows of the model, not only those the filter shows.
         connect(items, &QAbstractItemModel::rowsInserted, this, &ListView::itemsChanged);
         connect(items, &QAbstractItemModel::rowsRemoved, this, &ListView::itemsChanged);

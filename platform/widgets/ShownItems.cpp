@@ -41,6 +41,12 @@ ShownItems::ShownItems(QObject *parent) : QSortFilterProxyModel(parent)
 
 void ShownItems::setSourceModel(QAbstractItemModel *model)
 {
+    // The same model again: the filter ends, and the proxy's own ties to the
+    // model (which a disconnect would cut for good) stay.
+    if (model && model == sourceModel()) {
+        setFilter(false, {}, false);
+        return;
+    }
     if (sourceModel())
         sourceModel()->disconnect(this);
     m_filtering = m_hideOthers = false;

@@ -53,8 +53,6 @@ protected:
                                     frame,
                                     parent};
 
-    void SetUp() override { view.setItems(&controller.model()); }
-    void TearDown() override { view.setItems(nullptr); }
 
     void writeProfile(const QByteArray &text)
     {

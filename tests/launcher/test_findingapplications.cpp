@@ -52,7 +52,6 @@ protected:
 
     void SetUp() override
     {
-        view.setItems(&controller.model());
         view.resize(400, 300);
         parent.resize(400, 300);
         QFile profile(dir.filePath(QStringLiteral("tsw.ini")));
@@ -65,7 +64,6 @@ protected:
         std::vector<platform::Application> installed = {entry("Notes"), entry("Notepad"), entry("Mail")};
         controller.offers().setReader([installed] { return installed; });
     }
-    void TearDown() override { view.setItems(nullptr); }
 
     // An installed application with its desktop entry on disk.
     platform::Application entry(const QString &name)

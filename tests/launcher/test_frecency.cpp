@@ -53,7 +53,6 @@ protected:
 
     void SetUp() override
     {
-        view.setItems(&controller.model());
         view.resize(400, 300);
         parent.resize(400, 300);
         QFile profile(ini);
@@ -64,7 +63,6 @@ protected:
         controller.offers().setReader([] { return std::vector<platform::Application>{}; });
         controller.setFrecency(&frecency);
     }
-    void TearDown() override { view.setItems(nullptr); }
 
     // Types `text`, Enter, as the window does; the filter ends after.
     void open(const QString &text)

@@ -40,6 +40,22 @@ TEST_F(ListViewTest, ItemsAreTheModelsRowsAndTheSelectionFollowsItsItem)
     EXPECT_EQ(view.selectedRow(), -1);
 }
 
+TEST_F(ListViewTest, TheSameItemsSetAgainAreStillFollowedAndTheFilterEnds)
+{
+    // Another group shown is the same model of items set again.
+    add(QStringLiteral("one"), 1);
+    view.showMatches({0});
+    view.setItems(&items);
+    EXPECT_FALSE(view.filtered());
+    view.setItems(&items);
+    add(QStringLiteral("two"), 2);
+    items.removeRow(0);
+    add(QStringLiteral("three"), 3);
+    ASSERT_EQ(view.model()->rowCount(), 2);
+    EXPECT_EQ(view.indexOf(0).data(Qt::DisplayRole).toString(), QStringLiteral("two"));
+    EXPECT_EQ(view.indexOf(1).data(Qt::DisplayRole).toString(), QStringLiteral("three"));
+}
+
 TEST_F(ListViewTest, AVeryLongCaptionIsShownShortenedButKeptWhole)
 {
     const QString huge(2'000'000, u'w');
