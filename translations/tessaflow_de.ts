@@ -105,6 +105,11 @@
         <translation>Andere Anwendung …</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>&amp;New Group…</source>
+        <translation>&amp;Neue Gruppe …</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>Cop&amp;y Path</source>
         <translation>Pfad ko&amp;pieren</translation>
@@ -136,7 +141,12 @@
         <translation>Im Ordner &amp;zeigen</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
+        <source>Move to &amp;Group</source>
+        <translation>In &amp;Gruppe verschieben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Rename</source>
         <translation>&amp;Umbenennen</translation>
     </message>
@@ -609,7 +619,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ShortcutList</name>
     <message>
-        <location filename="../shortcuts/ShortcutList.cpp" line="+46"/>
+        <location filename="../shortcuts/ShortcutList.cpp" line="+84"/>
         <source>This file or folder is missing.</source>
         <translation>Diese Datei bzw. dieser Ordner fehlt.</translation>
     </message>
@@ -639,6 +649,26 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
             <numerusform>%1 von %n Verknüpfung passt</numerusform>
             <numerusform>%1 von %n Verknüpfungen passen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutModel</name>
+    <message>
+        <location filename="../shortcuts/ShortcutGroups.cpp" line="+12"/>
+        <source>Shortcuts</source>
+        <extracomment>The first group of shortcuts, until the user renames it.</extracomment>
+        <translation>Verknüpfungen</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>A group needs a name.</source>
+        <translation>Eine Gruppe braucht einen Namen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>There is already a group called “%1”.</source>
+        <extracomment>%1 is the name asked for.</extracomment>
+        <translation>Es gibt schon eine Gruppe namens „%1“.</translation>
     </message>
 </context>
 <context>
@@ -736,7 +766,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+94"/>
+        <location filename="../launcher/Controller.cpp" line="+85"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -754,7 +784,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+167"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -764,10 +794,43 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Tessaflow - Ordner hinzufügen</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+85"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Der Start beim Anmelden konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../launcher/GroupCommands.cpp" line="+39"/>
+        <source>Tessaflow - New Group</source>
+        <translation>Tessaflow - Neue Gruppe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name of the new group:</source>
+        <extracomment>The prompt for a new group&apos;s name.</extracomment>
+        <translation>Name der neuen Gruppe:</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Tessaflow - Rename Group</source>
+        <translation>Tessaflow - Gruppe umbenennen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New name of the group “%1”:</source>
+        <extracomment>%1 is the group&apos;s name now.</extracomment>
+        <translation>Neuer Name der Gruppe „%1“:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Delete the group “%1”? Its shortcuts move to “%2”.</source>
+        <extracomment>%1 is the group to delete, %2 the group its shortcuts move to.</extracomment>
+        <translation>Die Gruppe „%1“ löschen? Ihre Verknüpfungen kommen in „%2“.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tessaflow - Delete Group</source>
+        <translation>Tessaflow - Gruppe löschen</translation>
     </message>
 </context>
 <context>
@@ -879,7 +942,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+297"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+300"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -1040,7 +1103,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>shortcuts::Finder</name>
     <message>
-        <location filename="../shortcuts/Finder.cpp" line="+47"/>
+        <location filename="../shortcuts/Finder.cpp" line="+50"/>
         <source>No exact match; 1 close match</source>
         <extracomment>Read out when nothing matches what was typed and the list shows shortcuts one typing slip away.</extracomment>
         <translation>Kein genauer Treffer; 1 ähnlicher Treffer</translation>
@@ -1054,7 +1117,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         </translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+84"/>
         <source>%1 — no exact match; close matches:</source>
         <extracomment>The filter line when only captions one typing slip away from what was typed (%1) are shown.</extracomment>
         <translation>%1 — kein genauer Treffer; ähnliche Treffer:</translation>
@@ -1065,6 +1128,12 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
         <translation>Keine Verknüpfung passt zu „%1“</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>No shortcut of this group matches “%1”; other groups&apos; matches are listed.</source>
+        <extracomment>Shown in the list when typing finds shortcuts of other groups only; %1 is what was typed.</extracomment>
+        <translation>Keine Verknüpfung dieser Gruppe passt zu „%1“; Treffer anderer Gruppen sind aufgeführt.</translation>
+    </message>
 </context>
 <context>
     <name>shortcuts::OfferedApplications</name>
@@ -1073,6 +1142,21 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <source>Application</source>
         <extracomment>Under an installed application that typing in the main window offers besides the shortcuts.</extracomment>
         <translation>Anwendung</translation>
+    </message>
+</context>
+<context>
+    <name>shortcuts::OtherGroupMatches</name>
+    <message>
+        <location filename="../shortcuts/OtherGroupMatches.cpp" line="+60"/>
+        <source>In “%1”</source>
+        <extracomment>Under a shortcut of another group that typing finds; %1 is that group&apos;s name.</extracomment>
+        <translation>In „%1“</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>In “%1”: %2</source>
+        <extracomment>What screen readers say of a shortcut of another group that typing finds: %1 is that group&apos;s name, %2 what the shortcut opens.</extracomment>
+        <translation>In „%1“: %2</translation>
     </message>
 </context>
 <context>
@@ -1121,9 +1205,33 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>ui::GroupTabs</name>
+    <message>
+        <location filename="../ui/GroupTabs.cpp" line="+18"/>
+        <source>Groups</source>
+        <extracomment>What a screen reader calls the tabs of the groups of shortcuts.</extracomment>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>&amp;Rename Group…</source>
+        <translation>Gruppe &amp;umbenennen …</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Delete Group…</source>
+        <translation>Gruppe &amp;löschen …</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;New Group…</source>
+        <translation>&amp;Neue Gruppe …</translation>
+    </message>
+</context>
+<context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+45"/>
+        <location filename="../ui/MainWindow.cpp" line="+46"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 von %2</translation>
@@ -1134,7 +1242,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>&amp;Infobereich</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Drag &amp; Drop files to Add</source>
         <translation>Ziehen Sie Dateien hierher, um sie hinzuzufügen</translation>
     </message>
@@ -1229,7 +1337,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Das Symbol auf automatisch zurücksetzen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>&amp;Caption:</source>
         <translation>&amp;Beschriftung:</translation>
     </message>

@@ -105,6 +105,11 @@
         <translation>Autre application…</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>&amp;New Group…</source>
+        <translation>&amp;Nouveau groupe…</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>Cop&amp;y Path</source>
         <translation>Cop&amp;ier le chemin</translation>
@@ -136,7 +141,12 @@
         <translation>Affic&amp;her dans le dossier</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
+        <source>Move to &amp;Group</source>
+        <translation>Déplacer dans un gro&amp;upe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Rename</source>
         <translation>&amp;Renommer</translation>
     </message>
@@ -609,7 +619,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ShortcutList</name>
     <message>
-        <location filename="../shortcuts/ShortcutList.cpp" line="+46"/>
+        <location filename="../shortcuts/ShortcutList.cpp" line="+84"/>
         <source>This file or folder is missing.</source>
         <translation>Ce fichier ou dossier est introuvable.</translation>
     </message>
@@ -639,6 +649,26 @@ Supprimer ce raccourci&#xa0;?</translation>
             <numerusform>%1 sur %n raccourci correspond</numerusform>
             <numerusform>%1 sur %n raccourcis correspondent</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutModel</name>
+    <message>
+        <location filename="../shortcuts/ShortcutGroups.cpp" line="+12"/>
+        <source>Shortcuts</source>
+        <extracomment>The first group of shortcuts, until the user renames it.</extracomment>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>A group needs a name.</source>
+        <translation>Un groupe doit avoir un nom.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>There is already a group called “%1”.</source>
+        <extracomment>%1 is the name asked for.</extracomment>
+        <translation>Il existe déjà un groupe nommé «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -736,7 +766,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+94"/>
+        <location filename="../launcher/Controller.cpp" line="+85"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -754,7 +784,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+167"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -764,10 +794,43 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Tessaflow - Ajouter des dossiers</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+85"/>
         <source>Starting at login could not be changed: %1</source>
         <extracomment>%1 says why.</extracomment>
         <translation>Impossible de modifier le lancement à l’ouverture de session&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../launcher/GroupCommands.cpp" line="+39"/>
+        <source>Tessaflow - New Group</source>
+        <translation>Tessaflow - Nouveau groupe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name of the new group:</source>
+        <extracomment>The prompt for a new group&apos;s name.</extracomment>
+        <translation>Nom du nouveau groupe&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Tessaflow - Rename Group</source>
+        <translation>Tessaflow - Renommer le groupe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New name of the group “%1”:</source>
+        <extracomment>%1 is the group&apos;s name now.</extracomment>
+        <translation>Nouveau nom du groupe «&#xa0;%1&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Delete the group “%1”? Its shortcuts move to “%2”.</source>
+        <extracomment>%1 is the group to delete, %2 the group its shortcuts move to.</extracomment>
+        <translation>Supprimer le groupe «&#xa0;%1&#xa0;»&#xa0;? Ses raccourcis passent dans «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tessaflow - Delete Group</source>
+        <translation>Tessaflow - Supprimer le groupe</translation>
     </message>
 </context>
 <context>
@@ -879,7 +942,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+297"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+300"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -1040,7 +1103,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>shortcuts::Finder</name>
     <message>
-        <location filename="../shortcuts/Finder.cpp" line="+47"/>
+        <location filename="../shortcuts/Finder.cpp" line="+50"/>
         <source>No exact match; 1 close match</source>
         <extracomment>Read out when nothing matches what was typed and the list shows shortcuts one typing slip away.</extracomment>
         <translation>Aucune correspondance exacte&#xa0;; 1 correspondance proche</translation>
@@ -1054,7 +1117,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         </translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+84"/>
         <source>%1 — no exact match; close matches:</source>
         <extracomment>The filter line when only captions one typing slip away from what was typed (%1) are shown.</extracomment>
         <translation>%1 — aucune correspondance exacte&#xa0;; correspondances proches&#xa0;:</translation>
@@ -1065,6 +1128,12 @@ Supprimer ce raccourci&#xa0;?</translation>
         <extracomment>Shown in the list when typing finds nothing; %1 is what was typed.</extracomment>
         <translation>Aucun raccourci ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>No shortcut of this group matches “%1”; other groups&apos; matches are listed.</source>
+        <extracomment>Shown in the list when typing finds shortcuts of other groups only; %1 is what was typed.</extracomment>
+        <translation>Aucun raccourci de ce groupe ne correspond à «&#xa0;%1&#xa0;»&#xa0;; ceux des autres groupes sont listés.</translation>
+    </message>
 </context>
 <context>
     <name>shortcuts::OfferedApplications</name>
@@ -1073,6 +1142,21 @@ Supprimer ce raccourci&#xa0;?</translation>
         <source>Application</source>
         <extracomment>Under an installed application that typing in the main window offers besides the shortcuts.</extracomment>
         <translation>Application</translation>
+    </message>
+</context>
+<context>
+    <name>shortcuts::OtherGroupMatches</name>
+    <message>
+        <location filename="../shortcuts/OtherGroupMatches.cpp" line="+60"/>
+        <source>In “%1”</source>
+        <extracomment>Under a shortcut of another group that typing finds; %1 is that group&apos;s name.</extracomment>
+        <translation>Dans «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>In “%1”: %2</source>
+        <extracomment>What screen readers say of a shortcut of another group that typing finds: %1 is that group&apos;s name, %2 what the shortcut opens.</extracomment>
+        <translation>Dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1121,9 +1205,33 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ui::GroupTabs</name>
+    <message>
+        <location filename="../ui/GroupTabs.cpp" line="+18"/>
+        <source>Groups</source>
+        <extracomment>What a screen reader calls the tabs of the groups of shortcuts.</extracomment>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>&amp;Rename Group…</source>
+        <translation>&amp;Renommer le groupe…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Delete Group…</source>
+        <translation>&amp;Supprimer le groupe…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;New Group…</source>
+        <translation>&amp;Nouveau groupe…</translation>
+    </message>
+</context>
+<context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+45"/>
+        <location filename="../ui/MainWindow.cpp" line="+46"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 par %2</translation>
@@ -1134,7 +1242,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Zone de &amp;notification</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Drag &amp; Drop files to Add</source>
         <translation>Glissez-déposez des fichiers ici pour les ajouter</translation>
     </message>
@@ -1229,7 +1337,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Remettre l’icône automatique</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>&amp;Caption:</source>
         <translation>&amp;Libellé&#xa0;:</translation>
     </message>

@@ -25,6 +25,7 @@
 #include "support/RecordingSpawner.h"
 #include "support/WindowFixture.h"
 #include "ui/AddApplications.h"
+#include "ui/GroupTabs.h"
 #include "ui/Properties.h"
 
 using namespace testing_support;
@@ -68,13 +69,13 @@ protected:
         if (!neutral.match(rest).hasMatch())
             stray << where + QStringLiteral(": ") + text;
     }
-    void seeMenu(const QString &where, const QMenu &menu)
+    void seeMenu(const QString &where, const QMenu &menu, const QStringList &given = {})
     {
-        see(where, menu.title());
+        see(where, menu.title(), given);
         for (QAction *a : menu.actions()) {
-            see(where, a->text());
+            see(where, a->text(), given);
             if (a->menu())
-                seeMenu(where + QStringLiteral(" > ") + a->text(), *a->menu());
+                seeMenu(where + QStringLiteral(" > ") + a->text(), *a->menu(), given);
         }
     }
     void seeShown(const QStringList &given)
@@ -141,6 +142,48 @@ TEST_F(PseudoTranslationTest, TheWindowItsMenusTrayAndList)
     QTest::keyClicks(&list, QStringLiteral("qq"));
     ASSERT_TRUE(list.showsNoMatch());
     see(QStringLiteral("no match"), list.noMatchText(), {QStringLiteral("noqq")});
+}
+
+TEST_F(PseudoTranslationTest, GroupsTheirTabsMenusPromptsAndMatchesElsewhere)
+{
+    writeProfile("[Tessaflow]\nArrange=1\nGroups=|Work\n0=http://a.example|alpha||\n1=http://b.example|alpine|||group=Work\n");
+    auto window = open();
+    const QStringList given{QStringLiteral("Work"), QStringLiteral("alpha"), QStringLiteral("alpine"),
+                            QStringLiteral("http://b.example"), QStringLiteral("Tools"), QStringLiteral("al")};
+    auto *tabs = window->findChild<ui::GroupTabs *>();
+    ASSERT_NE(tabs, nullptr);
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(tabs);
+    see(QStringLiteral("tabs name"), bar->text(QAccessible::Name));
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        see(QStringLiteral("tab"), tabs->tabText(tab), given);
+    std::unique_ptr<QMenu> menu(tabs->menuFor(0));
+    seeMenu(QStringLiteral("tab menu"), *menu);
+    window->lstButtons().selectRow(0);
+    window->mnuPopup().popup({});
+    for (QAction *item : window->mnuPopup().actions())
+        if (item->objectName() == QStringLiteral("mnuMoveToGroup")) {
+            emit item->menu()->aboutToShow();
+            EXPECT_EQ(item->menu()->actions().size(), 3) << "Work, a line, New Group";
+        }
+    seeMenu(QStringLiteral("context menu with groups"), window->mnuPopup(), given);
+    window->mnuPopup().hide();
+    // The prompts, a refusal, the question before deleting.
+    dialogs.nextInput = QStringLiteral("work");
+    dialogs.laterInputs = {QStringLiteral("Tools")};
+    window->controller().newGroup();
+    dialogs.nextInput = std::nullopt;
+    window->controller().renameGroup(QStringLiteral("Work"));
+    dialogs.nextAnswer = platform::Dialogs::No;
+    window->controller().deleteGroup(QStringLiteral("Work"));
+    seeShown(given);
+    // A match in another group, and only there.
+    window->controller().showGroup(QString());
+    QTest::keyClicks(&window->lstButtons(), QStringLiteral("alpi"));
+    const auto &elsewhere = window->controller().finder().otherGroups();
+    ASSERT_EQ(elsewhere.rowCount(), 1);
+    for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleDescriptionRole)})
+        see(QStringLiteral("match elsewhere"), elsewhere.index(0).data(role).toString(), given);
+    see(QStringLiteral("no match here"), window->lstButtons().noMatchText(), given + QStringList{"alpi"});
 }
 
 TEST_F(PseudoTranslationTest, QuestionsPromptsReportsAndChoosers)
