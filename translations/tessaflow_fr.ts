@@ -1207,13 +1207,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ui::GroupTabs</name>
     <message>
-        <location filename="../ui/GroupTabs.cpp" line="+18"/>
-        <source>Groups</source>
-        <extracomment>What a screen reader calls the tabs of the groups of shortcuts.</extracomment>
-        <translation>Groupes</translation>
-    </message>
-    <message>
-        <location line="+51"/>
+        <location filename="../ui/GroupTabs.cpp" line="+68"/>
         <source>&amp;Rename Group…</source>
         <translation>&amp;Renommer le groupe…</translation>
     </message>

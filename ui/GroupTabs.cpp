@@ -14,8 +14,8 @@ GroupTabs::GroupTabs(launcher::Controller &controller, platform::ListView &list,
     : QTabBar(parent), m_controller(controller), m_list(list)
 {
     setObjectName(QStringLiteral("tabGroups"));
-    //: What a screen reader calls the tabs of the groups of shortcuts.
-    setAccessibleName(tr("Groups"));
+    // Screen readers hear each tab as a page tab named after its group (Qt
+    // names the bar after the current tab).
     setMovable(true);
     setExpanding(false);
     setDocumentMode(true);
@@ -52,7 +52,6 @@ void GroupTabs::follow()
         else
             setTabText(tab, text);
         setTabData(tab, groups[tab]);
-        setTabToolTip(tab, shortcuts::groupTitle(groups[tab]));
     }
     setCurrentIndex(int(groups.indexOf(m_controller.shownGroup())));
     setVisible(groups.size() > 1);

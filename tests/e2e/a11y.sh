@@ -194,4 +194,34 @@ xdotool key Escape
 wait_for 5 gone_titled "$app_pid" "Tessaflow - Properties" || fail "the Properties window did not close on Escape"
 
 end_by_sigterm
+
+# Groups: the tabs are page tabs named after their groups, the first one
+# "Shortcuts" until renamed; Ctrl+PgDown shows the other group's shortcuts.
+printf '[Tessaflow]\r\nGroups=|Work\r\n0=%s|Report|0|0\r\n1=https://example.org/|example.org|0|0|group=Work\r\n' \
+  "$tmp/files/report.txt" >"$ini"
+launch
+wait_for 10 started || die "the launcher did not start again: $(tail -n 5 "$tmp/tessaflow.log")"
+tabs_read() {
+  "$python" "$repo/tests/e2e/atspi.py" "$app_pid" window "Tessaflow by tessaflow.org - v1.1.0" >"$tmp/tabs.out" 2>&1 &&
+    grep -qE '^page tab list: ' "$tmp/tabs.out" &&
+    grep -qx 'page tab: Shortcuts||' "$tmp/tabs.out" &&
+    grep -qx 'page tab: Work||' "$tmp/tabs.out"
+}
+if wait_for 10 tabs_read; then
+  pass
+  say "ok - the groups are page tabs \"Shortcuts\" and \"Work\" in a page tab list"
+else
+  failed "the group tabs over AT-SPI: $(tr '\n' '#' <"$tmp/tabs.out")"
+fi
+find_window
+xdotool windowactivate --sync "$win" 2>/dev/null || true
+xdotool key ctrl+Next
+work_listed() { listed && grep -qxF "item: example.org|list item|https://example.org/" "$tmp/atspi.out" && ! grep -q "item: Report" "$tmp/atspi.out"; }
+if wait_for 10 work_listed; then
+  pass
+  say "ok - Ctrl+PgDown: the list holds the group \"Work\"'s shortcut alone"
+else
+  failed "after Ctrl+PgDown AT-SPI gave: $(tr '\n' '#' <"$tmp/atspi.out")"
+fi
+end_by_sigterm
 session_end
