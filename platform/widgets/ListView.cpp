@@ -229,10 +229,12 @@ void ListView::paintEvent(QPaintEvent *event)
 
 void ListView::drawMiddleText(QPainter &painter, const QString &message) const
 {
-    // In the middle of the list; too long for one line, it breaks at its
-    // dash first. Faded icons may lie under it: it stands on the list's own
-    // background.
-    const QRect room = viewport()->rect().adjusted(24, 24, -24, -24);
+    // In the middle of the list (above the offers' own list while that
+    // shows); too long for one line, it breaks at its dash first. Faded
+    // icons may lie under it: it stands on the list's own background.
+    QRect room = viewport()->rect().adjusted(24, 24, -24, -24);
+    if (m_offerList && m_offerList->isVisible())
+        room.setBottom(std::max(room.top() + painter.fontMetrics().height(), m_offerList->geometry().top() - 8));
     QString text = message;
     if (painter.fontMetrics().horizontalAdvance(text) > room.width())
         text.replace(QStringLiteral(" \u2014 "), QStringLiteral("\n\u2014 "));
