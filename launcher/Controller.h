@@ -161,6 +161,10 @@ public:
     // Files and links dropped on group `name`'s tab: added there, and shown.
     void addDroppedToGroup(const QString &name, const QList<QUrl> &urls, const QStringList &titles = {});
 
+    // Replaces every shortcut and group (an earlier version, a merge): one
+    // change, saved once; the shown group stays when it is still there.
+    void replaceShortcuts(shortcuts::ListState state);
+
     bool startsAtLogin() const { return m_services.autostart.enabled(); }
     void setStartAtLogin(bool on);
 

@@ -122,6 +122,20 @@ void Controller::moveGroup(int from, int to)
     command([&] { m_model.moveGroup(from, to); });
 }
 
+void Controller::replaceShortcuts(shortcuts::ListState state)
+{
+    m_finder.clear();
+    const QString shown = m_list.shownGroup();
+    command([&] { m_model.replace(std::move(state)); });
+    // Every item is new to the view: laid out from their own places, in the
+    // same group when it is still there.
+    const QString group = m_model.hasGroup(shown) ? shown : m_model.groups().first();
+    if (group == m_list.shownGroup())
+        m_list.view.setItems(&m_list.shown);
+    m_list.showGroup(group);
+    emit groupShown();
+}
+
 void Controller::addDroppedToGroup(const QString &name, const QList<QUrl> &urls, const QStringList &titles)
 {
     if (showGroup(name))

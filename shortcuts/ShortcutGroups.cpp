@@ -34,6 +34,24 @@ void ShortcutModel::setGroups(QStringList groups)
     emit groupsChanged();
 }
 
+bool sameStored(const Shortcut &a, const Shortcut &b)
+{
+    return a.target == b.target && a.caption == b.caption && a.left == b.left && a.top == b.top
+           && a.arguments == b.arguments && a.workingDirectory == b.workingDirectory && a.terminal == b.terminal
+           && a.iconName == b.iconName && a.comment == b.comment && a.group == b.group
+           && a.otherFields == b.otherFields;
+}
+
+void ShortcutModel::replace(ListState state)
+{
+    beginResetModel();
+    m_shortcuts = std::move(state.shortcuts);
+    for (Shortcut &shortcut : m_shortcuts)
+        giveIcon(shortcut);
+    endResetModel();
+    setGroups(std::move(state.groups));
+}
+
 void ShortcutModel::addStored(std::vector<Shortcut> shortcuts)
 {
     insert(std::move(shortcuts));

@@ -10,6 +10,18 @@
 
 namespace shortcuts {
 
+// Everything the user made of the shortcuts, as one value: the shortcuts in
+// their order and the groups in theirs. What an undo step, an earlier
+// version or a merge hands back.
+struct ListState {
+    std::vector<Shortcut> shortcuts;
+    QStringList groups{QString()};
+};
+
+// Whether two shortcuts are the same as the user made them (what is stored
+// of them); icons and the view's notes do not count.
+bool sameStored(const Shortcut &a, const Shortcut &b);
+
 // The shortcuts, in the order they were added (never sorted), behind Qt's
 // model interface: one row per shortcut, from 0. Views read them through the
 // roles of platform/widgets/ItemRoles.h: the caption (Qt::DisplayRole,
@@ -79,6 +91,10 @@ public:
     void setAddingGroup(const QString &name) { m_addingGroup = name; }
     // Appends shortcuts as they were stored, each staying in its own group.
     void addStored(std::vector<Shortcut> shortcuts);
+    // The shortcuts and groups as they are, and all of them replaced (one
+    // reset); a replaced list keeps the adding group when it still exists.
+    ListState state() const { return {m_shortcuts, m_groups}; }
+    void replace(ListState state);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

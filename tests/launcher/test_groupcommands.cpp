@@ -145,3 +145,29 @@ TEST_F(GroupCommandsTest, TypingFindsInEveryGroupTheShownGroupFirst)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GroupCommandsTest, ReplacingEverythingKeepsTheShownGroupWhenItIsStillThere)
+{
+    controller.showGroup(QStringLiteral("Work"));
+    shortcuts::ListState state = controller.model().state();
+    state.shortcuts.erase(state.shortcuts.begin()); // alpha
+    state.shortcuts[0].caption = QStringLiteral("beta two");
+    controller.replaceShortcuts(state);
+    EXPECT_EQ(controller.shownGroup(), QStringLiteral("Work"));
+    EXPECT_EQ(shownCaptions(), (QStringList{"beta two", "alphabet"}));
+    EXPECT_EQ(frame.saves, 1);
+    EXPECT_TRUE(readProfile().contains("0=http://b.org|beta two|"));
+
+    // Without that group: the first is shown.
+    state.groups = {QString(), QStringLiteral("Games")};
+    std::erase_if(state.shortcuts, [](const shortcuts::Shortcut &s) { return s.group == QStringLiteral("Work"); });
+    controller.replaceShortcuts(state);
+    EXPECT_EQ(controller.shownGroup(), QString());
+    EXPECT_EQ(shownCaptions(), QStringList{"gamma"});
+    EXPECT_TRUE(shortcuts::sameStored(controller.model().at(0), state.shortcuts[0]));
+    EXPECT_FALSE(shortcuts::sameStored(controller.model().at(0), controller.model().at(1)));
+}
+
+} // namespace
