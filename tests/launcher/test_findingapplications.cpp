@@ -12,53 +12,23 @@
 
 #include "launcher/Controller.h"
 #include "platform/widgets/ItemRoles.h"
-#include "support/DesktopRecorders.h"
+#include "support/ControllerFixture.h"
 #include "support/QtPrinters.h"
-#include "support/Recorders.h"
 
 using namespace testing_support;
 
 namespace {
 
-struct NoFrame : config::WindowFrame {
-    int frameState() const override { return 0; }
-    double frameTop() const override { return 600; }
-    double frameLeft() const override { return 900; }
-    double frameHeight() const override { return 3000; }
-    double frameWidth() const override { return 4000; }
-    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>, std::optional<double>) override {}
-};
-
 // Arranged automatically (1: the offers follow the matches in the list) or
 // placed by hand (0: the offers stand in a small list of their own).
-class FindingApplicationsTest : public ::testing::TestWithParam<int> {
+class FindingApplicationsTest : public ControllerFixture, public ::testing::WithParamInterface<int> {
 protected:
-    QTemporaryDir dir;
-    RecordingDialogs dialogs;
-    RecordingOpener opener;
-    RecordingClipboard clipboard;
-    RecordingFileChooser fileChooser;
-    platform::IconLookup icons;
-    platform::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
-                                  dir.filePath(QStringLiteral("bin/tessaflow"))};
-    QWidget parent;
-    platform::ListView view{&parent};
-    NoFrame frame;
-    launcher::Controller controller{dir.filePath(QStringLiteral("tsw.ini")),
-                                    {dialogs, opener, clipboard, fileChooser, autostart, icons},
-                                    view,
-                                    frame,
-                                    parent};
-
     void SetUp() override
     {
         view.resize(400, 300);
         parent.resize(400, 300);
-        QFile profile(dir.filePath(QStringLiteral("tsw.ini")));
-        ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
-        profile.write("[Tessaflow]\nArrange=" + QByteArray::number(GetParam())
-                      + "\nSView=0\n0=http://notes.example.org|Notes page||\n1=http://clock.example.org|Clock||\n");
-        profile.close();
+        writeProfile("[Tessaflow]\nArrange=" + QByteArray::number(GetParam())
+                     + "\nSView=0\n0=http://notes.example.org|Notes page||\n1=http://clock.example.org|Clock||\n");
         controller.load();
         ASSERT_EQ(view.placedByHand(), GetParam() == 0);
         std::vector<platform::Application> installed = {entry("Notes"), entry("Notepad"), entry("Mail")};

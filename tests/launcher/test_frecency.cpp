@@ -9,56 +9,29 @@
 #include <gtest/gtest.h>
 
 #include "launcher/Controller.h"
-#include "support/DesktopRecorders.h"
+#include "support/ControllerFixture.h"
 #include "support/QtPrinters.h"
-#include "support/Recorders.h"
 
 using namespace testing_support;
 
 namespace {
-
-struct NoFrame : config::WindowFrame {
-    int frameState() const override { return 0; }
-    double frameTop() const override { return 600; }
-    double frameLeft() const override { return 900; }
-    double frameHeight() const override { return 3000; }
-    double frameWidth() const override { return 4000; }
-    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>, std::optional<double>) override {}
-};
 
 const QByteArray kProfile = "[Tessaflow]\r\nArrange=1\r\nSView=0\r\n"
                             "0=http://a.example.org|report-a||\r\n"
                             "1=http://b.example.org|report-b||\r\n"
                             "2=http://c.example.org|my report c||\r\n";
 
-class FrecencyTest : public ::testing::Test {
+class FrecencyTest : public ControllerFixture {
 protected:
-    QTemporaryDir dir;
-    RecordingDialogs dialogs;
-    RecordingOpener opener;
-    RecordingClipboard clipboard;
-    RecordingFileChooser fileChooser;
-    platform::IconLookup icons;
-    platform::Autostart autostart{dir.filePath(QStringLiteral("autostart/tessaflow.desktop")),
-                                  dir.filePath(QStringLiteral("bin/tessaflow"))};
-    QWidget parent;
-    platform::ListView view{&parent};
-    NoFrame frame;
-    QString ini = dir.filePath(QStringLiteral("tsw.ini"));
-    launcher::Controller controller{ini, {dialogs, opener, clipboard, fileChooser, autostart, icons}, view, frame,
-                                    parent};
     qint64 now = 1'800'000'000;
-    platform::OpenedStore store{dir.filePath(QStringLiteral("state/tessaflow/opened.txt")), ini};
+    platform::OpenedStore store{dir.filePath(QStringLiteral("state/tessaflow/opened.txt")), profile};
     shortcuts::Frecency frecency{store, [this] { return now; }};
 
     void SetUp() override
     {
         view.resize(400, 300);
         parent.resize(400, 300);
-        QFile profile(ini);
-        ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
-        profile.write(kProfile);
-        profile.close();
+        writeProfile(kProfile);
         controller.load();
         controller.offers().setReader([] { return std::vector<platform::Application>{}; });
         controller.setFrecency(&frecency);
@@ -125,15 +98,13 @@ TEST_F(FrecencyTest, MoreRecentBeatsOlderWithEqualCountsAndTheScoresOutliveARest
 
 TEST_F(FrecencyTest, OpeningLeavesTheProfileByteIdentical)
 {
-    const QDateTime before = QFileInfo(ini).lastModified();
+    const QDateTime before = QFileInfo(profile).lastModified();
     open(QStringLiteral("report-b"));
     open(QStringLiteral("report-b"));
     controller.openShown(3);
     ASSERT_EQ(opener.opened.size(), 3);
-    QFile profile(ini);
-    ASSERT_TRUE(profile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(profile.readAll(), kProfile);
-    EXPECT_EQ(QFileInfo(ini).lastModified(), before);
+    EXPECT_EQ(readProfile(), kProfile);
+    EXPECT_EQ(QFileInfo(profile).lastModified(), before);
     EXPECT_TRUE(QFileInfo(store.path()).isFile());
 }
 
