@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <algorithm>
 #include <QSet>
 
 #include "platform/widgets/ItemRoles.h"
@@ -146,7 +147,7 @@ int ShortcutModel::moveToGroup(const std::vector<int> &rows, const QString &name
 {
     if (!hasGroup(name))
         return 0;
-    int moved = 0;
+    int moved = 0, first = count(), last = -1;
     for (int row : rows) {
         if (row < 0 || row >= count() || m_shortcuts[size_t(row)].group == name)
             continue;
@@ -157,8 +158,13 @@ int ShortcutModel::moveToGroup(const std::vector<int> &rows, const QString &name
         shortcut.top.reset();
         shortcut.shown.reset();
         ++moved;
-        emit dataChanged(index(row), index(row), {GroupRole, platform::ItemRole::Left, platform::ItemRole::Top});
+        first = std::min(first, row);
+        last = std::max(last, row);
     }
+    // One announcement for all: a group's views take the rows that came and
+    // went in one pass, not one pass per shortcut.
+    if (moved)
+        emit dataChanged(index(first), index(last), {GroupRole, platform::ItemRole::Left, platform::ItemRole::Top});
     return moved;
 }
 
