@@ -2,6 +2,8 @@
 # A later start with --group shows that group in the running copy (its
 # shortcuts in the list) and adds the paths given to it; a group that is not
 # there ends the later start with status 1, naming it, and changes nothing.
+# A first start shows the group asked for, and starts anyway (on the group
+# it would show) when the name is no group.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/step.sh"
 step_start 32 "--group shows a group through the running copy, and refuses one that is not there" "${1:-build-tests}"
@@ -43,4 +45,27 @@ second --group Work "$tmp/files/notes.txt"
 added() { profile | grep -q "^[0-9]*=$tmp/files/notes.txt|notes.txt|.*group=Work"; }
 wait_for 5 added || fail "notes.txt was not added to Work: $(profile | grep '^[0-9]*=.' | tr '\n' ' ')"
 ok "--group Work PATH added the file to Work"
+
+# No copy running: the first start shows the group asked for. One that is not
+# there is said, and the launcher starts on the group it would show anyway.
+stop "$app_pid"
+start_first() {
+  "$app" "$@" >"$tmp/first.log" 2>&1 &
+  app_pid=$!
+  find_titled 10 "$app_pid" "$title" || fail "no window for a first start with $*"
+  win=$found
+  place_window 140 150 430 310
+}
+start_first --group Work
+wait_for 3 hint_gone || fail "a first start with --group Work shows the empty group ($(hint_pixels) dark pixels)"
+stop "$app_pid"
+start_first --group Nope "$tmp/files/notes.txt"
+said() { grep -qF 'no group named "Nope"' "$tmp/first.log"; }
+wait_for 3 said || fail "a first start with --group Nope said: $(cat "$tmp/first.log")"
+wait_for 3 hint_written || fail "a first start with --group Nope does not show the first group"
+(($(profile | grep -c "notes.txt|") == 1)) || fail "the file meant for Nope was added: $(profile | grep notes)"
+alive "$app_pid" || fail "a first start with --group Nope did not go on"
+stop "$app_pid"
+app_pid=''
+ok "a first start shows the group asked for, and goes on on its own when there is no such group"
 step_end
