@@ -64,6 +64,12 @@ std::optional<QString> handedOverTarget(const QString &target, QString *refusal)
     return refuse(QCoreApplication::translate("CommandLine", "not found, not added: %1").arg(target));
 }
 
+QString noSuchGroupText(const QString &name)
+{
+    //: Said when the command line's --group names no group; %1 is the name given.
+    return QCoreApplication::translate("CommandLine", "no group named \"%1\"").arg(name);
+}
+
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingDir)
 {
     // Marked for lupdate, translated when read.
@@ -85,6 +91,14 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
                              "does (bind this to a key in the desktop's keyboard settings). Starts Tessaflow when "
                              "none runs.")));
     parser.addOption(toggle);
+    const QCommandLineOption group(
+        QStringLiteral("group"),
+        said(QT_TRANSLATE_NOOP("CommandLine",
+                             "Show the group of shortcuts named NAME (as its tab shows it), in the running copy if "
+                             "there is one; the PATHs and URLs given are added to that group.")),
+        //: The value of --group in the help text.
+        said(QT_TRANSLATE_NOOP("CommandLine", "NAME")));
+    parser.addOption(group);
     parser.addPositionalArgument(
         QStringLiteral("targets"),
         said(QT_TRANSLATE_NOOP("CommandLine", "Files, folders or web addresses to add as shortcuts.")),
@@ -109,6 +123,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
     }
     result.minimized = parser.isSet(minimized);
     result.toggle = parser.isSet(toggle);
+    if (parser.isSet(group))
+        result.group = parser.value(group);
     const QStringList given = parser.positionalArguments();
     for (const QString &argument : given) {
         if (const auto target = commandLineTarget(argument, workingDir))

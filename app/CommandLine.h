@@ -19,6 +19,9 @@ struct CommandLine {
     // Show the running copy, or hide it when it is the active window, as the
     // show/hide key does; a first start is shown.
     bool toggle = false;
+    // --group NAME: the group to show, and to add `targets` to; a group's
+    // own name or its shown title, as the user typed it.
+    std::optional<QString> group;
     // The shortcuts to add, in order: absolute paths of existing files and
     // folders, and URIs as given.
     QStringList targets;
@@ -40,5 +43,8 @@ std::optional<QString> commandLineTarget(const QString &argument, const QString 
 // links) count. Nothing, with the line to report to the sender, for anything
 // else: an empty name, a relative one, one that names nothing.
 std::optional<QString> handedOverTarget(const QString &target, QString *refusal);
+
+// What is said when --group names no group, in the user's language.
+QString noSuchGroupText(const QString &name);
 
 } // namespace app

@@ -23,7 +23,7 @@ int run(int &argc, char **argv, const StartRequest &request)
     const auto fontsFilled = fonts.applicationReady();
     Program::prepare();
     QString why;
-    switch (instance.start(command.targets, &why, request.token, command.toggle)) {
+    switch (instance.start(command.targets, &why, request.token, command.toggle, command.group)) {
     case platform::SingleInstance::Start::HandedOver:
         return endHandedOver(instance, request);
     case platform::SingleInstance::Start::Failed:
@@ -55,7 +55,23 @@ int run(int &argc, char **argv, const StartRequest &request)
                          command.targets.size() - shortcuts::kMaxDropNames, shortcuts::kMaxDropNames)));
         command.targets.resize(shortcuts::kMaxDropNames);
     }
-    window.controller().addTargets(command.targets);
+    launcher::Controller &controller = window.controller();
+    // A group that is not there: the launcher is what was started, so it
+    // stays, on the group it shows; the shortcuts meant for it are not added.
+    const std::optional<QString> group = command.group ? controller.groupNamed(*command.group) : std::nullopt;
+    if (command.group && !group) {
+        std::fprintf(stderr, "tessaflow: %s\n", qPrintable(noSuchGroupText(*command.group)));
+        command.targets.clear();
+    }
+    if (group)
+        controller.showGroup(*group);
+    controller.addTargets(command.targets);
+    instance.setFindGroup([&controller](const QString &name) { return controller.groupNamed(name); });
+    QObject::connect(&instance, &platform::SingleInstance::groupRequested, &window,
+                     [&window](const QString &group, const QStringList &targets, const QString &token) {
+                         window.controller().showGroup(group);
+                         window.showFromAnotherStart(targets, token);
+                     });
     QObject::connect(&instance, &platform::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {
                          if (toggle && targets.isEmpty())

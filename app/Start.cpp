@@ -32,6 +32,10 @@ int endHandedOver(const platform::SingleInstance &instance, const StartRequest &
         platform::endStartupNotification(request.startupId);
     for (const QString &refusal : instance.refusals())
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(refusal));
+    if (instance.groupMissing()) {
+        std::fprintf(stderr, "tessaflow: %s\n", qPrintable(noSuchGroupText(request.command.group.value_or(QString()))));
+        return 1;
+    }
     return !request.command.targets.isEmpty() && instance.taken() == 0 ? 1 : 0;
 }
 

@@ -26,7 +26,8 @@ StartRequest readStartRequest(int argc, char *argv[]);
 
 // The end of a start whose request the running copy took: the launch's busy
 // cursor is ended, what the copy refused is printed, and the status returned
-// (1 when shortcuts were given and none was added, as on the command line).
+// (1 when shortcuts were given and none was added, as on the command line,
+// and when the copy has no group by the name --group gave).
 int endHandedOver(const platform::SingleInstance &instance, const StartRequest &request);
 
 } // namespace app

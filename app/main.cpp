@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 
 #include "app/ProfileLocation.h"
 #include "app/ProgramModule.h"
@@ -34,9 +35,17 @@ int main(int argc, char *argv[])
     request.profile = app::profilePath(app::executableDir());
     {
         platform::SingleInstance instance(request.profile, app::handedOverTarget, shortcuts::kMaxDropNames);
-        if (instance.handOverEarly(command.targets, request.token, command.toggle)
-            == platform::SingleInstance::Start::HandedOver)
+        if (instance.handOverEarly(command.targets, request.token, command.toggle, command.group)
+            == platform::SingleInstance::Start::HandedOver) {
+            // The copy has no such group: said here, in the user's language.
+            std::optional<QCoreApplication> core;
+            if (instance.groupMissing()) {
+                core.emplace(argc, argv);
+                app::initResources();
+                app::installTranslations(*core);
+            }
             return app::endHandedOver(instance, request);
+        }
         request.copyUnanswered = instance.copyUnanswered();
     }
     return app::runProgramModule(argc, argv, request);

@@ -13,6 +13,7 @@
 #include "shortcuts/ShortcutList.h"
 #include "ui/AddApplications.h"
 #include "ui/Properties.h"
+#include "ui/TrayGroups.h"
 #include "ui/CommandTable.h"
 #include "ui/GroupTabs.h"
 
@@ -146,6 +147,8 @@ void MainWindow::setUpTrayMenu()
     connect(m_mPopLogin, &QAction::triggered, &m_controller, &launcher::Controller::setStartAtLogin);
     connect(m_mPopupSys, &QMenu::aboutToShow, this,
             [this] { m_mPopLogin->setChecked(m_services.autostart.enabled()); });
+    // The groups, between bringing the window back and the rest.
+    new TrayGroups(*m_mPopupSys, m_mPopLogin, m_controller, [this] { m_showHide->bringBack(); }, this);
     m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
     m_mPopupSys->addAction(tr("&Exit"), this, &MainWindow::exit)->setObjectName(QStringLiteral("mPopExit"));
 }

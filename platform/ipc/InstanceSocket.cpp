@@ -77,6 +77,7 @@ bool isPrivateFolder(const QString &path, QString *why)
 namespace {
 const QString kTokenEntry = QStringLiteral("\u0001token=");
 const QString kToggleEntry = QStringLiteral("\u0001toggle");
+const QString kGroupEntry = QStringLiteral("\u0001group=");
 // Activation tokens are short printable ASCII; anything else is not one.
 constexpr qsizetype kMaxToken = 512;
 bool plausibleToken(const QString &token)
@@ -90,9 +91,12 @@ bool plausibleToken(const QString &token)
 }
 } // namespace
 
-QStringList encodeRequest(const QStringList &targets, const QString &token, bool toggle)
+QStringList encodeRequest(const QStringList &targets, const QString &token, bool toggle,
+                          const std::optional<QString> &group)
 {
     QStringList request;
+    if (group)
+        request << kGroupEntry + *group;
     if (toggle)
         request << kToggleEntry;
     if (plausibleToken(token))
@@ -100,14 +104,19 @@ QStringList encodeRequest(const QStringList &targets, const QString &token, bool
     return request + targets;
 }
 
-void decodeRequest(const QStringList &request, QStringList *targets, QString *token, bool *toggle)
+void decodeRequest(const QStringList &request, QStringList *targets, QString *token, bool *toggle,
+                   std::optional<QString> *group)
 {
     targets->clear();
     token->clear();
     *toggle = false;
+    if (group)
+        group->reset();
     for (const QString &entry : request) {
         if (entry == kToggleEntry)
             *toggle = true;
+        else if (group && entry.startsWith(kGroupEntry))
+            *group = entry.mid(kGroupEntry.size());
         else if (entry.startsWith(kTokenEntry) && plausibleToken(entry.mid(kTokenEntry.size())))
             *token = entry.mid(kTokenEntry.size());
         else if (!entry.startsWith(QChar(1)))

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include <sys/un.h>
 
@@ -25,8 +26,17 @@ QByteArray encode(const QStringList &strings);
 // A later start's request: its targets, led by what it asks besides them (an
 // activation token, a toggle), each marked so that no target can be taken
 // for it and a copy that knows no such entries refuses them as targets.
-QStringList encodeRequest(const QStringList &targets, const QString &token, bool toggle);
-void decodeRequest(const QStringList &request, QStringList *targets, QString *token, bool *toggle);
+// A group asked for (--group) is one more such entry: a copy that knows no
+// groups passes it over and takes the targets as if none was named.
+QStringList encodeRequest(const QStringList &targets, const QString &token, bool toggle,
+                          const std::optional<QString> &group = std::nullopt);
+void decodeRequest(const QStringList &request, QStringList *targets, QString *token, bool *toggle,
+                   std::optional<QString> *group = nullptr);
+
+// The running copy's answer, after the count of targets taken, when the
+// group asked for is none of its own: the only entry so marked, sent only to
+// a start that named a group (so never to one that would print it).
+inline const QString kNoSuchGroupAnswer = QStringLiteral("\u0001nogroup");
 
 enum class Parsed {
     Incomplete, // more is to come

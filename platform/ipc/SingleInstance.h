@@ -44,14 +44,16 @@ public:
     // moment exactly one goes on. A socket left by a crashed copy is removed.
     // `token` (the desktop's activation token) lets the running copy come to
     // the front; with `toggle` it goes away instead when it is active.
+    // `group` (--group) names the group to show and add the targets to.
     Start start(const QStringList &targets, QString *error = nullptr, const QString &token = QString(),
-                bool toggle = false);
+                bool toggle = false, const std::optional<QString> &group = std::nullopt);
     // The same hand-over without the lock and before the application object
     // exists, so that a later start (--toggle above all) costs little more
     // than the message: HandedOver when a running copy took it, else First,
     // and start() decides as usual. A copy that did not answer is not asked
     // twice: start() then fails at once.
-    Start handOverEarly(const QStringList &targets, const QString &token = QString(), bool toggle = false);
+    Start handOverEarly(const QStringList &targets, const QString &token = QString(), bool toggle = false,
+                        const std::optional<QString> &group = std::nullopt);
     // Whether handOverEarly() found a copy that did not answer. A
     // SingleInstance made later in the same start (once the program is
     // loaded) is told so, and its start() fails at once instead of waiting
@@ -62,6 +64,15 @@ public:
     // said of the others.
     int taken() const { return m_taken; }
     const QStringList &refusals() const { return m_refusals; }
+    // After HandedOver: the running copy has no group by the name asked
+    // for, and did nothing (an older copy never says so: it took the
+    // request as if no group was named).
+    bool groupMissing() const { return m_groupMissing; }
+    // The running copy's group for a name a later start gave: the group's
+    // own name, or nothing when it has none by that name. Without one, no
+    // request naming a group is taken.
+    using FindGroup = std::function<std::optional<QString>(const QString &name)>;
+    void setFindGroup(FindGroup find) { m_findGroup = std::move(find); }
     // Takes requests from later starts from now on (once the window is ready);
     // requests that came in before are served now.
     void serve();
@@ -83,6 +94,9 @@ signals:
     // `accept` took) and its activation token; or, with
     // `toggle`, to be shown or hidden as the show/hide key does.
     void requested(const QStringList &targets, const QString &token, bool toggle);
+    // A later start asked for `group` (as findGroup gave it) to be shown,
+    // with these shortcuts to add there.
+    void groupRequested(const QString &group, const QStringList &targets, const QString &token);
 
 private:
     class Connection;
@@ -104,6 +118,8 @@ private:
     QList<Connection *> m_connections; // oldest first
     int m_taken = 0;
     QStringList m_refusals;
+    bool m_groupMissing = false;
+    FindGroup m_findGroup;
 };
 
 } // namespace platform

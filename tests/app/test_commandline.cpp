@@ -66,6 +66,43 @@ TEST(CommandLine, PathsAndUrisBecomeTargetsInOrderAndMissingPathsAreReported)
     EXPECT_EQ(nothing.errors.count(QStringLiteral("not found")), 2);
 }
 
+// --group takes the next argument as the name (spaces, a leading dash
+// after "=", any case kept as typed); the paths after it are still targets,
+// and --help tells of the option.
+TEST(CommandLine, GroupTakesItsNameAndLeavesThePathsAsTargets)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a.txt"));
+    QFile(file).open(QIODevice::WriteOnly);
+    const struct {
+        QStringList arguments;
+        std::optional<QString> group;
+        QStringList targets;
+    } rows[] = {
+        {{"tessaflow", "--group", "Work"}, QStringLiteral("Work"), {}},
+        {{"tessaflow", "--group", "my work", "a.txt", "www.example.net"}, QStringLiteral("my work"),
+         {file, "http://www.example.net"}},
+        {{"tessaflow", "a.txt", "--group=-odd"}, QStringLiteral("-odd"), {file}},
+        {{"tessaflow", "--group", ""}, QString(), {}},
+        {{"tessaflow", "a.txt"}, std::nullopt, {file}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        const app::CommandLine command = app::parseCommandLine(row.arguments, dir.path());
+        EXPECT_EQ(command.exitStatus, std::nullopt) << command.errors.toStdString();
+        EXPECT_EQ(command.group, row.group);
+        EXPECT_EQ(command.targets, row.targets);
+    }
+    // No name at all: a mistake, said with the usage.
+    const app::CommandLine missing = app::parseCommandLine({"tessaflow", "--group"}, dir.path());
+    EXPECT_EQ(missing.exitStatus, 2);
+    EXPECT_TRUE(missing.errors.startsWith(QStringLiteral("tessaflow: Missing value after '--group'."))) << missing.errors.toStdString();
+    EXPECT_TRUE(missing.errors.contains(QStringLiteral("Usage:")));
+    const QString help = app::parseCommandLine({"tessaflow", "--help"}, dir.path()).output;
+    EXPECT_TRUE(help.contains(QStringLiteral("--group <NAME>"))) << help.toStdString();
+    EXPECT_EQ(app::noSuchGroupText(QStringLiteral("Nope")), QStringLiteral("no group named \"Nope\""));
+}
+
 TEST(CommandLine, TargetsHandedOverAreCheckedWithoutTheSendersWorkingFolder)
 {
     QTemporaryDir dir;
@@ -123,6 +160,23 @@ TEST(CommandLine, ToggleAndTheActivationTokenReachTheRunningCopy)
         EXPECT_EQ(targets, row.targets);
         EXPECT_EQ(token, row.tokenRead);
         EXPECT_EQ(toggle, row.toggle);
+    }
+    // A group asked for travels beside the targets, and is never one of
+    // them for a copy that does not read it (an older one).
+    for (const std::optional<QString> &group : {std::optional<QString>(), std::optional<QString>(QString()),
+                                                std::optional<QString>(QStringLiteral("a=b \u0001c"))}) {
+        const QStringList request =
+            encodeRequest({QStringLiteral("/a")}, QStringLiteral("tok"), false, group);
+        QStringList targets;
+        QString token;
+        bool toggle = true;
+        std::optional<QString> read = QStringLiteral("stale");
+        decodeRequest(request, &targets, &token, &toggle, &read);
+        EXPECT_EQ(read, group);
+        EXPECT_EQ(targets, QStringList{QStringLiteral("/a")});
+        EXPECT_EQ(token, QStringLiteral("tok"));
+        decodeRequest(request, &targets, &token, &toggle);
+        EXPECT_EQ(targets, QStringList{QStringLiteral("/a")});
     }
     // What an older start sends is all targets; a marked entry is never one.
     QStringList targets;

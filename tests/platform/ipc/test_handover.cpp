@@ -2,6 +2,8 @@
 // and cap, the runtime folder, and the socket going with the copy.
 #include "support/InstanceFixture.h"
 
+#include "app/Start.h"
+
 using namespace testing_support;
 using platform::InstanceSocket::encode;
 
@@ -155,6 +157,74 @@ TEST_F(SingleInstanceTest, AStoppedCopyLeavesNoSocket)
     EXPECT_EQ(next.handOverEarly({QStringLiteral("x")}), platform::SingleInstance::Start::First);
     EXPECT_EQ(next.start({}), platform::SingleInstance::Start::First);
     EXPECT_TRUE(listening());
+}
+
+// A later start naming a group: the running copy finds it by the rule it
+// was handed and shows it with the targets; a name it has no group for is
+// answered "no such group", nothing is done, and the start ends with 1,
+// naming the group.
+TEST_F(SingleInstanceTest, AGroupNamedByALaterStartIsFoundOrAnsweredAsMissing)
+{
+    const auto restore = privateRuntimeDir();
+    const QString profilePath = dir.filePath(QStringLiteral("app/tsw.ini"));
+    auto acceptAll = [](const QString &target, QString *) -> std::optional<QString> { return target; };
+    platform::SingleInstance running(profilePath, acceptAll);
+    ASSERT_EQ(running.start({}), platform::SingleInstance::Start::First);
+    running.setFindGroup([](const QString &name) -> std::optional<QString> {
+        if (name.compare(QLatin1String("work"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Work");
+        return std::nullopt;
+    });
+    QStringList heard;
+    QObject::connect(&running, &platform::SingleInstance::requested,
+                     [&](const QStringList &targets, const QString &, bool) { heard << QStringLiteral("plain ") + targets.join(u','); });
+    QObject::connect(&running, &platform::SingleInstance::groupRequested,
+                     [&](const QString &group, const QStringList &targets, const QString &token) {
+                         heard << group + u' ' + targets.join(u',') + u' ' + token;
+                     });
+    running.serve();
+
+    struct Later {
+        platform::SingleInstance::Start start = platform::SingleInstance::Start::Failed;
+        bool missing = false;
+        int taken = -1;
+        int status = -1;
+        std::string errors;
+    } nope, work;
+    std::thread later([&] {
+        const auto handOver = [&](Later &out, const QString &group) {
+            platform::SingleInstance instance(profilePath, acceptAll);
+            out.start = instance.handOverEarly({QStringLiteral("/a")}, QStringLiteral("tok"), false, group);
+            out.missing = instance.groupMissing();
+            out.taken = instance.taken();
+            app::StartRequest request;
+            request.command.group = group;
+            request.command.targets = QStringList{QStringLiteral("/a")};
+            testing::internal::CaptureStderr();
+            out.status = app::endHandedOver(instance, request);
+            out.errors = testing::internal::GetCapturedStderr();
+        };
+        handOver(nope, QStringLiteral("Nope"));
+        handOver(work, QStringLiteral("WORK"));
+    });
+    // Requests are served in turn: once the second is heard, the first was
+    // answered and would have been heard before it.
+    const bool served = QTest::qWaitFor([&] { return !heard.isEmpty(); }, 10000);
+    later.join();
+    ASSERT_TRUE(served);
+    EXPECT_EQ(heard, QStringList{QStringLiteral("Work /a tok")});
+
+    EXPECT_EQ(nope.start, platform::SingleInstance::Start::HandedOver);
+    EXPECT_TRUE(nope.missing);
+    EXPECT_EQ(nope.taken, 0);
+    EXPECT_EQ(nope.status, 1);
+    EXPECT_EQ(nope.errors, "tessaflow: no group named \"Nope\"\n");
+
+    EXPECT_EQ(work.start, platform::SingleInstance::Start::HandedOver);
+    EXPECT_FALSE(work.missing);
+    EXPECT_EQ(work.taken, 1);
+    EXPECT_EQ(work.status, 0);
+    EXPECT_EQ(work.errors, "");
 }
 
 } // namespace
