@@ -5,7 +5,8 @@
 # `tessaflow --toggle` at 21, 1000 and 10 000 shortcuts, a Properties edit
 # and its save at up to 10 000 shortcuts, large profiles, a keystroke with
 # 2000 installed applications offered too, and the installed applications
-# listed for the Add Applications window.
+# listed for the Add Applications window, and at 10 000 shortcuts in 20
+# groups another group shown and a key finding across them.
 # Offscreen, so it needs no display. RUNS=N sets the start-up runs (default 21).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -156,6 +157,10 @@ row "the same with 2000 applications offered too, placed by hand" KeystrokeWithA
 row "a key in a second word typed (\"txt file\" to \"txt file1\") to the list's paint" MultiWordKeystroke
 row "a key that slips (\"fli\" to \"flie\": only close matches) to the list's paint" TypoKeystroke
 row "Add Applications: n desktop entries listed, sorted and folded" ListApplications
+row "another of 20 groups shown, laid out and painted, placed by hand" SwitchGroup /0
+row "another of 20 groups shown, laid out and painted, arranged automatically" SwitchGroup /1
+row "a key finding across 20 groups to the list's paint, placed by hand" GroupKeystroke /0
+row "a key finding across 20 groups to the list's paint, arranged automatically" GroupKeystroke /1
 echo
 echo "\`tessaflow --toggle\` while the window is hidden: from the start of that process to the running copy's"
 echo "list painted (whole processes, offscreen, median of 11 presses 0.3 s apart, so"
@@ -202,4 +207,8 @@ offered=$(printf '%s\n' "$(ms KeystrokeWithApplications/10000/1)" "$(ms Keystrok
 echo "| a keystroke with 2000 applications offered too, 10 000 shortcuts < 16 ms | $offered ms | $(verdict "$offered" "<" 16) |"
 apps=$(ms ListApplications/2000)
 echo "| Add Applications: 2000 desktop entries listed < 150 ms | $apps ms | $(verdict "$apps" "<" 150) |"
+switched=$(printf '%s\n' "$(ms SwitchGroup/10000/0)" "$(ms SwitchGroup/10000/1)" | sort -g | tail -1)
+echo "| another group shown and laid out, 10 000 shortcuts in 20 groups < 16 ms | $switched ms | $(verdict "$switched" "<" 16) |"
+across=$(printf '%s\n' "$(ms GroupKeystroke/10000/0)" "$(ms GroupKeystroke/10000/1)" | sort -g | tail -1)
+echo "| a keystroke finding across 20 groups, 10 000 shortcuts < 16 ms | $across ms | $(verdict "$across" "<" 16) |"
 echo "| 4000 / 1000: load, save, drop ≤ 5 | $ld× / $sv× / $dr× | $(verdict "$(printf '%s\n' "$ld" "$sv" "$dr" | sort -g | tail -1)" "<=" 5) |"
