@@ -50,13 +50,13 @@ void ShortcutModel::addStored(std::vector<Shortcut> shortcuts)
         emit groupsChanged();
 }
 
-QString ShortcutModel::groupNameProblem(const QString &name, const QString &renaming) const
+QString ShortcutModel::groupNameProblem(const QString &name, const std::optional<QString> &renaming) const
 {
     const QString wanted = name.trimmed();
     if (wanted.isEmpty())
         return QCoreApplication::translate("ShortcutModel", "A group needs a name.");
     for (const QString &group : m_groups)
-        if (group != renaming && groupTitle(group).compare(wanted, Qt::CaseInsensitive) == 0)
+        if ((!renaming || group != *renaming) && groupTitle(group).compare(wanted, Qt::CaseInsensitive) == 0)
             //: %1 is the name asked for.
             return QCoreApplication::translate("ShortcutModel", "There is already a group called \u201C%1\u201D.")
                 .arg(groupTitle(group));

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "shortcuts/Icons.h"
@@ -73,7 +74,8 @@ public:
     int moveToGroup(const std::vector<int> &rows, const QString &name);
     // Why `name` cannot name a new group (or `renaming` renamed): blank, or
     // another group's name as shown, in any case; empty when it can.
-    QString groupNameProblem(const QString &name, const QString &renaming = QString()) const;
+    // Optional because "" names the unnamed group, which may be the one renamed.
+    QString groupNameProblem(const QString &name, const std::optional<QString> &renaming = std::nullopt) const;
     // Where shortcuts added with add() go: the group shown.
     void setAddingGroup(const QString &name) { m_addingGroup = name; }
     // Appends shortcuts as they were stored, each staying in its own group.
