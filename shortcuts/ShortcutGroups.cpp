@@ -75,7 +75,7 @@ QString ShortcutModel::groupNameProblem(const QString &name, const std::optional
     if (wanted.isEmpty())
         return QCoreApplication::translate("ShortcutModel", "A group needs a name.");
     for (const QString &group : m_groups)
-        if (group != renaming && groupTitle(group).compare(wanted, Qt::CaseInsensitive) == 0)
+        if ((!renaming || group != *renaming) && groupTitle(group).compare(wanted, Qt::CaseInsensitive) == 0)
             //: %1 is the name asked for.
             return QCoreApplication::translate("ShortcutModel", "There is already a group called \u201C%1\u201D.")
                 .arg(groupTitle(group));
