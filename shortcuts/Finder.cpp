@@ -127,7 +127,7 @@ void Finder::apply()
         const int shownRow = m_list.shown.fromModel(row);
         if (shownRow >= 0)
             shown.push_back(shownRow);
-        else
+        else if (elsewhere.size() < kMostFromOtherGroups)
             elsewhere.push_back(row);
     }
     m_otherGroups.setMatches(elsewhere);

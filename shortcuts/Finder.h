@@ -27,6 +27,11 @@ namespace shortcuts {
 class Finder : public QObject {
     Q_OBJECT
 public:
+    // At most this many of the other groups' matches follow, the best ones:
+    // each is measured and drawn as a row of its own, and a thousand of them
+    // would hold up every keystroke, while typing on narrows them anyway.
+    static constexpr size_t kMostFromOtherGroups = 20;
+
     Finder(ShortcutList &list, OfferedApplications *offers = nullptr, QObject *parent = nullptr);
     ~Finder() override;
 

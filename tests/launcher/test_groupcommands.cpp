@@ -171,3 +171,24 @@ TEST_F(GroupCommandsTest, ReplacingEverythingKeepsTheShownGroupWhenItIsStillTher
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GroupCommandsTest, OnlyTheBestMatchesOfOtherGroupsFollow)
+{
+    QStringList many;
+    for (int n = 0; n < 30; ++n)
+        many << QStringLiteral("http://many%1.org").arg(n);
+    controller.showGroup(QStringLiteral("Games"));
+    controller.addTargets(many);
+    controller.showGroup(QStringLiteral("Work"));
+    emit view.TextTyped(QStringLiteral("many"));
+    const shortcuts::OtherGroupMatches &others = controller.finder().otherGroups();
+    ASSERT_EQ(size_t(others.rowCount()), shortcuts::Finder::kMostFromOtherGroups);
+    // Typing on narrows them to those that are left.
+    emit view.TextTyped(QStringLiteral("2"));
+    EXPECT_LT(size_t(others.rowCount()), shortcuts::Finder::kMostFromOtherGroups);
+    EXPECT_EQ(others.index(0).data(Qt::AccessibleTextRole).toString(), QStringLiteral("many2.org"));
+}
+
+} // namespace
