@@ -15,6 +15,7 @@ int run(int &argc, char **argv, const StartRequest &request)
 {
     CommandLine command = request.command;
     platform::SingleInstance instance(request.profile, handedOverTarget, shortcuts::kMaxDropNames);
+    instance.setImports(command.imports);
     if (request.copyUnanswered)
         instance.copyDidNotAnswer();
 
@@ -56,6 +57,10 @@ int run(int &argc, char **argv, const StartRequest &request)
         command.targets.resize(shortcuts::kMaxDropNames);
     }
     window.controller().addTargets(command.targets);
+    for (const QString &path : std::as_const(command.imports))
+        std::printf("%s\n", qPrintable(window.controller().importFrom(path)));
+    std::fflush(stdout);
+    instance.setImporter([&window](const QString &path) { return window.controller().importFrom(path); });
     QObject::connect(&instance, &platform::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {
                          if (toggle && targets.isEmpty())

@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
     request.profile = app::profilePath(app::executableDir());
     {
         platform::SingleInstance instance(request.profile, app::handedOverTarget, shortcuts::kMaxDropNames);
+        instance.setImports(command.imports);
         if (instance.handOverEarly(command.targets, request.token, command.toggle)
             == platform::SingleInstance::Start::HandedOver)
             return app::endHandedOver(instance, request);

@@ -27,6 +27,14 @@ QByteArray encode(const QStringList &strings);
 // for it and a copy that knows no such entries refuses them as targets.
 QStringList encodeRequest(const QStringList &targets, const QString &token, bool toggle);
 void decodeRequest(const QStringList &request, QStringList *targets, QString *token, bool *toggle);
+// Files to import, as entries that go with a request (marked as above), and
+// those a request holds.
+QStringList importEntries(const QStringList &paths);
+QStringList decodeImports(const QStringList &request);
+// What an import made of it, as a line of the answer, marked apart from the
+// refusals; false for a refusal.
+QString reportEntry(const QString &report);
+bool isReport(const QString &entry, QString *report);
 
 enum class Parsed {
     Incomplete, // more is to come

@@ -263,7 +263,7 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
     }
     if (!peerIsThisUser(fd))
         return failed(tr("%1 is served by another user; nothing handed over").arg(m_name));
-    const QByteArray request = encode(targets);
+    const QByteArray request = encode(targets + importEntries(m_imports));
     if (request.size() > 4 + kMaxMessage)
         return failed(tr("too many shortcuts to hand over at once"));
     const QDeadlineTimer deadline(kAnswerMs);
@@ -271,7 +271,11 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
     if (!sendAll(fd, request, deadline) || !receiveMessage(fd, deadline, &answer) || answer.isEmpty())
         return unanswered();
     m_taken = answer.first().toInt();
-    m_refusals = answer.mid(1);
+    for (const QString &line : answer.mid(1))
+        if (QString report; isReport(line, &report))
+            m_reports << report;
+        else
+            m_refusals << line;
     return result(HandOver::Done);
 }
 
@@ -373,6 +377,8 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
         answer << (more == 1 ? tr("1 more not added") : tr("%n more not added", nullptr, int(more)));
     if (beyond)
         answer << beyondCapText(beyond, m_maxTargets);
+    for (const QString &path : decodeImports(request))
+        answer << reportEntry(m_import ? m_import(path) : tr("nothing imported: %1").arg(path));
     answer[0] = QString::number(accepted.size());
     // A few kilobytes at most: the socket's buffer takes it at once.
     const QByteArray reply = encode(answer);
