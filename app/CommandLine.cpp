@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "Version.h"
@@ -99,6 +100,15 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
         //: The value of --group in the help text.
         said(QT_TRANSLATE_NOOP("CommandLine", "NAME")));
     parser.addOption(group);
+    const QCommandLineOption importOption(
+        QStringLiteral("import"),
+        said(QT_TRANSLATE_NOOP("CommandLine",
+                               "Import the shortcuts of another profile file, a browser's bookmarks file (HTML) or a "
+                               "folder of desktop entries, in the copy already running if there is one; what was "
+                               "added is printed.")),
+        //: The value of --import in the help text.
+        said(QT_TRANSLATE_NOOP("CommandLine", "PATH")));
+    parser.addOption(importOption);
     parser.addPositionalArgument(
         QStringLiteral("targets"),
         said(QT_TRANSLATE_NOOP("CommandLine", "Files, folders or web addresses to add as shortcuts.")),
@@ -125,6 +135,14 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
     result.toggle = parser.isSet(toggle);
     if (parser.isSet(group))
         result.group = parser.value(group);
+    for (const QString &path : parser.values(importOption)) {
+        const QFileInfo file(QDir(workingDir), path);
+        if (file.exists())
+            result.imports << file.absoluteFilePath();
+        else
+            result.errors += QStringLiteral("tessaflow: %1\n")
+                                 .arg(said(QT_TRANSLATE_NOOP("CommandLine", "not found, not imported: %1")).arg(path));
+    }
     const QStringList given = parser.positionalArguments();
     for (const QString &argument : given) {
         if (const auto target = commandLineTarget(argument, workingDir))
@@ -133,7 +151,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
             result.errors += QStringLiteral("tessaflow: %1\n")
                                  .arg(said(QT_TRANSLATE_NOOP("CommandLine", "not found, not added: %1")).arg(argument));
     }
-    if (!given.isEmpty() && result.targets.isEmpty())
+    if (!given.isEmpty() && result.targets.isEmpty() && result.imports.isEmpty())
+        result.exitStatus = 1;
+    if (parser.isSet(importOption) && result.imports.isEmpty() && result.targets.isEmpty())
         result.exitStatus = 1;
     return result;
 }

@@ -25,6 +25,8 @@ struct CommandLine {
     // The shortcuts to add, in order: absolute paths of existing files and
     // folders, and URIs as given.
     QStringList targets;
+    // Files or folders to import (--import), absolute, in order.
+    QStringList imports;
 };
 
 // `arguments` includes the program name first; relative paths are taken

@@ -15,6 +15,7 @@ int run(int &argc, char **argv, const StartRequest &request)
 {
     CommandLine command = request.command;
     platform::SingleInstance instance(request.profile, handedOverTarget, shortcuts::kMaxDropNames);
+    instance.setImports(command.imports);
     if (request.copyUnanswered)
         instance.copyDidNotAnswer();
 
@@ -72,6 +73,10 @@ int run(int &argc, char **argv, const StartRequest &request)
                          window.controller().showGroup(group);
                          window.showFromAnotherStart(targets, token);
                      });
+    for (const QString &path : std::as_const(command.imports))
+        std::printf("%s\n", qPrintable(controller.importFrom(path)));
+    std::fflush(stdout);
+    instance.setImporter([&controller](const QString &path) { return controller.importFrom(path); });
     QObject::connect(&instance, &platform::SingleInstance::requested, &window,
                      [&window](const QStringList &targets, const QString &token, bool toggle) {
                          if (toggle && targets.isEmpty())

@@ -30,6 +30,8 @@ int endHandedOver(const platform::SingleInstance &instance, const StartRequest &
     // This start shows no window, so Qt never ends the launch's busy cursor.
     if (!request.startupId.isEmpty())
         platform::endStartupNotification(request.startupId);
+    for (const QString &report : instance.reports())
+        std::printf("%s\n", qPrintable(report));
     for (const QString &refusal : instance.refusals())
         std::fprintf(stderr, "tessaflow: %s\n", qPrintable(refusal));
     if (instance.groupMissing()) {

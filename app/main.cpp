@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
     request.profile = app::profilePath(app::executableDir());
     {
         platform::SingleInstance instance(request.profile, app::handedOverTarget, shortcuts::kMaxDropNames);
+        instance.setImports(command.imports);
         if (instance.handOverEarly(command.targets, request.token, command.toggle, command.group)
             == platform::SingleInstance::Start::HandedOver) {
             // The copy has no such group: said here, in the user's language.

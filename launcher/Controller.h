@@ -23,6 +23,7 @@
 #include "platform/xdg/EntryLaunch.h"
 #include "shortcuts/Finder.h"
 #include "shortcuts/Icons.h"
+#include "shortcuts/Importing.h"
 #include "shortcuts/OfferedApplications.h"
 #include "shortcuts/ShortcutList.h"
 #include "shortcuts/ShortcutModel.h"
@@ -165,6 +166,22 @@ public:
     // change, saved once; the shown group stays when it is still there.
     void replaceShortcuts(shortcuts::ListState state);
 
+    // --- importing and exporting (ImportCommands.cpp)
+    enum class ImportKind { File, Folder, Docks };
+    // Asks what to import (a chooser; the docks need none), imports it and
+    // tells what came of it in one message.
+    void importChosen(ImportKind kind);
+    // Imports a profile, a bookmarks file or a folder of desktop entries, by
+    // what `path` is, saved once; what came of it, one message.
+    QString importFrom(const QString &path);
+    // The launchers of other docks and panels under the home folder.
+    QString importDocks();
+    enum class ExportKind { Profile, Bookmarks };
+    // Asks where to, writes the profile's copy or its web addresses as
+    // bookmarks, and tells a failure.
+    void exportChosen(ExportKind kind);
+    bool exportTo(ExportKind kind, const QString &path, QString *error);
+
     bool startsAtLogin() const { return m_services.autostart.enabled(); }
     void setStartAtLogin(bool on);
 
@@ -188,6 +205,7 @@ private:
     // The one rule: a change the model announced is saved, once.
     void saveChanges();
     void addChosen(const QStringList &chosen);
+    QString imported(const shortcuts::Found &found);
 
     Services m_services;
     config::IniFile m_ini;

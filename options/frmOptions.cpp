@@ -15,6 +15,7 @@
 #include <QKeySequenceEdit>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -54,7 +55,7 @@ void LinkLabel::paintEvent(QPaintEvent *event)
 
 frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
                        std::function<void(const QString &)> launch, StartAtLogin login, ShowHideKey key,
-                       FindApplications find)
+                       FindApplications find, ImportExport transfer)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_lstButtons(lstButtons),
       m_saveConfig(std::move(saveConfig)),
@@ -69,8 +70,26 @@ frmOptions::frmOptions(platform::ListView &lstButtons, std::function<void()> sav
       m_chkFindApplications(new QCheckBox(this)),
       m_txtKey(new OneKeyEdit(this)),
       m_lblKeyProblem(new QLabel(this)),
-      m_cmdClose(new QPushButton(tr("&Close"), this))
+      m_cmdClose(new QPushButton(tr("&Close"), this)),
+      m_cmdImport(new QPushButton(tr("&Import\u2026"), this)),
+      m_cmdExport(new QPushButton(tr("E&xport\u2026"), this))
 {
+    m_cmdImport->setObjectName(QStringLiteral("cmdImport"));
+    m_cmdExport->setObjectName(QStringLiteral("cmdExport"));
+    auto *importMenu = new QMenu(m_cmdImport);
+    importMenu->addAction(tr("A &profile or bookmarks file\u2026"), this, transfer.importFile);
+    importMenu->addAction(tr("A &folder of desktop entries\u2026"), this, transfer.importFolder);
+    //: Imports the launchers of other docks and panels found in the home folder.
+    importMenu->addAction(tr("&Docks and panels"), this, transfer.importDocks);
+    m_cmdImport->setMenu(importMenu);
+    m_cmdImport->setVisible(bool(transfer.importFile));
+    auto *exportMenu = new QMenu(m_cmdExport);
+    //: A copy of the profile file, tsw.ini.
+    exportMenu->addAction(tr("A &copy of the profile\u2026"), this, transfer.exportProfile);
+    //: The shortcuts' web addresses, as a file browsers import.
+    exportMenu->addAction(tr("The &web addresses as bookmarks\u2026"), this, transfer.exportBookmarks);
+    m_cmdExport->setMenu(exportMenu);
+    m_cmdExport->setVisible(bool(transfer.exportProfile));
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Tessaflow - Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -197,6 +216,8 @@ void frmOptions::layOut()
     }
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_cmdWWW, 1);
+    bottom->addWidget(m_cmdImport);
+    bottom->addWidget(m_cmdExport);
     bottom->addWidget(m_cmdClose);
     grid->addLayout(bottom, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -210,7 +231,9 @@ void frmOptions::layOut()
     setTabOrder(m_cmbView, m_chkLogin);
     setTabOrder(m_chkLogin, m_chkFindApplications);
     setTabOrder(m_chkFindApplications, m_txtKey);
-    setTabOrder(m_txtKey, m_cmdClose);
+    setTabOrder(m_txtKey, m_cmdImport);
+    setTabOrder(m_cmdImport, m_cmdExport);
+    setTabOrder(m_cmdExport, m_cmdClose);
 }
 
 void frmOptions::showCurrentValues()

@@ -72,12 +72,22 @@ struct ShowHideKey {
 // too, and its show/hide key. A choice changes the list at once;
 // the profile is saved when the dialog closes. Modeless, with no owner, so it
 // can stay open beside the main window and while that is hidden in the tray.
+// What the Import and Export buttons' menus do; a button whose callbacks
+// are missing is not shown.
+struct ImportExport {
+    std::function<void()> importFile;
+    std::function<void()> importFolder;
+    std::function<void()> importDocks;
+    std::function<void()> exportProfile;
+    std::function<void()> exportBookmarks;
+};
+
 class frmOptions : public QWidget {
     Q_OBJECT
 public:
     frmOptions(platform::ListView &lstButtons, std::function<void()> saveConfig,
                std::function<void(const QString &)> launch, StartAtLogin login = {}, ShowHideKey key = {},
-               FindApplications find = {});
+               FindApplications find = {}, ImportExport transfer = {});
 
     QComboBox *cmbArrange() const { return m_cmbArrange; }
     QComboBox *cmbView() const { return m_cmbView; }
@@ -85,6 +95,8 @@ public:
     QCheckBox *chkLogin() const { return m_chkLogin; }
     QCheckBox *chkFindApplications() const { return m_chkFindApplications; }
     QPushButton *cmdClose() const { return m_cmdClose; }
+    QPushButton *cmdImport() const { return m_cmdImport; }
+    QPushButton *cmdExport() const { return m_cmdExport; }
     QKeySequenceEdit *txtKey() const { return m_txtKey; }
     QLabel *lblKeyProblem() const { return m_lblKeyProblem; }
     // Shows what went wrong with the show/hide key, or what the desktop bound
@@ -121,6 +133,8 @@ private:
     OneKeyEdit *m_txtKey;
     QLabel *m_lblKeyProblem;
     QPushButton *m_cmdClose;
+    QPushButton *m_cmdImport;
+    QPushButton *m_cmdExport;
 };
 
 } // namespace options

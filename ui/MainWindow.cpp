@@ -228,7 +228,12 @@ void MainWindow::showOptions()
              },
              [this] { return m_showHide->keyProblem(); }, [this] { return m_showHide->keyTrigger(); },
              platform::keyRefusal},
-            {[c] { return c->findsApplications(); }, [c](bool on) { c->setFindApplications(on); }});
+            {[c] { return c->findsApplications(); }, [c](bool on) { c->setFindApplications(on); }},
+            {[c] { c->importChosen(launcher::Controller::ImportKind::File); },
+             [c] { c->importChosen(launcher::Controller::ImportKind::Folder); },
+             [c] { c->importChosen(launcher::Controller::ImportKind::Docks); },
+             [c] { c->exportChosen(launcher::Controller::ExportKind::Profile); },
+             [c] { c->exportChosen(launcher::Controller::ExportKind::Bookmarks); }});
         platform::placeCentredOver(*m_frmOptions, *this);
     }
     m_frmOptions->setWindowIcon(windowIcon());

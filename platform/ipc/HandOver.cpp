@@ -144,7 +144,7 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
     }
     if (!peerIsThisUser(fd))
         return failed(tr("%1 is served by another user; nothing handed over").arg(m_name));
-    const QByteArray request = encode(targets);
+    const QByteArray request = encode(targets + importEntries(m_imports));
     if (request.size() > 4 + kMaxMessage)
         return failed(tr("too many shortcuts to hand over at once"));
     const QDeadlineTimer deadline(kAnswerMs);
@@ -152,8 +152,14 @@ SingleInstance::HandOver SingleInstance::handOver(const QStringList &targets, QS
     if (!sendAll(fd, request, deadline) || !receiveMessage(fd, deadline, &answer) || answer.isEmpty())
         return unanswered();
     m_taken = answer.first().toInt();
-    m_refusals = answer.mid(1);
-    m_groupMissing = m_refusals.removeAll(kNoSuchGroupAnswer) > 0;
+    for (const QString &line : answer.mid(1)) {
+        if (line == kNoSuchGroupAnswer)
+            m_groupMissing = true;
+        else if (QString report; isReport(line, &report))
+            m_reports << report;
+        else
+            m_refusals << line;
+    }
     return result(HandOver::Done);
 }
 

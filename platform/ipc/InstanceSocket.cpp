@@ -78,6 +78,8 @@ namespace {
 const QString kTokenEntry = QStringLiteral("\u0001token=");
 const QString kToggleEntry = QStringLiteral("\u0001toggle");
 const QString kGroupEntry = QStringLiteral("\u0001group=");
+const QString kImportEntry = QStringLiteral("\u0001import=");
+const QString kReportEntry = QStringLiteral("\u0001report=");
 // Activation tokens are short printable ASCII; anything else is not one.
 constexpr qsizetype kMaxToken = 512;
 bool plausibleToken(const QString &token)
@@ -122,6 +124,33 @@ void decodeRequest(const QStringList &request, QStringList *targets, QString *to
         else if (!entry.startsWith(QChar(1)))
             *targets << entry;
     }
+}
+
+QStringList importEntries(const QStringList &paths)
+{
+    QStringList entries;
+    for (const QString &path : paths)
+        entries << kImportEntry + path;
+    return entries;
+}
+
+QStringList decodeImports(const QStringList &request)
+{
+    QStringList paths;
+    for (const QString &entry : request)
+        if (entry.startsWith(kImportEntry) && entry.size() > kImportEntry.size())
+            paths << entry.mid(kImportEntry.size());
+    return paths;
+}
+
+QString reportEntry(const QString &report) { return kReportEntry + report; }
+
+bool isReport(const QString &entry, QString *report)
+{
+    if (!entry.startsWith(kReportEntry))
+        return false;
+    *report = entry.mid(kReportEntry.size());
+    return true;
 }
 
 QByteArray encode(const QStringList &strings)

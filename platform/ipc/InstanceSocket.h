@@ -37,6 +37,14 @@ void decodeRequest(const QStringList &request, QStringList *targets, QString *to
 // group asked for is none of its own: the only entry so marked, sent only to
 // a start that named a group (so never to one that would print it).
 inline const QString kNoSuchGroupAnswer = QStringLiteral("\u0001nogroup");
+// Files to import, as entries that go with a request (marked as above), and
+// those a request holds.
+QStringList importEntries(const QStringList &paths);
+QStringList decodeImports(const QStringList &request);
+// What an import made of it, as a line of the answer, marked apart from the
+// refusals; false for a refusal.
+QString reportEntry(const QString &report);
+bool isReport(const QString &entry, QString *report);
 
 enum class Parsed {
     Incomplete, // more is to come

@@ -254,6 +254,8 @@ void SingleInstance::answer(Connection *connection, const QStringList &request)
         answer << (more == 1 ? tr("1 more not added") : tr("%n more not added", nullptr, int(more)));
     if (beyond)
         answer << beyondCapText(beyond, m_maxTargets);
+    for (const QString &path : decodeImports(request))
+        answer << reportEntry(m_import ? m_import(path) : tr("nothing imported: %1").arg(path));
     answer[0] = QString::number(accepted.size());
     sendAnswer(connection->fd(), answer);
     drop(connection);

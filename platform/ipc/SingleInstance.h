@@ -76,6 +76,13 @@ public:
     // Takes requests from later starts from now on (once the window is ready);
     // requests that came in before are served now.
     void serve();
+    // Files a later start asks the running copy to import (sent with its
+    // request), and what that copy said of each, for standard output.
+    void setImports(const QStringList &paths) { m_imports = paths; }
+    const QStringList &reports() const { return m_reports; }
+    // How the running copy imports a file: what came of it, one message.
+    using Import = std::function<QString(const QString &path)>;
+    void setImporter(Import import) { m_import = std::move(import); }
     // Takes no more requests and removes the socket, as the destructor does;
     // for an end that skips destructors (the display gone). Requests being
     // answered are left alone.
@@ -120,6 +127,9 @@ private:
     QStringList m_refusals;
     bool m_groupMissing = false;
     FindGroup m_findGroup;
+    QStringList m_imports;
+    QStringList m_reports;
+    Import m_import;
 };
 
 } // namespace platform

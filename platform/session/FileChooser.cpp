@@ -11,6 +11,11 @@ QStringList DialogFileChooser::chooseFiles(QWidget *parent, const QString &title
     return QFileDialog::getOpenFileNames(parent, title, folder);
 }
 
+QString DialogFileChooser::chooseSaveFile(QWidget *parent, const QString &title, const QString &suggested)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested);
+}
+
 QStringList DialogFileChooser::chooseFolders(QWidget *parent, const QString &title, const QString &folder)
 {
     QFileDialog dialog(parent, title, folder);

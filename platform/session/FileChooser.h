@@ -16,6 +16,9 @@ public:
     virtual QStringList chooseFiles(QWidget *parent, const QString &title, const QString &folder) = 0;
     // The same for folders, several at once.
     virtual QStringList chooseFolders(QWidget *parent, const QString &title, const QString &folder) = 0;
+    // Where to write a file: an absolute path, `suggested` (a path) offered
+    // first; empty when cancelled. The chooser asks before replacing a file.
+    virtual QString chooseSaveFile(QWidget *parent, const QString &title, const QString &suggested) = 0;
 };
 
 // QFileDialog: the desktop's own dialog for files where the platform offers
@@ -24,6 +27,7 @@ class DialogFileChooser : public FileChooser {
 public:
     QStringList chooseFiles(QWidget *parent, const QString &title, const QString &folder) override;
     QStringList chooseFolders(QWidget *parent, const QString &title, const QString &folder) override;
+    QString chooseSaveFile(QWidget *parent, const QString &title, const QString &suggested) override;
 };
 
 } // namespace platform

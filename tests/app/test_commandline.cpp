@@ -187,6 +187,34 @@ TEST(CommandLine, ToggleAndTheActivationTokenReachTheRunningCopy)
     EXPECT_FALSE(toggle);
 }
 
+TEST(CommandLine, ImportsAreAbsoluteTravelWithARequestAndComeBackAsReports)
+{
+    QTemporaryDir dir;
+    QFile(dir.filePath(QStringLiteral("marks.html"))).open(QIODevice::WriteOnly);
+    const app::CommandLine command = app::parseCommandLine(
+        {"tessaflow", "--import", "marks.html", "--import", "gone.ini"}, dir.path());
+    EXPECT_EQ(command.exitStatus, std::nullopt);
+    EXPECT_EQ(command.imports, QStringList{dir.filePath(QStringLiteral("marks.html"))});
+    EXPECT_TRUE(command.targets.isEmpty());
+    EXPECT_TRUE(command.errors.contains(QStringLiteral("not found, not imported: gone.ini"))) << qPrintable(command.errors);
+    // Nothing to import and nothing else to do: a failure.
+    EXPECT_EQ(app::parseCommandLine({"tessaflow", "--import", "gone.ini"}, dir.path()).exitStatus, 1);
+
+    namespace socket = platform::InstanceSocket;
+    const QStringList request =
+        socket::encodeRequest({QStringLiteral("/a")}, {}, false) + socket::importEntries(command.imports);
+    QStringList targets;
+    QString token;
+    bool toggle = false;
+    socket::decodeRequest(request, &targets, &token, &toggle);
+    EXPECT_EQ(targets, QStringList{QStringLiteral("/a")}); // an import is never a target
+    EXPECT_EQ(socket::decodeImports(request), command.imports);
+    QString report;
+    EXPECT_TRUE(socket::isReport(socket::reportEntry(QStringLiteral("2 added")), &report));
+    EXPECT_EQ(report, QStringLiteral("2 added"));
+    EXPECT_FALSE(socket::isReport(QStringLiteral("not found, not added: /x"), &report));
+}
+
 TEST(CommandLine, HelpAndMistakesAreWrittenInTheUsersLanguage)
 {
     app::initResources();

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -76,7 +77,7 @@ TEST_F(OptionsTest, TitleOwnerModalityAndSizeOfTheDialog)
             tabOrder << w->objectName();
     EXPECT_EQ(tabOrder, (QStringList{"cmbArrange", "cmbView", "chkLogin", "chkFindApplications", "txtKey",
                                      "qt_keysequenceedit_lineedit",
-                                     "cmdClose", "cmdWWW"}));
+                                     "cmdImport", "cmdExport", "cmdClose", "cmdWWW"}));
 }
 
 TEST_F(OptionsTest, ItOpensCentredOverTheMainWindowOnItsScreen)
@@ -87,6 +88,36 @@ TEST_F(OptionsTest, ItOpensCentredOverTheMainWindowOnItsScreen)
     QApplication::processEvents();
     const QPoint off = dialog->frameGeometry().center() - window->frameGeometry().center();
     EXPECT_LE(off.manhattanLength(), 4) << off.x() << "," << off.y();
+}
+
+TEST_F(OptionsTest, ImportAndExportMenusReachTheChoosersAndTheList)
+{
+    options::frmOptions *dialog = showOptions();
+    ASSERT_TRUE(dialog->cmdImport()->menu());
+    const QList<QAction *> imports = dialog->cmdImport()->menu()->actions();
+    ASSERT_EQ(imports.size(), 3);
+    const QString marks = dir.filePath(QStringLiteral("marks.html"));
+    QFile file(marks);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p><DT><A HREF=\"https://imported.example/\">Imported</A>\n");
+    file.close();
+    fileChooser.answer = {marks};
+    imports[0]->trigger();
+    EXPECT_EQ(fileChooser.shown, 1);
+    const auto &shortcuts = window->controller().model().shortcuts();
+    ASSERT_FALSE(shortcuts.empty());
+    EXPECT_EQ(shortcuts.back().target, QStringLiteral("https://imported.example/"));
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_TRUE(dialogs.shown.back().text.contains(QStringLiteral("1 added: Imported")));
+
+    const QList<QAction *> exports = dialog->cmdExport()->menu()->actions();
+    ASSERT_EQ(exports.size(), 2);
+    const QString out = dir.filePath(QStringLiteral("out.html"));
+    fileChooser.answer = {out};
+    exports[1]->trigger();
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("<A HREF=\"https://imported.example/\">Imported</A>"));
 }
 
 TEST_F(OptionsTest, StartAtLoginAndCloseDoWhatTheTrayAndTheCloseBoxDo)

@@ -49,6 +49,13 @@ public:
         openedIn << QStringLiteral("folders:") + folder;
         return answer;
     }
+    QString chooseSaveFile(QWidget *, const QString &title, const QString &suggested) override
+    {
+        ++shown;
+        titles << title;
+        openedIn << QStringLiteral("save:") + suggested;
+        return answer.value(0);
+    }
 };
 
 // A global key the test presses; each key set is recorded and answered
