@@ -26,6 +26,7 @@
 #include "shortcuts/OfferedApplications.h"
 #include "shortcuts/ShortcutList.h"
 #include "shortcuts/ShortcutModel.h"
+#include "shortcuts/UndoHistory.h"
 
 class QWidget;
 
@@ -162,8 +163,17 @@ public:
     void addDroppedToGroup(const QString &name, const QList<QUrl> &urls, const QStringList &titles = {});
 
     // Replaces every shortcut and group (an earlier version, a merge): one
-    // change, saved once; the shown group stays when it is still there.
-    void replaceShortcuts(shortcuts::ListState state);
+    // change, saved once, a step called `step` (empty: "Restore"); the shown
+    // group stays when it is still there.
+    void replaceShortcuts(shortcuts::ListState state, const QString &step = QString());
+
+    // --- undo (UndoCommands.cpp): every change of the shortcuts this session
+    // is a step, undone and redone in order, each saved as any change is.
+    void undo();
+    void redo();
+    // The step undo (redo) would act on, as a menu names it; empty when none.
+    QString undoName() const { return m_history.undoName(); }
+    QString redoName() const { return m_history.redoName(); }
 
     bool startsAtLogin() const { return m_services.autostart.enabled(); }
     void setStartAtLogin(bool on);
@@ -175,16 +185,32 @@ signals:
     void startAtLoginChanged();
     // Another group is shown.
     void groupShown();
+    // What undo or redo would do changed.
+    void historyChanged();
 
 private:
     // Every command runs through here: when it changed the shortcuts, they
     // are saved once, as it ends.
-    template <typename Run> void command(Run run)
+    // It is one step, called `step` (empty: named by what it added).
+    template <typename Run> void command(const QString &step, Run run)
     {
         m_changed = false;
+        const shortcuts::ListState before = takeBefore();
         run();
+        recordStep(step, before);
         saveChanges();
     }
+    template <typename Run> void command(Run run) { command(QString(), run); }
+    // The state a step starts from: the one before a drag by hand, or now.
+    shortcuts::ListState takeBefore();
+    void recordStep(const QString &step, const shortcuts::ListState &before);
+    void putBack(std::optional<shortcuts::ListState> state);
+    void movedByHand(const std::vector<int> &rows);
+    // Step names (UndoCommands.cpp) for the shortcuts at model `rows`.
+    QString deleteStep(const std::vector<int> &rows) const;
+    QString moveStep(const std::vector<int> &rows) const;
+    QString addStep(const shortcuts::ListState &before) const;
+    QString moveToGroupStep(const QString &name) const;
     // The one rule: a change the model announced is saved, once.
     void saveChanges();
     void addChosen(const QStringList &chosen);
@@ -205,6 +231,13 @@ private:
     bool m_changed = false;
     // Enter came while no shortcut matched and the applications were being read.
     bool m_openWhenRead = false;
+    shortcuts::UndoHistory m_history;
+    // Undo or redo is putting a state back: no step of its own.
+    bool m_replaying = false;
+    // The state before icons were dragged by hand, until the drop's step.
+    std::optional<shortcuts::ListState> m_beforeHandMove;
+    // A caption edited in place, until the view says the edit is done.
+    std::optional<std::pair<int, QString>> m_editedCaption;
     // Where the file chooser opens: home, then the folder last chosen from.
     QString m_chooserFolder = QDir::homePath();
 };
