@@ -130,7 +130,8 @@ void Controller::openSelected()
     const QString target = m_model.at(selected).target;
     const bool opens = !shortcuts::isMissing(target);
     // A shortcut whose target is gone may be removed instead, after a question.
-    command(deleteStep({selected}), [this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
+    command(deleteStep({selected}),
+            [this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
     if (!opens)
         return;
     if (m_frecency)
@@ -214,7 +215,9 @@ void Controller::moveSelected(int step)
 void Controller::moveOnto(const std::vector<int> &rows, int target)
 {
     // Where icons are placed by hand the view has put them already.
-    command(moveStep(m_list.shown.toModel(rows)), [&] { shortcuts::Reorder(m_list, shortcuts::orderMovedOnto(m_list.shown.rowCount(), rows, target), false); });
+    command(moveStep(m_list.shown.toModel(rows)), [&] {
+        shortcuts::Reorder(m_list, shortcuts::orderMovedOnto(m_list.shown.rowCount(), rows, target), false);
+    });
 }
 
 void Controller::editSelected(const AskProperties &ask)
@@ -227,7 +230,8 @@ void Controller::editSelected(const AskProperties &ask)
     const std::optional<shortcuts::Shortcut> edited = ask(m_model.at(selected));
     if (edited && asked.isValid())
         //: An undo step: %1 is the shortcut's caption before its properties were edited.
-        command(tr("Properties of \u201C%1\u201D").arg(m_model.at(asked.row()).caption), [&] { m_model.edit(asked.row(), *edited); });
+        command(tr("Properties of \u201C%1\u201D").arg(m_model.at(asked.row()).caption),
+                [&] { m_model.edit(asked.row(), *edited); });
 }
 
 void Controller::addDropped(const QList<QUrl> &urls, const QStringList &titles)

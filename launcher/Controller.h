@@ -219,6 +219,8 @@ private:
     config::IniFile m_ini;
     config::WindowFrame &m_frame;
     QWidget &m_dialogParent;
+    // Before the list and the finder: the menu asks it for names until they are gone.
+    shortcuts::UndoHistory m_history;
     shortcuts::Icons m_icons;
     shortcuts::ShortcutModel m_model;
     shortcuts::ShortcutList m_list;
@@ -231,7 +233,6 @@ private:
     bool m_changed = false;
     // Enter came while no shortcut matched and the applications were being read.
     bool m_openWhenRead = false;
-    shortcuts::UndoHistory m_history;
     // Undo or redo is putting a state back: no step of its own.
     bool m_replaying = false;
     // The state before icons were dragged by hand, until the drop's step.

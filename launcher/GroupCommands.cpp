@@ -103,7 +103,8 @@ void Controller::renameGroup(const QString &name)
         QString(), [this, name](const QString &answer) { return m_model.groupNameProblem(answer, name); });
     if (renamed)
         //: An undo step: %1 is the group's name before it was renamed.
-        command(tr("Rename Group \u201C%1\u201D").arg(shortcuts::groupTitle(name)), [&] { m_model.renameGroup(name, *renamed); });
+        command(tr("Rename Group \u201C%1\u201D").arg(shortcuts::groupTitle(name)),
+                [&] { m_model.renameGroup(name, *renamed); });
 }
 
 void Controller::deleteGroup(const QString &name)
