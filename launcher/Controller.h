@@ -144,8 +144,9 @@ public:
     bool showGroup(const QString &name);
     // Shows the group `step` places after the shown one (before: < 0), round.
     void showNextGroup(int step);
-    // Asks for a name and adds a group at the end, shown; empty when cancelled.
-    std::optional<QString> newGroup();
+    // Asks for a name and adds a group at the end, shown, with the shortcuts
+    // `moving` (those still there) moved into it; empty when cancelled.
+    std::optional<QString> newGroup(const std::vector<QPersistentModelIndex> &moving = {});
     // A new group, asked for, that the selected shortcuts move to.
     void newGroupForSelected();
     // The selected shortcuts (or the shown group's `rows`, dragged onto a

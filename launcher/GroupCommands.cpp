@@ -39,7 +39,7 @@ void Controller::showNextGroup(int step)
     showGroup(groups[((at + step) % count + count) % count]);
 }
 
-std::optional<QString> Controller::newGroup()
+std::optional<QString> Controller::newGroup(const std::vector<QPersistentModelIndex> &moving)
 {
     const auto name = m_services.dialogs.inputText(
         tr("Tessaflow - New Group"),
@@ -51,8 +51,15 @@ std::optional<QString> Controller::newGroup()
     std::optional<QString> added;
     //: An undo step: %1 is the new group's name.
     command(tr("New Group \u201C%1\u201D").arg(name->trimmed()), [&] {
-        if (m_model.addGroup(*name))
-            added = name->trimmed();
+        if (!m_model.addGroup(*name))
+            return;
+        added = name->trimmed();
+        // Those still there once the name was given.
+        std::vector<int> still;
+        for (const QPersistentModelIndex &index : moving)
+            if (index.isValid())
+                still.push_back(index.row());
+        m_model.moveToGroup(still, *added);
     });
     if (added)
         showGroup(*added);
@@ -68,14 +75,13 @@ void Controller::newGroupForSelected()
     std::vector<QPersistentModelIndex> asked;
     for (int row : rows)
         asked.emplace_back(m_model.index(row));
-    const auto name = newGroup();
-    if (!name)
+    // Made and moved as one change, one step.
+    if (!newGroup(asked))
         return;
     std::vector<int> still;
     for (const QPersistentModelIndex &index : asked)
         if (index.isValid())
             still.push_back(index.row());
-    command(moveToGroupStep(*name), [&] { m_model.moveToGroup(still, *name); });
     for (int n = 0; n < int(still.size()); ++n)
         n == 0 ? m_list.select(still[size_t(n)]) : m_list.addToSelection(still[size_t(n)]);
 }

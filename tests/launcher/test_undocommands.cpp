@@ -135,6 +135,15 @@ TEST_F(UndoCommandsTest, GroupCommandsAreStepsAndTheGroupShownFollows)
     EXPECT_EQ(controller.groups(), (QStringList{"Tools", "", "Job"}));
     EXPECT_EQ(controller.shownGroup(), QStringLiteral("Job"));
     EXPECT_EQ(shownCaptions(), (QStringList{"alpha", "gamma"}));
+
+    // A new group for the selected shortcut is one step with its move.
+    controller.showGroup(QString());
+    view.selectRow(0);
+    dialogs.nextInput = QStringLiteral("Box");
+    expectUndone("new group for the selected", QStringLiteral("New Group \u201CBox\u201D"),
+                 [&] { controller.newGroupForSelected(); });
+    EXPECT_EQ(controller.groups().last(), QStringLiteral("Box"));
+    EXPECT_EQ(shownCaptions(), QStringList{"beta"});
 }
 
 TEST_F(UndoCommandsTest, ADeletedShortcutComesBackAtItsPlaceSelectedAndANewChangeEndsRedo)
