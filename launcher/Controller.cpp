@@ -53,6 +53,11 @@ Controller::Controller(const QString &profilePath, Services services, platform::
     connect(&m_model, &QAbstractItemModel::modelReset, this, changed);
     connect(&m_model, &QAbstractItemModel::layoutChanged, this, changed);
     connect(&m_model, &shortcuts::ShortcutModel::groupsChanged, this, changed);
+    // Steps whose change the model or view made before the controller hears of it.
+    connect(&m_model, &shortcuts::ShortcutModel::captionEdited, this,
+            [this](int row, const QString &was) { m_editedCaption.emplace(row, was); });
+    connect(&view, &platform::ListView::handMoveStarting, this, [this] { m_beforeHandMove = m_model.state(); });
+    connect(&view, &platform::ListView::movedByHand, this, &Controller::movedByHand);
     connect(&m_model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
                 if (roles.contains(Qt::EditRole) || roles.contains(shortcuts::ShortcutModel::GroupRole))
@@ -79,6 +84,8 @@ void Controller::load()
     m_offers.setEnabled(look.findApplications);
     m_changed = false;
     m_loaded = true;
+    m_history.clear();
+    emit historyChanged();
     emit groupShown();
     if (!added && !reason.isEmpty())
         //: %1 is the profile's path, %2 why it could not be read.
@@ -123,7 +130,8 @@ void Controller::openSelected()
     const QString target = m_model.at(selected).target;
     const bool opens = !shortcuts::isMissing(target);
     // A shortcut whose target is gone may be removed instead, after a question.
-    command([this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
+    command(deleteStep({selected}),
+            [this] { shortcuts::OpenOrOfferRemoval(m_list, m_services.opener, m_services.dialogs); });
     if (!opens)
         return;
     if (m_frecency)
@@ -142,7 +150,7 @@ void Controller::openShown(int n)
 
 void Controller::deleteSelected()
 {
-    command([this] { shortcuts::DeleteSelected(m_list, m_services.dialogs); });
+    command(deleteStep(m_list.selectedRows()), [this] { shortcuts::DeleteSelected(m_list, m_services.dialogs); });
 }
 
 void Controller::showSelectedInFolder()
@@ -199,7 +207,7 @@ void Controller::moveSelected(int step)
 {
     if (m_list.view.filtered())
         return;
-    command([&] {
+    command(moveStep(m_list.selectedRows()), [&] {
         shortcuts::Reorder(m_list, shortcuts::orderStepped(m_list.shown.rowCount(), m_list.view.selectedRows(), step), true);
     });
 }
@@ -207,13 +215,9 @@ void Controller::moveSelected(int step)
 void Controller::moveOnto(const std::vector<int> &rows, int target)
 {
     // Where icons are placed by hand the view has put them already.
-    command([&] { shortcuts::Reorder(m_list, shortcuts::orderMovedOnto(m_list.shown.rowCount(), rows, target), false); });
-}
-
-void Controller::renamed()
-{
-    // The model has taken the caption already: kept at once, as after a delete.
-    saveChanges();
+    command(moveStep(m_list.shown.toModel(rows)), [&] {
+        shortcuts::Reorder(m_list, shortcuts::orderMovedOnto(m_list.shown.rowCount(), rows, target), false);
+    });
 }
 
 void Controller::editSelected(const AskProperties &ask)
@@ -225,7 +229,9 @@ void Controller::editSelected(const AskProperties &ask)
     const QPersistentModelIndex asked(m_model.index(selected));
     const std::optional<shortcuts::Shortcut> edited = ask(m_model.at(selected));
     if (edited && asked.isValid())
-        command([&] { m_model.edit(asked.row(), *edited); });
+        //: An undo step: %1 is the shortcut's caption before its properties were edited.
+        command(tr("Properties of \u201C%1\u201D").arg(m_model.at(asked.row()).caption),
+                [&] { m_model.edit(asked.row(), *edited); });
 }
 
 void Controller::addDropped(const QList<QUrl> &urls, const QStringList &titles)

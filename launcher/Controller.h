@@ -27,6 +27,7 @@
 #include "shortcuts/OfferedApplications.h"
 #include "shortcuts/ShortcutList.h"
 #include "shortcuts/ShortcutModel.h"
+#include "shortcuts/UndoHistory.h"
 
 class QWidget;
 
@@ -144,8 +145,9 @@ public:
     bool showGroup(const QString &name);
     // Shows the group `step` places after the shown one (before: < 0), round.
     void showNextGroup(int step);
-    // Asks for a name and adds a group at the end, shown; empty when cancelled.
-    std::optional<QString> newGroup();
+    // Asks for a name and adds a group at the end, shown, with the shortcuts
+    // `moving` (those still there) moved into it; empty when cancelled.
+    std::optional<QString> newGroup(const std::vector<QPersistentModelIndex> &moving = {});
     // A new group, asked for, that the selected shortcuts move to.
     void newGroupForSelected();
     // The selected shortcuts (or the shown group's `rows`, dragged onto a
@@ -163,8 +165,17 @@ public:
     void addDroppedToGroup(const QString &name, const QList<QUrl> &urls, const QStringList &titles = {});
 
     // Replaces every shortcut and group (an earlier version, a merge): one
-    // change, saved once; the shown group stays when it is still there.
-    void replaceShortcuts(shortcuts::ListState state);
+    // change, saved once, a step called `step` (empty: "Restore"); the shown
+    // group stays when it is still there.
+    void replaceShortcuts(shortcuts::ListState state, const QString &step = QString());
+
+    // --- undo (UndoCommands.cpp): every change of the shortcuts this session
+    // is a step, undone and redone in order, each saved as any change is.
+    void undo();
+    void redo();
+    // The step undo (redo) would act on, as a menu names it; empty when none.
+    QString undoName() const { return m_history.undoName(); }
+    QString redoName() const { return m_history.redoName(); }
 
     // --- importing and exporting (ImportCommands.cpp)
     enum class ImportKind { File, Folder, Docks };
@@ -192,16 +203,32 @@ signals:
     void startAtLoginChanged();
     // Another group is shown.
     void groupShown();
+    // What undo or redo would do changed.
+    void historyChanged();
 
 private:
     // Every command runs through here: when it changed the shortcuts, they
     // are saved once, as it ends.
-    template <typename Run> void command(Run run)
+    // It is one step, called `step` (empty: named by what it added).
+    template <typename Run> void command(const QString &step, Run run)
     {
         m_changed = false;
+        const shortcuts::ListState before = takeBefore();
         run();
+        recordStep(step, before);
         saveChanges();
     }
+    template <typename Run> void command(Run run) { command(QString(), run); }
+    // The state a step starts from: the one before a drag by hand, or now.
+    shortcuts::ListState takeBefore();
+    void recordStep(const QString &step, const shortcuts::ListState &before);
+    void putBack(std::optional<shortcuts::ListState> state);
+    void movedByHand(const std::vector<int> &rows);
+    // Step names (UndoCommands.cpp) for the shortcuts at model `rows`.
+    QString deleteStep(const std::vector<int> &rows) const;
+    QString moveStep(const std::vector<int> &rows) const;
+    QString addStep(const shortcuts::ListState &before) const;
+    QString moveToGroupStep(const QString &name) const;
     // The one rule: a change the model announced is saved, once.
     void saveChanges();
     void addChosen(const QStringList &chosen);
@@ -211,6 +238,8 @@ private:
     config::IniFile m_ini;
     config::WindowFrame &m_frame;
     QWidget &m_dialogParent;
+    // Before the list and the finder: the menu asks it for names until they are gone.
+    shortcuts::UndoHistory m_history;
     shortcuts::Icons m_icons;
     shortcuts::ShortcutModel m_model;
     shortcuts::ShortcutList m_list;
@@ -223,6 +252,12 @@ private:
     bool m_changed = false;
     // Enter came while no shortcut matched and the applications were being read.
     bool m_openWhenRead = false;
+    // Undo or redo is putting a state back: no step of its own.
+    bool m_replaying = false;
+    // The state before icons were dragged by hand, until the drop's step.
+    std::optional<shortcuts::ListState> m_beforeHandMove;
+    // A caption edited in place, until the view says the edit is done.
+    std::optional<std::pair<int, QString>> m_editedCaption;
     // Where the file chooser opens: home, then the folder last chosen from.
     QString m_chooserFolder = QDir::homePath();
 };

@@ -2,6 +2,12 @@
 
 namespace launcher {
 
+QString Controller::moveToGroupStep(const QString &name) const
+{
+    //: An undo step: %1 is the group the shortcuts were moved to.
+    return tr("Move to Group \u201C%1\u201D").arg(shortcuts::groupTitle(name));
+}
+
 std::optional<QString> Controller::groupNamed(const QString &name) const
 {
     for (const QString &group : m_model.groups())
@@ -33,7 +39,7 @@ void Controller::showNextGroup(int step)
     showGroup(groups[((at + step) % count + count) % count]);
 }
 
-std::optional<QString> Controller::newGroup()
+std::optional<QString> Controller::newGroup(const std::vector<QPersistentModelIndex> &moving)
 {
     const auto name = m_services.dialogs.inputText(
         tr("Tessaflow - New Group"),
@@ -43,9 +49,17 @@ std::optional<QString> Controller::newGroup()
     if (!name)
         return std::nullopt;
     std::optional<QString> added;
-    command([&] {
-        if (m_model.addGroup(*name))
-            added = name->trimmed();
+    //: An undo step: %1 is the new group's name.
+    command(tr("New Group \u201C%1\u201D").arg(name->trimmed()), [&] {
+        if (!m_model.addGroup(*name))
+            return;
+        added = name->trimmed();
+        // Those still there once the name was given.
+        std::vector<int> still;
+        for (const QPersistentModelIndex &index : moving)
+            if (index.isValid())
+                still.push_back(index.row());
+        m_model.moveToGroup(still, *added);
     });
     if (added)
         showGroup(*added);
@@ -61,14 +75,13 @@ void Controller::newGroupForSelected()
     std::vector<QPersistentModelIndex> asked;
     for (int row : rows)
         asked.emplace_back(m_model.index(row));
-    const auto name = newGroup();
-    if (!name)
+    // Made and moved as one change, one step.
+    if (!newGroup(asked))
         return;
     std::vector<int> still;
     for (const QPersistentModelIndex &index : asked)
         if (index.isValid())
             still.push_back(index.row());
-    command([&] { m_model.moveToGroup(still, *name); });
     for (int n = 0; n < int(still.size()); ++n)
         n == 0 ? m_list.select(still[size_t(n)]) : m_list.addToSelection(still[size_t(n)]);
 }
@@ -76,13 +89,13 @@ void Controller::newGroupForSelected()
 void Controller::moveSelectedToGroup(const QString &name)
 {
     const std::vector<int> rows = m_list.selectedRows();
-    command([&] { m_model.moveToGroup(rows, name); });
+    command(moveToGroupStep(name), [&] { m_model.moveToGroup(rows, name); });
 }
 
 void Controller::moveToGroup(const std::vector<int> &rows, const QString &name)
 {
     const std::vector<int> modelRows = m_list.shown.toModel(rows);
-    command([&] { m_model.moveToGroup(modelRows, name); });
+    command(moveToGroupStep(name), [&] { m_model.moveToGroup(modelRows, name); });
 }
 
 void Controller::renameGroup(const QString &name)
@@ -95,7 +108,9 @@ void Controller::renameGroup(const QString &name)
         tr("New name of the group \u201C%1\u201D:").arg(shortcuts::groupTitle(name)), shortcuts::groupTitle(name),
         QString(), [this, name](const QString &answer) { return m_model.groupNameProblem(answer, name); });
     if (renamed)
-        command([&] { m_model.renameGroup(name, *renamed); });
+        //: An undo step: %1 is the group's name before it was renamed.
+        command(tr("Rename Group \u201C%1\u201D").arg(shortcuts::groupTitle(name)),
+                [&] { m_model.renameGroup(name, *renamed); });
 }
 
 void Controller::deleteGroup(const QString &name)
@@ -114,19 +129,23 @@ void Controller::deleteGroup(const QString &name)
         return;
     if (m_list.shownGroup() == name)
         showGroup(heir);
-    command([&] { m_model.removeGroup(name, heir); });
+    //: An undo step: %1 is the deleted group's name.
+    command(tr("Delete Group \u201C%1\u201D").arg(title), [&] { m_model.removeGroup(name, heir); });
 }
 
 void Controller::moveGroup(int from, int to)
 {
-    command([&] { m_model.moveGroup(from, to); });
+    const QString moved = shortcuts::groupTitle(m_model.groups().value(from));
+    //: An undo step: %1 is the name of the group whose tab was moved.
+    command(tr("Move Group \u201C%1\u201D").arg(moved), [&] { m_model.moveGroup(from, to); });
 }
 
-void Controller::replaceShortcuts(shortcuts::ListState state)
+void Controller::replaceShortcuts(shortcuts::ListState state, const QString &step)
 {
     m_finder.clear();
     const QString shown = m_list.shownGroup();
-    command([&] { m_model.replace(std::move(state)); });
+    //: An undo step: every shortcut replaced by an earlier version's.
+    command(step.isEmpty() ? tr("Restore") : step, [&] { m_model.replace(std::move(state)); });
     // Every item is new to the view: laid out from their own places, in the
     // same group when it is still there.
     const QString group = m_model.hasGroup(shown) ? shown : m_model.groups().first();

@@ -2,6 +2,7 @@
 
 #include <QMimeData>
 #include <algorithm>
+#include <utility>
 
 #include "platform/widgets/ItemRoles.h"
 #include "shortcuts/Paste.h"
@@ -223,8 +224,9 @@ bool ShortcutModel::setData(const QModelIndex &index, const QVariant &value, int
         if (text.trimmed().isEmpty())
             return false;
         if (text != shortcut.caption) {
-            shortcut.caption = text;
+            const QString was = std::exchange(shortcut.caption, text);
             emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+            emit captionEdited(index.row(), was);
         }
         return true;
     }

@@ -115,6 +115,8 @@ signals:
     void groupsChanged();
     // Group `from` is being renamed `to`, before its shortcuts are.
     void groupRenaming(const QString &from, const QString &to);
+    // Row `row`'s caption was edited in place; `was` is the one it had.
+    void captionEdited(int row, const QString &was);
 
 private:
     void giveIcon(Shortcut &shortcut);

@@ -69,6 +69,23 @@ void fillMoveToGroup(QMenu &menu, launcher::Controller &controller)
     QObject::connect(made, &QAction::triggered, &controller, [c = &controller] { c->newGroupForSelected(); });
 }
 
+// "&Undo Delete “report”", or greyed "&Undo" when there is nothing to undo.
+void fitUndo(QAction &action, const QString &step)
+{
+    action.setEnabled(!step.isEmpty());
+    //: A menu item; %1 names the change it undoes, such as: Delete “report”.
+    action.setText(step.isEmpty() ? QCoreApplication::translate("ContextMenu", "&Undo")
+                                  : QCoreApplication::translate("ContextMenu", "&Undo %1").arg(asMenuText(step)));
+}
+
+void fitRedo(QAction &action, const QString &step)
+{
+    action.setEnabled(!step.isEmpty());
+    //: A menu item; %1 names the change it makes again, such as: Delete “report”.
+    action.setText(step.isEmpty() ? QCoreApplication::translate("ContextMenu", "&Redo")
+                                  : QCoreApplication::translate("ContextMenu", "&Redo %1").arg(asMenuText(step)));
+}
+
 const char *const kCopyPath = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Path");
 const char *const kCopyAddress = QT_TRANSLATE_NOOP("ContextMenu", "Cop&y Address");
 const char *const kOpenShortcut = QT_TRANSLATE_NOOP("ContextMenu", "&Open Shortcut");
@@ -137,6 +154,12 @@ std::vector<Command> commandTable(launcher::Controller &controller, platform::Li
          [c] { c->addFolders(); }},
         {"mnuAddApplications", QT_TRANSLATE_NOOP("ContextMenu", "Add Appli&cation\u2026"), {}, false,
          std::move(showAddApplications)},
+        menuSeparator("mnulineUndo"),
+        {"mnuUndo", QT_TRANSLATE_NOOP("ContextMenu", "&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, false,
+         [c] { c->undo(); }, false, [c](QAction &action) { fitUndo(action, c->undoName()); }},
+        {"mnuRedo", QT_TRANSLATE_NOOP("ContextMenu", "&Redo"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, false,
+         [c] { c->redo(); }, false, [c](QAction &action) { fitRedo(action, c->redoName()); }},
         menuSeparator("mnuline2"),
         {"mnuOptions", QT_TRANSLATE_NOOP("ContextMenu", "&Options"), {}, false, std::move(showOptions)},
     };

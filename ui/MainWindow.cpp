@@ -128,6 +128,8 @@ void MainWindow::setUpList()
                                            }),
                               [this] { return m_lstButtons->selectedRow() >= 0; });
     connect(m_lstButtons, &platform::ListView::offerSelectionChanged, m_commands, &Commands::refresh);
+    // Undo and Redo name the step they act on, and their keys work only while there is one.
+    connect(&m_controller, &launcher::Controller::historyChanged, m_commands, &Commands::refresh);
     connect(m_lstButtons, &platform::ListView::buttonPressed, this, [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             m_commands->popUp(QCursor::pos());

@@ -189,6 +189,11 @@ signals:
     // the last) to take it in the list's order; where icons are placed by
     // hand they stand where they were dropped already.
     void itemsDroppedOnto(const std::vector<int> &rows, int target);
+    // Icons placed by hand are about to be dragged to new places (what they
+    // had is still in the model), and were: `rows` took the places they were
+    // dropped on without covering another (then itemsDroppedOnto instead).
+    void handMoveStarting();
+    void movedByHand(const std::vector<int> &rows);
 
 protected:
     void doItemsLayout() override;

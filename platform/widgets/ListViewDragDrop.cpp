@@ -136,11 +136,14 @@ void ListView::dropInside(QDropEvent *event)
     std::vector<QPoint> before;
     for (int row : dragged)
         before.push_back(rectForIndex(indexOf(row)).topLeft());
+    emit handMoveStarting();
     QListView::dropEvent(event);
     // An icon moved by hand keeps its new place.
     keepHandMoves();
-    if (covered < 0)
+    if (covered < 0) {
+        emit movedByHand(dragged);
         return;
+    }
     makeRoom(dragged, covered, before);
     emit itemsDroppedOnto(dragged, covered);
 }

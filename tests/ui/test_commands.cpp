@@ -81,7 +81,9 @@ TEST_F(CommandsTest, EveryKeyTheMenuShowsRunsThatItem)
     closer.start();
     int withKeys = 0;
     for (QAction *action : menuCommands()) {
-        if (action->shortcuts().isEmpty())
+        // Undo and Redo act only while there is a step: their own test below.
+        if (action->shortcuts().isEmpty() || action->objectName() == QLatin1String("mnuUndo")
+            || action->objectName() == QLatin1String("mnuRedo"))
             continue;
         ++withKeys;
         EXPECT_EQ(runsByItsKeys(action), action->shortcuts().size()) << action->text().toStdString();
@@ -123,8 +125,9 @@ TEST_F(CommandsTest, WithoutASelectionItsCommandsAreGreyAndTheirKeysDoNothing)
     for (QAction *action : menuCommands())
         if (!action->isEnabled())
             grey << action->objectName();
+    // Redo too, with nothing undone: it needs no selection, but a step undone.
     EXPECT_EQ(grey, (QStringList{"mnuOpen", "mnuOpenWith", "mnuShowInFolder", "mnuCopyPath", "mnuMoveToGroup", "mnuRename", "mnuDelete",
-                                 "mnuMoveLeft", "mnuMoveRight", "mnuProperties"}));
+                                 "mnuMoveLeft", "mnuMoveRight", "mnuProperties", "mnuRedo"}));
 
     // Selecting one (by the keyboard, as a user would) makes them work again.
     QTest::keyClick(&list(), Qt::Key_Home);
@@ -175,8 +178,9 @@ TEST_F(CommandsTest, OnAnOfferedApplicationOnlyOpenAndCtrlEnterAct)
     for (QAction *action : menuCommands())
         if (action->isEnabled() && action->objectName() != QLatin1String("mnuOpen"))
             enabled << action->objectName();
+    // Undo: the shortcuts added as the test began.
     EXPECT_EQ(enabled, (QStringList{"mnuURL", "mnuPaste", "mnuAddFiles", "mnuAddFolders", "mnuAddApplications",
-                                    "mnuOptions"}));
+                                    "mnuUndo", "mnuOptions"}));
     auto *open = list().findChild<QAction *>(QStringLiteral("mnuOpen"));
     ASSERT_NE(open, nullptr);
     EXPECT_TRUE(open->isEnabled());
@@ -256,6 +260,38 @@ TEST_F(CommandsTest, OpenShowsTheEnterKeyInEveryLanguage)
         EXPECT_EQ(open->shortcut().toString(QKeySequence::NativeText), QString::fromUtf8(row.shown)) << row.language;
         QCoreApplication::removeTranslator(&qt);
     }
+}
+
+TEST_F(CommandsTest, UndoAndRedoNameTheirStepAndTheirKeysActWhileThereIsOne)
+{
+    auto *undo = list().findChild<QAction *>(QStringLiteral("mnuUndo"));
+    auto *redo = list().findChild<QAction *>(QStringLiteral("mnuRedo"));
+    ASSERT_NE(undo, nullptr);
+    ASSERT_NE(redo, nullptr);
+    EXPECT_TRUE(window->mnuPopup().actions().contains(undo));
+    // The two shortcuts the test began with.
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Add 2 Shortcuts"));
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(redo->text(), QStringLiteral("&Redo"));
+    EXPECT_FALSE(redo->isEnabled());
+
+    QTest::keyClick(&list(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(list().count(), 0);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(redo->text(), QStringLiteral("&Redo Add 2 Shortcuts"));
+    QTest::keyClick(&list(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(list().count(), 2);
+    QTest::keyClick(&list(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&list(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(list().count(), 2);
+    EXPECT_FALSE(redo->isEnabled());
+
+    // A caption's "&" is shown, not taken for an access key.
+    window->controller().addTargets({QStringLiteral("http://example.com/R&D")});
+    const QString caption = window->controller().model().at(2).caption;
+    ASSERT_TRUE(caption.contains(QLatin1Char('&')));
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Add \u201C%1\u201D").arg(QString(caption).replace("&", "&&")));
 }
 
 } // namespace

@@ -131,14 +131,16 @@ TEST_F(EditingListTest, OnlyTheRightButtonOpensTheContextMenu)
     auto press = [&](Qt::MouseButton b) { QTest::mousePress(list().viewport(), b, {}, empty); };
     EXPECT_EQ(menuShownBy([&] { press(Qt::RightButton); }),
               (QStringList{"&Open Shortcut", "Open &With\u2026", "S&how in Folder", "Cop&y Path", "Move to &Group", "&Rename", "&Delete Shortcut", "Move &Left", "Move &Right", "Propert&ies\u2026", "-", "&Add URL Shortcut", "&Paste",
-                           "Add &Files\u2026", "Add Fo&lder\u2026", "Add Appli&cation\u2026", "-", "&Options"}));
+                           "Add &Files\u2026", "Add Fo&lder\u2026", "Add Appli&cation\u2026", "-", "&Undo", "&Redo", "-",
+                           "&Options"}));
     QTest::mouseRelease(list().viewport(), Qt::RightButton, {}, empty);
     // The keys that do the same are shown; what needs a selection is greyed out.
     QStringList shown;
     for (QAction *a : window->mnuPopup().actions())
         if (!a->isSeparator())
             shown << a->shortcut().toString() + (a->isEnabled() ? "" : " (grey)");
-    EXPECT_EQ(shown, (QStringList{"Enter (grey)", " (grey)", " (grey)", "Ctrl+C (grey)", " (grey)", "F2 (grey)", "Del (grey)", "Ctrl+Shift+Left (grey)", "Ctrl+Shift+Right (grey)", "Alt+Return (grey)", "", "Ctrl+V", "Ins", "", "", ""}));
+    EXPECT_EQ(shown, (QStringList{"Enter (grey)", " (grey)", " (grey)", "Ctrl+C (grey)", " (grey)", "F2 (grey)", "Del (grey)", "Ctrl+Shift+Left (grey)", "Ctrl+Shift+Right (grey)", "Alt+Return (grey)", "", "Ctrl+V", "Ins", "", "",
+                                  "Ctrl+Z (grey)", "Ctrl+Shift+Z (grey)", ""}));
     // O then reaches "&Options", the one item it names that can be chosen.
     QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O); });
     QTimer::singleShot(300, [] {
