@@ -12,6 +12,7 @@
 #include "platform/widgets/Twips.h"
 #include "shortcuts/ShortcutList.h"
 #include "ui/AddApplications.h"
+#include "ui/EarlierVersions.h"
 #include "ui/Properties.h"
 #include "ui/CommandTable.h"
 #include "ui/GroupTabs.h"
@@ -146,6 +147,9 @@ void MainWindow::setUpTrayMenu()
     connect(m_mPopLogin, &QAction::triggered, &m_controller, &launcher::Controller::setStartAtLogin);
     connect(m_mPopupSys, &QMenu::aboutToShow, this,
             [this] { m_mPopLogin->setChecked(m_services.autostart.enabled()); });
+    //: Opens the list of the shortcuts as they were before earlier changes.
+    m_mPopupSys->addAction(tr("Earlier &Versions\u2026"), this, [this] { EarlierVersions::openOver(*this, m_controller); })
+        ->setObjectName(QStringLiteral("mPopVersions"));
     m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
     m_mPopupSys->addAction(tr("&Exit"), this, &MainWindow::exit)->setObjectName(QStringLiteral("mPopExit"));
 }
