@@ -67,6 +67,15 @@ bool readVersion(const QString &versionPath, shortcuts::ListState &state, QStrin
             *error = reason;
         return false;
     }
+    // Every version kept was a profile with its section: one without is
+    // damaged (or no version at all), and restoring it would empty the list.
+    platform::ProfileDocument doc;
+    if (ini.file().load(doc) && doc.keys(kSection).isEmpty()) {
+        if (error)
+            //: %1 is the path of an earlier version of the profile.
+            *error = QCoreApplication::translate("StoredVersions", "%1 holds no shortcuts section").arg(versionPath);
+        return false;
+    }
     state.shortcuts = std::move(shortcuts);
     state.groups = look.groups;
     return true;

@@ -12,7 +12,8 @@ namespace config {
 
 // The shortcuts and groups an earlier version of the profile holds, read as
 // the profile itself is (Load_Config). False with a reason when it cannot be
-// read; a version with no shortcut in it reads as an empty list.
+// read or has no [Tessaflow] section (damaged: every profile kept had one);
+// a version with the section but no shortcut reads as an empty list.
 bool readVersion(const QString &versionPath, shortcuts::ListState &state, QString *error = nullptr);
 
 // What restoring `version` over `now` changes: the captions it brings back
