@@ -148,7 +148,8 @@ void MainWindow::setUpTrayMenu()
     connect(m_mPopupSys, &QMenu::aboutToShow, this,
             [this] { m_mPopLogin->setChecked(m_services.autostart.enabled()); });
     //: Opens the list of the shortcuts as they were before earlier changes.
-    m_mPopupSys->addAction(tr("Earlier &Versions\u2026"), this, [this] { EarlierVersions::openOver(*this, m_controller); })
+    m_mPopupSys
+        ->addAction(tr("Earlier &Versions\u2026"), this, [this] { EarlierVersions::openOver(*this, m_controller); })
         ->setObjectName(QStringLiteral("mPopVersions"));
     m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));
     m_mPopupSys->addAction(tr("&Exit"), this, &MainWindow::exit)->setObjectName(QStringLiteral("mPopExit"));

@@ -108,3 +108,22 @@ TEST_F(EarlierVersionsTest, NoFolderListsNothingAndAFileInItsPlaceIsTold)
     ASSERT_TRUE(problem);
     EXPECT_TRUE(problem->text().contains("tsw.versions")) << problem->text().toStdString();
 }
+
+TEST_F(EarlierVersionsTest, AVersionThatCannotBeKeptIsToldOnceAndTheShortcutsAreSaved)
+{
+    writeProfile("[Tessaflow]\n0=http://one.org|one||\n");
+    {
+        QFile file(dir.filePath("tsw.versions"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    auto window = open();
+    for (const char *target : {"http://two.org", "http://three.org"}) {
+        ASSERT_TRUE(shortcuts::addShortcut(window->model(), target));
+        ASSERT_TRUE(window->controller().save());
+        EXPECT_TRUE(readProfile().contains(target));
+    }
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains("earlier version could not be kept")
+                && dialogs.shown[0].text.contains(dir.filePath("tsw.versions")))
+        << dialogs.shown[0].text.toStdString();
+}

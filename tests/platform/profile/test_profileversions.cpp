@@ -283,3 +283,20 @@ TEST_F(ProfileVersionsTest, AnotherProgramsChangeBecomesAMarkedVersionAndIsKeptO
     EXPECT_EQ(get("profile.ini.bak"), "[S]\nk=theirs again\n");
     EXPECT_FALSE(file.takeVersionProblem().isEmpty());
 }
+
+TEST_F(ProfileVersionsTest, TemporaryFilesOfKilledWritesGoOnceTheyAreOld)
+{
+    ASSERT_TRUE(QDir().mkdir(folder()));
+    put("cut", "profile.versions/.new-old");
+    put("being written", "profile.versions/.new-young");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
+    {
+        QFile f(folder() + "/.new-old");
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    ASSERT_FALSE(platform::keepVersion(path(), "v", VersionKind::Replaced, noon(0)).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder() + "/.new-old"));
+    EXPECT_TRUE(QFileInfo::exists(folder() + "/.new-young")) << "another copy may be writing it";
+    EXPECT_EQ(listed().size(), 1u);
+}
