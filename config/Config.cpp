@@ -76,6 +76,11 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &
     if (!update.load(doc, error))
         return false;
     auto write = [&](const QString &key, const QString &value) { doc.setValue(kSection, key, value); };
+    // What the file holds of the shortcuts and groups, as stored: a save that
+    // changes them keeps the file as an earlier version; one of the window's
+    // frame or the view alone does not.
+    const QStringList entriesBefore = storedEntryValues(doc);
+    const QString groupsBefore = doc.value(kSection, kGroups);
 
     // The frame is the window's restore bounds, right in every state.
     if (window.framePositionKnown()) {
@@ -118,6 +123,8 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &
     // Entries read but not shown follow the shown ones, as they were.
     values << unshown;
     writeEntryValues(doc, values);
+    if (storedEntryValues(doc) != entriesBefore || doc.value(kSection, kGroups) != groupsBefore)
+        return update.saveKeepingVersion(doc, error);
     return update.save(doc, error);
 }
 

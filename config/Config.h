@@ -74,7 +74,9 @@ using PlaceOf = std::function<QPointF(int row)>;
 // as `placeOf` says), the entries in `unshown` after them, exactly as a
 // sequence of single-key writes would, but committed to disk once and
 // atomically. False with a reason when the file could not be written; the
-// old file then stays.
+// old file then stays. When the stored shortcuts or groups change, the file
+// as it was is first kept as an earlier version (platform/profile/
+// ProfileVersions.h); a save of the frame or the look alone keeps none.
 bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &look,
                  const std::vector<shortcuts::Shortcut> &shortcuts, const PlaceOf &placeOf,
                  const QStringList &unshown, QString *error = nullptr);

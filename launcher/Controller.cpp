@@ -108,6 +108,11 @@ bool Controller::save()
         m_reporter.notice(tr("%1 was changed by another program since Tessaflow read it. That version was kept "
                              "as %2 before the shortcuts shown here were saved.")
                               .arg(m_ini.path(), backup));
+    const QString versionProblem = m_ini.file().takeVersionProblem();
+    if (!versionProblem.isEmpty())
+        //: %1 why the shortcuts as they were could not be kept as an earlier version.
+        m_reporter.versionFailure(tr("The shortcuts were saved, but their earlier version could not be kept. %1")
+                                      .arg(versionProblem));
     return saved;
 }
 

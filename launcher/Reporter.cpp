@@ -18,6 +18,14 @@ void Reporter::saveFailure(const QString &text)
     tell(text, true);
 }
 
+void Reporter::versionFailure(const QString &text)
+{
+    if (m_versionFailureTold && !m_toStandardError)
+        return;
+    m_versionFailureTold = true;
+    tell(text, false);
+}
+
 void Reporter::readFailure(const QString &text)
 {
     m_saveFailureTold = true;

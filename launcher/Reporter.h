@@ -20,6 +20,9 @@ public:
     // window and the next save that works writes them all; every time while
     // ending on a signal.
     void saveFailure(const QString &text);
+    // An earlier version could not be kept (the save itself went on): told
+    // once a run, as a notice.
+    void versionFailure(const QString &text);
     // The profile could not be read: a later save that fails for the same
     // reason says nothing more.
     void readFailure(const QString &text);
@@ -33,6 +36,7 @@ private:
     platform::Dialogs &m_dialogs;
     bool m_toStandardError = false;
     bool m_saveFailureTold = false;
+    bool m_versionFailureTold = false;
 };
 
 } // namespace launcher

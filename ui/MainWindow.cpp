@@ -12,6 +12,7 @@
 #include "platform/widgets/Twips.h"
 #include "shortcuts/ShortcutList.h"
 #include "ui/AddApplications.h"
+#include "ui/EarlierVersions.h"
 #include "ui/Properties.h"
 #include "ui/TrayGroups.h"
 #include "ui/CommandTable.h"
@@ -149,6 +150,10 @@ void MainWindow::setUpTrayMenu()
     connect(m_mPopLogin, &QAction::triggered, &m_controller, &launcher::Controller::setStartAtLogin);
     connect(m_mPopupSys, &QMenu::aboutToShow, this,
             [this] { m_mPopLogin->setChecked(m_services.autostart.enabled()); });
+    //: Opens the list of the shortcuts as they were before earlier changes.
+    m_mPopupSys
+        ->addAction(tr("Earlier &Versions\u2026"), this, [this] { EarlierVersions::openOver(*this, m_controller); })
+        ->setObjectName(QStringLiteral("mPopVersions"));
     // The groups, between bringing the window back and the rest.
     new TrayGroups(*m_mPopupSys, m_mPopLogin, m_controller, [this] { m_showHide->bringBack(); }, this);
     m_mPopupSys->addSeparator()->setObjectName(QStringLiteral("mnulinetray"));

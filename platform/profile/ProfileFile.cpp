@@ -1,7 +1,9 @@
 #include "platform/profile/ProfileFile.h"
+#include "platform/profile/ProfileVersions.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
+#include <QDateTime>
 #include <utility>
 
 namespace platform {
@@ -102,6 +104,8 @@ bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
         return false;
     // Unchanged since this copy read or wrote it: what it has is the file.
     if (known && known->seen && stamp == known->stamp) {
+        if (stamp.exists)
+            m_before = known->bytes;
         doc = ProfileDocument::parse(known->bytes);
         return true;
     }
@@ -111,15 +115,42 @@ bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
     const bool ours = known && known->seen && known->stamp.exists && bytes == known->bytes;
     if (known && stamp.exists && !ours) {
         // Another writer's version: kept before ours replaces it, or not
-        // replaced at all.
-        const QString backup = keepBackup(m_file.m_path, bytes, error);
+        // replaced at all. Beside the profile when the versions' folder
+        // takes nothing.
+        QString problem;
+        QString backup = keepVersion(m_file.m_path, bytes, VersionKind::ChangedElsewhere,
+                                     QDateTime::currentDateTimeUtc(), {}, &problem);
+        if (backup.isEmpty()) {
+            m_file.m_versionProblem = problem;
+            backup = keepBackup(m_file.m_path, bytes, error);
+        }
         if (backup.isEmpty())
             return false;
         m_file.m_backupNotice = backup;
+        m_beforeKept = true;
     }
+    if (stamp.exists)
+        m_before = bytes;
     known = ProfileFile::Known{stamp, bytes};
     doc = ProfileDocument::parse(bytes);
     return true;
+}
+
+} // namespace platform
+
+namespace platform {
+
+bool ProfileUpdate::saveKeepingVersion(const ProfileDocument &doc, QString *error)
+{
+    // Nothing to keep of a file that was not there or was empty.
+    if (m_before && !m_before->isEmpty() && !m_beforeKept) {
+        QString problem;
+        if (keepVersion(m_file.m_path, *m_before, VersionKind::Replaced, QDateTime::currentDateTimeUtc(), {}, &problem)
+                .isEmpty())
+            m_file.m_versionProblem = problem;
+        m_beforeKept = true;
+    }
+    return save(doc, error);
 }
 
 } // namespace platform

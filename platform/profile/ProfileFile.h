@@ -36,6 +36,9 @@ public:
     // Where the last save kept another writer's version of the file (each
     // such version in a file of its own), once; empty when it kept none.
     QString takeBackupNotice() const { return std::exchange(m_backupNotice, QString()); }
+    // Why the last save could keep no earlier version (see ProfileVersions.h),
+    // once; empty when it kept what it was to keep. The save went on anyway.
+    QString takeVersionProblem() const { return std::exchange(m_versionProblem, QString()); }
 
     // How many times the whole file has been read from disk.
     int reads() const { return m_reads; }
@@ -56,21 +59,32 @@ private:
     // Nothing before the first load.
     mutable std::optional<Known> m_known;
     mutable QString m_backupNotice;
+    mutable QString m_versionProblem;
     mutable int m_reads = 0;
 };
 
 // One read-modify-write of the profile under its lock. When the file changed
 // on disk since this copy last read or wrote it, load() first keeps that
-// version (see keepBackup), so no other writer's shortcuts are lost silently.
+// version as an earlier version marked as another program's (or, where the
+// versions' folder takes none, with keepBackup), so no other writer's
+// shortcuts are lost silently.
 class ProfileUpdate {
 public:
     explicit ProfileUpdate(const ProfileFile &file) : m_file(file), m_lock(file.path()) {}
     bool load(ProfileDocument &doc, QString *error = nullptr);
     bool save(const ProfileDocument &doc, QString *error = nullptr) { return m_file.save(doc, error); }
+    // As save(), after keeping the file as load() found it as an earlier
+    // version: the caller knows that what it writes differs in what matters.
+    // A version that cannot be kept never stops the save (see
+    // ProfileFile::takeVersionProblem).
+    bool saveKeepingVersion(const ProfileDocument &doc, QString *error = nullptr);
 
 private:
     const ProfileFile &m_file;
     ProfileLock m_lock;
+    // The file as load() found it, and whether it was kept already.
+    std::optional<QByteArray> m_before;
+    bool m_beforeKept = false;
 };
 
 } // namespace platform

@@ -28,7 +28,9 @@ ProfileStamp stampOf(const struct stat &st)
             nanoseconds(st.st_ctim)};
 }
 
-QString kindOf(mode_t mode)
+} // namespace
+
+QString kindOfFile(unsigned mode)
 {
     if (S_ISLNK(mode))
         return QCoreApplication::translate("ProfileGuard", "it is a symbolic link");
@@ -40,6 +42,10 @@ QString kindOf(mode_t mode)
         return QCoreApplication::translate("ProfileGuard", "it is a device, not a regular file");
     return QCoreApplication::translate("ProfileGuard", "it is not a regular file");
 }
+
+namespace {
+
+QString kindOf(mode_t mode) { return kindOfFile(mode); }
 
 bool fail(QString *error, const QString &text)
 {

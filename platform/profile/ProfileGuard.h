@@ -24,6 +24,10 @@ struct ProfileStamp {
     bool operator==(const ProfileStamp &) const = default;
 };
 
+// Why a file of mode `mode` (st_mode) is not one to read or replace: "it
+// is a symbolic link", "it is a FIFO, not a regular file", …
+QString kindOfFile(unsigned mode);
+
 // The stamp of what is at `path` now, without opening it: a missing file
 // gives a stamp saying so. False with a reason where readProfileBytes()
 // would refuse (not a regular file, no access to the folder).

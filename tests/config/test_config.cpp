@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "platform/profile/ProfileVersions.h"
 #include "platform/widgets/Twips.h"
 #include "support/ShortcutFixture.h"
 
@@ -227,26 +228,31 @@ TEST_F(ConfigTest, AnUnshownEntryWithAStrayCrComesBackWholeAndNothingTwice)
     EXPECT_EQ(again.list.unshown, QStringList{"hand\rwritten"});
 }
 
-TEST_F(ConfigTest, AnotherWritersVersionIsKeptAsBakBeforeASave)
+TEST_F(ConfigTest, AnotherWritersVersionIsKeptAsAMarkedVersionBeforeASave)
 {
     writeFile(QStringLiteral("tsw.ini"), "[Tessaflow]\n0=/a/mine|mine||\n");
     load(ini, frame);
     ASSERT_TRUE(save(ini, frame));
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("tsw.ini.bak")))) << "our own save is no other version";
-    EXPECT_TRUE(ini.file().takeBackupNotice().isEmpty());
+    EXPECT_TRUE(ini.file().takeBackupNotice().isEmpty()) << "our own save is no other version";
 
     // A second copy changes the shortcut and saves.
     QByteArray theirs = readFile(QStringLiteral("tsw.ini")).replace("/a/mine|mine", "/a/THEM|THEM");
     writeFile(QStringLiteral("tsw.ini"), theirs);
     ASSERT_TRUE(save(ini, frame));
-    EXPECT_EQ(readFile(QStringLiteral("tsw.ini.bak")), theirs);
-    EXPECT_EQ(ini.file().takeBackupNotice(), path(QStringLiteral("tsw.ini.bak")));
+    const QString kept = ini.file().takeBackupNotice();
+    EXPECT_TRUE(kept.startsWith(path(QStringLiteral("tsw.versions/"))) && kept.endsWith(QStringLiteral("-other.ini")))
+        << kept.toStdString();
+    EXPECT_EQ(readFile(QDir(dir.path()).relativeFilePath(kept)), theirs);
     EXPECT_TRUE(readFile(QStringLiteral("tsw.ini")).contains("0=/a/mine|mine|"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("tsw.ini.bak"))));
 
     // Unchanged since: the next save keeps no copy.
+    std::vector<platform::ProfileVersion> before, after;
+    ASSERT_TRUE(platform::listVersions(ini.path(), before));
     ASSERT_TRUE(save(ini, frame));
     EXPECT_TRUE(ini.file().takeBackupNotice().isEmpty());
-    EXPECT_EQ(readFile(QStringLiteral("tsw.ini.bak")), theirs);
+    ASSERT_TRUE(platform::listVersions(ini.path(), after));
+    EXPECT_EQ(after.size(), before.size());
 }
 
 TEST_F(ConfigTest, PipesAndNonAsciiTextRoundTrip)

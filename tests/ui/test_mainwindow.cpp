@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QScreen>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <csignal>
 #include <sys/stat.h>
@@ -189,17 +190,22 @@ TEST_F(MainWindowTest, EachVersionAnotherCopySavedIsKeptAndTheUserToldEachTime)
     writeProfile("[Tessaflow]\n0=http://mine.org|mine||\n");
     auto window = open();
     const char *versions[] = {"[Tessaflow]\n0=http://theirs.org|theirs||\n", "[Tessaflow]\n0=http://again.org|x||\n"};
-    const QString kept[] = {profile + QStringLiteral(".bak"), profile + QStringLiteral(".bak.1")};
+    QStringList kept;
     for (int i = 0; i < 2; ++i) {
         writeProfile(versions[i]);
         ASSERT_TRUE(window->controller().save());
         ASSERT_EQ(dialogs.shown.size(), size_t(i + 1));
-        EXPECT_TRUE(dialogs.shown[i].text.contains(kept[i])) << dialogs.shown[i].text.toStdString();
+        const QRegularExpression path(QRegularExpression::escape(dir.filePath(QStringLiteral("tsw.versions/")))
+                                      + QStringLiteral("[^ ]*-other\\.ini"));
+        const QString told = path.match(dialogs.shown[i].text).captured();
+        ASSERT_FALSE(told.isEmpty()) << dialogs.shown[i].text.toStdString();
+        kept << told;
     }
+    ASSERT_NE(kept[0], kept[1]);
     for (int i = 0; i < 2; ++i) {
-        QFile bak(kept[i]);
-        ASSERT_TRUE(bak.open(QIODevice::ReadOnly));
-        EXPECT_EQ(bak.readAll(), versions[i]);
+        QFile version(kept[i]);
+        ASSERT_TRUE(version.open(QIODevice::ReadOnly));
+        EXPECT_EQ(version.readAll(), versions[i]);
     }
     EXPECT_TRUE(readProfile().contains("0=http://mine.org|mine|"));
 }

@@ -80,7 +80,8 @@ TEST_F(TrayInteractionTest, AMiddleClickDoesNothing)
 TEST_F(TrayInteractionTest, RightClickPopsUpTheTrayMenuAndLeavesTheWindowHidden)
 {
     hideToTray();
-    EXPECT_EQ(popUpMenu(TrayClick::Context), (QStringList{"&Restore", "Start at &Login", "-", "&Exit"}));
+    EXPECT_EQ(popUpMenu(TrayClick::Context),
+              (QStringList{"&Restore", "Start at &Login", "Earlier &Versions\u2026", "-", "&Exit"}));
     EXPECT_TRUE(window->isHidden());
     EXPECT_EQ(window->frame().frameState(), 1);
 

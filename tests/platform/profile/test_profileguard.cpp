@@ -112,6 +112,7 @@ TEST_F(ProfileFileTest, ASaveReadsTheFileOnlyWhenItChangedSinceAndKeepsOnlyAnoth
     EXPECT_EQ(file.reads(), 2);
     EXPECT_TRUE(file.takeBackupNotice().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path("profile.ini.bak")));
+    EXPECT_FALSE(QFileInfo::exists(path("profile.versions")));
 
     // Rewritten in place with as many bytes, a moment later: their version is kept.
     const QDateTime written = QFileInfo(path()).lastModified();
@@ -123,15 +124,19 @@ TEST_F(ProfileFileTest, ASaveReadsTheFileOnlyWhenItChangedSinceAndKeepsOnlyAnoth
     }
     ASSERT_TRUE(update(file, "5"));
     EXPECT_EQ(file.reads(), 3);
-    EXPECT_EQ(file.takeBackupNotice(), path("profile.ini.bak"));
-    EXPECT_EQ(get("profile.ini.bak"), "[S]\nk=X\n");
+    // Kept as an earlier version marked as another program's.
+    const QString kept = file.takeBackupNotice();
+    EXPECT_TRUE(kept.startsWith(path("profile.versions/")) && kept.endsWith("-other.ini")) << kept.toStdString();
+    EXPECT_EQ(get(QDir(m_dir.path()).relativeFilePath(kept)), "[S]\nk=X\n");
 
     // Replaced through a new file, as another copy saves.
     put("[S]\nk=Y\n", "other");
     ASSERT_EQ(::rename(QFile::encodeName(path("other")).constData(), QFile::encodeName(path()).constData()), 0);
     ASSERT_TRUE(update(file, "6"));
     EXPECT_EQ(file.reads(), 4);
-    EXPECT_EQ(get("profile.ini.bak.1"), "[S]\nk=Y\n");
+    const QString second = file.takeBackupNotice();
+    EXPECT_NE(second, kept);
+    EXPECT_EQ(get(QDir(m_dir.path()).relativeFilePath(second)), "[S]\nk=Y\n");
     EXPECT_EQ(get(), "[S]\nk=6\n");
 }
 

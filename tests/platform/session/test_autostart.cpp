@@ -30,10 +30,10 @@ protected:
 
 TEST_F(AutostartTest, TheTrayItemWritesAndRemovesTheLoginEntry)
 {
-    EXPECT_EQ(trayMenu(), (QStringList{"&Restore", "Start at &Login", "-", "&Exit"}));
+    EXPECT_EQ(trayMenu(), (QStringList{"&Restore", "Start at &Login", "Earlier &Versions\u2026", "-", "&Exit"}));
     trayMenu(QStringLiteral("Start at &Login"));
     ASSERT_TRUE(QFile::exists(entryPath()));
-    EXPECT_EQ(trayMenu(), (QStringList{"&Restore", "Start at &Login [x]", "-", "&Exit"}));
+    EXPECT_EQ(trayMenu(), (QStringList{"&Restore", "Start at &Login [x]", "Earlier &Versions\u2026", "-", "&Exit"}));
     // It starts this very executable, hidden in the tray.
     const auto entry = platform::DesktopEntry::read(entryPath(), QString());
     ASSERT_TRUE(entry);
@@ -42,7 +42,7 @@ TEST_F(AutostartTest, TheTrayItemWritesAndRemovesTheLoginEntry)
 
     trayMenu(QStringLiteral("Start at &Login"));
     EXPECT_FALSE(QFile::exists(entryPath()));
-    EXPECT_EQ(trayMenu(), (QStringList{"&Restore", "Start at &Login", "-", "&Exit"}));
+    EXPECT_EQ(trayMenu(), (QStringList{"&Restore", "Start at &Login", "Earlier &Versions\u2026", "-", "&Exit"}));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
