@@ -1,0 +1,106 @@
+#include "launcher/OutsideChanges.h"
+
+#include <QFile>
+#include <utility>
+
+#include "platform/profile/ConflictCopies.h"
+#include "shortcuts/Merge.h"
+
+namespace launcher {
+
+ProfileWatch::ProfileWatch(Controller &controller, platform::FolderWatch &watch, std::chrono::milliseconds settle)
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settle);
+    QObject::connect(&m_settle, &QTimer::timeout, &controller, [this, &controller] {
+        // Before the profile is read there is nothing to merge with: later.
+        if (!controller.loaded())
+            m_settle.start();
+        else
+            controller.mergeOutsideChanges();
+    });
+    watch.watch(controller.profilePath(), [this] { m_settle.start(); });
+    // Conflict copies left while no copy of the program ran are looked at
+    // once it has read the profile.
+    m_settle.start();
+}
+
+namespace {
+
+// The one place a version of the profile is kept aside: another program's
+// shortcuts that a merge takes away, or a conflict copy moved out of the way.
+QString keepVersion(const QString &profilePath, const QByteArray &bytes, QString *error)
+{
+    return platform::keepBackup(profilePath, bytes, error);
+}
+
+} // namespace
+
+void Controller::mergeOutsideChanges()
+{
+    // Only a list read from the profile is ours to merge.
+    if (!m_loaded)
+        return;
+    const platform::ProfileFile &file = m_ini.file();
+    const auto change = file.outsideChange();
+    const QStringList copies = platform::conflictCopies(m_ini.path());
+    if (!change && copies.isEmpty())
+        return;
+
+    const QByteArray baseBytes = change ? change->base : file.knownBytes();
+    const shortcuts::ListState base = config::storedState(baseBytes);
+    shortcuts::ListState ours = m_model.state();
+    QStringList unshown = m_list.unshown;
+    // The list as the file on disk stores it, once the merge is through.
+    shortcuts::ListState onDisk = base;
+    int conflicts = 0;
+    bool removedThere = false;
+    const auto mergeIn = [&](const shortcuts::ListState &theirs) {
+        shortcuts::Merged merged = shortcuts::merge(base, theirs, ours);
+        conflicts += merged.conflicts;
+        removedThere = removedThere || merged.removedThere;
+        ours = std::move(merged.state);
+    };
+    if (change) {
+        onDisk = config::storedState(change->theirs, &unshown);
+        mergeIn(onDisk);
+    }
+    for (const QString &copy : copies) {
+        QByteArray bytes;
+        platform::ProfileStamp stamp;
+        QString reason;
+        if (!platform::readProfileBytes(copy, bytes, stamp, &reason))
+            continue;
+        mergeIn(config::storedState(bytes));
+        // Out of the way once its shortcuts are in, never lost: removed only
+        // once it is kept as a version of its own.
+        if (keepVersion(m_ini.path(), bytes, &reason).isEmpty() || !QFile::remove(copy))
+            //: %1 is a copy of the profile a sync tool left beside it, %2 why it stays.
+            m_reporter.notice(tr("The shortcuts of %1 were taken in, but the file could not be put away: %2")
+                                  .arg(copy, reason.isEmpty() ? tr("it cannot be removed") : reason));
+    }
+    // What went there is kept in the version this copy had.
+    if (removedThere)
+        keepVersion(m_ini.path(), baseBytes, nullptr);
+    if (change)
+        file.adopt(*change);
+    m_list.unshown = unshown;
+
+    if (!shortcuts::sameContent(ours, m_model.state())) {
+        // Shown without a save of its own: only a list that differs from the
+        // file is written, below, so two machines never bounce it.
+        const bool loaded = std::exchange(m_loaded, false);
+        replaceShortcuts(ours);
+        m_loaded = loaded;
+    }
+    if (!shortcuts::sameContent(ours, onDisk))
+        save();
+    if (conflicts > 0)
+        //: %1 is the profile's path; %n how many shortcuts now show twice.
+        m_reporter.notice(tr("%1 was changed by another program while the same shortcuts were changed here. %n "
+                             "shortcut(s) now show twice: the version made here, and the other one right after it.",
+                             nullptr, conflicts)
+                              .arg(m_ini.path()));
+}
+
+} // namespace launcher
