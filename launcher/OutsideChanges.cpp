@@ -55,29 +55,27 @@ void Controller::mergeOutsideChanges()
     shortcuts::ListState onDisk = base;
     int conflicts = 0;
     bool removedThere = false;
-    const auto mergeIn = [&](const shortcuts::ListState &theirs) {
-        shortcuts::Merged merged = shortcuts::merge(base, theirs, ours);
+    const auto mergeIn = [&](const shortcuts::ListState &theirs, shortcuts::Removals removals) {
+        shortcuts::Merged merged = shortcuts::merge(base, theirs, ours, removals);
         conflicts += merged.conflicts;
         removedThere = removedThere || merged.removedThere;
         ours = std::move(merged.state);
     };
     if (change) {
         onDisk = config::storedState(change->theirs, &unshown);
-        mergeIn(onDisk);
+        mergeIn(onDisk, shortcuts::Removals::Taken);
     }
+    // The copies read, to put away once their shortcuts are saved.
+    std::vector<std::pair<QString, QByteArray>> putAway;
     for (const QString &copy : copies) {
         QByteArray bytes;
         platform::ProfileStamp stamp;
-        QString reason;
-        if (!platform::readProfileBytes(copy, bytes, stamp, &reason))
+        if (!platform::readProfileBytes(copy, bytes, stamp, nullptr))
             continue;
-        mergeIn(config::storedState(bytes));
-        // Out of the way once its shortcuts are in, never lost: removed only
-        // once it is kept as a version of its own.
-        if (keepVersion(m_ini.path(), bytes, &reason).isEmpty() || !QFile::remove(copy))
-            //: %1 is a copy of the profile a sync tool left beside it, %2 why it stays.
-            m_reporter.notice(tr("The shortcuts of %1 were taken in, but the file could not be put away: %2")
-                                  .arg(copy, reason.isEmpty() ? tr("it cannot be removed") : reason));
+        // A copy may be older than the base (left while no copy of the
+        // program ran): what it lacks may never have been there.
+        mergeIn(config::storedState(bytes), shortcuts::Removals::Ignored);
+        putAway.emplace_back(copy, bytes);
     }
     // What went there is kept in the version this copy had.
     if (removedThere)
@@ -93,8 +91,19 @@ void Controller::mergeOutsideChanges()
         replaceShortcuts(ours);
         m_loaded = loaded;
     }
-    if (!shortcuts::sameContent(ours, onDisk))
-        save();
+    // A copy stays where it is until its shortcuts are in the profile (a
+    // failed save is told by save()).
+    if (!shortcuts::sameContent(ours, onDisk) && !save())
+        putAway.clear();
+    // Out of the way, never lost: a copy is removed only once it is kept as
+    // a version of its own.
+    for (const auto &[copy, bytes] : putAway) {
+        QString reason;
+        if (keepVersion(m_ini.path(), bytes, &reason).isEmpty() || !QFile::remove(copy))
+            //: %1 is a copy of the profile a sync tool left beside it, %2 why it stays.
+            m_reporter.notice(tr("The shortcuts of %1 were taken in, but the file could not be put away: %2")
+                                  .arg(copy, reason.isEmpty() ? tr("it cannot be removed") : reason));
+    }
     if (conflicts > 0)
         //: %1 is the profile's path; %n how many shortcuts now show twice.
         m_reporter.notice(tr("%1 was changed by another program while the same shortcuts were changed here. %n "

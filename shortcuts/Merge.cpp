@@ -66,7 +66,7 @@ bool sameContent(const ListState &a, const ListState &b)
     return true;
 }
 
-Merged merge(const ListState &base, const ListState &theirs, const ListState &ours)
+Merged merge(const ListState &base, const ListState &theirs, const ListState &ours, Removals removals)
 {
     const auto baseIndex = indexOf(base.shortcuts);
     const auto theirIndex = indexOf(theirs.shortcuts);
@@ -81,7 +81,7 @@ Merged merge(const ListState &base, const ListState &theirs, const ListState &ou
         const Shortcut *their = find(theirIndex, ourKeys[i]);
         if (!their) {
             // Removed there: it goes too, unless it was changed (or added) here.
-            if (was && sameApartFromPlace(our, *was)) {
+            if (was && removals == Removals::Taken && sameApartFromPlace(our, *was)) {
                 merged.removedThere = true;
                 continue;
             }

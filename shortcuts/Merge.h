@@ -17,6 +17,9 @@ struct Merged {
     bool changedHere = false;
 };
 
+// Whether a shortcut of the base that `theirs` lacks was removed there.
+enum class Removals { Taken, Ignored };
+
 // Merges the shortcuts another program stored (`theirs`) with the ones shown
 // here (`ours`), both grown from `base`, what this copy last read or wrote.
 // A shortcut is known across the three by its target, and among equal
@@ -24,8 +27,10 @@ struct Merged {
 // gone, unless changed here; changed there: theirs, unless changed here too,
 // then both. Groups: ours' in ours' order, theirs' new ones after them.
 // Places on the desk are not a change of their own: ours are kept, theirs
-// taken only for a shortcut whose place moved there.
-Merged merge(const ListState &base, const ListState &theirs, const ListState &ours);
+// taken only for a shortcut whose place moved there. With Removals::Ignored
+// (`theirs` may be older than `base`) what theirs lacks stays.
+Merged merge(const ListState &base, const ListState &theirs, const ListState &ours,
+             Removals removals = Removals::Taken);
 
 // Whether two lists store the same shortcuts in the same order and the same
 // groups, places left aside.

@@ -97,11 +97,11 @@ merge_ms=$((($(date +%s%N) - t0) / 1000000))
 launch_and_merge_ms=$merge_ms
 say "$count shortcuts; started and merged in $launch_and_merge_ms ms; $runs kills"
 # The merge waits for the changes to settle (200 ms), then reads, merges and
-# saves: the kills land from 150 ms after the change to a little past that.
+# saves: the kills land from 180 ms after the change to a little past that.
 declare -A outcomes=()
 for ((run = 1; run <= runs; run++)); do
   outcome=none
-  run_once $((150 + RANDOM % 250)) || true
+  run_once $((180 + RANDOM % 200)) || true
   outcomes[$outcome]=$((${outcomes[$outcome]:-0} + 1))
 done
 say "kills before the merge ${outcomes[before]:-0}, during it ${outcomes[during]:-0}, after it ${outcomes[after]:-0}, failed ${outcomes[bad]:-0}"

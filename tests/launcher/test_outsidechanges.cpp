@@ -157,4 +157,18 @@ TEST_F(OutsideChangesTest, AConflictCopyIsMergedThenPutAwayAsAVersion)
     EXPECT_TRUE(notices().isEmpty());
 }
 
+TEST_F(OutsideChangesTest, AnOldConflictCopyFoundAtStartTakesNothingAway)
+{
+    // Left while no copy ran, from before beta was added: its zeta comes in,
+    // beta stays.
+    replaceProfile("[Tessaflow]\nArrange=1\n0=http://a.org|alpha||\n1=http://z.org|zeta||\n",
+                   QStringLiteral("tsw (Ada's conflicted copy 2026-12-10).ini"));
+    controller.mergeOutsideChanges();
+    EXPECT_EQ(captions(), (QStringList{"alpha", "beta", "zeta"}));
+    EXPECT_TRUE(readProfile().contains("1=http://b.org|beta|"));
+    EXPECT_TRUE(readProfile().contains("2=http://z.org|zeta|"));
+    EXPECT_EQ(kept(), QStringList{"tsw.ini.bak"});
+    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*conflicted*")}).isEmpty());
+}
+
 } // namespace

@@ -90,6 +90,17 @@ TEST(MergeTest, Table)
     }
 }
 
+TEST(MergeTest, AnOlderCopyRemovesNothingButAddsAndChanges)
+{
+    const Shortcut a2 = sc(QStringLiteral("/a"), QStringLiteral("A there"));
+    // Lacks b and c (never seen there, or removed: it cannot tell).
+    const shortcuts::Merged merged =
+        shortcuts::merge(list({a, b, c}), list({a2, d}), list({a, b, c}), shortcuts::Removals::Ignored);
+    EXPECT_EQ(named(merged.state), (QStringList{"/a:A there", "/b:B", "/c:C", "/d:D"}));
+    EXPECT_FALSE(merged.removedThere);
+    EXPECT_TRUE(merged.changedHere);
+}
+
 TEST(MergeTest, GroupsAreOursInOrderWithTheirNewOnesAfter)
 {
     const QStringList ourGroups{QString(), QStringLiteral("Work"), QStringLiteral("Home")};

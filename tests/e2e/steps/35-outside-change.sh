@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/step.sh"
 step_start 35 "a profile replaced by another program shows in the window" "${1:-build-tests}"
 
-for name in alpha beta gamma delta; do make_file "$name.txt"; done
+for f in alpha beta gamma delta; do make_file "$f.txt"; done
 a="$tmp/files/alpha.txt|alpha.txt" b="$tmp/files/beta.txt|beta.txt" c="$tmp/files/gamma.txt|gamma.txt"
 write_profile Top=1950 Left=2085 Height=5025 Width=6480 Arrange=2 SView=0 "0=$a||" "1=$b||"
 start_window
