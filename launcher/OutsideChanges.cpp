@@ -1,5 +1,6 @@
 #include "launcher/OutsideChanges.h"
 
+#include <QApplication>
 #include <QFile>
 #include <utility>
 
@@ -13,8 +14,10 @@ ProfileWatch::ProfileWatch(Controller &controller, platform::FolderWatch &watch,
     m_settle.setSingleShot(true);
     m_settle.setInterval(settle);
     QObject::connect(&m_settle, &QTimer::timeout, &controller, [this, &controller] {
-        // Before the profile is read there is nothing to merge with: later.
-        if (!controller.loaded())
+        // Before the profile is read there is nothing to merge with; while a
+        // question, a chooser or a menu is up, a command may be waiting on
+        // the rows it was asked about: later.
+        if (!controller.loaded() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
             m_settle.start();
         else
             controller.mergeOutsideChanges();

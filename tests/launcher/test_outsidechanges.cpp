@@ -1,6 +1,8 @@
 // What other programs write to the profile while the window is open: merged
 // into the window a moment after the watch tells of it, written back only
 // when the merge changed something here.
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QTest>
 #include <cstdio>
@@ -80,6 +82,22 @@ TEST_F(OutsideChangesTest, AShortcutAddedThereShowsAndTheFileIsNotWrittenBack)
     controller.addTargets({QStringLiteral("http://d.org")});
     EXPECT_TRUE(kept().isEmpty());
     EXPECT_TRUE(readProfile().contains("3=http://d.org|"));
+}
+
+TEST_F(OutsideChangesTest, WaitsWhileAQuestionIsUp)
+{
+    QDialog question(&parent);
+    question.setModal(true);
+    question.show();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000));
+    replaceProfile("[Tessaflow]\nArrange=1\n0=http://b.org|beta||\n");
+    watch.fire();
+    // Many settle times (10 ms each) pass with nothing taken away under the
+    // question's feet; once it is answered the change comes in.
+    QTest::qWait(150);
+    EXPECT_EQ(controller.model().count(), 2);
+    question.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller.model().count() == 1; }, 2000));
 }
 
 TEST_F(OutsideChangesTest, OurOwnSavesAreNotMergedAgain)
