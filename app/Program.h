@@ -17,6 +17,8 @@
 #include "platform/session/Clipboard.h"
 #include "platform/session/FileChooser.h"
 #include "platform/session/WindowActivation.h"
+#include "platform/session/FolderWatch.h"
+#include "launcher/OutsideChanges.h"
 
 namespace app {
 
@@ -54,6 +56,9 @@ private:
     platform::OpenedStore m_openedStore;
     shortcuts::Frecency m_frecency;
     ui::MainWindow m_window;
+    // What other programs write to the profile while the window is open.
+    platform::SystemFolderWatch m_folderWatch;
+    launcher::ProfileWatch m_profileWatch{m_window.controller(), m_folderWatch};
     platform::SignalWatcher m_signalWatcher;
     platform::DisplayLoss m_displayLoss;
 };

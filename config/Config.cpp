@@ -13,7 +13,47 @@ using platform::wholeNumberOf;
 
 namespace {
 const QString kGroups = QStringLiteral("Groups");
+
+QStringList storedGroups(const platform::ProfileDocument &doc)
+{
+    QStringList groups;
+    for (const QString &name : doc.value(kSection, kGroups).split(u'|'))
+        groups << decodedValue(name);
+    return groups;
 }
+
+// Appends every stored shortcut in key order, each in `firstGroup` unless it
+// names its own; places only when `placed` (icons placed by hand).
+int readEntries(const platform::ProfileDocument &doc, const QString &firstGroup, bool placed,
+                std::vector<shortcuts::Shortcut> &shortcuts, QStringList &unshown)
+{
+    int added = 0;
+    const QStringList values = storedEntryValues(doc);
+    shortcuts.reserve(shortcuts.size() + size_t(values.size()));
+    for (const QString &value : values) {
+        const auto entry = decodeEntry(value);
+        auto shortcut = entry ? shortcuts::makeShortcut(entry->target, entry->caption) : std::nullopt;
+        // An entry that cannot be shown (hand-written with a field missing,
+        // or naming nothing) is still the user's: the save keeps it.
+        if (!shortcut) {
+            if (value.size() >= 2)
+                unshown << value;
+            continue;
+        }
+        shortcut->group = firstGroup;
+        readShortcutFields(entry->fields, *shortcut);
+        // Positions count only while icons are placed by hand; either one
+        // may be there without the other.
+        if (placed) {
+            shortcut->left = numberOf(entry->left);
+            shortcut->top = numberOf(entry->top);
+        }
+        shortcuts.push_back(std::move(*shortcut));
+        ++added;
+    }
+    return added;
+}
+} // namespace
 
 int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::vector<shortcuts::Shortcut> &shortcuts,
                 QStringList &unshown, QString *error)
@@ -35,35 +75,9 @@ int Load_Config(const IniFile &ini, WindowFrame &window, ListLook &look, std::ve
     look.findApplications = read(QStringLiteral("FindApplications")).trimmed() != QStringLiteral("0");
     // As stored: a value this copy cannot read is kept for the one that can.
     window.setHotKey(read(QStringLiteral("HotKey")));
-    look.groups.clear();
-    for (const QString &name : read(kGroups).split(u'|'))
-        look.groups << decodedValue(name);
+    look.groups = storedGroups(doc);
 
-    int added = 0;
-    const QStringList values = storedEntryValues(doc);
-    shortcuts.reserve(shortcuts.size() + size_t(values.size()));
-    for (const QString &value : values) {
-        const auto entry = decodeEntry(value);
-        auto shortcut = entry ? shortcuts::makeShortcut(entry->target, entry->caption) : std::nullopt;
-        // An entry that cannot be shown (hand-written with a field missing,
-        // or naming nothing) is still the user's: the save keeps it.
-        if (!shortcut) {
-            if (value.size() >= 2)
-                unshown << value;
-            continue;
-        }
-        shortcut->group = look.groups.first();
-        readShortcutFields(entry->fields, *shortcut);
-        // Positions count only while icons are placed by hand; either one
-        // may be there without the other.
-        if (look.arrange == 0) {
-            shortcut->left = numberOf(entry->left);
-            shortcut->top = numberOf(entry->top);
-        }
-        shortcuts.push_back(std::move(*shortcut));
-        ++added;
-    }
-    return added;
+    return readEntries(doc, look.groups.first(), look.arrange == 0, shortcuts, unshown);
 }
 
 bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &look,
@@ -126,6 +140,19 @@ bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &
     if (storedEntryValues(doc) != entriesBefore || doc.value(kSection, kGroups) != groupsBefore)
         return update.saveKeepingVersion(doc, error);
     return update.save(doc, error);
+}
+
+shortcuts::ListState storedState(const QByteArray &bytes, QStringList *unshown)
+{
+    const platform::ProfileDocument doc = platform::ProfileDocument::parse(bytes);
+    shortcuts::ListState state;
+    state.groups = storedGroups(doc);
+    const auto arrange = wholeNumberOf(doc.value(kSection, QStringLiteral("Arrange")));
+    QStringList notShown;
+    readEntries(doc, state.groups.first(), !arrange || *arrange == 0, state.shortcuts, notShown);
+    if (unshown)
+        *unshown = notShown;
+    return state;
 }
 
 int loadList(const IniFile &ini, WindowFrame &window, ListLook &look, shortcuts::ShortcutList &list, QString *error)

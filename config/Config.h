@@ -10,6 +10,7 @@
 #include "config/IniFile.h"
 #include "config/StoredEntries.h"
 #include "shortcuts/Shortcut.h"
+#include "shortcuts/ShortcutModel.h"
 
 namespace shortcuts {
 struct ShortcutList;
@@ -80,6 +81,11 @@ using PlaceOf = std::function<QPointF(int row)>;
 bool Save_Config(const IniFile &ini, const WindowFrame &window, const ListLook &look,
                  const std::vector<shortcuts::Shortcut> &shortcuts, const PlaceOf &placeOf,
                  const QStringList &unshown, QString *error = nullptr);
+
+// The shortcuts and groups stored in a profile's bytes, as Load_Config
+// reads them, apart from any window: another version of the profile, to
+// merge. The entries that cannot be shown go to `unshown`.
+shortcuts::ListState storedState(const QByteArray &bytes, QStringList *unshown = nullptr);
 
 // Load_Config into a list: the view takes the arrangement and the view,
 // the model the shortcuts and their groups, and the first group is shown.

@@ -193,6 +193,12 @@ public:
     void exportChosen(ExportKind kind);
     bool exportTo(ExportKind kind, const QString &path, QString *error);
 
+    // Takes in what another program wrote to the profile since this copy
+    // last read or wrote it, and the conflict copies a sync tool left beside
+    // it: merged with the shortcuts shown here (OutsideChanges.cpp), saved
+    // only when the result is not what the file holds.
+    void mergeOutsideChanges();
+
     bool startsAtLogin() const { return m_services.autostart.enabled(); }
     void setStartAtLogin(bool on);
 

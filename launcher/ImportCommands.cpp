@@ -32,7 +32,7 @@ constexpr qint64 kMaxBookmarksFile = 64 * 1024 * 1024;
 
 QString Controller::imported(const shortcuts::Found &found)
 {
-    shortcuts::Merged merged = shortcuts::merge(m_model.state(), found, m_list.shownGroup());
+    shortcuts::Imported merged = shortcuts::takeIn(m_model.state(), found, m_list.shownGroup());
     if (!merged.added.isEmpty())
         replaceShortcuts(std::move(merged.state));
     return shortcuts::importReport(merged);

@@ -169,9 +169,9 @@ Found readDocks(const QString &home, const QStringList &applicationFolders)
     return found;
 }
 
-Merged merge(const ListState &current, const Found &found, const QString &addingGroup)
+Imported takeIn(const ListState &current, const Found &found, const QString &addingGroup)
 {
-    Merged merged{current, {}, {}, found.skipped};
+    Imported merged{current, {}, {}, found.skipped};
     QSet<QString> present;
     for (const Shortcut &shortcut : current.shortcuts)
         present.insert(targetKey(shortcut.target));
@@ -204,7 +204,7 @@ Merged merge(const ListState &current, const Found &found, const QString &adding
     return merged;
 }
 
-QString importReport(const Merged &merged)
+QString importReport(const Imported &merged)
 {
     QStringList lines;
     if (merged.added.isEmpty())

@@ -33,7 +33,7 @@ Found readDesktopFolder(const QString &folder);
 Found readDocks(const QString &home, const QStringList &applicationFolders);
 
 // The result of merging what a source offered into the shortcuts there are.
-struct Merged {
+struct Imported {
     ListState state;          // the shortcuts and groups afterwards
     QStringList added;        // captions, in order
     QStringList alreadyThere; // captions of those whose target is a shortcut already
@@ -45,9 +45,9 @@ struct Merged {
 // group) goes to `addingGroup`; the named groups of `found` missing from
 // `current` are added, a name matching a group's title (in any case) taken
 // as that group.
-Merged merge(const ListState &current, const Found &found, const QString &addingGroup);
+Imported takeIn(const ListState &current, const Found &found, const QString &addingGroup);
 // One message for the user: counts, and the first few names of each.
-QString importReport(const Merged &merged);
+QString importReport(const Imported &merged);
 
 // --- Bookmarks.cpp: the HTML bookmarks file every browser exports and imports.
 // Each web address (http, https, ftp) a link of the file names. Its folders

@@ -94,6 +94,23 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     return update.save(doc, error);
 }
 
+std::optional<ProfileFile::OutsideChange> ProfileFile::outsideChange(QString *error) const
+{
+    ProfileStamp stamp;
+    if (!m_known || !m_known->seen || !statProfile(m_path, stamp, error) || !stamp.exists || stamp == m_known->stamp)
+        return std::nullopt;
+    QByteArray bytes;
+    if (!readBytes(bytes, stamp, error) || !stamp.exists)
+        return std::nullopt;
+    if (bytes == m_known->bytes) {
+        // Touched or rewritten as it was: nothing to merge, and no need to
+        // read it again for the same stamp.
+        m_known->stamp = stamp;
+        return std::nullopt;
+    }
+    return OutsideChange{m_known->bytes, bytes, stamp};
+}
+
 bool ProfileUpdate::load(ProfileDocument &doc, QString *error)
 {
     if (!m_lock.acquire(error))

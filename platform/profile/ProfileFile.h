@@ -40,6 +40,22 @@ public:
     // once; empty when it kept what it was to keep. The save went on anyway.
     QString takeVersionProblem() const { return std::exchange(m_versionProblem, QString()); }
 
+    // Another program's version of the file, found where this copy's was.
+    struct OutsideChange {
+        // What this copy last read or wrote, and what is there now.
+        QByteArray base, theirs;
+        ProfileStamp stamp;
+    };
+    // The file as another program left it, when it changed since this copy
+    // last read or wrote it; nothing when it is as this copy left it (our
+    // own saves included), is missing, was never read, or cannot be read.
+    std::optional<OutsideChange> outsideChange(QString *error = nullptr) const;
+    // Takes another program's version as read: later saves start from it
+    // and keep no copy of it.
+    void adopt(const OutsideChange &change) const { m_known = Known{change.stamp, change.theirs}; }
+    // What this copy last read or wrote; empty before the first load.
+    QByteArray knownBytes() const { return m_known && m_known->seen ? m_known->bytes : QByteArray(); }
+
     // How many times the whole file has been read from disk.
     int reads() const { return m_reads; }
 

@@ -169,7 +169,7 @@ TEST(ImportingTest, MergeAddsWhatIsNewOnceAndTellsWhatWasThere)
     found.shortcuts[4].left = 99;
     found.skipped = {{QStringLiteral("x.desktop"), QStringLiteral("not an application")}};
 
-    const shortcuts::Merged merged = shortcuts::merge(current, found, QStringLiteral("Work"));
+    const shortcuts::Imported merged = shortcuts::takeIn(current, found, QStringLiteral("Work"));
     EXPECT_EQ(merged.added, (QStringList{"B", "Game", "Tool"}));
     EXPECT_EQ(merged.alreadyThere, (QStringList{"Same doc", "A again", "B twice"}));
     // "work" is the group "Work"; "Games" is new.
@@ -200,7 +200,7 @@ TEST(ImportingTest, ExportedBookmarksImportAsTheSameShortcuts)
     EXPECT_TRUE(html.startsWith("<!DOCTYPE NETSCAPE-Bookmark-file-1>"));
 
     shortcuts::ListState empty;
-    const shortcuts::Merged back = shortcuts::merge(empty, shortcuts::readBookmarks(html), QString());
+    const shortcuts::Imported back = shortcuts::takeIn(empty, shortcuts::readBookmarks(html), QString());
     EXPECT_EQ(back.state.groups, state.groups);
     std::vector<Shortcut> expected = {state.shortcuts[0], state.shortcuts[3], state.shortcuts[2]};
     ASSERT_EQ(back.state.shortcuts.size(), expected.size());
