@@ -49,7 +49,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+58"/>
+        <location filename="../app/CommandLine.cpp" line="+59"/>
         <source>an empty or broken name, not added</source>
         <translation>leerer oder beschädigter Name, nicht hinzugefügt</translation>
     </message>
@@ -60,12 +60,18 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+54"/>
+        <location line="+87"/>
         <source>not found, not added: %1</source>
         <translation>nicht gefunden, nicht hinzugefügt: %1</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-81"/>
+        <source>no group named &quot;%1&quot;</source>
+        <extracomment>Said when the command line&apos;s --group names no group; %1 is the name given.</extracomment>
+        <translation>keine Gruppe namens „%1“</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>A launcher for files, folders and web addresses. Each PATH or URL given is added as a shortcut, in the copy already running if there is one.</source>
         <translation>Ein Starter für Dateien, Ordner und Webadressen. Jeder angegebene PFAD oder jede URL wird als Verknüpfung hinzugefügt, in der bereits laufenden Instanz, falls es eine gibt.</translation>
     </message>
@@ -81,6 +87,28 @@
     </message>
     <message>
         <location line="+7"/>
+        <source>Show the group of shortcuts named NAME (as its tab shows it), in the running copy if there is one; the PATHs and URLs given are added to that group.</source>
+        <translation>Die Gruppe von Verknüpfungen namens NAME zeigen (wie ihr Reiter sie nennt), in der laufenden Instanz, falls es eine gibt; die angegebenen PFADE und URLs kommen in diese Gruppe.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>NAME</source>
+        <extracomment>The value of --group in the help text.</extracomment>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Import the shortcuts of another profile file, a browser&apos;s bookmarks file (HTML) or a folder of desktop entries, in the copy already running if there is one; what was added is printed.</source>
+        <translation>Die Verknüpfungen einer anderen Profildatei, einer Lesezeichendatei eines Browsers (HTML) oder eines Ordners mit Desktop-Einträgen importieren, in der bereits laufenden Instanz, falls es eine gibt; was hinzukam, wird ausgegeben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PATH</source>
+        <extracomment>The value of --import in the help text.</extracomment>
+        <translation>PFAD</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Files, folders or web addresses to add as shortcuts.</source>
         <translation>Dateien, Ordner oder Webadressen, die als Verknüpfungen hinzugefügt werden.</translation>
     </message>
@@ -89,6 +117,11 @@
         <source>[PATH|URL...]</source>
         <extracomment>The arguments in the usage line.</extracomment>
         <translation>[PFAD|URL...]</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>not found, not imported: %1</source>
+        <translation>nicht gefunden, nicht importiert: %1</translation>
     </message>
 </context>
 <context>
@@ -110,7 +143,31 @@
         <translation>&amp;Neue Gruppe …</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
+        <location line="+81"/>
+        <source>&amp;Undo</source>
+        <extracomment>A menu item; %1 names the change it undoes, such as: Delete “report”.</extracomment>
+        <translation>R&amp;ückgängig</translation>
+    </message>
+    <message>
+        <location line="-80"/>
+        <source>&amp;Undo %1</source>
+        <translation>R&amp;ückgängig: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+75"/>
+        <source>&amp;Redo</source>
+        <extracomment>A menu item; %1 names the change it makes again, such as: Delete “report”.</extracomment>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <location line="-74"/>
+        <source>&amp;Redo %1</source>
+        <translation>Wieder&amp;herstellen: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Cop&amp;y Path</source>
         <translation>Pfad ko&amp;pieren</translation>
     </message>
@@ -196,7 +253,7 @@
         <translation>&amp;Anwendung hinzufügen …</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>&amp;Options</source>
         <translation>Ein&amp;stellungen</translation>
     </message>
@@ -315,6 +372,73 @@
     </message>
 </context>
 <context>
+    <name>Importing</name>
+    <message>
+        <location filename="../config/ProfileImport.cpp" line="+45"/>
+        <source>an entry this version cannot read</source>
+        <translation>ein Eintrag, den diese Version nicht lesen kann</translation>
+    </message>
+    <message>
+        <location filename="../shortcuts/Bookmarks.cpp" line="+82"/>
+        <source>not a web address</source>
+        <translation>keine Webadresse</translation>
+    </message>
+    <message>
+        <location filename="../shortcuts/Importing.cpp" line="+24"/>
+        <source>not a readable desktop entry</source>
+        <translation>kein lesbarer Desktop-Eintrag</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not an application</source>
+        <translation>keine Anwendung</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+46"/>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>No shortcut was added.</source>
+        <translation>Keine Verknüpfung wurde hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n added: %1</source>
+        <extracomment>%1 is a list of the first few captions.</extracomment>
+        <translation>
+            <numerusform>%n hinzugefügt: %1</numerusform>
+            <numerusform>%n hinzugefügt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n already there: %1</source>
+        <extracomment>Shortcuts of the same target were there before the import. %1 is a list of captions.</extracomment>
+        <translation>
+            <numerusform>%n schon vorhanden: %1</numerusform>
+            <numerusform>%n schon vorhanden: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <extracomment>A name and why it was not imported, as in &quot;mail.desktop (not an application)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n skipped: %1</source>
+        <extracomment>%1 is a list of names, each with its reason.</extracomment>
+        <translation>
+            <numerusform>%n übersprungen: %1</numerusform>
+            <numerusform>%n übersprungen: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InstanceSocket</name>
     <message>
         <location filename="../platform/ipc/InstanceSocket.cpp" line="+36"/>
@@ -366,7 +490,7 @@
         <translation>ist nicht beschreibbar (Rechte %1)</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+149"/>
         <source>%1 %2</source>
         <extracomment>%1 is a folder&apos;s path, %2 what is wrong with it (&quot;is a symbolic link&quot;).</extracomment>
         <translation>%1 %2</translation>
@@ -546,7 +670,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ProfileFile</name>
     <message>
-        <location filename="../platform/profile/ProfileFile.cpp" line="+34"/>
+        <location filename="../platform/profile/ProfileFile.cpp" line="+36"/>
         <location line="+19"/>
         <location line="+30"/>
         <source>Cannot write %1: %2</source>
@@ -561,7 +685,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ProfileGuard</name>
     <message>
-        <location filename="../platform/profile/ProfileGuard.cpp" line="+34"/>
+        <location filename="../platform/profile/ProfileGuard.cpp" line="+36"/>
         <source>it is a symbolic link</source>
         <translation>es ist ein symbolischer Link</translation>
     </message>
@@ -586,7 +710,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <location line="+4"/>
         <location line="+12"/>
         <source>Cannot read %1: %2</source>
@@ -614,6 +738,21 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <location line="+20"/>
         <source>Cannot write %1: another program keeps it locked (%1.lock)</source>
         <translation>%1 kann nicht geschrieben werden: Ein anderes Programm hält es gesperrt (%1.lock)</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileVersions</name>
+    <message>
+        <location filename="../platform/profile/ProfileVersions.cpp" line="+210"/>
+        <source>Cannot keep an earlier version of %1 in %2: %3</source>
+        <extracomment>%1 is the profile&apos;s path, %2 the folder of its earlier versions, %3 the reason.</extracomment>
+        <translation>Eine frühere Version von %1 kann nicht in %2 aufbewahrt werden: %3</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Cannot read the earlier versions in %1: %2</source>
+        <extracomment>%1 is the folder of the profile&apos;s earlier versions, %2 the reason.</extracomment>
+        <translation>Die früheren Versionen in %1 können nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -654,13 +793,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ShortcutModel</name>
     <message>
-        <location filename="../shortcuts/ShortcutGroups.cpp" line="+12"/>
+        <location filename="../shortcuts/ShortcutGroups.cpp" line="+13"/>
         <source>Shortcuts</source>
         <extracomment>The first group of shortcuts, until the user renames it.</extracomment>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+63"/>
         <source>A group needs a name.</source>
         <translation>Eine Gruppe braucht einen Namen.</translation>
     </message>
@@ -669,6 +808,21 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <source>There is already a group called “%1”.</source>
         <extracomment>%1 is the name asked for.</extracomment>
         <translation>Es gibt schon eine Gruppe namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>StoredVersions</name>
+    <message>
+        <location filename="../config/StoredVersions.cpp" line="+76"/>
+        <source>%1 holds no shortcuts section</source>
+        <extracomment>%1 is the path of an earlier version of the profile.</extracomment>
+        <translation>%1 enthält keinen Abschnitt mit Verknüpfungen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>other groups</source>
+        <extracomment>In the list of earlier versions: the shortcuts are the same, only the groups differ.</extracomment>
+        <translation>andere Gruppen</translation>
     </message>
 </context>
 <context>
@@ -766,7 +920,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+85"/>
+        <location filename="../launcher/Controller.cpp" line="+92"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Die Verknüpfungen konnten nicht aus %1 gelesen werden: %2</translation>
@@ -784,7 +938,19 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>%1 wurde von einem anderen Programm geändert, nachdem Tessaflow die Datei gelesen hatte. Diese Fassung wurde als %2 aufbewahrt, bevor die hier angezeigten Verknüpfungen gespeichert wurden.</translation>
     </message>
     <message>
-        <location line="+167"/>
+        <location line="+6"/>
+        <source>The shortcuts were saved, but their earlier version could not be kept. %1</source>
+        <extracomment>%1 why the shortcuts as they were could not be kept as an earlier version.</extracomment>
+        <translation>Die Verknüpfungen wurden gespeichert, aber ihre frühere Version konnte nicht aufbewahrt werden. %1</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>Properties of “%1”</source>
+        <extracomment>An undo step: %1 is the shortcut&apos;s caption before its properties were edited.</extracomment>
+        <translation>Eigenschaften von „%1“</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Dateien hinzufügen</translation>
     </message>
@@ -800,7 +966,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Der Start beim Anmelden konnte nicht geändert werden: %1</translation>
     </message>
     <message>
-        <location filename="../launcher/GroupCommands.cpp" line="+39"/>
+        <location filename="../launcher/GroupCommands.cpp" line="+8"/>
+        <source>Move to Group “%1”</source>
+        <extracomment>An undo step: %1 is the group the shortcuts were moved to.</extracomment>
+        <translation>In Gruppe „%1“ verschieben</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Tessaflow - New Group</source>
         <translation>Tessaflow - Neue Gruppe</translation>
     </message>
@@ -811,7 +983,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Name der neuen Gruppe:</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+6"/>
+        <source>New Group “%1”</source>
+        <extracomment>An undo step: %1 is the new group&apos;s name.</extracomment>
+        <translation>Neue Gruppe „%1“</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>Tessaflow - Rename Group</source>
         <translation>Tessaflow - Gruppe umbenennen</translation>
     </message>
@@ -822,7 +1000,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Neuer Name der Gruppe „%1“:</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>Rename Group “%1”</source>
+        <extracomment>An undo step: %1 is the group&apos;s name before it was renamed.</extracomment>
+        <translation>Gruppe „%1“ umbenennen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Delete the group “%1”? Its shortcuts move to “%2”.</source>
         <extracomment>%1 is the group to delete, %2 the group its shortcuts move to.</extracomment>
         <translation>Die Gruppe „%1“ löschen? Ihre Verknüpfungen kommen in „%2“.</translation>
@@ -832,11 +1016,136 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <source>Tessaflow - Delete Group</source>
         <translation>Tessaflow - Gruppe löschen</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>Delete Group “%1”</source>
+        <extracomment>An undo step: %1 is the deleted group&apos;s name.</extracomment>
+        <translation>Gruppe „%1“ löschen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Move Group “%1”</source>
+        <extracomment>An undo step: %1 is the name of the group whose tab was moved.</extracomment>
+        <translation>Gruppe „%1“ verschieben</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Restore</source>
+        <extracomment>An undo step: every shortcut replaced by an earlier version&apos;s.</extracomment>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../launcher/ImportCommands.cpp" line="+48"/>
+        <location line="+4"/>
+        <source>Nothing imported: %1 cannot be read.</source>
+        <extracomment>%1 is a path.</extracomment>
+        <translation>Nichts importiert: %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing imported from %1: %2</source>
+        <extracomment>%1 is a path, %2 why it could not be read.</extracomment>
+        <translation>Nichts aus %1 importiert: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+1"/>
+        <source>Tessaflow - Import</source>
+        <translation>Tessaflow - Importieren</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Tessaflow - Export</source>
+        <translation>Tessaflow - Exportieren</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Could not export to %1: %2</source>
+        <extracomment>%1 is a path, %2 why it could not be written.</extracomment>
+        <translation>Export nach %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <location filename="../launcher/OutsideChanges.cpp" line="+114"/>
+        <source>The shortcuts of %1 were taken in, but the file could not be put away: %2</source>
+        <extracomment>%1 is a copy of the profile a sync tool left beside it, %2 why it stays.</extracomment>
+        <translation>Die Verknüpfungen aus %1 wurden übernommen, aber die Datei konnte nicht beiseitegelegt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be removed</source>
+        <translation>sie kann nicht entfernt werden</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%1 was changed by another program while the same shortcuts were changed here. %n shortcut(s) now show twice: the version made here, and the other one right after it.</source>
+        <extracomment>%1 is the profile&apos;s path; %n how many shortcuts now show twice.</extracomment>
+        <translation>
+            <numerusform>%1 wurde von einem anderen Programm geändert, während dieselben Verknüpfungen hier geändert wurden. %n Verknüpfung erscheint nun doppelt: die hier gemachte Fassung und gleich danach die andere.</numerusform>
+            <numerusform>%1 wurde von einem anderen Programm geändert, während dieselben Verknüpfungen hier geändert wurden. %n Verknüpfungen erscheinen nun doppelt: die hier gemachte Fassung und gleich danach die andere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../launcher/UndoCommands.cpp" line="+59"/>
+        <source>Rename “%1”</source>
+        <extracomment>An undo step: %1 is the shortcut&apos;s caption before it was renamed.</extracomment>
+        <translation>„%1“ umbenennen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Delete “%1”</source>
+        <extracomment>An undo step: %1 is the deleted shortcut&apos;s caption.</extracomment>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Delete %n Shortcuts</source>
+        <extracomment>An undo step: several shortcuts deleted at once.</extracomment>
+        <translation>
+            <numerusform>%n Verknüpfung löschen</numerusform>
+            <numerusform>%n Verknüpfungen löschen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Move “%1”</source>
+        <extracomment>An undo step: %1 is the caption of the shortcut moved in the list or on the window.</extracomment>
+        <translation>„%1“ verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Move %n Shortcuts</source>
+        <extracomment>An undo step: several shortcuts moved at once.</extracomment>
+        <translation>
+            <numerusform>%n Verknüpfung verschieben</numerusform>
+            <numerusform>%n Verknüpfungen verschieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add “%1”</source>
+        <extracomment>An undo step: %1 is the added shortcut&apos;s caption.</extracomment>
+        <translation>„%1“ hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Add %n Shortcuts</source>
+        <extracomment>An undo step: several shortcuts added at once.</extracomment>
+        <translation>
+            <numerusform>%n Verknüpfung hinzufügen</numerusform>
+            <numerusform>%n Verknüpfungen hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Change</source>
+        <extracomment>An undo step that no other name fits.</extracomment>
+        <translation>Änderung</translation>
+    </message>
 </context>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+68"/>
+        <location filename="../options/frmOptions.cpp" line="+69"/>
         <source>Start at &amp;login</source>
         <translation>&amp;Beim Anmelden starten</translation>
     </message>
@@ -846,7 +1155,45 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportieren …</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A &amp;profile or bookmarks file…</source>
+        <translation>Eine &amp;Profil- oder Lesezeichendatei …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A &amp;folder of desktop entries…</source>
+        <translation>Einen &amp;Ordner mit Desktop-Einträgen …</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Docks and panels</source>
+        <extracomment>Imports the launchers of other docks and panels found in the home folder.</extracomment>
+        <translation>&amp;Docks und Leisten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A &amp;copy of the profile…</source>
+        <extracomment>A copy of the profile file, tsw.ini.</extracomment>
+        <translation>Eine &amp;Kopie des Profils …</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The &amp;web addresses as bookmarks…</source>
+        <extracomment>The shortcuts&apos; web addresses, as a file browsers import.</extracomment>
+        <translation>Die &amp;Webadressen als Lesezeichen …</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Tessaflow - Options</source>
         <translation>Tessaflow - Einstellungen</translation>
     </message>
@@ -933,7 +1280,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>&amp;Taste zum Ein-/Ausblenden:</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+60"/>
         <source>The desktop has bound it to %1.</source>
         <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
         <translation>Die Arbeitsumgebung hat es auf %1 gelegt.</translation>
@@ -942,7 +1289,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+300"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+302"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -1025,7 +1372,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>platform::SingleInstance</name>
     <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+153"/>
+        <location filename="../platform/ipc/HandOver.cpp" line="+33"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
         <translation>kein privater Ordner für den Socket der laufenden Instanz (%1); Tessaflow läuft ohne ihn weiter</translation>
@@ -1043,7 +1390,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>the running copy does not answer</source>
         <translation>die laufende Instanz antwortet nicht</translation>
     </message>
@@ -1058,7 +1405,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>zu viele Verknüpfungen, um sie auf einmal zu übergeben</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+154"/>
         <source>could not listen on %1: %2</source>
         <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
         <translation>%1 kann keine Verbindungen annehmen: %2</translation>
@@ -1069,7 +1416,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>der Name ist zu lang</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+92"/>
         <source>1 more not added</source>
         <translation>1 weiterer Eintrag nicht hinzugefügt</translation>
     </message>
@@ -1081,8 +1428,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
             <numerusform>%n weitere Einträge nicht hinzugefügt</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>nothing imported: %1</source>
+        <translation>nichts importiert: %1</translation>
+    </message>
     <message numerus="yes">
-        <location line="+15"/>
+        <location line="+13"/>
         <source>%n more not added: at most %1 are taken at once</source>
         <extracomment>%1 is how many one start may hand over.</extracomment>
         <translation>
@@ -1205,6 +1557,60 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
     </message>
 </context>
 <context>
+    <name>ui::EarlierVersions</name>
+    <message>
+        <location filename="../ui/EarlierVersions.cpp" line="+22"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tessaflow - Earlier Versions</source>
+        <translation>Tessaflow - Frühere Versionen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The shortcuts as they were before earlier changes, newest first:</source>
+        <extracomment>Above the list of earlier versions of the shortcuts.</extracomment>
+        <translation>Die Verknüpfungen, wie sie vor früheren Änderungen waren, die neuesten zuerst:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Earlier versions</source>
+        <extracomment>What a screen reader calls the list of earlier versions.</extracomment>
+        <translation>Frühere Versionen</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Replaces the shortcuts with those of the chosen version</source>
+        <extracomment>What a screen reader says the Restore button does.</extracomment>
+        <translation>Ersetzt die Verknüpfungen durch die der gewählten Version</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>the same as now</source>
+        <extracomment>In the list of earlier versions: one that holds the same shortcuts as now.</extracomment>
+        <translation>wie jetzt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unreadable</source>
+        <extracomment>In the list of earlier versions: one that cannot be read.</extracomment>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>changed by another program</source>
+        <extracomment>In the list of earlier versions: one another program had written into the profile.</extracomment>
+        <translation>von einem anderen Programm geändert</translation>
+    </message>
+</context>
+<context>
     <name>ui::GroupTabs</name>
     <message>
         <location filename="../ui/GroupTabs.cpp" line="+68"/>
@@ -1225,7 +1631,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
 <context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+46"/>
+        <location filename="../ui/MainWindow.cpp" line="+48"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 von %2</translation>
@@ -1252,7 +1658,7 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Verknüpfungen</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>&amp;Restore</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -1262,7 +1668,13 @@ Möchten Sie diese Verknüpfung entfernen?</translation>
         <translation>Beim &amp;Anmelden starten</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
+        <source>Earlier &amp;Versions…</source>
+        <extracomment>Opens the list of the shortcuts as they were before earlier changes.</extracomment>
+        <translation>Frühere &amp;Versionen …</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>

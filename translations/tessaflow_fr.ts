@@ -49,7 +49,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/CommandLine.cpp" line="+58"/>
+        <location filename="../app/CommandLine.cpp" line="+59"/>
         <source>an empty or broken name, not added</source>
         <translation>nom vide ou endommagé, non ajouté</translation>
     </message>
@@ -60,12 +60,18 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+54"/>
+        <location line="+87"/>
         <source>not found, not added: %1</source>
         <translation>introuvable, non ajouté&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-81"/>
+        <source>no group named &quot;%1&quot;</source>
+        <extracomment>Said when the command line&apos;s --group names no group; %1 is the name given.</extracomment>
+        <translation>aucun groupe nommé «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>A launcher for files, folders and web addresses. Each PATH or URL given is added as a shortcut, in the copy already running if there is one.</source>
         <translation>Un lanceur pour fichiers, dossiers et adresses web. Chaque CHEMIN ou URL donné est ajouté comme raccourci, dans l’instance déjà en cours s’il y en a une.</translation>
     </message>
@@ -81,6 +87,28 @@
     </message>
     <message>
         <location line="+7"/>
+        <source>Show the group of shortcuts named NAME (as its tab shows it), in the running copy if there is one; the PATHs and URLs given are added to that group.</source>
+        <translation>Afficher le groupe de raccourcis nommé NOM (tel que son onglet le nomme), dans l’instance en cours s’il y en a une&#xa0;; les CHEMINS et URL donnés sont ajoutés à ce groupe.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>NAME</source>
+        <extracomment>The value of --group in the help text.</extracomment>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Import the shortcuts of another profile file, a browser&apos;s bookmarks file (HTML) or a folder of desktop entries, in the copy already running if there is one; what was added is printed.</source>
+        <translation>Importer les raccourcis d’un autre fichier de profil, d’un fichier de marque-pages d’un navigateur (HTML) ou d’un dossier d’entrées de bureau, dans l’instance déjà en cours s’il y en a une&#xa0;; ce qui a été ajouté est affiché.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PATH</source>
+        <extracomment>The value of --import in the help text.</extracomment>
+        <translation>CHEMIN</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Files, folders or web addresses to add as shortcuts.</source>
         <translation>Fichiers, dossiers ou adresses web à ajouter comme raccourcis.</translation>
     </message>
@@ -89,6 +117,11 @@
         <source>[PATH|URL...]</source>
         <extracomment>The arguments in the usage line.</extracomment>
         <translation>[CHEMIN|URL...]</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>not found, not imported: %1</source>
+        <translation>introuvable, non importé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -110,7 +143,31 @@
         <translation>&amp;Nouveau groupe…</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
+        <location line="+81"/>
+        <source>&amp;Undo</source>
+        <extracomment>A menu item; %1 names the change it undoes, such as: Delete “report”.</extracomment>
+        <translation>Annul&amp;er</translation>
+    </message>
+    <message>
+        <location line="-80"/>
+        <source>&amp;Undo %1</source>
+        <translation>Annul&amp;er (%1)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+75"/>
+        <source>&amp;Redo</source>
+        <extracomment>A menu item; %1 names the change it makes again, such as: Delete “report”.</extracomment>
+        <translation>Réta&amp;blir</translation>
+    </message>
+    <message>
+        <location line="-74"/>
+        <source>&amp;Redo %1</source>
+        <translation>Réta&amp;blir (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Cop&amp;y Path</source>
         <translation>Cop&amp;ier le chemin</translation>
     </message>
@@ -196,7 +253,7 @@
         <translation>Ajouter une app&amp;lication…</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+9"/>
         <source>&amp;Options</source>
         <translation>O&amp;ptions</translation>
     </message>
@@ -315,6 +372,73 @@
     </message>
 </context>
 <context>
+    <name>Importing</name>
+    <message>
+        <location filename="../config/ProfileImport.cpp" line="+45"/>
+        <source>an entry this version cannot read</source>
+        <translation>une entrée que cette version ne sait pas lire</translation>
+    </message>
+    <message>
+        <location filename="../shortcuts/Bookmarks.cpp" line="+82"/>
+        <source>not a web address</source>
+        <translation>pas une adresse web</translation>
+    </message>
+    <message>
+        <location filename="../shortcuts/Importing.cpp" line="+24"/>
+        <source>not a readable desktop entry</source>
+        <translation>pas une entrée de bureau lisible</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not an application</source>
+        <translation>pas une application</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+46"/>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>No shortcut was added.</source>
+        <translation>Aucun raccourci n’a été ajouté.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n added: %1</source>
+        <extracomment>%1 is a list of the first few captions.</extracomment>
+        <translation>
+            <numerusform>%n ajouté&#xa0;: %1</numerusform>
+            <numerusform>%n ajoutés&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n already there: %1</source>
+        <extracomment>Shortcuts of the same target were there before the import. %1 is a list of captions.</extracomment>
+        <translation>
+            <numerusform>%n déjà présent&#xa0;: %1</numerusform>
+            <numerusform>%n déjà présents&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <extracomment>A name and why it was not imported, as in &quot;mail.desktop (not an application)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n skipped: %1</source>
+        <extracomment>%1 is a list of names, each with its reason.</extracomment>
+        <translation>
+            <numerusform>%n ignoré&#xa0;: %1</numerusform>
+            <numerusform>%n ignorés&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InstanceSocket</name>
     <message>
         <location filename="../platform/ipc/InstanceSocket.cpp" line="+36"/>
@@ -366,7 +490,7 @@
         <translation>n’est pas accessible en écriture (mode %1)</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+149"/>
         <source>%1 %2</source>
         <extracomment>%1 is a folder&apos;s path, %2 what is wrong with it (&quot;is a symbolic link&quot;).</extracomment>
         <translation>%1 %2</translation>
@@ -546,7 +670,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ProfileFile</name>
     <message>
-        <location filename="../platform/profile/ProfileFile.cpp" line="+34"/>
+        <location filename="../platform/profile/ProfileFile.cpp" line="+36"/>
         <location line="+19"/>
         <location line="+30"/>
         <source>Cannot write %1: %2</source>
@@ -561,7 +685,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ProfileGuard</name>
     <message>
-        <location filename="../platform/profile/ProfileGuard.cpp" line="+34"/>
+        <location filename="../platform/profile/ProfileGuard.cpp" line="+36"/>
         <source>it is a symbolic link</source>
         <translation>c’est un lien symbolique</translation>
     </message>
@@ -586,7 +710,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <location line="+4"/>
         <location line="+12"/>
         <source>Cannot read %1: %2</source>
@@ -614,6 +738,21 @@ Supprimer ce raccourci&#xa0;?</translation>
         <location line="+20"/>
         <source>Cannot write %1: another program keeps it locked (%1.lock)</source>
         <translation>Impossible d’écrire %1&#xa0;: un autre programme le garde verrouillé (%1.lock)</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileVersions</name>
+    <message>
+        <location filename="../platform/profile/ProfileVersions.cpp" line="+210"/>
+        <source>Cannot keep an earlier version of %1 in %2: %3</source>
+        <extracomment>%1 is the profile&apos;s path, %2 the folder of its earlier versions, %3 the reason.</extracomment>
+        <translation>Impossible de conserver une version antérieure de %1 dans %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Cannot read the earlier versions in %1: %2</source>
+        <extracomment>%1 is the folder of the profile&apos;s earlier versions, %2 the reason.</extracomment>
+        <translation>Impossible de lire les versions antérieures dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -654,13 +793,13 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ShortcutModel</name>
     <message>
-        <location filename="../shortcuts/ShortcutGroups.cpp" line="+12"/>
+        <location filename="../shortcuts/ShortcutGroups.cpp" line="+13"/>
         <source>Shortcuts</source>
         <extracomment>The first group of shortcuts, until the user renames it.</extracomment>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+63"/>
         <source>A group needs a name.</source>
         <translation>Un groupe doit avoir un nom.</translation>
     </message>
@@ -669,6 +808,21 @@ Supprimer ce raccourci&#xa0;?</translation>
         <source>There is already a group called “%1”.</source>
         <extracomment>%1 is the name asked for.</extracomment>
         <translation>Il existe déjà un groupe nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>StoredVersions</name>
+    <message>
+        <location filename="../config/StoredVersions.cpp" line="+76"/>
+        <source>%1 holds no shortcuts section</source>
+        <extracomment>%1 is the path of an earlier version of the profile.</extracomment>
+        <translation>%1 ne contient aucune section de raccourcis</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>other groups</source>
+        <extracomment>In the list of earlier versions: the shortcuts are the same, only the groups differ.</extracomment>
+        <translation>autres groupes</translation>
     </message>
 </context>
 <context>
@@ -766,7 +920,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>launcher::Controller</name>
     <message>
-        <location filename="../launcher/Controller.cpp" line="+85"/>
+        <location filename="../launcher/Controller.cpp" line="+92"/>
         <source>The shortcuts could not be read from %1: %2</source>
         <extracomment>%1 is the profile&apos;s path, %2 why it could not be read.</extracomment>
         <translation>Impossible de lire les raccourcis depuis %1&#xa0;: %2</translation>
@@ -784,7 +938,19 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>%1 a été modifié par un autre programme depuis que Tessaflow l’a lu. Cette version a été conservée sous le nom %2 avant l’enregistrement des raccourcis affichés ici.</translation>
     </message>
     <message>
-        <location line="+167"/>
+        <location line="+6"/>
+        <source>The shortcuts were saved, but their earlier version could not be kept. %1</source>
+        <extracomment>%1 why the shortcuts as they were could not be kept as an earlier version.</extracomment>
+        <translation>Les raccourcis ont été enregistrés, mais leur version antérieure n’a pas pu être conservée. %1</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>Properties of “%1”</source>
+        <extracomment>An undo step: %1 is the shortcut&apos;s caption before its properties were edited.</extracomment>
+        <translation>Propriétés de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Tessaflow - Add Files</source>
         <translation>Tessaflow - Ajouter des fichiers</translation>
     </message>
@@ -800,7 +966,13 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Impossible de modifier le lancement à l’ouverture de session&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../launcher/GroupCommands.cpp" line="+39"/>
+        <location filename="../launcher/GroupCommands.cpp" line="+8"/>
+        <source>Move to Group “%1”</source>
+        <extracomment>An undo step: %1 is the group the shortcuts were moved to.</extracomment>
+        <translation>Déplacer dans le groupe «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Tessaflow - New Group</source>
         <translation>Tessaflow - Nouveau groupe</translation>
     </message>
@@ -811,7 +983,13 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Nom du nouveau groupe&#xa0;:</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+6"/>
+        <source>New Group “%1”</source>
+        <extracomment>An undo step: %1 is the new group&apos;s name.</extracomment>
+        <translation>Nouveau groupe «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>Tessaflow - Rename Group</source>
         <translation>Tessaflow - Renommer le groupe</translation>
     </message>
@@ -822,7 +1000,13 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Nouveau nom du groupe «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
+        <source>Rename Group “%1”</source>
+        <extracomment>An undo step: %1 is the group&apos;s name before it was renamed.</extracomment>
+        <translation>Renommer le groupe «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Delete the group “%1”? Its shortcuts move to “%2”.</source>
         <extracomment>%1 is the group to delete, %2 the group its shortcuts move to.</extracomment>
         <translation>Supprimer le groupe «&#xa0;%1&#xa0;»&#xa0;? Ses raccourcis passent dans «&#xa0;%2&#xa0;».</translation>
@@ -832,11 +1016,136 @@ Supprimer ce raccourci&#xa0;?</translation>
         <source>Tessaflow - Delete Group</source>
         <translation>Tessaflow - Supprimer le groupe</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>Delete Group “%1”</source>
+        <extracomment>An undo step: %1 is the deleted group&apos;s name.</extracomment>
+        <translation>Supprimer le groupe «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Move Group “%1”</source>
+        <extracomment>An undo step: %1 is the name of the group whose tab was moved.</extracomment>
+        <translation>Déplacer le groupe «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Restore</source>
+        <extracomment>An undo step: every shortcut replaced by an earlier version&apos;s.</extracomment>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <location filename="../launcher/ImportCommands.cpp" line="+48"/>
+        <location line="+4"/>
+        <source>Nothing imported: %1 cannot be read.</source>
+        <extracomment>%1 is a path.</extracomment>
+        <translation>Rien n’a été importé&#xa0;: %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nothing imported from %1: %2</source>
+        <extracomment>%1 is a path, %2 why it could not be read.</extracomment>
+        <translation>Rien n’a été importé de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+1"/>
+        <source>Tessaflow - Import</source>
+        <translation>Tessaflow - Importer</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Tessaflow - Export</source>
+        <translation>Tessaflow - Exporter</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Could not export to %1: %2</source>
+        <extracomment>%1 is a path, %2 why it could not be written.</extracomment>
+        <translation>Impossible d’exporter vers %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../launcher/OutsideChanges.cpp" line="+114"/>
+        <source>The shortcuts of %1 were taken in, but the file could not be put away: %2</source>
+        <extracomment>%1 is a copy of the profile a sync tool left beside it, %2 why it stays.</extracomment>
+        <translation>Les raccourcis de %1 ont été repris, mais le fichier n’a pas pu être mis de côté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it cannot be removed</source>
+        <translation>il ne peut pas être supprimé</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%1 was changed by another program while the same shortcuts were changed here. %n shortcut(s) now show twice: the version made here, and the other one right after it.</source>
+        <extracomment>%1 is the profile&apos;s path; %n how many shortcuts now show twice.</extracomment>
+        <translation>
+            <numerusform>%1 a été modifié par un autre programme pendant que les mêmes raccourcis étaient modifiés ici. %n raccourci apparaît maintenant deux fois&#xa0;: la version faite ici, puis l’autre juste après.</numerusform>
+            <numerusform>%1 a été modifié par un autre programme pendant que les mêmes raccourcis étaient modifiés ici. %n raccourcis apparaissent maintenant deux fois&#xa0;: la version faite ici, puis l’autre juste après.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../launcher/UndoCommands.cpp" line="+59"/>
+        <source>Rename “%1”</source>
+        <extracomment>An undo step: %1 is the shortcut&apos;s caption before it was renamed.</extracomment>
+        <translation>Renommer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Delete “%1”</source>
+        <extracomment>An undo step: %1 is the deleted shortcut&apos;s caption.</extracomment>
+        <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Delete %n Shortcuts</source>
+        <extracomment>An undo step: several shortcuts deleted at once.</extracomment>
+        <translation>
+            <numerusform>Supprimer %n raccourci</numerusform>
+            <numerusform>Supprimer %n raccourcis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Move “%1”</source>
+        <extracomment>An undo step: %1 is the caption of the shortcut moved in the list or on the window.</extracomment>
+        <translation>Déplacer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Move %n Shortcuts</source>
+        <extracomment>An undo step: several shortcuts moved at once.</extracomment>
+        <translation>
+            <numerusform>Déplacer %n raccourci</numerusform>
+            <numerusform>Déplacer %n raccourcis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add “%1”</source>
+        <extracomment>An undo step: %1 is the added shortcut&apos;s caption.</extracomment>
+        <translation>Ajouter «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Add %n Shortcuts</source>
+        <extracomment>An undo step: several shortcuts added at once.</extracomment>
+        <translation>
+            <numerusform>Ajouter %n raccourci</numerusform>
+            <numerusform>Ajouter %n raccourcis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Change</source>
+        <extracomment>An undo step that no other name fits.</extracomment>
+        <translation>Modification</translation>
+    </message>
 </context>
 <context>
     <name>options::frmOptions</name>
     <message>
-        <location filename="../options/frmOptions.cpp" line="+68"/>
+        <location filename="../options/frmOptions.cpp" line="+69"/>
         <source>Start at &amp;login</source>
         <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
@@ -846,7 +1155,45 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A &amp;profile or bookmarks file…</source>
+        <translation>Un fichier de &amp;profil ou de marque-pages…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A &amp;folder of desktop entries…</source>
+        <translation>Un &amp;dossier d’entrées de bureau…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Docks and panels</source>
+        <extracomment>Imports the launchers of other docks and panels found in the home folder.</extracomment>
+        <translation>Docks et &amp;panneaux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A &amp;copy of the profile…</source>
+        <extracomment>A copy of the profile file, tsw.ini.</extracomment>
+        <translation>Une &amp;copie du profil…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The &amp;web addresses as bookmarks…</source>
+        <extracomment>The shortcuts&apos; web addresses, as a file browsers import.</extracomment>
+        <translation>Les adresses &amp;web en marque-pages…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Tessaflow - Options</source>
         <translation>Tessaflow - Options</translation>
     </message>
@@ -933,7 +1280,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>&amp;Touche afficher/masquer&#xa0;:</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+60"/>
         <source>The desktop has bound it to %1.</source>
         <extracomment>%1 is how the desktop names the key it runs the show/hide key with, e.g. &quot;Ctrl+Alt+K&quot;.</extracomment>
         <translation>Le bureau a attribué la touche %1.</translation>
@@ -942,7 +1289,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::ListView</name>
     <message>
-        <location filename="../platform/widgets/ListView.cpp" line="+300"/>
+        <location filename="../platform/widgets/ListView.cpp" line="+302"/>
         <source>%1. %2</source>
         <extracomment>Read out for the empty list: %1 says it holds no shortcuts, %2 what it is for.</extracomment>
         <translation>%1. %2</translation>
@@ -1025,7 +1372,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>platform::SingleInstance</name>
     <message>
-        <location filename="../platform/ipc/SingleInstance.cpp" line="+153"/>
+        <location filename="../platform/ipc/HandOver.cpp" line="+33"/>
         <source>no private folder for the running-copy socket (%1); going on without one</source>
         <extracomment>%1 says why there is none.</extracomment>
         <translation>pas de dossier privé pour le socket de l’instance déjà lancée (%1)&#xa0;; le programme continue sans ce socket</translation>
@@ -1043,7 +1390,7 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>the running copy does not answer</source>
         <translation>l’instance déjà lancée ne répond pas</translation>
     </message>
@@ -1058,7 +1405,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>trop de raccourcis à transmettre en une fois</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../platform/ipc/SingleInstance.cpp" line="+154"/>
         <source>could not listen on %1: %2</source>
         <extracomment>%1 is the socket&apos;s path, %2 why.</extracomment>
         <translation>impossible d’écouter sur %1&#xa0;: %2</translation>
@@ -1069,7 +1416,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>le nom est trop long</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+92"/>
         <source>1 more not added</source>
         <translation>1 autre non ajouté</translation>
     </message>
@@ -1081,8 +1428,13 @@ Supprimer ce raccourci&#xa0;?</translation>
             <numerusform>%n autres non ajoutés</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>nothing imported: %1</source>
+        <translation>rien n’a été importé&#xa0;: %1</translation>
+    </message>
     <message numerus="yes">
-        <location line="+15"/>
+        <location line="+13"/>
         <source>%n more not added: at most %1 are taken at once</source>
         <extracomment>%1 is how many one start may hand over.</extracomment>
         <translation>
@@ -1205,6 +1557,60 @@ Supprimer ce raccourci&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ui::EarlierVersions</name>
+    <message>
+        <location filename="../ui/EarlierVersions.cpp" line="+22"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tessaflow - Earlier Versions</source>
+        <translation>Tessaflow - Versions antérieures</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The shortcuts as they were before earlier changes, newest first:</source>
+        <extracomment>Above the list of earlier versions of the shortcuts.</extracomment>
+        <translation>Les raccourcis tels qu’ils étaient avant des modifications antérieures, les plus récentes d’abord&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Earlier versions</source>
+        <extracomment>What a screen reader calls the list of earlier versions.</extracomment>
+        <translation>Versions antérieures</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Replaces the shortcuts with those of the chosen version</source>
+        <extracomment>What a screen reader says the Restore button does.</extracomment>
+        <translation>Remplace les raccourcis par ceux de la version choisie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>the same as now</source>
+        <extracomment>In the list of earlier versions: one that holds the same shortcuts as now.</extracomment>
+        <translation>identique à maintenant</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unreadable</source>
+        <extracomment>In the list of earlier versions: one that cannot be read.</extracomment>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>changed by another program</source>
+        <extracomment>In the list of earlier versions: one another program had written into the profile.</extracomment>
+        <translation>modifié par un autre programme</translation>
+    </message>
+</context>
+<context>
     <name>ui::GroupTabs</name>
     <message>
         <location filename="../ui/GroupTabs.cpp" line="+68"/>
@@ -1225,7 +1631,7 @@ Supprimer ce raccourci&#xa0;?</translation>
 <context>
     <name>ui::MainWindow</name>
     <message>
-        <location filename="../ui/MainWindow.cpp" line="+46"/>
+        <location filename="../ui/MainWindow.cpp" line="+48"/>
         <source>%1 by %2</source>
         <extracomment>The window title: %1 is the program&apos;s name, %2 its web site.</extracomment>
         <translation>%1 par %2</translation>
@@ -1252,7 +1658,7 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Raccourcis</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
@@ -1262,7 +1668,13 @@ Supprimer ce raccourci&#xa0;?</translation>
         <translation>Lancer à l’ouverture de &amp;session</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
+        <source>Earlier &amp;Versions…</source>
+        <extracomment>Opens the list of the shortcuts as they were before earlier changes.</extracomment>
+        <translation>&amp;Versions antérieures…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
     </message>

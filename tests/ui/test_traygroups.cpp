@@ -84,7 +84,7 @@ protected:
 TEST_F(TrayGroupsTest, EachGroupIsAnEntryThatBringsTheWindowBackOnIt)
 {
     // Titles as shown, an "&" in a name kept as it is.
-    EXPECT_EQ(labels(), (QStringList{"_Restore", "Shortcuts", "Work", "R&D", "-", "Start at _Login", "-", "_Exit"}));
+    EXPECT_EQ(labels(), (QStringList{"_Restore", "Shortcuts", "Work", "R&D", "-", "Start at _Login", "Earlier _Versions\u2026", "-", "_Exit"}));
     ASSERT_EQ(window->controller().shownGroup(), QString());
 
     window->showMinimized();
@@ -117,7 +117,7 @@ TEST_F(TrayGroupsTest, TheEntriesFollowTheGroupsAsTheyChange)
     ASSERT_TRUE(model.removeGroup(QStringLiteral("New"), QStringLiteral("Play")));
     ASSERT_TRUE(model.removeGroup(QStringLiteral("Play"), QString()));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return labels() == QStringList{"_Restore", "Start at _Login", "-", "_Exit"}; }, 5000))
+        [&] { return labels() == QStringList{"_Restore", "Start at _Login", "Earlier _Versions\u2026", "-", "_Exit"}; }, 5000))
         << labels().join(u' ').toStdString();
 }
 
