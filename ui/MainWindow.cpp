@@ -3,8 +3,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEvent>
-#include <QImage>
-#include <QResource>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -12,11 +10,11 @@
 #include "platform/widgets/Twips.h"
 #include "shortcuts/ShortcutList.h"
 #include "ui/AddApplications.h"
+#include "ui/CommandTable.h"
 #include "ui/EarlierVersions.h"
+#include "ui/GroupTabs.h"
 #include "ui/Properties.h"
 #include "ui/TrayGroups.h"
-#include "ui/CommandTable.h"
-#include "ui/GroupTabs.h"
 
 namespace ui {
 
@@ -25,22 +23,6 @@ namespace {
 constexpr double kFirstClientWidth = 5190;
 constexpr double kFirstClientHeight = 3480;
 } // namespace
-
-QIcon MainWindow::applicationIcon()
-{
-    // The PNG's pixels kept raw beside it: any image reader, even one told
-    // the format, first looks through every image plugin Qt has, and that
-    // and the decoding are a good part of a millisecond of each start. The
-    // SVG of the same picture is not added: in an icon made of pixmaps it was
-    // only ever drawn at its 64 pixels too, and reading it loaded Qt's SVG module.
-    constexpr int side = 64;
-    const QByteArray rgb = QResource(QStringLiteral(":/tessaflow/tessaflow-64.rgb")).uncompressedData();
-    if (rgb.size() != side * side * 3)
-        return {};
-    const QImage image(reinterpret_cast<const uchar *>(rgb.constData()), side, side, side * 3, QImage::Format_RGB888);
-    // Converted into an image of its own: the bytes above go away on return.
-    return QIcon(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
-}
 
 QString MainWindow::plainTitle()
 {
