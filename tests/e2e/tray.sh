@@ -95,7 +95,7 @@ interface=$("$python" "$snwatcher" interface "$item" 2>&1 | tr '\n' ';') || true
 check "the menu object lists the whole dbusmenu interface${interface:+: }$interface" eval '[[ -z $interface ]]'
 xdotool windowminimize "$win"
 wait_for 5 hidden || die "the window was not hidden before the menu"
-check "the item offers the tray menu: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[ ] Start at _Login|-|_Exit|" ]]'
+check "the item offers the tray menu: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[ ] Start at _Login|Earlier _Versions…|-|_Exit|" ]]'
 : >"$tmp/updates.log"
 "$python" "$snwatcher" listen "$item" "$tmp/updates.log" 2>>"$tmp/watcher.err" &
 extra_pids+=($!)
@@ -105,7 +105,7 @@ check "EventGroup on Start at Login is taken" click 'Start at _Login'
 check "Start at Login from that menu writes the login entry" wait_for 5 eval '[[ -f $login_entry ]]'
 check "the host is told of the check mark: $(tr '\n' ';' <"$tmp/updates.log")" \
   wait_for 5 grep -qx '2 toggle-state=1' "$tmp/updates.log"
-check "the check mark follows: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[x] Start at _Login|-|_Exit|" ]]'
+check "the check mark follows: $(menu_now)" eval '[[ $(menu_now) == "_Restore|[x] Start at _Login|Earlier _Versions…|-|_Exit|" ]]'
 click 'Start at _Login' || failed "the second EventGroup on Start at Login was refused"
 wait_for 5 eval '[[ ! -e $login_entry ]]' || failed "the second click did not remove the login entry"
 check "the host is told the mark went" wait_for 5 grep -qx '2 toggle-state=0' "$tmp/updates.log"
