@@ -42,6 +42,20 @@ public:
     virtual void setHotKey(const QString &) {}
 };
 
+// A frame that goes nowhere, for reading a profile that moves no window (an
+// earlier version, a file to import).
+class NoWindowFrame : public WindowFrame {
+public:
+    int frameState() const override { return 0; }
+    double frameTop() const override { return 0; }
+    double frameLeft() const override { return 0; }
+    double frameHeight() const override { return 0; }
+    double frameWidth() const override { return 0; }
+    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>, std::optional<double>) override
+    {
+    }
+};
+
 // How the list shows the shortcuts, as the profile stores it.
 struct ListLook {
     // 0 icons placed by hand, 1 arranged in columns, 2 in rows.

@@ -6,28 +6,10 @@
 
 namespace config {
 
-namespace {
-
-// Where the other profile's window stood is no concern of an import.
-class NoFrame : public WindowFrame {
-public:
-    int frameState() const override { return 0; }
-    double frameTop() const override { return 0; }
-    double frameLeft() const override { return 0; }
-    double frameHeight() const override { return 0; }
-    double frameWidth() const override { return 0; }
-    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>,
-                  std::optional<double>) override
-    {
-    }
-};
-
-} // namespace
-
 shortcuts::Found readProfileToImport(const QString &path, QString *error)
 {
     shortcuts::Found found;
-    NoFrame frame;
+    NoWindowFrame frame;
     ListLook look;
     QStringList unshown;
     std::vector<shortcuts::Shortcut> read;

@@ -9,20 +9,6 @@ namespace config {
 
 namespace {
 
-// Reading a version moves no window: its frame goes nowhere.
-class NoFrame : public WindowFrame {
-public:
-    int frameState() const override { return 0; }
-    double frameTop() const override { return 0; }
-    double frameLeft() const override { return 0; }
-    double frameHeight() const override { return 0; }
-    double frameWidth() const override { return 0; }
-    void setFrame(std::optional<double>, std::optional<double>, std::optional<double>,
-                  std::optional<double>) override
-    {
-    }
-};
-
 QString keyOf(const shortcuts::Shortcut &shortcut) { return shortcut.target + u'\n' + shortcut.caption; }
 
 // The captions of `from` with no counterpart left in `other` (as many of a
@@ -56,7 +42,7 @@ QString names(const QStringList &captions, int most)
 bool readVersion(const QString &versionPath, shortcuts::ListState &state, QString *error)
 {
     const IniFile ini(versionPath);
-    NoFrame frame;
+    NoWindowFrame frame;
     ListLook look;
     QStringList unshown;
     std::vector<shortcuts::Shortcut> shortcuts;
