@@ -11,14 +11,6 @@ using namespace testing_support;
 
 namespace {
 
-// A second, empty list: as the next start builds it.
-struct Restarted {
-    shortcuts::ShortcutModel model;
-    platform::ListView view;
-    shortcuts::ShortcutList list{model, view};
-    explicit Restarted(shortcuts::Icons &icons) : model(icons) {}
-};
-
 class ConfigTest : public ShortcutFixture {
 protected:
     config::IniFile ini{path(QStringLiteral("tsw.ini"))};

@@ -5,21 +5,6 @@ using namespace testing_support;
 
 namespace {
 
-// A second, empty list: as the next start builds it.
-struct Restarted {
-    shortcuts::ShortcutModel model;
-    platform::ListView view;
-    shortcuts::ShortcutList list{model, view};
-    explicit Restarted(shortcuts::Icons &icons) : model(icons) {}
-    QStringList groupsOf() const
-    {
-        QStringList out;
-        for (const shortcuts::Shortcut &shortcut : model.shortcuts())
-            out << shortcut.group;
-        return out;
-    }
-};
-
 class GroupsConfigTest : public ShortcutFixture {
 protected:
     config::IniFile ini{path(QStringLiteral("tsw.ini"))};

@@ -57,6 +57,22 @@ inline QStringList targetsOf(const shortcuts::ShortcutModel &model)
     return out;
 }
 
+// A second, empty list: as the next start builds it.
+struct Restarted {
+    shortcuts::ShortcutModel model;
+    platform::ListView view;
+    shortcuts::ShortcutList list{model, view};
+    explicit Restarted(shortcuts::Icons &icons) : model(icons) {}
+    // Each shortcut's group, in the list's order.
+    QStringList groupsOf() const
+    {
+        QStringList out;
+        for (const shortcuts::Shortcut &shortcut : model.shortcuts())
+            out << shortcut.group;
+        return out;
+    }
+};
+
 // The shortcuts and the list view showing them, in a temporary folder that
 // tests may fill with files.
 class ShortcutFixture : public ::testing::Test {
