@@ -129,7 +129,8 @@ choose 1 || failed "the panel's menu did not open again"
 check "Restore from the panel's menu brings the window back" within 5 state_is Normal
 timeout 5 import -window root "$tmp/xfce-tray.png" 2>/dev/null || true
 
-choose 3 || failed "the panel's menu did not open for Exit"
+# Restore, Start at Login, Earlier Versions, then (past the line) Exit.
+choose 4 || failed "the panel's menu did not open for Exit"
 ended() { [[ $(ps -o stat= -p "$app_pid" 2>/dev/null) == @(Z*|) ]]; }
 if within 5 ended; then
   status=0
